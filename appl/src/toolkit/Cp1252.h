@@ -1,0 +1,30 @@
+#pragma once
+
+// Windows-1252 is the encoding of every letter value and of the framework's French texts.
+// All conversions between those bytes and Qt or wide strings go through here, from one
+// table of our own so that the result never depends on how Qt or the C library was built.
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace Cp1252 {
+
+// The Unicode code point of one Windows-1252 byte. The five bytes Windows-1252 leaves
+// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of the same value, as
+// Windows does, so that every byte round-trips.
+char32_t toUnicode(unsigned char byte);
+
+// The Windows-1252 byte of a code point; '?' for a character the encoding cannot hold.
+char fromUnicode(char32_t codePoint);
+
+QString toQString(std::string_view text);
+// A NUL-terminated text; null gives an empty string.
+QString toQString(const char* text);
+std::string fromQString(const QString& text);
+
+std::wstring toWide(std::string_view text);
+std::string toUtf8(std::string_view text);
+
+} // namespace Cp1252

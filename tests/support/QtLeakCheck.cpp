@@ -1,0 +1,81 @@
+#include "QtLeakCheck.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+
+#include <atomic>
+
+// Qt's hook table (exported by QtCore, documented for tools such as debuggers): slot 3 is
+// called for every QObject constructed, slot 4 for every QObject destroyed.
+extern "C" Q_DECL_IMPORT quintptr qtHookData[];
+
+namespace {
+
+std::atomic<qsizetype> g_liveObjects{0};
+using ObjectHook = void (*)(QObject*);
+ObjectHook g_previousAdd = nullptr;
+ObjectHook g_previousRemove = nullptr;
+
+void onAdd(QObject* object)
+{
+    ++g_liveObjects;
+    if (g_previousAdd)
+        g_previousAdd(object);
+}
+
+void onRemove(QObject* object)
+{
+    --g_liveObjects;
+    if (g_previousRemove)
+        g_previousRemove(object);
+}
+
+struct HookInstaller
+{
+    HookInstaller()
+    {
+        g_previousAdd = reinterpret_cast<ObjectHook>(qtHookData[3]);
+        g_previousRemove = reinterpret_cast<ObjectHook>(qtHookData[4]);
+        qtHookData[3] = reinterpret_cast<quintptr>(&onAdd);
+        qtHookData[4] = reinterpret_cast<quintptr>(&onRemove);
+    }
+};
+const HookInstaller g_installer;
+
+} // namespace
+
+qsizetype liveQObjectCount()
+{
+    return g_liveObjects.load();
+}
+
+void flushQtEvents()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+void QtLeakCheckedTest::SetUp()
+{
+    flushQtEvents();
+    m_objectsBefore = liveQObjectCount();
+}
+
+void QtLeakCheckedTest::TearDown()
+{
+    flushQtEvents();
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        ADD_FAILURE() << "top-level widget left after the test: "
+                      << window->metaObject()->className() << " \""
+                      << window->objectName().toStdString() << "\"";
+    }
+    qDeleteAll(windows);
+    flushQtEvents();
+    EXPECT_EQ(liveQObjectCount(), m_objectsBefore) << "QObjects were leaked by the test";
+}

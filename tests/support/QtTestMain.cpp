@@ -1,0 +1,25 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFont>
+#include <QMessageBox>
+#include <QWidget>
+
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    // Widgets are real; only the display is virtual.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    {
+        // Let Qt create its lazily built singletons (style, fonts, palettes) before the
+        // leak checks start counting objects.
+        QWidget warmUp;
+        warmUp.ensurePolished();
+        QMessageBox box;
+        box.ensurePolished();
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
