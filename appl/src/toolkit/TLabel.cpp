@@ -1,0 +1,5 @@
+#include "TLabel.h"
+
+TLabel::TLabel(TComponent* owner) : TCustomLabel(owner) {}
+
+TLabel::~TLabel() = default;
