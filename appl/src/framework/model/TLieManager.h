@@ -1,0 +1,38 @@
+#pragma once
+
+// The links between the letters shown by controls and their companion letters (entered
+// value, edit state), in the order the host declared them. The model owns one and answers
+// the presenters' lookups from it.
+
+#include "model/TLieElement.h"
+
+#include <cstddef>
+#include <list>
+
+class TLieManager
+{
+public:
+    TLieManager() = default;
+    TLieManager(const TLieManager& other) = default;
+    TLieManager& operator=(const TLieManager& other);
+    ~TLieManager();
+
+    bool operator==(const TLieManager& other) const;
+
+    // Appends a link, unchecked: a lettrage linked twice answers from its first link, and -1
+    // stands for a companion that does not exist.
+    void LierElements(short lettrage, short idValeurSaisie, short idEtatEdit);
+
+    // The companion of the first link of `lettrage`; -1 when the lettrage is not linked.
+    // Companions are not keys themselves.
+    short getIdValeurSaisie(short lettrage) const;
+    short getIdEtatEdit(short lettrage) const;
+
+    const std::list<TLieElement>& getElements() const { return m_elements; }
+    std::size_t getCount() const { return m_elements.size(); }
+
+private:
+    const TLieElement* find(short lettrage) const;
+
+    std::list<TLieElement> m_elements;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+// Loads a screen: the model's data into its letter list and static letter list.
+
+#include "model/TMgtModelCmd.h"
+
+struct structLettre;
+
+class TMgtModelCmdDVL final : public TMgtModelCmd
+{
+public:
+    // The lists are kept by pointer, neither copied nor owned.
+    TMgtModelCmdDVL(TMgtModel* model = nullptr, structLettre* lettres = nullptr,
+                    structLettre* lettresStatic = nullptr);
+    TMgtModelCmdDVL(const TMgtModelCmdDVL& other) = default;
+    TMgtModelCmdDVL& operator=(const TMgtModelCmdDVL& other);
+    ~TMgtModelCmdDVL() = default;
+
+    bool operator==(const TMgtModelCmdDVL& other) const;
+
+    void execute() override;
+
+    structLettre* getLettres() const { return m_lettres; }
+    structLettre* getLettresStatic() const { return m_lettresStatic; }
+
+private:
+    structLettre* m_lettres = nullptr;
+    structLettre* m_lettresStatic = nullptr;
+};

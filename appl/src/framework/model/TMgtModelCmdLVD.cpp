@@ -1,0 +1,34 @@
+#include "model/TMgtModelCmdLVD.h"
+
+#include "log/TFrameworkLogger.h"
+#include "model/TMgtModel.h"
+
+#include <log4cxx/level.h>
+
+TMgtModelCmdLVD::TMgtModelCmdLVD(TMgtModel* model, structLettre* lettres,
+                                 structLettre* lettresStatic)
+    : TMgtModelCmd(model), m_lettres(lettres), m_lettresStatic(lettresStatic)
+{}
+
+TMgtModelCmdLVD& TMgtModelCmdLVD::operator=(const TMgtModelCmdLVD& other)
+{
+    if (this != &other) {
+        TMgtModelCmd::operator=(other);
+        m_lettres = other.m_lettres;
+        m_lettresStatic = other.m_lettresStatic;
+    }
+    return *this;
+}
+
+bool TMgtModelCmdLVD::operator==(const TMgtModelCmdLVD& other) const
+{
+    return TMgtModelCmd::operator==(other) && m_lettres == other.m_lettres &&
+           m_lettresStatic == other.m_lettresStatic;
+}
+
+void TMgtModelCmdLVD::execute()
+{
+    FrameworkLog(log4cxx::Level::getInfo(), "TMgtModelCmdLVD::execute()", "");
+    if (m_model)
+        m_model->LettrageVersDonnees(m_lettres, m_lettresStatic);
+}

@@ -1,0 +1,32 @@
+#include "model/TMgtModelInvoker.h"
+
+#include "model/TMgtModelCmd.h"
+
+TMgtModelInvoker& TMgtModelInvoker::operator=(const TMgtModelInvoker& other)
+{
+    if (this != &other)
+        m_command = other.m_command;
+    return *this;
+}
+
+bool TMgtModelInvoker::operator==(const TMgtModelInvoker& other) const
+{
+    return m_command == other.m_command;
+}
+
+void TMgtModelInvoker::setCommand(TMgtModelCmd* command)
+{
+    m_command = command;
+}
+
+void TMgtModelInvoker::execute()
+{
+    if (m_command)
+        m_command->execute();
+}
+
+void TMgtModelInvoker::executeCommand(TMgtModelCmd* command)
+{
+    setCommand(command);
+    execute();
+}
