@@ -2,15 +2,18 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
-#include <map>
 #include <utility>
 
 namespace DialogSeam {
 
 namespace {
+
+// The answer each button of a box stands for.
+constexpr const char* kAnswerProperty = "dialogSeamAnswer";
 
 Handler& currentHandler()
 {
@@ -133,27 +136,41 @@ Handler setHandler(Handler handler)
 
 Answer showMessageBox(const Request& request)
 {
-    QMessageBox box(messageBoxIconOf(request.icon), request.caption, request.text,
-                    QMessageBox::NoButton, request.owner);
-    if (request.owner)
-        box.setWindowModality(Qt::WindowModal);
+    const std::unique_ptr<QMessageBox> box = createMessageBox(request);
+    box->exec();
+    return answerOfMessageBox(*box, request);
+}
 
-    std::map<QAbstractButton*, Answer> answerOfButton;
+std::unique_ptr<QMessageBox> createMessageBox(const Request& request)
+{
+    auto box = std::make_unique<QMessageBox>(messageBoxIconOf(request.icon), request.caption,
+                                             request.text, QMessageBox::NoButton, request.owner);
+    if (request.owner)
+        box->setWindowModality(Qt::WindowModal);
+
     const Answer defaultAnswer = effectiveDefault(request);
     const Answer escapeAnswer = escapeAnswerOf(request);
     for (Answer answer : answersOf(request.buttons)) {
-        QPushButton* button = box.addButton(standardButtonOf(answer));
+        QPushButton* button = box->addButton(standardButtonOf(answer));
         button->setText(frenchCaptionOf(answer));
-        answerOfButton[button] = answer;
+        button->setProperty(kAnswerProperty, static_cast<int>(answer));
         if (answer == defaultAnswer)
-            box.setDefaultButton(button);
+            box->setDefaultButton(button);
         if (answer == escapeAnswer)
-            box.setEscapeButton(button);
+            box->setEscapeButton(button);
     }
+    return box;
+}
 
-    box.exec();
-    const auto found = answerOfButton.find(box.clickedButton());
-    return found != answerOfButton.end() ? found->second : escapeAnswer;
+Answer answerOfMessageBox(const QMessageBox& box, const Request& request)
+{
+    const QAbstractButton* clicked = box.clickedButton();
+    if (clicked) {
+        const QVariant answer = clicked->property(kAnswerProperty);
+        if (answer.isValid())
+            return static_cast<Answer>(answer.toInt());
+    }
+    return escapeAnswerOf(request);
 }
 
 ScopedHandler::ScopedHandler(Handler handler) : m_previous(setHandler(std::move(handler))) {}

@@ -8,9 +8,11 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
+class QMessageBox;
 class QWidget;
 
 namespace DialogSeam {
@@ -76,10 +78,17 @@ Answer show(const Request& request);
 // Installs `handler` (an empty handler restores the Qt one) and returns the previous one.
 Handler setHandler(Handler handler);
 
-// The default handler: a QMessageBox parented to the owner, window-modal when there is an
-// owner, with French button captions. Closing the box without a button answers its escape
-// button (Cancel or No when the set has one, otherwise the default button).
+// The default handler: runs the box of createMessageBox and answers answerOfMessageBox.
 Answer showMessageBox(const Request& request);
+
+// The box the default handler shows, not yet run: parented to the owner, window-modal when
+// there is an owner, with French button captions, the default button and the escape
+// button (Cancel or No when the set has one, otherwise the default button).
+std::unique_ptr<QMessageBox> createMessageBox(const Request& request);
+
+// The answer of a box made by createMessageBox once it has closed: its clicked button, or
+// the escape button when it was closed without one.
+Answer answerOfMessageBox(const QMessageBox& box, const Request& request);
 
 // Installs a handler for the lifetime of the guard and restores the previous one after.
 class ScopedHandler
