@@ -1,6 +1,7 @@
 #include "TCustomLabel.h"
 
 #include "Cp1252.h"
+#include "Mnemonic.h"
 #include "TWinControl.h"
 
 TCustomLabel::TCustomLabel(TComponent* owner) : QLabel(OwnerWidget(owner)), TControl(clBtnFace)
@@ -44,56 +45,11 @@ void TCustomLabel::SetAutoSize(bool autoSize)
         adjustSize();
 }
 
-namespace {
-bool IsMnemonicKey(QChar c)
-{
-    return c.isLetterOrNumber();
-}
-} // namespace
-
-QString TCustomLabel::ToQtMnemonic(const QString& caption)
-{
-    QString result;
-    result.reserve(caption.size() + 4);
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        const QChar c = caption.at(i);
-        if (c != u'&') {
-            result += c;
-            continue;
-        }
-        if (i + 1 < caption.size() && caption.at(i + 1) == u'&') {
-            result += QStringLiteral("&&");
-            ++i;
-        } else if (i + 1 < caption.size() && IsMnemonicKey(caption.at(i + 1))) {
-            result += c;
-        } else {
-            result += QStringLiteral("&&");
-        }
-    }
-    return result;
-}
-
-QString TCustomLabel::WithoutMnemonic(const QString& caption)
-{
-    QString result;
-    result.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        const QChar c = caption.at(i);
-        if (c == u'&' && i + 1 < caption.size() &&
-            (caption.at(i + 1) == u'&' || IsMnemonicKey(caption.at(i + 1)))) {
-            result += caption.at(++i);
-            continue;
-        }
-        result += c;
-    }
-    return result;
-}
-
 void TCustomLabel::Refresh()
 {
     // Qt underlines the mnemonic only for a label that has a buddy; without one it would draw
     // the '&' itself, so the marks are taken out.
-    setText(buddy() ? ToQtMnemonic(m_caption) : WithoutMnemonic(m_caption));
+    setText(buddy() ? Mnemonic::ToQt(m_caption) : Mnemonic::Strip(m_caption));
     if (m_autoSize)
         adjustSize();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 // What every label of the toolkit shares: a caption in Windows-1252 where '&' marks the
-// keyboard mnemonic ("&&" shows one '&'), an optional control that the mnemonic focuses,
-// and automatic sizing to the caption.
+// keyboard mnemonic (see Mnemonic.h), an optional control that the mnemonic focuses, and
+// automatic sizing to the caption.
 
 #include "TControl.h"
 
@@ -30,21 +30,15 @@ public:
     bool GetAutoSize() const { return m_autoSize; }
     void SetAutoSize(bool autoSize);
 
-    // The caption as Qt's mnemonic syntax wants it: a lone '&' (not before a letter, a digit
-    // or another '&') is kept as a visible '&' instead of vanishing.
-    static QString ToQtMnemonic(const QString& caption);
-    // The caption as read on screen, without mnemonic marks.
-    static QString WithoutMnemonic(const QString& caption);
-
 protected:
     // Shows `caption` (a Qt string, so that derived labels can feed it directly).
     void ShowCaption(const QString& caption);
     const QString& Caption() const { return m_caption; }
     bool FillsBackground() const override { return true; }
+    // Puts the caption on screen again (after a change of caption or of focus control).
+    virtual void Refresh();
 
 private:
-    void Refresh();
-
     QString m_caption;
     bool m_autoSize = true;
 };

@@ -1,0 +1,5 @@
+#include "TMemo.h"
+
+TMemo::TMemo(TComponent* owner) : TCustomMemo(owner) {}
+
+TMemo::~TMemo() = default;

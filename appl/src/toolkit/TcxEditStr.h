@@ -1,0 +1,17 @@
+#pragma once
+
+// A text field whose result is a text.
+
+#include "TcxStaticOrEdit.h"
+
+class TcxEditStr : public TcxStaticOrEdit
+{
+    Q_OBJECT
+
+public:
+    explicit TcxEditStr(TComponent* owner = nullptr);
+    ~TcxEditStr() override;
+
+    // The result shown while the field is not activated (Windows-1252).
+    void SetCalculateValue(const std::string& value);
+};

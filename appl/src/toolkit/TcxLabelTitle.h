@@ -1,0 +1,14 @@
+#pragma once
+
+// The label that titles a screen or a group of fields: a plain label in a bold, larger font.
+
+#include "TCustomLabel.h"
+
+class TcxLabelTitle : public TCustomLabel
+{
+    Q_OBJECT
+
+public:
+    explicit TcxLabelTitle(TComponent* owner = nullptr);
+    ~TcxLabelTitle() override;
+};
