@@ -1,0 +1,3 @@
+#include "controls/TControlController.h"
+
+TControlController::~TControlController() = default;
