@@ -93,6 +93,21 @@ void TcxStaticOrEdit::ShowEditText(const QString& text)
     if (inputMask() != mask)
         setInputMask(mask);
     setText(text.isEmpty() ? BlankText() : text);
+    PlaceCursorOnFirstBlank();
+}
+
+void TcxStaticOrEdit::PlaceCursorOnFirstBlank()
+{
+    // Typing into a masked field starts at its first free digit, not after the separators.
+    if (inputMask().isEmpty())
+        return;
+    const QString shown = displayText();
+    for (qsizetype i = 0; i < shown.size() && i < m_maskTemplate.size(); ++i) {
+        if (m_maskTemplate.at(i) == kDigitSlot && shown.at(i) == u' ') {
+            setCursorPosition(static_cast<int>(i));
+            return;
+        }
+    }
 }
 
 std::string TcxStaticOrEdit::GetCalculateText() const
@@ -295,6 +310,29 @@ void TcxStaticOrEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void TcxStaticOrEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    PlaceCursorOnFirstBlank();
+}
+
+void TcxStaticOrEdit::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    // A click after the digits typed so far goes to the first free digit.
+    if (!inputMask().isEmpty() && event->button() == Qt::LeftButton && !hasSelectedText()) {
+        const QString shown = displayText();
+        const int clicked = cursorPosition();
+        bool blankBefore = false;
+        for (int i = 0; i < clicked && i < shown.size(); ++i)
+            blankBefore =
+                blankBefore || (i < m_maskTemplate.size() && m_maskTemplate.at(i) == kDigitSlot &&
+                                shown.at(i) == u' ');
+        if (blankBefore)
+            PlaceCursorOnFirstBlank();
+    }
 }
 
 void TcxStaticOrEdit::mouseDoubleClickEvent(QMouseEvent* event)

@@ -112,8 +112,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void PlaceCursorOnFirstBlank();
     void ShowEditText(const QString& text);
     void ApplyMode();
     void ApplyLook();

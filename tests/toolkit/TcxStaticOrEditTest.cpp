@@ -1,0 +1,219 @@
+#include "TPanel.h"
+#include "TcxEditDate.h"
+#include "TcxEditNum.h"
+#include "TcxEditStr.h"
+#include "TcxEditTel.h"
+
+#include "WidgetTest.h"
+
+#include <QTest>
+
+namespace {
+
+class TcxEditTelTest : public WidgetTest
+{};
+
+TEST_F(TcxEditTelTest, BlankFieldShowsTheMaskAndTypingFillsIt)
+{
+    TcxEditTel tel(nullptr);
+    EXPECT_EQ(tel.GetText(), "  .  .  .  .  ");
+    EXPECT_EQ(tel.displayText(), QStringLiteral("  .  .  .  .  "));
+    QTest::keyClicks(&tel, "0123");
+    EXPECT_EQ(tel.GetText(), "01.23.  .  .  ");
+    QTest::keyClicks(&tel, "456789");
+    EXPECT_EQ(tel.GetText(), "01.23.45.67.89");
+}
+
+TEST_F(TcxEditTelTest, FullNumberAndBlankMaskAreShownAsGiven)
+{
+    TcxEditTel tel(nullptr);
+    tel.SetText("01.23.45.67.89");
+    EXPECT_EQ(tel.GetText(), "01.23.45.67.89");
+    tel.SetText("  .  .  .  .  ");
+    EXPECT_EQ(tel.GetText(), "  .  .  .  .  ");
+    tel.SetText("");
+    EXPECT_EQ(tel.GetText(), "  .  .  .  .  ");
+}
+
+TEST_F(TcxEditTelTest, TextThatDoesNotFitTheMaskIsKeptWhole)
+{
+    TcxEditTel tel(nullptr);
+    tel.SetText("+33 1 23 45 67 89");
+    EXPECT_EQ(tel.GetText(), "+33 1 23 45 67 89");
+    // Emptied by the user, the field is masked again.
+    tel.selectAll();
+    QTest::keyClick(&tel, Qt::Key_Delete);
+    EXPECT_EQ(tel.GetText(), "  .  .  .  .  ");
+}
+
+class TcxEditDateTest : public WidgetTest
+{};
+
+TEST_F(TcxEditDateTest, BlankDateIsTheMaskNotTheSeparatorsAlone)
+{
+    TcxEditDate date(nullptr);
+    EXPECT_EQ(date.GetText(), "  /  /    ");
+    QTest::keyClicks(&date, "1203");
+    EXPECT_EQ(date.GetText(), "12/03/    ");
+    QTest::keyClicks(&date, "2005");
+    EXPECT_EQ(date.GetText(), "12/03/2005");
+}
+
+TEST_F(TcxEditDateTest, ResultShowsTheCalculateValueUntilActivated)
+{
+    TcxEditDate date(nullptr);
+    date.SetActivated(false);
+    date.SetCalculateValue("12/03/2005");
+    EXPECT_EQ(date.text(), QStringLiteral("12/03/2005"));
+    EXPECT_TRUE(date.isReadOnly());
+    EXPECT_FALSE(date.hasFrame());
+    EXPECT_EQ(date.GetText(), "  /  /    ");
+    date.SetText("01/01/2001");
+    EXPECT_EQ(date.text(), QStringLiteral("12/03/2005"));
+    date.SetActivated(true);
+    EXPECT_EQ(date.GetText(), "01/01/2001");
+    EXPECT_FALSE(date.isReadOnly());
+    EXPECT_TRUE(date.hasFrame());
+}
+
+class TcxStaticOrEditTest : public WidgetTest
+{};
+
+TEST_F(TcxStaticOrEditTest, SwitchableResultIsActivatedByADoubleClick)
+{
+    TPanel panel;
+    auto* edit = new TcxEditStr(&panel);
+    edit->Switchable = true;
+    edit->SetActivated(false);
+    edit->SetCalculateValue("calcul\xE9");
+    int changes = 0;
+    edit->OnChange = [&](TObject*) { ++changes; };
+
+    QTest::mouseDClick(edit, Qt::LeftButton);
+    EXPECT_TRUE(edit->GetActivated());
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(edit->GetText(), "calcul\xE9"); // the result is offered as the entry
+
+    QTest::keyClick(edit, Qt::Key_F2);
+    EXPECT_FALSE(edit->GetActivated());
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(TcxStaticOrEditTest, FieldThatIsNotSwitchableStaysAsTheProgramSetIt)
+{
+    TcxEditStr edit(nullptr);
+    edit.SetActivated(false);
+    QTest::mouseDClick(&edit, Qt::LeftButton);
+    QTest::keyClick(&edit, Qt::Key_F2);
+    EXPECT_FALSE(edit.GetActivated());
+}
+
+TEST_F(TcxStaticOrEditTest, IdValueIsTheWindowIdentifier)
+{
+    TcxEditStr edit(nullptr);
+    edit.SetIdValue(321);
+    EXPECT_EQ(edit.GetIdValue(), 321);
+    EXPECT_EQ(GetWindowLongA(edit.Handle(), GWL_ID), 321);
+}
+
+TEST_F(TcxStaticOrEditTest, TypingReportsAChange)
+{
+    TcxEditStr edit(nullptr);
+    int changes = 0;
+    edit.OnChange = [&](TObject*) { ++changes; };
+    edit.SetText("a");
+    EXPECT_EQ(changes, 0);
+    QTest::keyClicks(&edit, "bc");
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(edit.GetText(), "abc");
+}
+
+TEST_F(TcxStaticOrEditTest, StylesChooseBorderAndColours)
+{
+    TcxEditNum edit(nullptr);
+    TcxEditStyle disabled;
+    disabled.SetBorderStyle(ebsNone);
+    disabled.Color = clRed;
+    disabled.TextColor = clBlue;
+    edit.SetStyleDisabled(disabled);
+    EXPECT_TRUE(edit.hasFrame());
+    edit.SetEnabled(false);
+    EXPECT_FALSE(edit.hasFrame());
+    EXPECT_EQ(edit.palette().color(QPalette::Disabled, QPalette::Base), QColor(255, 0, 0));
+    EXPECT_EQ(edit.palette().color(QPalette::Disabled, QPalette::Text), QColor(0, 0, 255));
+}
+
+TEST(TcxEditNumFormatTest, FormatsWithCommaAndSpacedThousands)
+{
+    EXPECT_EQ(TcxEditNum::FormatAmount(1234.5L, 2), QStringLiteral("1 234,5"));
+    EXPECT_EQ(TcxEditNum::FormatAmount(-3.0L, 2), QStringLiteral("-3"));
+    EXPECT_EQ(TcxEditNum::FormatAmount(1234567.891L, 2), QStringLiteral("1 234 567,89"));
+    EXPECT_EQ(TcxEditNum::FormatAmount(0.004L, 2), QStringLiteral("0"));
+    EXPECT_EQ(TcxEditNum::FormatAmount(-0.004L, 2), QStringLiteral("0"));
+    EXPECT_EQ(TcxEditNum::FormatAmount(100.0L, 0), QStringLiteral("100"));
+    EXPECT_EQ(TcxEditNum::FormatAmount(1e15L, 2), QStringLiteral("1 000 000 000 000 000"));
+    EXPECT_EQ(TcxEditNum::FormatAmount(1.0L / 0.0L, 2), QString());
+}
+
+TEST(TcxEditNumFormatTest, ParsesCommaOrPointAndIgnoresBlanks)
+{
+    double value = -1;
+    EXPECT_TRUE(TcxEditNum::ParseAmount(QStringLiteral("1 234,56"), value));
+    EXPECT_DOUBLE_EQ(value, 1234.56);
+    EXPECT_TRUE(TcxEditNum::ParseAmount(QStringLiteral("12.5"), value));
+    EXPECT_DOUBLE_EQ(value, 12.5);
+    EXPECT_TRUE(TcxEditNum::ParseAmount(QStringLiteral("-1\u00A0000"), value));
+    EXPECT_DOUBLE_EQ(value, -1000.0);
+    EXPECT_TRUE(TcxEditNum::ParseAmount(QStringLiteral("12,5 \u20AC"), value));
+    EXPECT_DOUBLE_EQ(value, 12.5);
+    EXPECT_FALSE(TcxEditNum::ParseAmount(QString(), value));
+    EXPECT_EQ(value, 0.0);
+    EXPECT_FALSE(TcxEditNum::ParseAmount(QStringLiteral("abc"), value));
+    EXPECT_FALSE(TcxEditNum::ParseAmount(QStringLiteral("-"), value));
+}
+
+class TcxEditNumTest : public WidgetTest
+{};
+
+TEST_F(TcxEditNumTest, ValueComesBackExactlyUntilTheUserTypes)
+{
+    TcxEditNum edit(nullptr);
+    edit.SetValue(12.345L);
+    EXPECT_EQ(edit.GetText(), "12,35");
+    EXPECT_DOUBLE_EQ(edit.GetValue(), 12.345);
+    edit.end(false);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_DOUBLE_EQ(edit.GetValue(), 12.3);
+}
+
+TEST_F(TcxEditNumTest, TypedPointBecomesACommaAndLettersAreRefused)
+{
+    TcxEditNum edit(nullptr);
+    QTest::keyClicks(&edit, "12a34.5");
+    EXPECT_EQ(edit.GetText(), "1234,5");
+    EXPECT_DOUBLE_EQ(edit.GetValue(), 1234.5);
+    emit edit.editingFinished();
+    EXPECT_EQ(edit.GetText(), "1 234,5");
+}
+
+TEST_F(TcxEditNumTest, BlankFieldIsZero)
+{
+    TcxEditNum edit(nullptr);
+    EXPECT_EQ(edit.GetText(), "");
+    EXPECT_EQ(edit.GetValue(), 0.0);
+}
+
+TEST_F(TcxEditNumTest, ResultShowsTheFormattedCalculateValue)
+{
+    TcxEditNum edit(nullptr);
+    edit.SetActivated(false);
+    edit.SetCalculateValue(98765.4);
+    EXPECT_EQ(edit.text(), QStringLiteral("98 765,4"));
+    EXPECT_EQ(edit.GetCalculateText(), "98 765,4");
+    EXPECT_DOUBLE_EQ(edit.GetCalculateValue(), 98765.4);
+    edit.SetValue(5);
+    EXPECT_EQ(edit.text(), QStringLiteral("98 765,4"));
+    EXPECT_DOUBLE_EQ(edit.GetValue(), 5.0);
+}
+
+} // namespace
