@@ -1,0 +1,470 @@
+#include "TcxKelTreeList.h"
+
+#include "Cp1252.h"
+#include "TcxTreeListModel.h"
+#include "TcxTreeListNode.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+
+TcxKelTreeList::TcxKelTreeList(TComponent* owner)
+    : QTreeView(OwnerWidget(owner)), TWinControl(clWindow),
+      m_root(new TcxTreeListNode(this, nullptr, 0)),
+      m_model(std::make_unique<TcxTreeListModel>(this)), m_nodes(this), m_hitTest(this)
+{
+    setModel(m_model.get());
+    // Rows of one height, scrolled a whole row at a time: the scroll bar's value is then the
+    // top visible row, and long lists lay out in linear time.
+    setUniformRowHeights(true);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    setAllColumnsShowFocus(true);
+    setDragEnabled(false);
+    header()->setStretchLastSection(true);
+    header()->setSectionsMovable(false);
+
+    connect(this, &QTreeView::expanded, this,
+            [this](const QModelIndex& index) { OnViewExpanded(index, true); });
+    connect(this, &QTreeView::collapsed, this,
+            [this](const QModelIndex& index) { OnViewExpanded(index, false); });
+}
+
+TcxKelTreeList::~TcxKelTreeList()
+{
+    // The view lets go of the model before the nodes it shows are destroyed, and reports no
+    // focus change on the way.
+    m_destroying = true;
+    setModel(nullptr);
+}
+
+std::string TcxKelTreeList::GetText() const
+{
+    return m_focusedNode ? m_focusedNode->GetValue(0) : std::string();
+}
+
+int TcxKelTreeList::GetCount() const
+{
+    return m_root->GetCount();
+}
+
+TcxTreeListNode* TcxKelTreeList::GetItem(int index) const
+{
+    return m_root->GetItem(index);
+}
+
+TcxTreeListNode* TcxKelTreeList::AddChild(TcxTreeListNode* parent)
+{
+    if (parent && parent->m_tree != this)
+        return nullptr;
+    return InsertChild(parent ? parent : m_root.get());
+}
+
+int TcxKelTreeList::GetAbsoluteCount() const
+{
+    EnsureAbsoluteOrder();
+    return static_cast<int>(m_absolute.size());
+}
+
+TcxTreeListNode* TcxKelTreeList::GetAbsoluteItem(int index) const
+{
+    EnsureAbsoluteOrder();
+    if (index < 0 || static_cast<std::size_t>(index) >= m_absolute.size())
+        return nullptr;
+    return m_absolute[static_cast<std::size_t>(index)];
+}
+
+void TcxKelTreeList::Clear()
+{
+    m_focusedNode = nullptr;
+    if (m_updateCount == 0) {
+        m_syncing = true;
+        m_model->BeginReset();
+        m_root->m_children.clear();
+        m_model->EndReset();
+        m_syncing = false;
+    } else {
+        m_root->m_children.clear();
+    }
+    m_absolute.clear();
+    m_absoluteValid = true;
+}
+
+void TcxKelTreeList::BeginUpdate()
+{
+    if (m_updateCount++ > 0)
+        return;
+    // The view hears of the whole batch at once, through a reset, and paints nothing meanwhile.
+    setUpdatesEnabled(false);
+    m_syncing = true;
+    m_model->BeginReset();
+    m_syncing = false;
+}
+
+void TcxKelTreeList::EndUpdate()
+{
+    if (m_updateCount == 0 || --m_updateCount > 0)
+        return;
+    m_syncing = true;
+    m_model->EndReset();
+    SyncView();
+    m_syncing = false;
+    setUpdatesEnabled(true);
+}
+
+void TcxKelTreeList::SetColumnCount(int count)
+{
+    count = std::max(0, count);
+    if (count == m_columnCount)
+        return;
+    if (m_updateCount > 0) {
+        m_columnCount = count;
+        return;
+    }
+    m_syncing = true;
+    m_model->BeginReset();
+    m_columnCount = count;
+    m_model->EndReset();
+    SyncView();
+    m_syncing = false;
+}
+
+std::string TcxKelTreeList::GetColumnCaption(int column) const
+{
+    if (column < 0 || static_cast<std::size_t>(column) >= m_columnCaptions.size())
+        return {};
+    return Cp1252::fromQString(m_columnCaptions[static_cast<std::size_t>(column)]);
+}
+
+void TcxKelTreeList::SetColumnCaption(int column, const std::string& caption)
+{
+    if (column < 0)
+        return;
+    const auto slot = static_cast<std::size_t>(column);
+    if (slot >= m_columnCaptions.size())
+        m_columnCaptions.resize(slot + 1);
+    m_columnCaptions[slot] = Cp1252::toQString(caption);
+    if (m_updateCount == 0)
+        m_model->HeaderChanged();
+}
+
+bool TcxKelTreeList::GetHeaderVisible() const
+{
+    return !isHeaderHidden();
+}
+
+void TcxKelTreeList::SetHeaderVisible(bool visible)
+{
+    setHeaderHidden(!visible);
+}
+
+void TcxKelTreeList::SetFocusedNode(TcxTreeListNode* node)
+{
+    if (node && (node->m_tree != this || node->GetIsRoot()))
+        return;
+    if (node == m_focusedNode)
+        return;
+    TcxTreeListNode* previous = m_focusedNode;
+    m_focusedNode = node;
+    if (m_updateCount == 0) {
+        m_syncing = true;
+        if (node) {
+            selectionModel()->setCurrentIndex(m_model->IndexOf(node),
+                                              QItemSelectionModel::ClearAndSelect |
+                                                  QItemSelectionModel::Rows);
+        } else {
+            selectionModel()->clear();
+        }
+        m_syncing = false;
+    }
+    if (OnFocusedNodeChanged)
+        OnFocusedNodeChanged(this, previous, node);
+}
+
+int TcxKelTreeList::GetTopVisibleIndex() const
+{
+    auto* self = const_cast<TcxKelTreeList*>(this);
+    if (m_updateCount == 0)
+        self->executeDelayedItemsLayout();
+    return verticalScrollBar()->value();
+}
+
+void TcxKelTreeList::SetTopVisibleIndex(int index)
+{
+    if (m_updateCount > 0)
+        return;
+    executeDelayedItemsLayout();
+    updateGeometries();
+    verticalScrollBar()->setValue(std::max(0, index));
+}
+
+int TcxKelTreeList::GetVisibleCount() const
+{
+    int count = 0;
+    // Walk the rows: a hidden or collapsed node's subtree has none.
+    for (TcxTreeListNode* node = m_root->GetFirstChild(); node;) {
+        if (node->m_visible)
+            ++count;
+        if (node->m_visible && node->m_expanded && node->GetHasChildren()) {
+            node = node->GetFirstChild();
+            continue;
+        }
+        TcxTreeListNode* next = nullptr;
+        for (TcxTreeListNode* up = node; up && !up->GetIsRoot() && !next; up = up->m_parent)
+            next = up->GetNextSibling();
+        node = next;
+    }
+    return count;
+}
+
+TcxTreeListNode* TcxKelTreeList::NodeAt(const QPoint& point) const
+{
+    if (m_updateCount > 0)
+        return nullptr;
+    const QModelIndex index = indexAt(point);
+    return index.isValid() ? m_model->NodeOf(index) : nullptr;
+}
+
+void TcxKelTreeList::MakeVisible(TcxTreeListNode* node)
+{
+    if (m_updateCount == 0 && node && node->m_tree == this && !node->GetIsRoot())
+        scrollTo(m_model->IndexOf(node));
+}
+
+void TcxKelTreeList::SetContentStyle(const TcxStyle& style)
+{
+    m_contentStyle = style;
+    viewport()->update();
+}
+
+void TcxKelTreeList::SetLevelStyles(const std::vector<TcxStyle>& styles)
+{
+    m_levelStyles = styles;
+    viewport()->update();
+}
+
+void TcxKelTreeList::SetBackgroundStyle(const TcxStyle& style)
+{
+    if (style.HasColor())
+        SetColor(style.GetColor());
+}
+
+TcxStyle TcxKelTreeList::ContentStyleFor(TcxTreeListNode* node, int column) const
+{
+    TcxStyle style = m_contentStyle;
+    if (!m_levelStyles.empty() && node) {
+        const auto level = static_cast<std::size_t>(std::max(0, node->GetLevel()));
+        style.Merge(m_levelStyles[std::min(level, m_levelStyles.size() - 1)]);
+    }
+    if (!OnGetContentStyle)
+        return style;
+    const TcxStyle* chosen = &style;
+    OnGetContentStyle(const_cast<TcxKelTreeList*>(this), column, node, chosen);
+    if (chosen == &style)
+        return style;
+    return chosen ? *chosen : TcxStyle();
+}
+
+void TcxKelTreeList::SetStateImages(const QList<QIcon>& images)
+{
+    m_stateImages = images;
+    viewport()->update();
+}
+
+QIcon TcxKelTreeList::StateImage(int index) const
+{
+    return index >= 0 && index < m_stateImages.size() ? m_stateImages.at(index) : QIcon();
+}
+
+void TcxKelTreeList::mousePressEvent(QMouseEvent* event)
+{
+    m_hitTest.ReCalculate(event->position().toPoint());
+    m_pressed = event->button() == Qt::LeftButton;
+    QTreeView::mousePressEvent(event);
+}
+
+void TcxKelTreeList::mouseMoveEvent(QMouseEvent* event)
+{
+    m_hitTest.ReCalculate(event->position().toPoint());
+    QTreeView::mouseMoveEvent(event);
+}
+
+void TcxKelTreeList::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_hitTest.ReCalculate(event->position().toPoint());
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       viewport()->rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QTreeView::mouseReleaseEvent(event);
+    // Last: the handler may change screens, and with them this widget's surroundings.
+    if (click && OnClick)
+        OnClick(this);
+}
+
+void TcxKelTreeList::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTreeView::currentChanged(current, previous);
+    if (m_syncing || m_destroying || (current.isValid() && current.model() != m_model.get()))
+        return;
+    FocusChanged(current.isValid() ? m_model->NodeOf(current) : nullptr);
+}
+
+void TcxKelTreeList::FocusChanged(TcxTreeListNode* node)
+{
+    if (node == m_focusedNode)
+        return;
+    TcxTreeListNode* previous = m_focusedNode;
+    m_focusedNode = node;
+    if (OnFocusedNodeChanged)
+        OnFocusedNodeChanged(this, previous, node);
+}
+
+TcxTreeListNode* TcxKelTreeList::InsertChild(TcxTreeListNode* parent)
+{
+    const int row = parent->GetCount();
+    if (m_updateCount == 0)
+        m_model->BeginInsert(parent, row);
+    parent->m_children.push_back(
+        std::unique_ptr<TcxTreeListNode>(new TcxTreeListNode(this, parent, row)));
+    TcxTreeListNode* child = parent->m_children.back().get();
+    if (m_updateCount == 0)
+        m_model->EndInsert();
+
+    // A node added at the very end of the absolute order (the usual case while filling) is
+    // appended to it; anywhere else the order is rebuilt when next asked for.
+    if (m_absoluteValid) {
+        bool atEnd = true;
+        for (const TcxTreeListNode* node = parent; node && !node->GetIsRoot();
+             node = node->m_parent)
+            atEnd = atEnd && node->GetIsLast();
+        if (atEnd) {
+            child->m_absoluteIndex = static_cast<int>(m_absolute.size());
+            m_absolute.push_back(child);
+        } else {
+            InvalidateAbsoluteOrder();
+        }
+    }
+    return child;
+}
+
+void TcxKelTreeList::RemoveNode(TcxTreeListNode* node)
+{
+    ForgetFocusWithin(node);
+    TcxTreeListNode* parent = node->m_parent;
+    const int row = node->m_index;
+    if (m_updateCount == 0)
+        m_model->BeginRemove(parent, row, row);
+    auto& siblings = parent->m_children;
+    siblings.erase(siblings.begin() + row);
+    for (std::size_t i = static_cast<std::size_t>(row); i < siblings.size(); ++i)
+        siblings[i]->m_index = static_cast<int>(i);
+    if (m_updateCount == 0)
+        m_model->EndRemove();
+    InvalidateAbsoluteOrder();
+}
+
+void TcxKelTreeList::RemoveChildren(TcxTreeListNode* parent)
+{
+    if (!parent->GetHasChildren())
+        return;
+    if (parent->GetIsRoot()) {
+        if (m_focusedNode)
+            SetFocusedNode(nullptr);
+        Clear();
+        return;
+    }
+    for (const auto& child : parent->m_children)
+        ForgetFocusWithin(child.get());
+    if (m_updateCount == 0)
+        m_model->BeginRemove(parent, 0, parent->GetCount() - 1);
+    parent->m_children.clear();
+    if (m_updateCount == 0)
+        m_model->EndRemove();
+    InvalidateAbsoluteOrder();
+}
+
+void TcxKelTreeList::NodeValueChanged(TcxTreeListNode* node, int column)
+{
+    if (m_updateCount == 0)
+        m_model->CellChanged(node, column);
+}
+
+void TcxKelTreeList::NodeExpandedChanged(TcxTreeListNode* node)
+{
+    if (m_updateCount == 0) {
+        m_syncing = true;
+        setExpanded(m_model->IndexOf(node), node->m_expanded);
+        m_syncing = false;
+    }
+    if (node->m_expanded) {
+        if (OnExpanded)
+            OnExpanded(this, node);
+    } else if (OnCollapsed) {
+        OnCollapsed(this, node);
+    }
+}
+
+void TcxKelTreeList::NodeVisibleChanged(TcxTreeListNode* node)
+{
+    if (m_updateCount == 0)
+        setRowHidden(node->m_index, m_model->IndexOf(node->m_parent), !node->m_visible);
+}
+
+void TcxKelTreeList::EnsureAbsoluteOrder() const
+{
+    if (m_absoluteValid)
+        return;
+    m_absolute.clear();
+    for (TcxTreeListNode* node = m_root->GetNext(); node; node = node->GetNext()) {
+        node->m_absoluteIndex = static_cast<int>(m_absolute.size());
+        m_absolute.push_back(node);
+    }
+    m_absoluteValid = true;
+}
+
+void TcxKelTreeList::SyncView()
+{
+    for (TcxTreeListNode* node = m_root->GetNext(); node; node = node->GetNext()) {
+        if (node->m_expanded)
+            setExpanded(m_model->IndexOf(node), true);
+        if (!node->m_visible)
+            setRowHidden(node->m_index, m_model->IndexOf(node->m_parent), true);
+    }
+    if (m_focusedNode) {
+        selectionModel()->setCurrentIndex(m_model->IndexOf(m_focusedNode),
+                                          QItemSelectionModel::ClearAndSelect |
+                                              QItemSelectionModel::Rows);
+    }
+}
+
+void TcxKelTreeList::OnViewExpanded(const QModelIndex& index, bool expanded)
+{
+    if (m_syncing || m_destroying || !index.isValid())
+        return;
+    TcxTreeListNode* node = m_model->NodeOf(index);
+    if (!node || node->GetIsRoot() || node->m_expanded == expanded)
+        return;
+    node->m_expanded = expanded;
+    if (expanded) {
+        if (OnExpanded)
+            OnExpanded(this, node);
+    } else if (OnCollapsed) {
+        OnCollapsed(this, node);
+    }
+}
+
+void TcxKelTreeList::ForgetFocusWithin(TcxTreeListNode* node)
+{
+    for (const TcxTreeListNode* up = m_focusedNode; up; up = up->m_parent) {
+        if (up == node) {
+            SetFocusedNode(nullptr);
+            return;
+        }
+    }
+}
