@@ -1,10 +1,12 @@
 #include "controls/TdControl.h"
 
+#include "TcxStaticOrEdit.h"
 #include "controls/TControlDisplayInfo.h"
 #include "log/TFrameworkLogger.h"
 #include "model/TComplexData.h"
 #include "qlettre.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <log4cxx/level.h>
@@ -80,4 +82,27 @@ void TdControl::LogTransfer(const char* format, const structLettre* lettre, cons
         log4cxx::Level::getInfo(),
         FormatLogLine(line, size, format, static_cast<int>(lettrage), value ? value : "(null)"),
         "");
+}
+
+void TdControl::SyncActivation(TcxStaticOrEdit* widget, structLettre* listeLettre) const
+{
+    if (!widget || !widget->Switchable)
+        return;
+    const structLettre* etat = TrouveLettre(m_lettrageActivation, listeLettre);
+    // strtol reads as atol does ("02" and "2x" are 2) without atol's overflow hazard.
+    const bool activated = etat && etat->valeur && std::strtol(etat->valeur, nullptr, 10) == 2;
+    if (widget->GetActivated() != activated)
+        widget->SetActivated(activated);
+}
+
+void TdControl::StoreActivation(TcxStaticOrEdit* widget, structLettre* listeLettre) const
+{
+    if (!widget || !widget->Switchable)
+        return;
+    structLettre* etat = TrouveLettre(m_lettrageActivation, listeLettre);
+    if (!etat || !etat->valeur)
+        return;
+    char code[24];
+    std::snprintf(code, sizeof code, "%ld", widget->GetActivated() ? 2L : 1L);
+    StoreValue(etat, code); // resizes a value shorter than the code
 }

@@ -10,6 +10,7 @@ struct structLettre;
 class TComponent;
 class TComplexData;
 class TControlDisplayInfo;
+class TcxStaticOrEdit;
 
 class TdControl
 {
@@ -64,6 +65,13 @@ protected:
     // Same, with the value given apart from the letter.
     static void LogTransfer(const char* format, const structLettre* lettre, const char* value,
                             std::size_t bufferSize = kLineSize);
+
+    // The static-or-edit fields that take part in the edit-state handling (Switchable): the
+    // widget is activated exactly when the edit-state letter (m_lettrageActivation) reads as
+    // the integer 2; a missing letter or value counts as not activated.
+    void SyncActivation(TcxStaticOrEdit* widget, structLettre* listeLettre) const;
+    // Writes "2" (activated) or "1" into the edit-state letter, when it exists with a value.
+    void StoreActivation(TcxStaticOrEdit* widget, structLettre* listeLettre) const;
 
     static constexpr std::size_t kLineSize = 512;
     static constexpr std::size_t kMemoLineSize = 1024;

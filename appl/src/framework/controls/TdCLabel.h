@@ -1,0 +1,20 @@
+#pragma once
+
+// A label's letter is a text of the screen's static list, shown as the label's caption.
+
+#include "controls/TdControl.h"
+
+class TdCLabel : public TdControl
+{
+public:
+    TdCLabel() = default;
+    TdCLabel(const TdCLabel& other) = default;
+    TdCLabel& operator=(const TdCLabel& other) = default;
+    ~TdCLabel() override;
+
+    bool operator==(const TdCLabel& other) const { return TdControl::operator==(other); }
+
+    void LettrageVersEcran(structLettre* listeLettre, structLettre* listeLettreStatic) override;
+    void EcranVersLettrage(structLettre* listeLettre, structLettre* listeLettreStatic) override;
+    void UpdateSelection(structLettre* listeLettre) override;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+// A panel shows its letter as its caption.
+
+#include "controls/TdControl.h"
+
+class TdCPanel : public TdControl
+{
+public:
+    TdCPanel() = default;
+    TdCPanel(const TdCPanel& other) = default;
+    TdCPanel& operator=(const TdCPanel& other) = default;
+    ~TdCPanel() override;
+
+    bool operator==(const TdCPanel& other) const { return TdControl::operator==(other); }
+
+    void LettrageVersEcran(structLettre* listeLettre, structLettre* listeLettreStatic) override;
+    void EcranVersLettrage(structLettre* listeLettre, structLettre* listeLettreStatic) override;
+    void UpdateSelection(structLettre* listeLettre) override;
+};

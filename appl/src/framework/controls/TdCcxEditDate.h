@@ -1,0 +1,31 @@
+#pragma once
+
+// The date field: a complete date (no blank, two characters at least) goes to the result
+// while the field is not activated and to the entry once it is; an empty letter shows the
+// blank mask. Only a fully typed date is stored: a text with a blank stores "".
+//
+// A letter without a value leaves the field as it was, as does a one-character value or a
+// value holding a blank.
+
+#include "controls/TdControl.h"
+
+class TdCcxEditDate : public TdControl
+{
+public:
+    TdCcxEditDate() = default;
+    TdCcxEditDate(const TdCcxEditDate& other) = default;
+    TdCcxEditDate& operator=(const TdCcxEditDate& other) = default;
+    ~TdCcxEditDate() override;
+
+    bool operator==(const TdCcxEditDate& other) const { return TdControl::operator==(other); }
+
+    // The widget's own SetIdValue receives the lettrage.
+    void SetIdValue() override;
+    void LettrageVersEcran(structLettre* listeLettre, structLettre* listeLettreStatic) override;
+    void EcranVersLettrage(structLettre* listeLettre, structLettre* listeLettreStatic) override;
+    void UpdateSelection(structLettre* listeLettre) override;
+    void SetFocus() override;
+    void SetHelpContext(int helpContext) override;
+
+    static constexpr const char* kBlank = "  /  /    ";
+};

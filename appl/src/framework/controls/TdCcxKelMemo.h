@@ -1,0 +1,25 @@
+#pragma once
+
+// The in-house memo shows its letter's text, line breaks included; the trace line has room
+// for longer texts (1024 bytes).
+
+#include "controls/TdControl.h"
+
+class TdCcxKelMemo : public TdControl
+{
+public:
+    TdCcxKelMemo() = default;
+    TdCcxKelMemo(const TdCcxKelMemo& other) = default;
+    TdCcxKelMemo& operator=(const TdCcxKelMemo& other) = default;
+    ~TdCcxKelMemo() override;
+
+    bool operator==(const TdCcxKelMemo& other) const { return TdControl::operator==(other); }
+
+    void SetIdValue() override;
+    void LettrageVersEcran(structLettre* listeLettre, structLettre* listeLettreStatic) override;
+    void EcranVersLettrage(structLettre* listeLettre, structLettre* listeLettreStatic) override;
+    void UpdateSelection(structLettre* listeLettre) override;
+    // Nothing to fill or restore in a memo.
+    void Update(TControlDisplayInfo*& /*info*/) override {}
+    void SetHelpContext(int helpContext) override;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+// A title's letter is a text of the screen's static list, shown as the title.
+
+#include "controls/TdControl.h"
+
+class TdCcxLabelTitle : public TdControl
+{
+public:
+    TdCcxLabelTitle() = default;
+    TdCcxLabelTitle(const TdCcxLabelTitle& other) = default;
+    TdCcxLabelTitle& operator=(const TdCcxLabelTitle& other) = default;
+    ~TdCcxLabelTitle() override;
+
+    bool operator==(const TdCcxLabelTitle& other) const { return TdControl::operator==(other); }
+
+    void LettrageVersEcran(structLettre* listeLettre, structLettre* listeLettreStatic) override;
+    void EcranVersLettrage(structLettre* listeLettre, structLettre* listeLettreStatic) override;
+    void UpdateSelection(structLettre* listeLettre) override;
+};
