@@ -1,0 +1,92 @@
+#pragma once
+
+// The presenter of the middle area of the wizard window: the data-entry screen that is active
+// in the screen flow. The host derives one screen presenter per declaration and supplies the
+// data work (data into letters and back, computation, selection, modification check); this
+// class decides when each of them runs, reacts to every change of a control, validates the
+// screen before the user leaves it and rebuilds the view when the active screen changes.
+//
+// The view is always a TViewEcranVCL, made by the view factories of `listeFactory`, which
+// this presenter owns.
+
+#include "presenter/TPrComposite.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+class TComponent;
+class TFactoryAbstract;
+struct HelpId;
+struct structLettre;
+
+class TPrEcranVCL : public TPrComposite
+{
+public:
+    // `owner` is the component the factories give the views they make: the wizard window's
+    // middle panel. No view is made here; the first screen change makes it.
+    TPrEcranVCL(TComponent* owner, TPrComposite* parent, TModelAbstract* model,
+                TMgtModelInvoker* invoker, TCinematicManagerAbstract* cinematicManager);
+    // A copy takes the owner, the settings, the help table and the replacements, but no
+    // factory: they keep their single owner.
+    TPrEcranVCL(const TPrEcranVCL& other);
+    TPrEcranVCL& operator=(const TPrEcranVCL& other);
+    bool operator==(const TPrEcranVCL& other) const;
+
+    ~TPrEcranVCL() override;
+    void SaveData() override;
+    void LoadData() override;
+    void Accept(TCompositeVisitor* visitor) override;
+    // Every host screen presenter keeps the data it found at the start and can put them back.
+    void SauveDataInit() override = 0;
+    void RestaureDataInit() override = 0;
+    // Every host screen presenter refreshes its own report's modified flag here.
+    void CheckIsModified() override = 0;
+    void Update() override;
+    bool DonneesValide(bool afficher) override;
+    void FocusControl(int lettrage) override;
+
+    // Host hook: fills `changedLettrage`; the framework never calls it.
+    virtual void InitChangedLettrage();
+    virtual void DonneesVersLettrage(structLettre* lettres, structLettre* lettresStatic);
+    virtual void LettrageVersDonnees(structLettre* lettres, structLettre* lettresStatic);
+    virtual void Calcul();
+    virtual void Select(structLettre* lettres);
+    // Host operation, never called by the framework: the screen's own initialisation of the
+    // declaration data.
+    virtual void InitDonnees() = 0;
+    virtual void ChangeView();
+    virtual bool CreateView();
+    virtual void OnChange();
+    virtual void MajUnLibelle(std::string& libelle);
+    virtual bool OuvreDeclaration(int enumEcran, int lettrage);
+    virtual int SelectEcran(int lettrage);
+
+    void AfficheEcran(int lettrage);
+
+    TComponent* getOwner() const { return owner; }
+    std::vector<TFactoryAbstract*> getListeFactory() const { return listeFactory; }
+    bool isEnableOnChange() const { return enableOnChange; }
+    void setEnableOnChange(bool enable) { enableOnChange = enable; }
+    // The help table is the host's; the presenter only links it.
+    HelpId* getHelpData() const { return helpData; }
+    void setHelpData(HelpId* table) { helpData = table; }
+    std::multimap<int, int> getChangedLettrage() const { return changedLettrage; }
+    void setChangedLettrage(const std::multimap<int, int>& replacements)
+    {
+        changedLettrage = replacements;
+    }
+
+    // The active screen's type, 0 when no screen is active.
+    int getTypeEcran() const;
+    short getIdValeurSaisie(short lettrage) const;
+    short getIdEtatEdit(short lettrage) const;
+
+protected:
+    TComponent* owner = nullptr;
+    // Asked in order; owned. The host's screen presenter fills it directly.
+    std::vector<TFactoryAbstract*> listeFactory;
+    bool enableOnChange = true;
+    HelpId* helpData = nullptr;
+    std::multimap<int, int> changedLettrage;
+};

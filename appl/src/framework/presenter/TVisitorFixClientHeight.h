@@ -1,0 +1,21 @@
+#pragma once
+
+#include "presenter/TCompositeVisitor.h"
+
+// Sent when a screen view was built: the wizard window fits its screen area to that view's
+// client height.
+class TVisitorFixClientHeight : public TCompositeVisitor
+{
+public:
+    explicit TVisitorFixClientHeight(int theHeight) : height(theHeight) {}
+    TVisitorFixClientHeight(const TVisitorFixClientHeight&) = default;
+    TVisitorFixClientHeight& operator=(const TVisitorFixClientHeight&) = default;
+    bool operator==(const TVisitorFixClientHeight& other) const { return height == other.height; }
+
+    void VisitBaseForm(TPrBaseForm* presenter) override;
+
+    int getHeight() const { return height; }
+
+private:
+    int height;
+};

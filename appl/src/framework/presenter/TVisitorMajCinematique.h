@@ -1,0 +1,11 @@
+#pragma once
+
+#include "presenter/TCompositeVisitor.h"
+
+// Sent after every change of the data: the management buttons presenter refreshes what the
+// buttons bar knows of the screen flow.
+class TVisitorMajCinematique : public TCompositeVisitor
+{
+public:
+    void VisitManagementButtons(TPrManagementButtons* presenter) override;
+};

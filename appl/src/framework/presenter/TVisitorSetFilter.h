@@ -1,0 +1,22 @@
+#pragma once
+
+#include "presenter/TCompositeVisitor.h"
+
+// Sent by the buttons bar's audit filter actions: every screen view shows only the lines of
+// the chosen kind. -1 shows everything.
+class TVisitorSetFilter : public TCompositeVisitor
+{
+public:
+    TVisitorSetFilter() = default;
+    TVisitorSetFilter(const TVisitorSetFilter&) = default;
+    TVisitorSetFilter& operator=(const TVisitorSetFilter&) = default;
+    bool operator==(const TVisitorSetFilter& other) const { return filter == other.filter; }
+
+    void VisitEcranVCL(TPrEcranVCL* presenter) override;
+
+    int getFilter() const { return filter; }
+    void setFilter(int newFilter) { filter = newFilter; }
+
+private:
+    int filter = -1;
+};
