@@ -1,0 +1,262 @@
+#include "view/TMessageManager.h"
+
+#include "model/TMgtModelInvoker.h"
+#include "model/TModelAbstract.h"
+#include "presenter/TPrBaseForm.h"
+
+#include "MessageQueue.h"
+#include "TColor.h"
+
+#include "QtLeakCheck.h"
+
+#include <QPointer>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A relay window that records what reaches the inherited dispatch.
+class RecordingRelay : public TMessageManager
+{
+public:
+    using TMessageManager::TMessageManager;
+
+    void DefaultHandler(void* message) override
+    {
+        defaulted.push_back(*static_cast<TMessage*>(message));
+        TMessageManager::DefaultHandler(message);
+    }
+
+    std::vector<TMessage> defaulted;
+};
+
+TMessage message(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0)
+{
+    TMessage m;
+    m.Msg = msg;
+    m.WParam = wParam;
+    m.LParam = lParam;
+    return m;
+}
+
+class TMessageManagerTest : public QtLeakCheckedTest
+{};
+
+} // namespace
+
+TEST_F(TMessageManagerTest, OtherNumbersReachTheInheritedDispatchUnchanged)
+{
+    RecordingRelay relay(nullptr, nullptr);
+    const std::vector<TMessage> others = {message(0x0112, 0xF030, 5), message(11226, 1, 2),
+                                          message(0), message(11231, 7, -1)};
+    for (TMessage m : others)
+        relay.Dispatch(&m);
+
+    EXPECT_EQ(relay.defaulted, others);
+}
+
+TEST_F(TMessageManagerTest, RelayNumbersNeverReachTheInheritedDispatch)
+{
+    RecordingRelay relay(nullptr, nullptr);
+    for (UINT number : {kMsgChangeView, kMsgChangeFocus, kMsgLanceDeclarationFirst,
+                        kMsgLanceDeclarationSecond, kMsgLanceDeclarationThird}) {
+        TMessage m = message(number, 12, 0);
+        relay.Dispatch(&m); // without a presenter: handled, and nothing to call
+    }
+    relay.Dispatch(nullptr);
+
+    EXPECT_TRUE(relay.defaulted.empty());
+}
+
+TEST_F(TMessageManagerTest, PostedMessagesArriveFromTheLoopInPostingOrder)
+{
+    RecordingRelay relay(nullptr, nullptr);
+    ASSERT_TRUE(PostMessageA(relay.Handle(), 500, 1, 0));
+    ASSERT_TRUE(PostMessageA(relay.Handle(), 501, 2, 0));
+    EXPECT_TRUE(relay.defaulted.empty());
+
+    flushQtEvents();
+
+    ASSERT_EQ(relay.defaulted.size(), 2u);
+    EXPECT_EQ(relay.defaulted[0].Msg, 500u);
+    EXPECT_EQ(relay.defaulted[1].Msg, 501u);
+}
+
+TEST_F(TMessageManagerTest, IsAHiddenBorderlessWindowOfItsLayout)
+{
+    TMessageManager relay(nullptr, nullptr);
+
+    EXPECT_EQ(relay.objectName(), "MessageManager");
+    EXPECT_FALSE(relay.isVisible());
+    EXPECT_TRUE(relay.isWindow());
+    EXPECT_TRUE(relay.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(relay.GetClientWidth(), 104);
+    EXPECT_EQ(relay.GetClientHeight(), 0);
+    EXPECT_EQ(relay.GetColor(), clBtnFace);
+    EXPECT_EQ(relay.font().family(), "MS Sans Serif");
+    EXPECT_EQ(relay.font().pixelSize(), 11);
+    EXPECT_EQ(relay.getPresenter(), nullptr);
+}
+
+TEST_F(TMessageManagerTest, OwnerDeletesTheRelayWindowAndItsPendingMessages)
+{
+    auto* owner = new TForm(nullptr);
+    QPointer<RecordingRelay> relay = new RecordingRelay(owner, nullptr);
+    EXPECT_EQ(relay->parent(), owner);
+    PostMessageA(relay->Handle(), 500, 0, 0);
+
+    delete owner;
+    EXPECT_TRUE(relay.isNull());
+    flushQtEvents(); // the pending message finds no window and is dropped
+    EXPECT_EQ(PendingPostedMessages(), 0);
+}
+
+namespace {
+
+// A host model that answers nothing: the relay window never reaches it.
+class SilentModel : public TModelAbstract
+{
+public:
+    SilentModel() : TModelAbstract(nullptr) {}
+    structMessage* ControleLettres(structLettre*) override { return nullptr; }
+    structMessage* ControleDeclaration() override { return nullptr; }
+    char* TexteDuMessage(structMessage*, char**) override { return nullptr; }
+    char* LibelleDeLaLettre(short, char**) override { return nullptr; }
+};
+
+// A wizard presenter that records the calls the relay window makes on it.
+class RecordingPresenter : public TPrBaseForm
+{
+public:
+    RecordingPresenter(SilentModel* model, TMgtModelInvoker* invoker)
+        : TPrBaseForm(nullptr, model, invoker)
+    {}
+
+    void ChangeScreen() override { calls.push_back("ChangeScreen"); }
+    void FocusControl(int lettrage) override
+    {
+        calls.push_back("FocusControl " + std::to_string(lettrage));
+    }
+    void LanceDeclaration(int number) override
+    {
+        calls.push_back("LanceDeclaration " + std::to_string(number));
+    }
+
+    std::vector<std::string> calls;
+};
+
+class TMessageManagerPresenterTest : public QtLeakCheckedTest
+{
+protected:
+    void SetUp() override
+    {
+        // The first wizard built makes Qt create what it keeps for the whole process; build
+        // one before the leak check starts counting.
+        static const bool warmedUp = [this] {
+            {
+                RecordingPresenter warmUp(&model, &invoker);
+            }
+            flushQtEvents();
+            return true;
+        }();
+        (void)warmedUp;
+        QtLeakCheckedTest::SetUp();
+        presenter = std::make_unique<RecordingPresenter>(&model, &invoker);
+    }
+
+    void TearDown() override
+    {
+        presenter.reset();
+        QtLeakCheckedTest::TearDown();
+    }
+
+    TMessageManager& relay() { return *presenter->getMessageManager(); }
+
+    void dispatch(UINT number, WPARAM wParam, LPARAM lParam = 0)
+    {
+        TMessage m = message(number, wParam, lParam);
+        relay().Dispatch(&m);
+    }
+
+    SilentModel model;
+    TMgtModelInvoker invoker;
+    std::unique_ptr<RecordingPresenter> presenter;
+};
+
+using Calls = std::vector<std::string>;
+
+} // namespace
+
+TEST_F(TMessageManagerPresenterTest, ServesThePresenterThatMadeIt)
+{
+    ASSERT_NE(presenter->getMessageManager(), nullptr);
+    EXPECT_EQ(relay().getPresenter(), presenter.get());
+}
+
+TEST_F(TMessageManagerPresenterTest, ScreenChangeChangesTheScreenThenFocusesTheLettrage)
+{
+    dispatch(kMsgChangeView, 4012);
+    EXPECT_EQ(presenter->calls, (Calls{"ChangeScreen", "FocusControl 4012"}));
+}
+
+TEST_F(TMessageManagerPresenterTest, ScreenChangeWithoutLettrageMovesNoFocus)
+{
+    dispatch(kMsgChangeView, 0);
+    EXPECT_EQ(presenter->calls, (Calls{"ChangeScreen"}));
+}
+
+TEST_F(TMessageManagerPresenterTest, FocusMessageFocusesItsLettrageOnlyWhenThereIsOne)
+{
+    dispatch(kMsgChangeFocus, 0, 99);
+    EXPECT_TRUE(presenter->calls.empty());
+
+    dispatch(kMsgChangeFocus, 17, 99);
+    dispatch(kMsgChangeFocus, static_cast<WPARAM>(-1));
+    EXPECT_EQ(presenter->calls, (Calls{"FocusControl 17", "FocusControl -1"}));
+}
+
+TEST_F(TMessageManagerPresenterTest, LaunchMessagesPassTheirOwnNumber)
+{
+    dispatch(kMsgLanceDeclarationFirst, 5, 6);
+    dispatch(kMsgLanceDeclarationSecond, 0);
+    dispatch(kMsgLanceDeclarationThird, 0);
+    EXPECT_EQ(presenter->calls, (Calls{"LanceDeclaration 11039", "LanceDeclaration 11099",
+                                       "LanceDeclaration 11147"}));
+}
+
+TEST_F(TMessageManagerPresenterTest, NeighbouringNumbersCallNothing)
+{
+    for (UINT number :
+         {11038u, 11040u, 11098u, 11100u, 11146u, 11148u, 11224u, 11226u, 11231u, 11233u})
+        dispatch(number, 3);
+    EXPECT_TRUE(presenter->calls.empty());
+}
+
+TEST_F(TMessageManagerPresenterTest, PostedRequestsRunFromTheLoopAfterTheSenderReturned)
+{
+    HWND window = relay().Handle();
+    ASSERT_TRUE(PostMessageA(window, kMsgChangeView, 12, 0));
+    ASSERT_TRUE(PostMessageA(window, kMsgLanceDeclarationSecond, 0, 0));
+    ASSERT_TRUE(PostMessageA(window, kMsgChangeFocus, 30, 0));
+    EXPECT_TRUE(presenter->calls.empty());
+
+    flushQtEvents();
+
+    EXPECT_EQ(presenter->calls, (Calls{"ChangeScreen", "FocusControl 12", "LanceDeclaration 11099",
+                                       "FocusControl 30"}));
+}
+
+TEST_F(TMessageManagerPresenterTest, CopiesServeTheSamePresenter)
+{
+    TMessageManager copy(relay());
+    EXPECT_EQ(copy.getPresenter(), presenter.get());
+    EXPECT_TRUE(copy == relay());
+
+    TMessageManager other(nullptr, nullptr);
+    EXPECT_FALSE(other == relay());
+    other = relay();
+    other = other;
+    EXPECT_TRUE(other == relay());
+}
