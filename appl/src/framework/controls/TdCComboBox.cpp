@@ -1,5 +1,6 @@
 #include "controls/TdCComboBox.h"
 
+#include "kelassert.h"
 #include "log/TFrameworkLogger.h"
 #include "model/TComplexData.h"
 #include "qlettre.h"
@@ -113,8 +114,14 @@ void TdCComboBox::UpdateSelection(structLettre* listeLettre)
 
 void TdCComboBox::Update(TControlDisplayInfo*&)
 {
+    if (!m_refreshEnabled)
+        return;
     // The list data is a precondition of filling; without it the lines stay as they are.
-    if (!m_refreshEnabled || !m_complexData)
+    KEL_ASSERT(m_complexData)
+        .add_val("m_complexData", m_complexData)
+        .add_val("message", "Le composant combobox n'a pas de ComplexData associ\xE9")
+        .error();
+    if (!m_complexData)
         return;
     bool current = m_complexData->BeginDonneeComp(m_lettrage);
     auto* combo = dynamic_cast<TcxComboBox*>(m_component);
