@@ -1,0 +1,474 @@
+#include "view/TViewEcranVCL.h"
+
+#include "controls/TControlController.h"
+#include "controls/TControlDisplayInfo.h"
+#include "controls/TdCCheckBox.h"
+#include "controls/TdControl.h"
+#include "log/TFrameworkLogger.h"
+#include "presenter/TPrBaseForm.h"
+#include "presenter/TPrEcranVCL.h"
+
+#include "TSingletonCouleur.h"
+#include "kelassert.h"
+#include "qlettre.h"
+
+#include "TWinControl.h"
+#include "TcxCheckBox.h"
+#include "TcxEditNum.h"
+#include "TcxEditStr.h"
+
+#include <log4cxx/level.h>
+
+#include <QPointer>
+#include <QWidget>
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace {
+
+void Trace(const char* message)
+{
+    FrameworkLog(log4cxx::Level::getInfo(), message, "");
+}
+
+// The record that applies to a control of screen `idRessource`: the first for that screen and
+// either that control or the whole screen, else the end record.
+const HelpId* HelpForControl(const HelpId* table, long idRessource, int lettrage)
+{
+    const HelpId* record = table;
+    while (record->idRessource != -1 && !(record->idRessource == idRessource &&
+                                          (record->lettrage == lettrage || record->lettrage == 0)))
+        ++record;
+    return record;
+}
+
+// The record that gives the view its own help context: the first whole-screen record of the
+// table, whatever its screen, else the end record.
+const HelpId* HelpForScreen(const HelpId* table)
+{
+    const HelpId* record = table;
+    while (record->idRessource != -1 && record->lettrage != 0)
+        ++record;
+    return record;
+}
+
+} // namespace
+
+TViewEcranVCL::TViewEcranVCL(TComponent* owner, TPrEcranVCL* presenter)
+    : TView(owner), m_Couleurs(TSingletonCouleur::GetInstance()), m_Presenter(presenter)
+{
+    Trace("--TViewEcranVCL::TViewEcranVCL()");
+    ListeControl.clear();
+    ListeControlController.clear();
+
+    SetLeft(0);
+    SetTop(0);
+    if (auto* panel = dynamic_cast<TWinControl*>(owner))
+        SetParent(panel);
+    // Hidden until its presenter shows it.
+    SetVisible(false);
+
+    InitConfigcolors(*m_Couleurs);
+}
+
+void TViewEcranVCL::InitView()
+{
+    if (m_initialised)
+        return;
+    m_initialised = true;
+    InitCouleurs();
+    // Every step below works on the controls the host registers here.
+    InitControls();
+    ChangeLettrageEcran();
+    InitComplexData();
+    SetOnChangeControl();
+    CreeLettrageEcranLie();
+}
+
+TViewEcranVCL::~TViewEcranVCL()
+{
+    Trace("--TViewEcranVCL::~TViewEcranVCL()");
+    m_destroying = true;
+
+    ControlList controls;
+    controls.swap(ListeControl);
+    for (TdControl* control : controls)
+        delete control;
+
+    ControllerList controllers;
+    controllers.swap(ListeControlController);
+    for (TControlController* controller : controllers)
+        delete controller;
+
+    FreeLetterLists();
+
+    // The host's widgets go now, while this class still answers their change handlers (and
+    // ignores them), rather than later in QWidget's destructor.
+    const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children)
+        delete child;
+}
+
+void TViewEcranVCL::FreeLetterLists()
+{
+    if (ListeLettre)
+        LibereLettre(&ListeLettre);
+    ListeLettre = nullptr;
+    if (ListeLettreStatic)
+        LibereLettre(&ListeLettreStatic);
+    ListeLettreStatic = nullptr;
+}
+
+void TViewEcranVCL::setListeLettre(structLettre* liste)
+{
+    if (liste == ListeLettre)
+        return;
+    if (liste) {
+        for (structLettre* lettre = VaPremiereLettre(ListeLettre); !FinListeLettre(lettre);
+             lettre = VaLettreSuivante(lettre)) {
+            if (TrouveLettre(lettre->lettrage, liste))
+                continue;
+            structLettre* copie =
+                AjouteLettre(&liste, lettre->lettrage, lettre->format, lettre->occurrence,
+                             lettre->groupe, lettre->select, lettre->options);
+            if (copie)
+                MetValeurLettre(copie, lettre->valeur);
+        }
+    }
+    if (ListeLettre)
+        LibereLettre(&ListeLettre);
+    ListeLettre = liste;
+}
+
+void TViewEcranVCL::setListeLettreStatic(structLettre* liste)
+{
+    if (liste == ListeLettreStatic)
+        return;
+    if (ListeLettreStatic)
+        LibereLettre(&ListeLettreStatic);
+    ListeLettreStatic = liste;
+}
+
+void TViewEcranVCL::AjouteControl(TdControl* control)
+{
+    if (!control)
+        return;
+    char line[kFrameworkLogLineSize];
+    FrameworkLog(log4cxx::Level::getInfo(),
+                 FormatLogLine(line, sizeof line, "--TViewEcranVCL::AjouteControl() lettrage: %d",
+                               control->m_lettrage),
+                 "");
+    control->SetIdValue();
+    ListeControl.push_front(control);
+}
+
+void TViewEcranVCL::AjouteControlController(TControlController* controller)
+{
+    if (controller)
+        ListeControlController.push_back(controller);
+}
+
+TViewEcranVCL::ControlList::iterator TViewEcranVCL::getControl(int lettrage)
+{
+    for (auto it = ListeControl.begin(); it != ListeControl.end(); ++it) {
+        if ((*it)->m_lettrage == lettrage)
+            return it;
+    }
+    return ListeControl.end();
+}
+
+TViewEcranVCL::ControlList::iterator TViewEcranVCL::getControl(TComponent* component)
+{
+    for (auto it = ListeControl.begin(); it != ListeControl.end(); ++it) {
+        if ((*it)->m_component == component)
+            return it;
+    }
+    return ListeControl.end();
+}
+
+TdControl* TViewEcranVCL::FindControl(int lettrage)
+{
+    const auto found = getControl(lettrage);
+    return found == ListeControl.end() ? nullptr : *found;
+}
+
+TdControl* TViewEcranVCL::FindControl(TComponent* component)
+{
+    if (!component)
+        return nullptr;
+    const auto found = getControl(component);
+    return found == ListeControl.end() ? nullptr : *found;
+}
+
+void TViewEcranVCL::LettrageVersEcran()
+{
+    Trace("--TViewEcranVCL::LettrageVersEcran()");
+    for (TdControl* control : ListeControl)
+        control->LettrageVersEcran(ListeLettre, ListeLettreStatic);
+}
+
+void TViewEcranVCL::EcranVersLettrage()
+{
+    Trace("--TViewEcranVCL::EcranVersLettrage()");
+    for (TdControl* control : ListeControl)
+        control->EcranVersLettrage(ListeLettre, ListeLettreStatic);
+}
+
+void TViewEcranVCL::UpdateSelection()
+{
+    Trace("--TViewEcranVCL::UpdateSelection()");
+    for (TdControl* control : ListeControl) {
+        if (auto* checkBox = dynamic_cast<TcxCheckBox*>(control->m_component)) {
+            if (m_Presenter) {
+                std::string caption = checkBox->GetText();
+                m_Presenter->MajUnLibelle(caption);
+                checkBox->SetText(caption);
+            }
+        }
+        control->UpdateSelection(ListeLettre);
+    }
+}
+
+void TViewEcranVCL::UpdateControl()
+{
+    Trace("--TViewEcranVCL::UpdateControl()");
+    TPrBaseForm* form = m_Presenter ? dynamic_cast<TPrBaseForm*>(m_Presenter->getRoot()) : nullptr;
+    for (TdControl* control : ListeControl) {
+        TControlDisplayInfo* kept = nullptr;
+        if (form) {
+            const auto found = form->getControlDisplayInfo(control->m_lettrage);
+            if (found != form->getControlDisplayInfoEnd())
+                kept = *found;
+        }
+        TControlDisplayInfo* info = kept;
+        control->Update(info);
+        if (!info || info == kept)
+            continue;
+        if (form) {
+            form->AddControlDisplayInfo(info);
+        } else {
+            // Nobody keeps display states without a wizard form presenter.
+            if (control->m_displayInfo == info)
+                control->m_displayInfo = nullptr;
+            delete info;
+        }
+    }
+}
+
+void TViewEcranVCL::SaveControlDisplay()
+{
+    Trace("--TViewEcranVCL::SaveControlDisplay()");
+    // The wizard form presenter keeps the states; without it there is nowhere to save them.
+    TPrBaseForm* form = m_Presenter ? dynamic_cast<TPrBaseForm*>(m_Presenter->getRoot()) : nullptr;
+    if (!form)
+        return;
+    for (TdControl* control : ListeControl) {
+        const auto found = form->getControlDisplayInfo(control->m_lettrage);
+        if (found != form->getControlDisplayInfoEnd() && control->m_refreshEnabled)
+            control->SaveControlDisplay(*found);
+    }
+}
+
+void TViewEcranVCL::Update()
+{
+    UpdateControl();
+    LettrageVersEcran();
+    UpdateSelection();
+}
+
+void TViewEcranVCL::setFilter(int filter)
+{
+    Trace("--TViewEcranVCL::setFilter()");
+    for (TdControl* control : ListeControl)
+        control->setFilter(filter);
+}
+
+void TViewEcranVCL::Perform() {}
+
+void TViewEcranVCL::setGeometry(TControl*) {}
+
+void TViewEcranVCL::SetOnChangeControl() {}
+
+void TViewEcranVCL::InitComplexData() {}
+
+void TViewEcranVCL::OnChangeControl(TObject* sender)
+{
+    if (m_destroying || !m_Presenter)
+        return;
+    // Host screens attach this handler only to widgets of registered controls; a change from
+    // any other widget still reaches the presenter, so that no entry is lost.
+    TdControl* control = FindControl(dynamic_cast<TComponent*>(sender));
+    if (!control) {
+        m_Presenter->OnChange();
+        return;
+    }
+    // The presenter refreshes every control from the letters: not the one being typed into.
+    const bool refreshEnabled = control->m_refreshEnabled;
+    control->m_refreshEnabled = false;
+    QPointer<QObject> alive(this);
+    m_Presenter->OnChange();
+    if (alive)
+        control->m_refreshEnabled = refreshEnabled;
+}
+
+void TViewEcranVCL::OnControlControl(TObject* sender)
+{
+    if (m_destroying)
+        return;
+    Trace("--TViewEcranVCL::OnControlControl()");
+    QPointer<QObject> alive(this);
+    OnChangeControl(sender);
+    if (!alive || !m_Presenter)
+        return;
+    auto* component = dynamic_cast<TComponent*>(sender);
+    const ControllerList controllers = ListeControlController;
+    for (TControlController* controller : controllers) {
+        // A controller that completed a field changed the screen: store it.
+        if (controller->isContain(component) && controller->Control()) {
+            m_Presenter->SaveData();
+            if (!alive)
+                return;
+        }
+    }
+}
+
+void TViewEcranVCL::SetControlFocus(int lettrage)
+{
+    Trace("--TViewEcranVCL::SetControlFocus()");
+    TdControl* control = FindControl(lettrage);
+    if (!control)
+        return;
+    auto* widget = dynamic_cast<TWinControl*>(control->m_component);
+    if (widget && widget->CanFocus() && widget->GetEnabled())
+        widget->SetFocus();
+}
+
+void TViewEcranVCL::SetControlHelpContext(long idRessource)
+{
+    Trace("--TViewEcranVCL::SetControlHelpContext()");
+    const HelpId* table = m_Presenter ? m_Presenter->getHelpData() : nullptr;
+    if (!table)
+        return;
+    for (TdControl* control : ListeControl)
+        control->SetHelpContext(
+            HelpForControl(table, idRessource, control->m_lettrage)->helpContext);
+
+    const short screenHelp = HelpForScreen(table)->helpContext;
+    SetHelpContext(screenHelp);
+    if (TPrComposite* root = m_Presenter->getRoot())
+        root->setHelpContext(screenHelp);
+}
+
+void TViewEcranVCL::ChangeLettrageEcran()
+{
+    KEL_ASSERT(m_Presenter).add_val("message", "La vue n'a pas de presenter associ\xE9").error();
+    if (!m_Presenter)
+        return;
+    const std::multimap<int, int> changed = m_Presenter->getChangedLettrage();
+    const int typeEcran = m_Presenter->getTypeEcran();
+    if (changed.empty() || typeEcran == 0)
+        return;
+
+    // A control renumbered once is not renumbered again by a later letter: with replacements
+    // 10 -> 20 and 20 -> 30, the control of letter 10 ends on 20, the one of letter 20 on 30.
+    std::set<TdControl*> renumbered;
+    for (structLettre* lettre = VaPremiereLettre(ListeLettre); !FinListeLettre(lettre);
+         lettre = VaLettreSuivante(lettre)) {
+        const int code = lettre->lettrage;
+        const auto [first, last] = changed.equal_range(code);
+        if (first == last)
+            continue;
+        auto entry = first;
+        // A repeated screen of type 2 takes the second replacement of the code; a code with a
+        // single replacement then keeps its number.
+        if (typeEcran == 2)
+            ++entry;
+        if (entry == last)
+            continue;
+        const int nouveau = entry->second;
+        for (TdControl* control : ListeControl) {
+            if (control->m_lettrage == code && !renumbered.count(control)) {
+                control->m_lettrage = nouveau;
+                renumbered.insert(control);
+            }
+        }
+        lettre->lettrage = static_cast<short>(nouveau);
+    }
+}
+
+void TViewEcranVCL::CreeLettrageEcranLie()
+{
+    Trace("--TViewEcranVCL::CreeLettrageEcranLie()");
+    if (!m_Presenter)
+        return;
+    for (TdControl* control : ListeControl) {
+        const auto lettrage = static_cast<short>(control->m_lettrage);
+        control->m_lettrageCalcul = m_Presenter->getIdValeurSaisie(lettrage);
+        control->m_lettrageActivation = m_Presenter->getIdEtatEdit(lettrage);
+        if (control->m_lettrageCalcul != -1)
+            AjouteLettre(&ListeLettre, static_cast<short>(control->m_lettrageCalcul), 0, 0, 0, 1,
+                         0);
+        if (control->m_lettrageActivation != -1)
+            AjouteLettre(&ListeLettre, static_cast<short>(control->m_lettrageActivation), 0, 0, 0,
+                         1, 0);
+    }
+}
+
+void TViewEcranVCL::SetCheckBoxMode(TComponent* component, char mode)
+{
+    if (auto* checkBox = dynamic_cast<TdCCheckBox*>(FindControl(component)))
+        checkBox->SetOuiNon(mode);
+}
+
+namespace {
+
+// The colour the parent paints its background with; a field without a parent control sits on
+// a form's face.
+TColor ParentBrushColor(const TControl* control)
+{
+    const TWinControl* parent = control->GetParent();
+    return parent ? parent->GetColor() : clBtnFace;
+}
+
+// The result look in the disabled state, and in the normal state too when `normalToo`.
+void ApplyResultLook(TcxStaticOrEdit* edit, bool normalToo)
+{
+    const TColor background = ParentBrushColor(edit);
+    TcxEditStyle normal = edit->GetStyle();
+    // A disabled result keeps the text colour of an enabled one instead of greying out.
+    const TColor textColor = normal.TextColor != clDefault ? normal.TextColor : clWindowText;
+
+    TcxEditStyle disabled = edit->GetStyleDisabled();
+    disabled.SetBorderStyle(ebsNone);
+    disabled.Color = background;
+    disabled.TextColor = textColor;
+    edit->SetStyleDisabled(disabled);
+
+    if (normalToo) {
+        normal.SetBorderStyle(ebsNone);
+        normal.Color = background;
+        edit->SetStyle(normal);
+    }
+}
+
+} // namespace
+
+void TViewEcranVCL::ApplyResultStyle(TcxEditNum* edit)
+{
+    if (edit)
+        ApplyResultLook(edit, true);
+}
+
+void TViewEcranVCL::ApplyResultStyle(TcxEditStr* edit)
+{
+    if (edit)
+        ApplyResultLook(edit, true);
+}
+
+void TViewEcranVCL::ApplyEditableResultStyle(TcxEditNum* edit)
+{
+    if (edit)
+        ApplyResultLook(edit, false);
+}
