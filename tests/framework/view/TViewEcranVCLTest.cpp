@@ -668,13 +668,20 @@ TEST_F(TViewEcranVCLTest, ControlControlRunsTheChangeThenTheControllersOfTheSend
 
 // --- Check boxes and result styles ---
 
-TEST_F(TViewEcranVCLTest, CheckBoxModeLeavesOtherControlsAlone)
+TEST_F(TViewEcranVCLTest, CheckBoxModeChoosesTheCodesOfTheCheckBoxControlOnly)
 {
-    TEdit* edit = new TEdit(panel);
-    RecordingScreen* screen = makeScreen([&](RecordingScreen& s) { add(s, 10, edit); });
-    screen->SetCheckBoxMode(edit, '0'); // not a check-box control: nothing happens
-    screen->SetCheckBoxMode(nullptr, '0');
-    SUCCEED();
+    auto* screen = TViewEcranVCL::Create<TestScreen>(panel, presenter);
+    presenter->setView(screen);
+    screen->SetCheckBoxMode(screen->coche, '0');
+    screen->SetCheckBoxMode(screen->nom, '0'); // an edit: nothing happens
+    screen->SetCheckBoxMode(nullptr, 'A');
+
+    screen->coche->SetChecked(false);
+    screen->EcranVersLettrage();
+    EXPECT_EQ(Valeur(screen->getListeLettre(), kCoche), "0");
+    screen->coche->SetChecked(true);
+    screen->EcranVersLettrage();
+    EXPECT_EQ(Valeur(screen->getListeLettre(), kCoche), "1");
 }
 
 TEST_F(TViewEcranVCLTest, ResultStyleTakesTheParentsBackgroundAndKeepsTheTextColour)
