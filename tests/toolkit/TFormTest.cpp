@@ -41,6 +41,10 @@ TEST_F(TFormTest, EmbeddedInAPanelTheFormIsAChildWidget)
     form->SetParent(panel);
     EXPECT_FALSE(form->isWindow());
     EXPECT_EQ(form->parentWidget(), panel);
+    host.show();
+    EXPECT_FALSE(form->isVisible()); // not shown merely because its panel is
+    form->SetVisible(true);
+    EXPECT_TRUE(form->isVisible());
     form->SetParent(nullptr);
     EXPECT_TRUE(form->isWindow());
 }

@@ -94,8 +94,8 @@ void TForm::SetParent(TWinControl* parent)
             return;
         const bool visible = !isHidden();
         setParent(parentWidget, windowFlags() & ~Qt::Window);
-        if (visible)
-            show();
+        // A form shows when told to, never merely because its new parent shows.
+        setVisible(visible);
         return;
     }
     if (isWindow())

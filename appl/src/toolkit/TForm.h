@@ -77,7 +77,8 @@ public:
     bool GetAutoScroll() const { return m_autoScroll; }
     void SetAutoScroll(bool autoScroll) { m_autoScroll = autoScroll; }
 
-    // Embedding in a panel makes the form a child widget; null makes it a window again.
+    // Embedding in a panel makes the form a child widget (visible only if it was); null makes
+    // it a window again.
     void SetParent(TWinControl* parent) override;
 
     // Shows the form as an application-modal window and returns once it is closed or its
