@@ -1,0 +1,5 @@
+#include "TTBXItem.h"
+
+TTBXItem::TTBXItem(TComponent* owner) : TTBCustomItem(owner) {}
+
+TTBXItem::~TTBXItem() = default;

@@ -1,0 +1,14 @@
+#include "TcxTreeListStyleSheet.h"
+
+#include "TcxKelTreeList.h"
+
+TcxTreeListStyleSheet::~TcxTreeListStyleSheet() = default;
+
+void TcxTreeListStyleSheet::ApplyTo(TcxKelTreeList* tree) const
+{
+    if (!tree)
+        return;
+    tree->SetBackgroundStyle(Background);
+    tree->SetContentStyle(Content);
+    tree->SetLevelStyles(Levels);
+}
