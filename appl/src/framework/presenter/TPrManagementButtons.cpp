@@ -1,11 +1,18 @@
 #include "presenter/TPrManagementButtons.h"
 
 #include "flow/TCinematicManagerAbstract.h"
+#include "flow/TScreenInformation.h"
+#include "log/TFrameworkLogger.h"
 #include "model/TCompteRendu.h"
 #include "presenter/TCompositeVisitor.h"
+#include "presenter/TPrBaseForm.h"
+#include "presenter/TServiceManager.h"
 #include "presenter/TVisitorOk.h"
+#include "view/TViewManagementButtons.h"
 
-TPrManagementButtons::TPrManagementButtons(TComponent* /*owner*/, TPrComposite* parent,
+#include <log4cxx/level.h>
+
+TPrManagementButtons::TPrManagementButtons(TComponent* owner, TPrComposite* parent,
                                            TModelAbstract* theModel, TMgtModelInvoker* theInvoker,
                                            TCinematicManagerAbstract* theManager)
     : TPrComposite(parent, theModel, theInvoker, theManager)
@@ -13,7 +20,8 @@ TPrManagementButtons::TPrManagementButtons(TComponent* /*owner*/, TPrComposite* 
     // Without the navigation column, the bar offers the screens through its own button.
     if (!isLeftComposite())
         setButtonNavigation(true);
-    // TODO: the bar's view (TViewManagementButtons) in `owner`, and the service manager.
+    setView(new TViewManagementButtons(owner, this));
+    serviceManager = new TServiceManager();
 }
 
 TPrManagementButtons::TPrManagementButtons(const TPrManagementButtons& other)
@@ -38,7 +46,8 @@ bool TPrManagementButtons::operator==(const TPrManagementButtons& other) const
 
 TPrManagementButtons::~TPrManagementButtons()
 {
-    // TODO: destroy the service manager once it exists.
+    delete serviceManager;
+    serviceManager = nullptr;
 }
 
 void TPrManagementButtons::Accept(TCompositeVisitor* visitor)
@@ -55,22 +64,47 @@ void TPrManagementButtons::InitService() {}
 
 void TPrManagementButtons::NextScreen()
 {
-    // TODO: validate, move forward over the headings, change the screen.
+    MoveScreen("TPresenterAbstract::NextScreen()", &TCinematicManagerAbstract::NextScreen, true);
 }
 
 void TPrManagementButtons::PreviousScreen()
 {
-    // TODO: validate, move backward over the headings, change the screen.
+    MoveScreen("TPresenterAbstract::PreviousScreen()", &TCinematicManagerAbstract::PreviousScreen,
+               true);
 }
 
 void TPrManagementButtons::FirstScreen()
 {
-    // TODO: validate, go to the flow's first screen, change the screen.
+    MoveScreen("TPresenterAbstract::FirstScreen()", &TCinematicManagerAbstract::FirstScreen, false);
 }
 
 void TPrManagementButtons::LastScreen()
 {
-    // TODO: validate, go to the flow's last screen, change the screen.
+    MoveScreen("TPresenterAbstract::LastScreen()", &TCinematicManagerAbstract::LastScreen, false);
+}
+
+void TPrManagementButtons::MoveScreen(const char* trace, Move move, bool passHeadings)
+{
+    TPrComposite* top = Top();
+    if (!top->EcranValide(true))
+        return;
+    FrameworkLog(log4cxx::Level::getInfo(), trace, "");
+    if (TCinematicManagerAbstract* flow = getCinematicManager()) {
+        (flow->*move)();
+        // A heading screen has a line in the navigation but no page of its own: go on in the
+        // same direction until a screen with a page, or until the flow ends.
+        while (passHeadings) {
+            const TScreenInformation* active = flow->getScreenInformationEcranActif();
+            if (!active || active->getIdRessource() > 0)
+                break;
+            const int before = flow->getEnumEcranActif();
+            (flow->*move)();
+            if (flow->getEnumEcranActif() == before)
+                break;
+        }
+    }
+    if (auto* form = dynamic_cast<TPrBaseForm*>(top))
+        form->ChangeScreen();
 }
 
 void TPrManagementButtons::Cancel()
@@ -87,10 +121,9 @@ void TPrManagementButtons::Ok()
     Top()->Accept(&visitor);
 }
 
-TPrComposite* TPrManagementButtons::Top()
+TPrComposite* TPrManagementButtons::Top() const
 {
-    // A presenter built without a parent has no root: it stands for its own tree.
-    return getRoot() ? getRoot() : this;
+    return getRoot() ? getRoot() : const_cast<TPrManagementButtons*>(this);
 }
 
 void TPrManagementButtons::GetNavigationButtonName(std::string& /*name*/) {}
@@ -111,7 +144,7 @@ void TPrManagementButtons::ImportDossier() {}
 
 std::string TPrManagementButtons::getLibelleImportDossier() const
 {
-    // A host that offers the import service names it.
+    // The framework has no import of its own to name.
     return std::string();
 }
 
@@ -129,4 +162,64 @@ bool TPrManagementButtons::IsLastScreen() const
 {
     const TCinematicManagerAbstract* flow = getCinematicManager();
     return flow ? flow->IsLastScreen() : true;
+}
+
+TAction* TPrManagementButtons::ServiceAction(int service) const
+{
+    auto* bar = dynamic_cast<TViewManagementButtons*>(getView());
+    if (!bar)
+        return nullptr;
+    switch (service) {
+    case kServiceImprimer:
+        return bar->ACT_Services_Imprimer;
+    case kServiceReinitPartielle:
+        return bar->ACT_Services_ReinitPartielle;
+    case kServiceReinitTotale:
+        return bar->ACT_Services_ReintTotale;
+    case kServiceModifierDeclaration:
+        return bar->ACT_Modifier_Declaration;
+    case kFiltreAuditGeneral:
+        return bar->ACT_Filtre_AuditGeneral;
+    case kFiltreAnomalies:
+        return bar->ACT_Filtre_Anomalies;
+    case kFiltreAvertissement:
+        return bar->ACT_Filtre_Avertissement;
+    case kFiltreConseils:
+        return bar->ACT_Filtre_Conseils;
+    case kFiltreMessages:
+        return bar->ACT_Filtre_Messages;
+    case kFiltrePiecesJointes:
+        return bar->ACT_Filtre_PiecesJointes;
+    case kServiceImport:
+        return bar->ACT_Services_Import;
+    default:
+        return nullptr;
+    }
+}
+
+void TPrManagementButtons::AddService(int service)
+{
+    if (TAction* action = ServiceAction(service); action && serviceManager)
+        serviceManager->Add(action);
+}
+
+void TPrManagementButtons::RemoveService(int service)
+{
+    if (TAction* action = ServiceAction(service); action && serviceManager)
+        serviceManager->Remove(action);
+}
+
+bool TPrManagementButtons::BeginServiceButtonData()
+{
+    return serviceManager && serviceManager->BeginServiceData();
+}
+
+bool TPrManagementButtons::NextServiceButtonData()
+{
+    return serviceManager && serviceManager->NextServiceData();
+}
+
+TAction* TPrManagementButtons::GetServiceButtonData() const
+{
+    return serviceManager ? serviceManager->GetServiceData() : nullptr;
 }
