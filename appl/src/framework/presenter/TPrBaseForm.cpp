@@ -4,19 +4,43 @@
 #include "flow/TCinematicManagerAbstract.h"
 #include "log/TFrameworkLogger.h"
 #include "model/TCompteRendu.h"
+#include "model/TModelAbstract.h"
 #include "presenter/TCompositeVisitor.h"
 #include "presenter/TVisitorChangeView.h"
 #include "view/TMessageManager.h"
+#include "view/TViewBaseForm.h"
+
+#include "MessageDlg.h"
+#include "TInfoGene.h"
 
 #include <log4cxx/level.h>
 
 #include <algorithm>
 
+namespace {
+
+// Windows-1252 text; a literal is split where a hex digit follows an escape.
+constexpr const char* kAbandonQuestion =
+    "Attention, en quittant l'assistant, les informations renseign\xE9"
+    "es pr\xE9"
+    "c\xE9"
+    "demment ne seront pas enregistr\xE9"
+    "es.\nAppuyez sur OK pour confirmer l'abandon.";
+
+constexpr const char* kMissingScreenWarning = "TPrBaseForm::Execute()  l'enum de l'\xE9"
+                                              "cran \xE0 afficher n'est pas disponible";
+
+// How the user left the wizard (the report's user action).
+constexpr int kUserActionFinished = 0;
+constexpr int kUserActionAbandoned = 1;
+
+} // namespace
+
 TPrBaseForm::TPrBaseForm(TComponent* owner, TModelAbstract* theModel, TMgtModelInvoker* theInvoker)
     : TPrComposite(this, theModel, theInvoker, nullptr)
 {
     setRoot(this);
-    // TODO: the wizard window (TViewBaseForm) as this presenter's view.
+    setView(new TViewBaseForm(owner, this));
     setMessageManager(new TMessageManager(owner, this));
 }
 
@@ -72,7 +96,35 @@ void TPrBaseForm::Accept(TCompositeVisitor* visitor)
 void TPrBaseForm::Execute()
 {
     FrameworkLog(log4cxx::Level::getInfo(), "TPrBaseForm::Execute()", "");
-    // TODO: choose the first screen, build it and run the window modally.
+    TCinematicManagerAbstract* flow = getCinematicManager();
+    auto* window = qobject_cast<TViewBaseForm*>(getView());
+    // Without a flow there is no screen to show, and a window already freed by a previous
+    // run cannot be shown again: the wizard ends at once, its report unchanged.
+    if (!flow || !window)
+        return;
+
+    TInfoGene* info = getModel() ? getModel()->getInfoGene() : nullptr;
+    if (info && info->isScreenToFind())
+        info->setIdScreen(flow->getScreenFromLettrage(info->getIdControl()));
+
+    if (info && info->isDisplayedScreen()) {
+        if (flow->ExistScreen(info->getIdScreen())) {
+            flow->setEnumEcranActif(info->getIdScreen());
+        } else {
+            FrameworkLog(log4cxx::Level::getWarn(), kMissingScreenWarning, "");
+            flow->FirstScreen();
+        }
+        ChangeScreen();
+        CenterWindow();
+    } else {
+        flow->FirstScreen();
+        ChangeScreen();
+    }
+
+    for (TPrComposite* child : getFils())
+        child->Show();
+
+    window->ShowModal();
 }
 
 void TPrBaseForm::ChangeScreen()
@@ -83,26 +135,55 @@ void TPrBaseForm::ChangeScreen()
 
 void TPrBaseForm::Cancel()
 {
-    // TODO: the abandon question, then restore the initial data or keep the window open.
+    TCompteRendu* report = getCompteRendu();
+    if (MessageDlg(kAbandonQuestion, mtInformation, mbOKCancel, 0) == mrOk) {
+        RestaureDataInit();
+        if (report)
+            report->setUserAction(kUserActionAbandoned);
+        closeAllowed = true;
+    } else if (report) {
+        report->setModified(false);
+    }
 }
 
 void TPrBaseForm::Ok()
 {
     if (TCompteRendu* report = getCompteRendu())
-        report->setUserAction(0);
+        report->setUserAction(kUserActionFinished);
     closeAllowed = true;
 }
 
-void TPrBaseForm::OnClose(TObject* /*sender*/, TCloseAction& /*action*/)
+void TPrBaseForm::OnClose(TObject* /*sender*/, TCloseAction& action)
 {
     FrameworkLog(log4cxx::Level::getInfo(), "TPrBaseForm::OnClose()", "");
-    // TODO: free the window once closing is allowed or confirmed.
+    const TCompteRendu* report = getCompteRendu();
+    if (closeAllowed || !report || !report->isModified()) {
+        action = caFree;
+    } else {
+        Cancel();
+        action = closeAllowed ? caFree : caNone;
+    }
+    if (action == caFree)
+        closed = true;
 }
 
-void TPrBaseForm::OnCloseQuery(bool& /*canClose*/)
+void TPrBaseForm::OnCloseQuery(bool& canClose)
 {
     FrameworkLog(log4cxx::Level::getInfo(), "TPrBaseForm::OnCloseQuery()", "");
-    // TODO: gather the reports and validate the screens unless the wizard is abandoned.
+    TPrComposite* tree = getRoot() ? getRoot() : this;
+    tree->MiseAJourCompteRendu();
+    // Until the user finishes, leaving needs no valid data: OnClose asks about the changes.
+    const TCompteRendu* report = getCompteRendu();
+    if (!report || report->getUserAction() == kUserActionAbandoned) {
+        canClose = true;
+        return;
+    }
+    if (tree->EcranValide(true)) {
+        canClose = true;
+    } else {
+        closeAllowed = false;
+        canClose = false;
+    }
 }
 
 void TPrBaseForm::LanceDeclaration(int /*message*/) {}
@@ -111,27 +192,32 @@ void TPrBaseForm::UpdateInfo() {}
 
 TPanel* TPrBaseForm::getPanelEcranVCL() const
 {
-    return nullptr; // TODO: the window's PanelEcranVCL.
+    const auto* window = qobject_cast<const TViewBaseForm*>(getView());
+    return window ? window->PanelEcranVCL : nullptr;
 }
 
 TPanel* TPrBaseForm::getPanelNavigateTree() const
 {
-    return nullptr; // TODO: the window's PanelNavigateTree.
+    const auto* window = qobject_cast<const TViewBaseForm*>(getView());
+    return window ? window->PanelNavigateTree : nullptr;
 }
 
 TPanel* TPrBaseForm::getPanelManagementButtons() const
 {
-    return nullptr; // TODO: the window's PanelManagementButtons.
+    const auto* window = qobject_cast<const TViewBaseForm*>(getView());
+    return window ? window->PanelManagementButtons : nullptr;
 }
 
 void TPrBaseForm::CascadeWindow()
 {
-    // TODO: the window's Cascade.
+    if (auto* window = qobject_cast<TViewBaseForm*>(getView()))
+        window->Cascade();
 }
 
 void TPrBaseForm::CenterWindow()
 {
-    // TODO: the window's Center.
+    if (auto* window = qobject_cast<TViewBaseForm*>(getView()))
+        window->Center();
 }
 
 TMessageManager* TPrBaseForm::getMessageManager() const

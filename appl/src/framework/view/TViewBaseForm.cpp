@@ -88,6 +88,9 @@ void TViewBaseForm::BuildLayout()
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setWidgetResizable(false);
     m_scrollArea->viewport()->setAutoFillBackground(false);
+    // Scrolled by its bars and the wheel only: a touch pan gesture would leave Qt a gesture
+    // object per window to free at some later time.
+    m_scrollArea->viewport()->ungrabGesture(Qt::PanGesture);
     m_content = new QWidget();
     m_content->setAutoFillBackground(false);
     m_scrollArea->setWidget(m_content);
