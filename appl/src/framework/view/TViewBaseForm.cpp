@@ -20,8 +20,8 @@
 
 namespace {
 
-// A window without the navigation column keeps this much of the column's width: the layout
-// was drawn at a larger scale (250 at 96 dpi is 156.25 at 60).
+// A window made without the navigation column loses only this much of its width, not the
+// column's 250 pixels: the form keeps the margin it was designed with on the right.
 constexpr double kNarrowColumnShrink = 156.25;
 
 // Where Cascade puts the window, from its owner's corner.
@@ -208,10 +208,10 @@ void TViewBaseForm::Center()
     SetPosition(poMainFormCenter);
 }
 
-void TViewBaseForm::OnClose(TObject* /*Sender*/, TCloseAction& Action)
+void TViewBaseForm::OnClose(TObject* Sender, TCloseAction& Action)
 {
     if (m_Presenter)
-        m_Presenter->OnClose(this, Action);
+        m_Presenter->OnClose(Sender, Action);
 }
 
 void TViewBaseForm::FormCloseQuery(TObject* /*Sender*/, bool& CanClose)
