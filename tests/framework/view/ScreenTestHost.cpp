@@ -15,6 +15,8 @@
 #include "QtLeakCheck.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QScrollArea>
 #include <QTest>
 
 #include <algorithm>
@@ -42,6 +44,14 @@ void WarmUpWidgetsOnce()
         panel.hide();
     }
     flushQtEvents();
+}
+
+void FlushGestures()
+{
+    flushQtEvents();
+    QScrollArea area;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(area.viewport(), &event);
 }
 
 std::size_t Journal::count(const std::string& entry) const

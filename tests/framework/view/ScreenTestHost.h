@@ -46,6 +46,10 @@ inline constexpr int kTotal = 50; // computed: montant * 2, shown as a result
 // Builds once per process what Qt keeps for good after the first edit, key press and focus
 // change (input method, clipboard...), so that the leak checks count only the test's objects.
 void WarmUpWidgetsOnce();
+// Qt deletes the gesture states of destroyed scroll areas only when it next filters an event
+// for gestures. Runs that filtering, so that every test starts and ends with one such state
+// pending, whatever ran before.
+void FlushGestures();
 
 // Calls in order, shared by the test doubles.
 class Journal

@@ -51,6 +51,7 @@ protected:
     void SetUp() override
     {
         WarmUpWidgetsOnce();
+        FlushGestures();
         QtLeakCheckedTest::SetUp();
         SetDesktopSizeOverride(1280, 1024);
         info.setApplicationName("Kelmar");
@@ -69,6 +70,7 @@ protected:
         delete panel;
         flux.release();
         SetDesktopSizeOverride(0, 0);
+        FlushGestures();
         QtLeakCheckedTest::TearDown();
     }
 
@@ -619,8 +621,10 @@ TEST_F(TViewEcranVCLTest, AChangeReachesThePresenterWithoutRefreshingTheChangedC
     screen->OnChangeControl(edit);
     EXPECT_THAT(duringChange, ElementsAre(false, true));
     EXPECT_TRUE(changed->m_refreshEnabled);
-    EXPECT_EQ(journal.count("LettrageVersEcran(gated) 10"), 1u);
-    EXPECT_EQ(journal.count("LettrageVersEcran 20"), 1u);
+    // Every refresh during the change (the hook's, the presenter's) skips the changed control.
+    EXPECT_GE(journal.count("LettrageVersEcran(gated) 10"), 1u);
+    EXPECT_EQ(journal.count("LettrageVersEcran 10"), 0u);
+    EXPECT_GE(journal.count("LettrageVersEcran 20"), 1u);
 
     // A control that was not refreshed before stays so.
     changed->m_refreshEnabled = false;

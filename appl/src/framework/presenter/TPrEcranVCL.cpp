@@ -3,11 +3,29 @@
 #include "flow/TCinematicManagerAbstract.h"
 #include "flow/TScreenInformation.h"
 #include "log/TFrameworkLogger.h"
+#include "model/TCompteRendu.h"
 #include "model/TFactoryAbstract.h"
 #include "model/TModelAbstract.h"
 #include "presenter/TCompositeVisitor.h"
+#include "presenter/TPrBaseForm.h"
+#include "presenter/TVisitorFixClientHeight.h"
+#include "presenter/TVisitorMajCinematique.h"
+#include "view/TMessageManager.h"
+#include "view/TViewEcranVCL.h"
+
+#include "MessageQueue.h"
+#include "qlettre.h"
 
 #include <log4cxx/level.h>
+
+namespace {
+
+void Trace(const char* message)
+{
+    FrameworkLog(log4cxx::Level::getInfo(), message, "");
+}
+
+} // namespace
 
 TPrEcranVCL::TPrEcranVCL(TComponent* theOwner, TPrComposite* parent, TModelAbstract* theModel,
                          TMgtModelInvoker* theInvoker, TCinematicManagerAbstract* theManager)
@@ -38,101 +56,216 @@ bool TPrEcranVCL::operator==(const TPrEcranVCL& other) const
            helpData == other.helpData && changedLettrage == other.changedLettrage;
 }
 
+// The factories go first; the composite then destroys the children, the view and the report.
 TPrEcranVCL::~TPrEcranVCL()
 {
-    for (TFactoryAbstract* factory : listeFactory)
+    std::vector<TFactoryAbstract*> factories;
+    factories.swap(listeFactory);
+    for (TFactoryAbstract* factory : factories)
         delete factory;
-    listeFactory.clear();
     changedLettrage.clear();
+}
+
+TViewEcranVCL* TPrEcranVCL::getViewEcran() const
+{
+    return dynamic_cast<TViewEcranVCL*>(getView());
 }
 
 void TPrEcranVCL::SaveData()
 {
-    FrameworkLog(log4cxx::Level::getInfo(), "TPrEcranVCL::SaveData()", "");
-    // TODO: screen to letters and letters to data through the view.
+    Trace("TPrEcranVCL::SaveData()");
+    if (TViewEcranVCL* ecran = getViewEcran()) {
+        ecran->EcranVersLettrage();
+        LettrageVersDonnees(ecran->getListeLettre(), ecran->getListeLettreStatic());
+        Select(ecran->getListeLettre());
+        // What the selection changed reaches the data too.
+        LettrageVersDonnees(ecran->getListeLettre(), ecran->getListeLettreStatic());
+    }
     TPrComposite::SaveData();
 }
 
 void TPrEcranVCL::LoadData()
 {
-    FrameworkLog(log4cxx::Level::getInfo(), "TPrEcranVCL::LoadData()", "");
-    // TODO: data to letters and selection through the view.
+    Trace("TPrEcranVCL::LoadData()");
+    if (TViewEcranVCL* ecran = getViewEcran()) {
+        DonneesVersLettrage(ecran->getListeLettre(), ecran->getListeLettreStatic());
+        Select(ecran->getListeLettre());
+    }
     TPrComposite::LoadData();
 }
 
 void TPrEcranVCL::Accept(TCompositeVisitor* visitor)
 {
+    if (!visitor)
+        return;
     visitor->VisitEcranVCL(this);
     TPrComposite::Accept(visitor);
 }
 
 void TPrEcranVCL::Update()
 {
-    FrameworkLog(log4cxx::Level::getInfo(), "TPrEcranVCL::Update()", "");
-    // The refresh changes the controls: those changes must not come back as the user's.
+    Trace("TPrEcranVCL::Update()");
+    // What the refresh writes into the widgets must not come back as the user's changes.
     enableOnChange = false;
+    ++updateDepth;
     LoadData();
     TPrComposite::Update();
-    enableOnChange = true;
-}
-
-bool TPrEcranVCL::DonneesValide(bool /*afficher*/)
-{
-    FrameworkLog(log4cxx::Level::getInfo(), "TPrEcranVCL::DonneesValide()", "");
-    // TODO: check the view's letters through the model and show its messages.
-    return true;
-}
-
-void TPrEcranVCL::FocusControl(int /*lettrage*/)
-{
-    // TODO: the view's SetControlFocus; the children are not asked.
-}
-
-void TPrEcranVCL::InitChangedLettrage() {}
-
-void TPrEcranVCL::DonneesVersLettrage(structLettre* /*lettres*/, structLettre* /*lettresStatic*/) {}
-
-void TPrEcranVCL::LettrageVersDonnees(structLettre* /*lettres*/, structLettre* /*lettresStatic*/) {}
-
-void TPrEcranVCL::Calcul() {}
-
-void TPrEcranVCL::Select(structLettre* /*lettres*/) {}
-
-void TPrEcranVCL::ChangeView()
-{
-    // TODO: save the display state, rebuild the children and the view, fit and show.
-}
-
-bool TPrEcranVCL::CreateView()
-{
-    // TODO: ask the factories for the active screen's view.
-    return false;
+    if (--updateDepth == 0)
+        enableOnChange = true;
 }
 
 void TPrEcranVCL::OnChange()
 {
-    // TODO: save, compute, refresh the flow and the whole tree.
+    if (!enableOnChange)
+        return;
+    Trace("--TViewEcranVCL::OnChangeControl()");
+    SaveData();
+    Calcul();
+
+    TPrComposite* top = getRoot() ? getRoot() : this;
+    TVisitorMajCinematique majCinematique;
+    top->Accept(&majCinematique);
+    if (auto* form = dynamic_cast<TPrBaseForm*>(top))
+        form->UpdateInfo();
+    if (TCinematicManagerAbstract* flow = getCinematicManager()) {
+        flow->Update();
+        flow->Update();
+    }
+    top->Update();
+}
+
+bool TPrEcranVCL::DonneesValide(bool afficher)
+{
+    Trace("TPrEcranVCL::DonneesValide()");
+    bool bloquant = false;
+    int lettrageFocus = 0;
+    TViewEcranVCL* ecran = getViewEcran();
+    TModelAbstract* modele = getModel();
+    if (!ecran || !modele)
+        return true;
+
+    structMessage* messages = modele->ControleLettres(ecran->getListeLettre());
+    if (!messages)
+        return true;
+
+    const bool aDire = !FinListeMessage(messages);
+    if (aDire)
+        bloquant = messages->type == 1;
+    if (afficher && aDire) {
+        if (bloquant) {
+            modele->AfficheLeMessage(messages, ecran->Handle());
+            lettrageFocus = messages->lettrage;
+        } else {
+            // Warnings one after the other, until the user chooses to go back to one.
+            for (structMessage* message = VaPremierMessage(messages); !FinListeMessage(message);
+                 message = VaMessageSuivant(message)) {
+                if (modele->AfficheLeMessage(message, ecran->Handle())) {
+                    lettrageFocus = message->lettrage;
+                    bloquant = true;
+                    break;
+                }
+            }
+        }
+    }
+    LibereListeMessage(&messages);
+
+    if (bloquant && afficher && lettrageFocus != 0) {
+        // The dialogs may have run events: the view is asked again.
+        if (TViewEcranVCL* encore = getViewEcran())
+            encore->SetControlFocus(lettrageFocus);
+    }
+    return !bloquant;
+}
+
+void TPrEcranVCL::FocusControl(int lettrage)
+{
+    if (TViewEcranVCL* ecran = getViewEcran())
+        ecran->SetControlFocus(lettrage);
+}
+
+void TPrEcranVCL::InitChangedLettrage() {}
+
+void TPrEcranVCL::DonneesVersLettrage(structLettre*, structLettre*) {}
+
+void TPrEcranVCL::LettrageVersDonnees(structLettre*, structLettre*) {}
+
+void TPrEcranVCL::Calcul() {}
+
+void TPrEcranVCL::Select(structLettre*) {}
+
+bool TPrEcranVCL::CreateView()
+{
+    const TCinematicManagerAbstract* flow = getCinematicManager();
+    const TScreenInformation* active = flow ? flow->getScreenInformationEcranActif() : nullptr;
+    const int idScreen = active ? active->getIdScreen() : -1;
+    const std::vector<TFactoryAbstract*> factories = listeFactory;
+    for (TFactoryAbstract* factory : factories) {
+        if (factory && factory->CreeVue(idScreen, owner, this)) {
+            // A factory builds the view; its host part (controls, linked letters) is completed
+            // here, once the host class is fully built.
+            if (TViewEcranVCL* ecran = getViewEcran())
+                ecran->InitView();
+            return true;
+        }
+    }
+    return false;
+}
+
+void TPrEcranVCL::ChangeView()
+{
+    if (listeFactory.empty())
+        return;
+    TPrComposite* top = getRoot() ? getRoot() : this;
+    // Before anything is destroyed: the controls' display states outlive the screen.
+    top->SaveControlDisplay();
+    DestroyFils();
+    DestroyView();
+    if (!CreateView())
+        return;
+
+    const TViewEcranVCL* ecran = getViewEcran();
+    TVisitorFixClientHeight fixClientHeight(ecran ? ecran->GetClientHeight() : 0);
+    top->Accept(&fixClientHeight);
+    Show();
+    top->SetControlHelpContext();
+    top->Update();
 }
 
 void TPrEcranVCL::MajUnLibelle(std::string& libelle)
 {
-    if (TModelAbstract* data = getModel())
-        data->MajUnLibelle(libelle);
+    if (TModelAbstract* modele = getModel())
+        modele->MajUnLibelle(libelle);
 }
 
-bool TPrEcranVCL::OuvreDeclaration(int /*enumEcran*/, int /*lettrage*/)
+bool TPrEcranVCL::OuvreDeclaration(int, int)
 {
     return false;
 }
 
-int TPrEcranVCL::SelectEcran(int /*lettrage*/)
+int TPrEcranVCL::SelectEcran(int)
 {
     return -1;
 }
 
-void TPrEcranVCL::AfficheEcran(int /*lettrage*/)
+void TPrEcranVCL::AfficheEcran(int lettrage)
 {
-    // TODO: move to the screen of the lettrage through the relay window.
+    const int enumEcran = SelectEcran(lettrage);
+    TCinematicManagerAbstract* flow = getCinematicManager();
+    if (flow && flow->getNbScreen() > 1) {
+        if (!flow->ExistScreen(enumEcran))
+            return;
+        flow->setEnumEcranActif(enumEcran);
+        // The screen change runs from the message loop, never inside the caller's handler.
+        auto* form = dynamic_cast<TPrBaseForm*>(getRoot());
+        if (TMessageManager* relay = form ? form->getMessageManager() : nullptr)
+            PostMessageA(relay->Handle(), kMsgChangeView, static_cast<WPARAM>(lettrage), 0);
+        return;
+    }
+    if (OuvreDeclaration(enumEcran, lettrage)) {
+        Update();
+        if (TCompteRendu* report = getCompteRendu())
+            report->setModified(true);
+    }
 }
 
 int TPrEcranVCL::getTypeEcran() const
@@ -144,12 +277,12 @@ int TPrEcranVCL::getTypeEcran() const
 
 short TPrEcranVCL::getIdValeurSaisie(short lettrage) const
 {
-    const TModelAbstract* data = getModel();
-    return data ? data->getIdValeurSaisie(lettrage) : -1;
+    const TModelAbstract* modele = getModel();
+    return modele ? modele->getIdValeurSaisie(lettrage) : -1;
 }
 
 short TPrEcranVCL::getIdEtatEdit(short lettrage) const
 {
-    const TModelAbstract* data = getModel();
-    return data ? data->getIdEtatEdit(lettrage) : -1;
+    const TModelAbstract* modele = getModel();
+    return modele ? modele->getIdEtatEdit(lettrage) : -1;
 }

@@ -17,6 +17,7 @@
 
 class TComponent;
 class TFactoryAbstract;
+class TViewEcranVCL;
 struct HelpId;
 struct structLettre;
 
@@ -55,13 +56,19 @@ public:
     // Host operation, never called by the framework: the screen's own initialisation of the
     // declaration data.
     virtual void InitDonnees() = 0;
+    // Rebuilds the view for the active screen (nothing at all without factories).
     virtual void ChangeView();
+    // Asks the factories in order for the active screen's view and completes the one made.
     virtual bool CreateView();
+    // A control changed: save, compute, refresh the flow and the whole tree.
     virtual void OnChange();
     virtual void MajUnLibelle(std::string& libelle);
     virtual bool OuvreDeclaration(int enumEcran, int lettrage);
     virtual int SelectEcran(int lettrage);
 
+    // Shows the screen that holds `lettrage` and focuses its control: through a posted
+    // screen-change message on a wizard of several screens, by opening the declaration
+    // (OuvreDeclaration) on a one-screen wizard.
     void AfficheEcran(int lettrage);
 
     TComponent* getOwner() const { return owner; }
@@ -79,8 +86,12 @@ public:
 
     // The active screen's type, 0 when no screen is active.
     int getTypeEcran() const;
+    // The model's linked letters of `lettrage`, -1 when none (or without model).
     short getIdValeurSaisie(short lettrage) const;
     short getIdEtatEdit(short lettrage) const;
+
+    // The view, which is always a screen view; null when there is none.
+    TViewEcranVCL* getViewEcran() const;
 
 protected:
     TComponent* owner = nullptr;
@@ -89,4 +100,8 @@ protected:
     bool enableOnChange = true;
     HelpId* helpData = nullptr;
     std::multimap<int, int> changedLettrage;
+
+private:
+    // Depth of nested Update calls: changes count as the user's again once the outermost ends.
+    int updateDepth = 0;
 };

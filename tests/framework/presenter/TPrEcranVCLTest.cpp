@@ -1,0 +1,590 @@
+#include "../view/ScreenTestHost.h"
+
+#include "flow/TScreenInformation.h"
+#include "model/TCompteRendu.h"
+#include "model/TLieManager.h"
+#include "model/TMgtModelInvoker.h"
+#include "presenter/TCompositeVisitor.h"
+#include "presenter/TPrBaseForm.h"
+#include "presenter/TPrManagementButtons.h"
+#include "view/TMessageManager.h"
+#include "view/TViewEcranVCL.h"
+
+#include "DesktopMetrics.h"
+#include "DialogSeam.h"
+#include "MessageQueue.h"
+#include "TEdit.h"
+#include "TPanel.h"
+#include "TcxCheckBox.h"
+#include "TcxEditNum.h"
+#include "qlettre.h"
+
+#include "LogCapture.h"
+#include "QtLeakCheck.h"
+#include "ScriptedDialogs.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace screentest;
+using ::testing::ElementsAre;
+
+namespace {
+
+// A flow that counts the host's Update calls.
+class CountingFlow : public TCinematicManagerAbstract
+{
+public:
+    explicit CountingFlow(int count) { RemplitFlux(*this, count); }
+    void Update() override { ++updates; }
+    int updates = 0;
+};
+
+// A wizard form presenter that counts the host hook run after each change.
+class CountingForm : public TPrBaseForm
+{
+public:
+    using TPrBaseForm::TPrBaseForm;
+    void UpdateInfo() override { ++updateInfos; }
+    int updateInfos = 0;
+};
+
+// A buttons presenter that counts the flow refreshes it is asked for.
+class CountingButtons : public TPrManagementButtons
+{
+public:
+    using TPrManagementButtons::TPrManagementButtons;
+    void MajCinematique() override { ++majCinematiques; }
+    int majCinematiques = 0;
+};
+
+// A child presenter that says when it is destroyed.
+class WatchedChild : public TPrComposite
+{
+public:
+    WatchedChild(Journal& journal, TPrComposite* parent)
+        : TPrComposite(parent, nullptr, nullptr, nullptr), m_journal(journal)
+    {}
+    ~WatchedChild() override { m_journal.add("~child"); }
+    void FocusControl(int lettrage) override
+    {
+        m_journal.add("child.FocusControl " + std::to_string(lettrage));
+    }
+    void Accept(TCompositeVisitor*) override { m_journal.add("child.Accept"); }
+
+private:
+    Journal& m_journal;
+};
+
+class JournalVisitor : public TCompositeVisitor
+{
+public:
+    explicit JournalVisitor(Journal& journal) : m_journal(journal) {}
+    void VisitEcranVCL(TPrEcranVCL*) override { m_journal.add("VisitEcranVCL"); }
+
+private:
+    Journal& m_journal;
+};
+
+// The wizard's tree as a host builds it: the form presenter at the root with a flow of three
+// screens, the screen presenter (factory f1 knows screens 1 and 2) and the buttons presenter.
+class TPrEcranVCLTest : public QtLeakCheckedTest
+{
+protected:
+    void SetUp() override
+    {
+        WarmUpWidgetsOnce();
+        SetDesktopSizeOverride(1280, 1024);
+        // Qt keeps for good what the first wizard builds (window styles, caches).
+        static bool warm = false;
+        if (!warm) {
+            warm = true;
+            build();
+            QTest::keyClicks(show()->montant, "1");
+            destroy();
+        }
+        // No window of an earlier test stays active: activating ours must not release it.
+        QApplication::setActiveWindow(nullptr);
+        flushQtEvents();
+        FlushGestures();
+        QtLeakCheckedTest::SetUp();
+        build();
+    }
+    void TearDown() override
+    {
+        QApplication::setActiveWindow(nullptr);
+        destroy();
+        SetDesktopSizeOverride(0, 0);
+        FlushGestures();
+        QtLeakCheckedTest::TearDown();
+    }
+
+    void build()
+    {
+        info.setApplicationName("Kelmar");
+        info.setCouleur(clAqua);
+        model = std::make_unique<TestModel>(&info);
+        model->getLieManager()->LierElements(kMontant, kMontantSaisi, -1);
+        panel = new TPanel();
+        panel->resize(420, 300);
+        form = new CountingForm(nullptr, model.get(), &invoker);
+        flow = new CountingFlow(3);
+        form->setCinematicManager(flow);
+        presenter = new TestScreenPresenter(journal, panel, form, model.get(), &invoker, flow);
+        buttons = new CountingButtons(nullptr, form, model.get(), &invoker, flow);
+        form->Add(presenter);
+        form->Add(buttons);
+        presenter->addFactory(new TestFactory(journal, "f1", {1, 2}));
+    }
+    void destroy()
+    {
+        delete form;
+        delete panel;
+        model.reset();
+        journal.clear();
+    }
+
+    TestScreen* screen() const { return dynamic_cast<TestScreen*>(presenter->getView()); }
+
+    // Builds the view of the active screen and clears the records.
+    TestScreen* show()
+    {
+        presenter->ChangeView();
+        journal.clear();
+        return screen();
+    }
+
+    Journal journal;
+    TInfoGene info;
+    std::unique_ptr<TestModel> model;
+    TMgtModelInvoker invoker;
+    TPanel* panel = nullptr;
+    CountingForm* form = nullptr;
+    CountingFlow* flow = nullptr;
+    TestScreenPresenter* presenter = nullptr;
+    CountingButtons* buttons = nullptr;
+};
+
+// --- Views from the factories ---
+
+TEST_F(TPrEcranVCLTest, ChangeViewBuildsShowsAndFillsTheActiveScreensView)
+{
+    HelpId table[] = {{101, kNom, 11, 0, 0}, {101, 0, 10, 0, 0}, {-1, 0, 1, 0, 0}};
+    presenter->setHelpData(table);
+    model->donnees[kNom] = "Dupont";
+    model->donnees[kCoche] = "1";
+
+    LogCapture log;
+    presenter->ChangeView();
+    TestScreen* view = screen();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isInitialised());
+    EXPECT_EQ(view->parentWidget(), panel);
+    EXPECT_TRUE(view->GetVisible());
+    EXPECT_EQ(view->nom->GetText(), "Dupont");
+    EXPECT_TRUE(view->coche->GetChecked());
+    EXPECT_EQ(view->coche->GetText(), "Client de Kelmar");
+    EXPECT_EQ(view->nom->GetHelpContext(), 11);
+    EXPECT_EQ(view->coche->GetHelpContext(), 10);
+    EXPECT_EQ(view->GetColor(), clAqua);
+    EXPECT_TRUE(presenter->isEnableOnChange());
+    EXPECT_TRUE(log.contains("--TViewEcranVCL::SetControlHelpContext()"));
+    // The linked entered-value letter was bound once the host's controls existed.
+    EXPECT_NE(TrouveLettre(kMontantSaisi, view->getListeLettre()), nullptr);
+}
+
+TEST_F(TPrEcranVCLTest, ChangeViewSavesDisplayThenReplacesChildrenAndView)
+{
+    show();
+    QPointer<TestScreen> old = screen();
+    presenter->Add(new WatchedChild(journal, presenter));
+    flow->setEnumEcranActif(2);
+
+    presenter->ChangeView();
+    EXPECT_TRUE(old.isNull());
+    ASSERT_NE(screen(), nullptr);
+    EXPECT_TRUE(presenter->getFils().empty());
+    const auto& calls = journal.entries();
+    const auto save = std::find(calls.begin(), calls.end(), "save");
+    const auto child = std::find(calls.begin(), calls.end(), "~child");
+    const auto gone = std::find(calls.begin(), calls.end(), "~screen");
+    const auto made = std::find(calls.begin(), calls.end(), "f1.CreeVue 2");
+    ASSERT_NE(save, calls.end());
+    EXPECT_LT(save, child);
+    EXPECT_LT(child, gone);
+    EXPECT_LT(gone, made);
+}
+
+TEST_F(TPrEcranVCLTest, ChangeViewWithoutFactoriesTouchesNothing)
+{
+    TestScreenPresenter alone(journal, panel, form, model.get(), &invoker, flow);
+    auto* view = new RecordingScreen(journal, panel, &alone);
+    view->InitView();
+    alone.setView(view);
+    alone.Add(new WatchedChild(journal, &alone));
+    journal.clear();
+
+    alone.ChangeView();
+    EXPECT_EQ(alone.getView(), view);
+    EXPECT_EQ(alone.getFils().size(), 1u);
+    EXPECT_TRUE(journal.entries().empty());
+}
+
+TEST_F(TPrEcranVCLTest, FactoriesAreAskedInOrderUntilOneMakesTheView)
+{
+    presenter->addFactory(new TestFactory(journal, "f2", {3}));
+    presenter->addFactory(new TestFactory(journal, "f3", {3}));
+    flow->setEnumEcranActif(3);
+    EXPECT_TRUE(presenter->CreateView());
+    EXPECT_THAT(journal.entries(), ElementsAre("f1.CreeVue 3", "f2.CreeVue 3"));
+    ASSERT_NE(screen(), nullptr);
+    EXPECT_TRUE(screen()->isInitialised());
+    EXPECT_EQ(presenter->getListeFactory().size(), 3u);
+}
+
+TEST_F(TPrEcranVCLTest, AScreenNoFactoryKnowsLeavesThePresenterWithoutView)
+{
+    show();
+    flow->setEnumEcranActif(3);
+    presenter->ChangeView();
+    EXPECT_EQ(presenter->getView(), nullptr);
+
+    // Without a view the data operations only trace and reach the children.
+    LogCapture log;
+    presenter->SaveData();
+    presenter->LoadData();
+    EXPECT_TRUE(presenter->DonneesValide(true));
+    presenter->FocusControl(kNom);
+    EXPECT_THAT(log.messages(), ElementsAre("TPrEcranVCL::SaveData()", "TPrEcranVCL::LoadData()",
+                                            "TPrEcranVCL::DonneesValide()"));
+    EXPECT_EQ(model->controles, 0);
+    EXPECT_EQ(journal.count("LettrageVersDonnees"), 0u);
+}
+
+TEST_F(TPrEcranVCLTest, TheFactoriesGoWithThePresenter)
+{
+    auto* alone = new TestScreenPresenter(journal, panel, nullptr, model.get(), &invoker, flow);
+    alone->addFactory(new TestFactory(journal, "g1", {1}));
+    alone->addFactory(new TestFactory(journal, "g2", {}));
+    delete alone;
+    EXPECT_EQ(journal.count("~g1"), 1u);
+    EXPECT_EQ(journal.count("~g2"), 1u);
+}
+
+// --- Data ---
+
+TEST_F(TPrEcranVCLTest, SaveDataStoresTheScreenSelectsAndStoresAgain)
+{
+    TestScreen* view = show();
+    view->nom->SetText("Martin");
+    view->coche->SetChecked(false);
+    presenter->Add(new WatchedChild(journal, presenter));
+
+    LogCapture log;
+    presenter->SaveData();
+    EXPECT_THAT(journal.entries(),
+                ElementsAre("SaveData", "LettrageVersDonnees", "Select", "LettrageVersDonnees"));
+    EXPECT_EQ(model->donnees[kNom], "Martin");
+    EXPECT_EQ(model->donnees[kCoche], "2");
+    const std::vector<std::string> lines = log.messages();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "TPrEcranVCL::SaveData()");
+    EXPECT_EQ(lines[1], "--TViewEcranVCL::EcranVersLettrage()");
+    EXPECT_EQ(log.count("TMgtModelCmdLVD::execute()"), 2u);
+    EXPECT_EQ(log.count("TMgtModelCmdSelect::execute()"), 1u);
+}
+
+TEST_F(TPrEcranVCLTest, LoadDataFillsTheLettersButNotTheWidgets)
+{
+    TestScreen* view = show();
+    model->donnees[kNom] = "Durand";
+    LogCapture log;
+    presenter->LoadData();
+    EXPECT_THAT(journal.entries(), ElementsAre("DonneesVersLettrage", "Select"));
+    EXPECT_EQ(Valeur(view->getListeLettre(), kNom), "Durand");
+    EXPECT_EQ(view->nom->GetText(), "");
+    EXPECT_EQ(log.messages().front(), "TPrEcranVCL::LoadData()");
+}
+
+TEST_F(TPrEcranVCLTest, AChangeDuringUpdateIsNotTakenForAnEntry)
+{
+    TestScreen* view = show();
+    std::vector<bool> enabledDuringLoad;
+    presenter->loadHook = [&] {
+        enabledDuringLoad.push_back(presenter->isEnableOnChange());
+        view->OnChangeControl(view->nom);
+    };
+    LogCapture log;
+    presenter->Update();
+    EXPECT_THAT(enabledDuringLoad, ElementsAre(false));
+    EXPECT_EQ(journal.count("OnChange"), 1u);
+    EXPECT_EQ(journal.count("SaveData"), 0u);
+    EXPECT_EQ(journal.count("Calcul"), 0u);
+    EXPECT_EQ(model->calculs, 0);
+    EXPECT_TRUE(presenter->isEnableOnChange());
+    EXPECT_EQ(log.messages().front(), "TPrEcranVCL::Update()");
+}
+
+TEST_F(TPrEcranVCLTest, UpdateEndsWithChangesAllowedEvenWhenNested)
+{
+    show();
+    presenter->setEnableOnChange(false);
+    presenter->loadHook = [&] {
+        presenter->loadHook = nullptr;
+        presenter->Update(); // a refresh inside a refresh
+        EXPECT_FALSE(presenter->isEnableOnChange());
+    };
+    presenter->Update();
+    EXPECT_TRUE(presenter->isEnableOnChange());
+}
+
+TEST_F(TPrEcranVCLTest, OnChangeIgnoredWhileChangesAreOff)
+{
+    show();
+    presenter->setEnableOnChange(false);
+    LogCapture log;
+    presenter->OnChange();
+    EXPECT_EQ(journal.count("SaveData"), 0u);
+    EXPECT_TRUE(log.messages().empty());
+}
+
+TEST_F(TPrEcranVCLTest, TypingSavesComputesRefreshesTheFlowAndTheWholeTree)
+{
+    TestScreen* view = show();
+    LogCapture log;
+    QTest::keyClicks(view->montant, "21");
+
+    EXPECT_DOUBLE_EQ(std::atof(model->donnees[kMontant].c_str()), 21.0);
+    EXPECT_EQ(model->calculs, 2);
+    EXPECT_DOUBLE_EQ(view->total->GetValue(), 42.0);
+    EXPECT_FALSE(view->total->isEnabled()); // a computed letter is not enterable
+    EXPECT_EQ(view->montant->GetText(), "21");
+    EXPECT_EQ(buttons->majCinematiques, 2);
+    EXPECT_EQ(form->updateInfos, 2);
+    EXPECT_EQ(flow->updates, 4);
+
+    // One change, traced from the handler to the refresh of the tree.
+    const std::vector<std::string> lines = log.messages();
+    const auto first = std::find(lines.begin(), lines.end(), "--TViewEcranVCL::OnChangeControl()");
+    ASSERT_NE(first, lines.end());
+    EXPECT_EQ(*(first + 1), "TPrEcranVCL::SaveData()");
+    const auto update = std::find(first, lines.end(), "TPrEcranVCL::Update()");
+    ASSERT_NE(update, lines.end());
+    EXPECT_LT(std::find(first, lines.end(), "TMgtModelCmdCalcul::execute()"), update);
+}
+
+TEST_F(TPrEcranVCLTest, TheFieldBeingTypedIsNotOverwrittenByTheRefresh)
+{
+    TestScreen* view = show();
+    // The model keeps names in capitals: the refresh brings them back to the letters, but the
+    // field the user is typing in keeps what he typed.
+    model->majuscules = true;
+    QTest::keyClicks(view->nom, "ab");
+    EXPECT_EQ(view->nom->GetText(), "ab");
+    EXPECT_EQ(Valeur(view->getListeLettre(), kNom), "AB");
+    EXPECT_EQ(model->donnees[kNom], "AB");
+}
+
+TEST_F(TPrEcranVCLTest, ACompletedYearIsSavedThroughTheDateController)
+{
+    TestScreen* view = show();
+    ScriptedDialogs dialogs;
+    view->jour->SetText("12");
+    view->mois->SetText("3");
+    QTest::keyClicks(view->annee, "5");
+    EXPECT_EQ(view->annee->GetText(), "1905");
+    EXPECT_EQ(model->donnees[kAnnee], "1905");
+    EXPECT_EQ(dialogs.count(), 0u);
+}
+
+// --- Validation ---
+
+class TPrEcranVCLValidationTest : public TPrEcranVCLTest
+{
+protected:
+    void SetUp() override
+    {
+        TPrEcranVCLTest::SetUp();
+        show();
+        panel->show();
+        QApplication::setActiveWindow(panel);
+        model->controleNull = false;
+    }
+    void TearDown() override
+    {
+        panel->hide();
+        TPrEcranVCLTest::TearDown();
+    }
+    QWidget* focused() const { return QApplication::focusWidget(); }
+};
+
+TEST_F(TPrEcranVCLValidationTest, NoMessagesAcceptsTheScreen)
+{
+    ScriptedDialogs dialogs;
+    model->controleNull = true;
+    EXPECT_TRUE(presenter->DonneesValide(true));
+    EXPECT_EQ(model->controles, 1);
+
+    model->controleNull = false; // an empty list
+    EXPECT_TRUE(presenter->DonneesValide(true));
+    EXPECT_EQ(dialogs.count(), 0u);
+}
+
+TEST_F(TPrEcranVCLValidationTest, AnErrorFirstRefusesShowingItOnlyWhenAsked)
+{
+    ScriptedDialogs dialogs;
+    model->messages = {{kMontant, 1, "Montant obligatoire"}, {kNom, 4, "Nom ?"}};
+    screen()->nom->setFocus();
+
+    LogCapture log;
+    EXPECT_FALSE(presenter->DonneesValide(false));
+    EXPECT_EQ(dialogs.count(), 0u);
+    EXPECT_EQ(focused(), screen()->nom);
+    EXPECT_EQ(log.messages().front(), "TPrEcranVCL::DonneesValide()");
+
+    EXPECT_FALSE(presenter->DonneesValide(true));
+    ASSERT_EQ(dialogs.count(), 1u);
+    EXPECT_EQ(dialogs.textOf(0), "Montant obligatoire");
+    EXPECT_EQ(dialogs.captionOf(0), "Kelmar");
+    EXPECT_EQ(focused(), screen()->montant);
+}
+
+TEST_F(TPrEcranVCLValidationTest, WarningsDeclinedAcceptTheScreen)
+{
+    ScriptedDialogs dialogs;
+    dialogs.answer({DialogSeam::Answer::No, DialogSeam::Answer::No});
+    model->messages = {{kNom, 4, "Nom court"}, {kMontant, 4, "Montant rond"}};
+    EXPECT_TRUE(presenter->DonneesValide(true));
+    EXPECT_EQ(dialogs.count(), 2u);
+}
+
+TEST_F(TPrEcranVCLValidationTest, TheWarningAcceptedStopsTheListAndTakesTheFocus)
+{
+    ScriptedDialogs dialogs;
+    dialogs.answer({DialogSeam::Answer::No, DialogSeam::Answer::Yes});
+    model->messages = {{kNom, 4, "Premier"}, {kMontant, 4, "Second"}, {kJour, 4, "Troisieme"}};
+    screen()->nom->setFocus();
+    EXPECT_FALSE(presenter->DonneesValide(true));
+    ASSERT_EQ(dialogs.count(), 2u);
+    EXPECT_EQ(dialogs.textOf(1).rfind("Second", 0), 0u);
+    EXPECT_EQ(focused(), screen()->montant);
+}
+
+TEST_F(TPrEcranVCLValidationTest, WarningsAreNotShownWhenNotAsked)
+{
+    ScriptedDialogs dialogs;
+    model->messages = {{kNom, 4, "Nom court"}};
+    EXPECT_TRUE(presenter->DonneesValide(false));
+    EXPECT_EQ(dialogs.count(), 0u);
+}
+
+TEST_F(TPrEcranVCLValidationTest, AnErrorWithoutLettrageMovesNoFocus)
+{
+    ScriptedDialogs dialogs;
+    model->messages = {{0, 1, "Erreur g\xE9n\xE9rale"}};
+    screen()->nom->setFocus();
+    EXPECT_FALSE(presenter->DonneesValide(true));
+    EXPECT_EQ(dialogs.textOf(0), "Erreur g\xE9n\xE9rale");
+    EXPECT_EQ(focused(), screen()->nom);
+}
+
+TEST_F(TPrEcranVCLValidationTest, FocusControlGoesToTheViewNotTheChildren)
+{
+    presenter->Add(new WatchedChild(journal, presenter));
+    presenter->FocusControl(kMontant);
+    EXPECT_EQ(focused(), screen()->montant);
+    EXPECT_EQ(journal.count("child.FocusControl 30"), 0u);
+}
+
+// --- Tree, queries, posted screen changes ---
+
+TEST_F(TPrEcranVCLTest, AcceptVisitsThePresenterBeforeItsChildren)
+{
+    presenter->Add(new WatchedChild(journal, presenter));
+    JournalVisitor visitor(journal);
+    presenter->Accept(&visitor);
+    EXPECT_THAT(journal.entries(), ElementsAre("VisitEcranVCL", "child.Accept"));
+}
+
+TEST_F(TPrEcranVCLTest, QueriesForwardToTheFlowAndTheModel)
+{
+    EXPECT_EQ(presenter->getTypeEcran(), 0);
+    flow->GetInfoEcran(1)->setTypeScreen(2);
+    EXPECT_EQ(presenter->getTypeEcran(), 2);
+    EXPECT_EQ(presenter->getIdValeurSaisie(kMontant), kMontantSaisi);
+    EXPECT_EQ(presenter->getIdEtatEdit(kMontant), -1);
+    EXPECT_EQ(presenter->getIdValeurSaisie(kNom), -1);
+
+    TestScreenPresenter unlinked(journal, panel, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(unlinked.getTypeEcran(), 0);
+    EXPECT_EQ(unlinked.getIdValeurSaisie(kMontant), -1);
+
+    std::string libelle = "#PRODUIT# 2005";
+    presenter->MajUnLibelle(libelle);
+    EXPECT_EQ(libelle, "Kelmar 2005");
+}
+
+TEST_F(TPrEcranVCLTest, AfficheEcranPostsTheScreenChangeToTheRelayWindow)
+{
+    show();
+    presenter->ecranDeLettrage = {{kNom, 2}, {999, 7}};
+    const int pending = PendingPostedMessages();
+    presenter->AfficheEcran(999); // screen 7 does not exist: nothing
+    EXPECT_EQ(PendingPostedMessages(), pending);
+    EXPECT_EQ(flow->getEnumEcranActif(), 1);
+
+    presenter->AfficheEcran(kNom);
+    EXPECT_EQ(flow->getEnumEcranActif(), 2);
+    EXPECT_EQ(PendingPostedMessages(), pending + 1);
+    EXPECT_EQ(journal.count("f1.CreeVue 2"), 0u); // not before the message loop runs
+
+    flushQtEvents();
+    EXPECT_EQ(journal.count("f1.CreeVue 2"), 1u);
+    EXPECT_NE(screen(), nullptr);
+}
+
+TEST_F(TPrEcranVCLTest, AfficheEcranOnAOneScreenWizardOpensTheDeclaration)
+{
+    auto* single = new CountingFlow(1);
+    delete form->getCinematicManager();
+    form->setCinematicManager(single);
+    presenter->setCinematicManager(single);
+    buttons->setCinematicManager(single);
+    flow = single;
+    presenter->ecranDeLettrage = {{kNom, 1}};
+    const int pending = PendingPostedMessages();
+
+    presenter->AfficheEcran(kNom);
+    EXPECT_EQ(journal.count("OuvreDeclaration 1 10"), 1u);
+    EXPECT_FALSE(presenter->getCompteRendu()->isModified());
+
+    presenter->ouvreDeclaration = true;
+    LogCapture log;
+    presenter->AfficheEcran(kNom);
+    EXPECT_TRUE(presenter->getCompteRendu()->isModified());
+    EXPECT_TRUE(log.contains("TPrEcranVCL::Update()"));
+    EXPECT_EQ(PendingPostedMessages(), pending);
+}
+
+TEST_F(TPrEcranVCLTest, TheFrameworkAnswersOfTheHostHooks)
+{
+    TestScreenPresenter plain(journal, panel, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(plain.TPrEcranVCL::SelectEcran(kNom), -1);
+    EXPECT_FALSE(plain.TPrEcranVCL::OuvreDeclaration(1, kNom));
+    EXPECT_EQ(plain.getOwner(), panel);
+    EXPECT_TRUE(plain.getListeFactory().empty());
+    EXPECT_EQ(plain.getHelpData(), nullptr);
+    plain.setChangedLettrage({{1, 2}, {1, 3}});
+    EXPECT_EQ(plain.getChangedLettrage().count(1), 2u);
+}
+
+} // namespace
