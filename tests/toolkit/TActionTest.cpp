@@ -62,6 +62,17 @@ TEST_F(TActionTest, ExecuteUpdatesFirstAndRunsOnlyAnEnabledAction)
     EXPECT_THAT(calls, ElementsAre("update", "update", "execute"));
 }
 
+TEST_F(TActionTest, AHiddenActionKeepsItsOwnEnabledFlag)
+{
+    TAction action;
+    action.SetVisible(false);
+    EXPECT_TRUE(action.GetEnabled()); // Qt answers false for a hidden action
+    action.SetEnabled(false);
+    action.SetVisible(true);
+    EXPECT_FALSE(action.GetEnabled());
+    EXPECT_FALSE(action.isEnabled());
+}
+
 TEST_F(TActionTest, TriggeringRunsTheActionAndKeepsItsCheckMarkUnlessAutoCheck)
 {
     TAction action;

@@ -40,6 +40,12 @@ void TAction::SetHint(const std::string& hint)
     setToolTip(Cp1252::toQString(hint));
 }
 
+void TAction::SetEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    setEnabled(enabled);
+}
+
 void TAction::SetChecked(bool checked)
 {
     m_checked = checked;
@@ -91,7 +97,7 @@ bool TAction::Update()
 bool TAction::Execute()
 {
     Update();
-    if (!isEnabled() || !OnExecute)
+    if (!m_enabled || !OnExecute)
         return false;
     const TNotifyEvent handler = OnExecute;
     handler(this);

@@ -37,8 +37,9 @@ public:
     std::string GetHint() const;
     void SetHint(const std::string& hint);
 
-    bool GetEnabled() const { return isEnabled(); }
-    void SetEnabled(bool enabled) { setEnabled(enabled); }
+    // The action's own flag: Qt also disables an action while it is hidden.
+    bool GetEnabled() const { return m_enabled; }
+    void SetEnabled(bool enabled);
     bool GetVisible() const { return isVisible(); }
     void SetVisible(bool visible) { setVisible(visible); }
     bool GetChecked() const { return m_checked; }
@@ -79,6 +80,7 @@ private:
     void Triggered();
 
     std::string m_caption;
+    bool m_enabled = true;
     bool m_checked = false;
     bool m_autoCheck = false;
     int m_tag = 0;

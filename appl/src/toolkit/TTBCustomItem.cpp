@@ -47,6 +47,12 @@ void TTBCustomItem::SetHint(const std::string& hint)
     setToolTip(Cp1252::toQString(hint));
 }
 
+void TTBCustomItem::SetEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    setEnabled(enabled);
+}
+
 void TTBCustomItem::SetChecked(bool checked)
 {
     setCheckable(checked || isCheckable());
@@ -122,7 +128,7 @@ void TTBCustomItem::SyncFromAction()
     m_caption = m_action->GetCaption();
     setText(m_action->QtCaption());
     setToolTip(m_action->toolTip());
-    setEnabled(m_action->isEnabled());
+    SetEnabled(m_action->GetEnabled());
     setVisible(m_action->isVisible());
     setCheckable(m_action->isCheckable());
     setChecked(m_action->GetChecked());

@@ -41,8 +41,9 @@ public:
     virtual void SetCaption(const std::string& caption);
     std::string GetHint() const;
     void SetHint(const std::string& hint);
-    bool GetEnabled() const { return isEnabled(); }
-    void SetEnabled(bool enabled) { setEnabled(enabled); }
+    // The item's own flag: Qt also disables an item while it is hidden.
+    bool GetEnabled() const { return m_enabled; }
+    void SetEnabled(bool enabled);
     bool GetVisible() const { return isVisible(); }
     void SetVisible(bool visible) { setVisible(visible); }
     bool GetChecked() const { return isChecked(); }
@@ -109,6 +110,7 @@ private:
     std::string m_caption;
     int m_tag = 0;
     int m_imageIndex = -1;
+    bool m_enabled = true;
     QPointer<TAction> m_action;
     QMetaObject::Connection m_actionChanged;
     std::vector<TTBCustomItem*> m_items;

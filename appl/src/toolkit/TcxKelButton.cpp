@@ -86,7 +86,7 @@ void TcxKelButton::SyncFromAction()
     m_caption = m_action->GetCaption();
     setText(m_action->QtCaption());
     setToolTip(m_action->toolTip());
-    setEnabled(m_action->isEnabled());
+    setEnabled(m_action->GetEnabled());
     setVisible(m_action->isVisible());
 }
 

@@ -1,0 +1,848 @@
+#include "ScreenTestHost.h"
+
+#include "flow/TCinematicManagerAbstract.h"
+#include "model/TComplexDataNavigateTree.h"
+#include "model/TCompteRendu.h"
+#include "model/TMgtModelInvoker.h"
+#include "presenter/TPrBaseForm.h"
+#include "presenter/TPrManagementButtons.h"
+#include "view/TViewBaseForm.h"
+#include "view/TViewManagementButtons.h"
+
+#include "DesktopMetrics.h"
+#include "GestureFlush.h"
+#include "TAction.h"
+#include "TImageList.h"
+#include "TKelActionList.h"
+#include "TPanel.h"
+#include "TSingletonCouleur.h"
+#include "TTBXItem.h"
+#include "TTBXPopupMenu.h"
+#include "TTBXSeparatorItem.h"
+#include "TTBXSubmenuItem.h"
+#include "TTimer.h"
+#include "TcxKelButton.h"
+#include "TcxKelTreeList.h"
+#include "TcxTreeListNode.h"
+
+#include "LogCapture.h"
+#include "QtLeakCheck.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace screentest;
+using ::testing::ElementsAre;
+
+namespace {
+
+// A wizard form presenter that counts its screen changes.
+class CountingForm : public TPrBaseForm
+{
+public:
+    using TPrBaseForm::TPrBaseForm;
+    void ChangeScreen() override
+    {
+        ++changes;
+        TPrBaseForm::ChangeScreen();
+    }
+    int changes = 0;
+};
+
+// A host's buttons presenter: its services record that they ran.
+class HostButtons : public TPrManagementButtons
+{
+public:
+    HostButtons(Journal& journal, TComponent* owner, TPrComposite* parent, TModelAbstract* model,
+                TMgtModelInvoker* invoker, TCinematicManagerAbstract* flow)
+        : TPrManagementButtons(owner, parent, model, invoker, flow), m_journal(journal)
+    {}
+
+    void GetNavigationButtonName(std::string& name) override
+    {
+        if (!navigationName.empty())
+            name = navigationName;
+    }
+    bool CanLanceEditionAutonome() override { return canPrint; }
+    bool CacherImprimer() override { return hidePrint; }
+    void LanceEditionAutonome() override { m_journal.add("LanceEditionAutonome"); }
+    void ImportDossier() override { m_journal.add("ImportDossier"); }
+    std::string getLibelleImportDossier() const override { return "Importer un &dossier"; }
+    void ReinitialisationTotale() override { m_journal.add("ReinitialisationTotale"); }
+    void ReinitialisationPartielle() override { m_journal.add("ReinitialisationPartielle"); }
+
+    bool canPrint = true;
+    bool hidePrint = false;
+    std::string navigationName;
+
+private:
+    Journal& m_journal;
+};
+
+// A node of the tree that accepts or refuses its data.
+class ValidatingPresenter : public TPrComposite
+{
+public:
+    explicit ValidatingPresenter(TPrComposite* parent)
+        : TPrComposite(parent, nullptr, nullptr, nullptr)
+    {}
+    bool DonneesValide(bool) override
+    {
+        ++asked;
+        return valid;
+    }
+    bool valid = true;
+    int asked = 0;
+};
+
+// The navigation data of a host whose screens sit at several levels: the screen's title and
+// its level.
+class LevelledNavigation : public TComplexDataNavigateTree
+{
+public:
+    using TComplexDataNavigateTree::TComplexDataNavigateTree;
+    bool GetLibelleTreeData(std::string& texte) override
+    {
+        texte = getCinematicManager()->GetDisplayScreenInfo(getCursor())->getTitre();
+        return true;
+    }
+    bool GetNiveauTreeData(std::string& texte) override
+    {
+        texte =
+            std::to_string(getCinematicManager()->GetDisplayScreenInfo(getCursor())->getNiveau());
+        return true;
+    }
+};
+
+// A screen whose Perform is recorded.
+class PerformingScreen : public RecordingScreen
+{
+public:
+    using RecordingScreen::RecordingScreen;
+    void Perform() override { ++performs; }
+    int performs = 0;
+};
+
+// A bar whose host goes to the chosen entries.
+class HostBar : public TViewManagementButtons
+{
+public:
+    using TViewManagementButtons::TViewManagementButtons;
+    void ActionAllerA(std::string code) override { codes.push_back(code); }
+    std::vector<std::string> codes;
+};
+
+struct Screen
+{
+    int id;
+    long idRessource;
+    std::string titre;
+    int niveau = 1;
+};
+
+// The texts of a menu's items in order, separators as "-", submenus as "caption>".
+std::vector<std::string> Items(const TTBCustomItem* container)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < container->GetCount(); ++i) {
+        const TTBCustomItem* item = container->GetItem(i);
+        if (dynamic_cast<const TTBXSeparatorItem*>(item))
+            texts.push_back("-");
+        else if (dynamic_cast<const TTBXSubmenuItem*>(item))
+            texts.push_back(item->GetCaption() + ">");
+        else
+            texts.push_back(item->GetCaption());
+    }
+    return texts;
+}
+
+class TViewManagementButtonsTest : public QtLeakCheckedTest
+{
+protected:
+    void SetUp() override
+    {
+        m_savedColours = *TSingletonCouleur::GetInstance();
+        // The first wizard window, tree list and menus of the process make Qt build singletons
+        // that live as long as the application: let that happen before objects are counted.
+        static bool warmedUp = false;
+        if (!warmedUp) {
+            warmedUp = true;
+            build(800, 600, {{1, 10, "A"}, {2, 11, "B", 2}}, 1);
+            withNavigation();
+            buttons->AddService(0);
+            buttons->AddService(3);
+            form->getView()->Show();
+            QApplication::processEvents();
+            bar->Update();
+            TcxTreeListNode* node = bar->AllerA_->AddChild();
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(bar->AllerA_, &key);
+            bar->AllerA_->SetFocusedNode(node);
+            QApplication::sendEvent(bar->AllerA_, &key);
+            form->getView()->Hide();
+            destroy();
+        }
+        QtLeakCheckedTest::SetUp();
+    }
+    void TearDown() override
+    {
+        destroy();
+        *TSingletonCouleur::GetInstance() = m_savedColours;
+        QtLeakCheckedTest::TearDown();
+    }
+
+    void destroy()
+    {
+        delete form;
+        form = nullptr;
+        model.reset();
+        flushQtEvents();
+        flushDeletedGestures();
+        SetDesktopSizeOverride(0, 0);
+    }
+
+    // A wizard on a desktop of `width` x `height` with the given screens, `active` showing.
+    void build(int width, int height, const std::vector<Screen>& screens, int active)
+    {
+        SetDesktopSizeOverride(width, height);
+        model = std::make_unique<TestModel>(&info);
+        form = new CountingForm(nullptr, model.get(), &invoker);
+        flow = new TCinematicManagerAbstract();
+        for (const Screen& screen : screens) {
+            flow->InitScreen(screen.id, screen.idRessource, screen.titre,
+                             TScreenInformation::SELECTION_OUI, TScreenInformation::ON,
+                             TScreenInformation::FAMILLE_DEFAUT);
+            flow->GetInfoEcran(screen.id)->setNiveau(screen.niveau);
+        }
+        flow->setEnumEcranActif(active);
+        form->setCinematicManager(flow);
+        validator = new ValidatingPresenter(form);
+        form->Add(validator);
+        buttons = new HostButtons(journal, form->getPanelManagementButtons(), form, model.get(),
+                                  &invoker, flow);
+        form->Add(buttons);
+        bar = dynamic_cast<TViewManagementButtons*>(buttons->getView());
+        ASSERT_NE(bar, nullptr);
+    }
+
+    void withNavigation() { bar->SetComplexData(new LevelledNavigation(model.get(), flow)); }
+
+    // A screen presenter with a screen view holding one recording control.
+    void withScreen()
+    {
+        screenPresenter = new TestScreenPresenter(journal, form->getPanelEcranVCL(), form,
+                                                  model.get(), &invoker, flow);
+        form->Add(screenPresenter);
+        screen = new PerformingScreen(journal, form->getPanelEcranVCL(), screenPresenter);
+        screen->controls = [this](RecordingScreen& view) {
+            control = new RecordingControl(journal, kNom);
+            view.AjouteControl(control);
+        };
+        screenPresenter->setView(screen);
+        screen->InitView();
+    }
+
+    // Replaces the bar by one whose host goes to the chosen entries.
+    HostBar* withHostBar()
+    {
+        delete buttons->getView();
+        auto* hostBar = new HostBar(form->getPanelManagementButtons(), buttons);
+        buttons->setView(hostBar);
+        bar = hostBar;
+        return hostBar;
+    }
+
+    TTBCustomItem* navigation() const { return bar->Menu_Navigation->GetItems(); }
+    TTBCustomItem* services() const { return bar->Menu_Services->GetItems(); }
+
+    Journal journal;
+    TInfoGene info;
+    TMgtModelInvoker invoker;
+    std::unique_ptr<TestModel> model;
+    CountingForm* form = nullptr;
+    TCinematicManagerAbstract* flow = nullptr;
+    ValidatingPresenter* validator = nullptr;
+    HostButtons* buttons = nullptr;
+    TViewManagementButtons* bar = nullptr;
+    TestScreenPresenter* screenPresenter = nullptr;
+    PerformingScreen* screen = nullptr;
+    RecordingControl* control = nullptr;
+    TSingletonCouleur m_savedColours;
+};
+
+// --- Layout ---
+
+void ExpectButton(const TcxKelButton* button, int left, const std::string& caption)
+{
+    EXPECT_EQ(button->GetLeft(), left) << caption;
+    EXPECT_EQ(button->GetTop(), 17) << caption;
+    EXPECT_EQ(button->GetWidth(), 93) << caption;
+    EXPECT_EQ(button->GetHeight(), 37) << caption;
+    EXPECT_EQ(button->GetCaption(), caption);
+}
+
+TEST_F(TViewManagementButtonsTest, OnASmallDesktopTheButtonsKeepTheNavigationButtonsPlace)
+{
+    build(800, 600, {{1, 10, "A"}, {2, 11, "B"}}, 1);
+    EXPECT_TRUE(buttons->isButtonNavigation());
+    ExpectButton(bar->ButtonNavigation, 9, "Navigation");
+    ExpectButton(bar->ButtonServices, 109, "Services");
+    ExpectButton(bar->PB_PRECEDENT, 225,
+                 "< &Pr\xE9"
+                 "c\xE9"
+                 "dent");
+    ExpectButton(bar->PB_SUIVANT, 325, "&Suivant >");
+    ExpectButton(bar->IDOK_, 441, "&Terminer");
+    ExpectButton(bar->IDCANCEL_, 541, "&Annuler");
+}
+
+TEST_F(TViewManagementButtonsTest, OnALargeDesktopTheButtonsCloseUpTheGap)
+{
+    build(1280, 1024, {{1, 10, "A"}, {2, 11, "B"}}, 1);
+    EXPECT_FALSE(buttons->isButtonNavigation());
+    EXPECT_EQ(bar->ButtonServices->GetLeft(), 29);
+    EXPECT_EQ(bar->PB_PRECEDENT->GetLeft(), 175);
+    EXPECT_EQ(bar->PB_SUIVANT->GetLeft(), 275);
+    EXPECT_EQ(bar->IDOK_->GetLeft(), 421);
+    EXPECT_EQ(bar->IDCANCEL_->GetLeft(), 521);
+    bar->Update();
+    EXPECT_FALSE(bar->ButtonNavigation->GetVisible());
+}
+
+TEST_F(TViewManagementButtonsTest, TheBarFillsItsPanelWithTheLaidOutWidgets)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    EXPECT_EQ(bar->parentWidget(), form->getPanelManagementButtons());
+    EXPECT_EQ(bar->geometry(), QRect(0, 0, 642, 64));
+    EXPECT_EQ(bar->objectName(), QStringLiteral("ViewManagementButtons"));
+
+    EXPECT_TRUE(bar->IDOK_->GetDefault());
+    EXPECT_EQ(bar->IDOK_->GetModalResult(), mrOk);
+    EXPECT_TRUE(bar->IDCANCEL_->GetCancel());
+    EXPECT_EQ(bar->IDCANCEL_->GetModalResult(), mrCancel);
+    EXPECT_EQ(bar->ButtonNavigation->GetKind(), cxbkDropDown);
+    EXPECT_EQ(bar->ButtonNavigation->GetDropDownMenu(), bar->Menu_Navigation);
+    EXPECT_EQ(bar->ButtonServices->GetKind(), cxbkDropDown);
+    EXPECT_EQ(bar->ButtonServices->GetDropDownMenu(), bar->Menu_Services);
+
+    EXPECT_EQ(bar->IDC_BORSHADE_PAIEMENT->geometry(), QRect(1, 0, 642, 2));
+    EXPECT_EQ(bar->IDC_BORSHADE_PAIEMENT->GetBevelOuter(), bvNone);
+    EXPECT_EQ(bar->AllerAPanel->geometry(), QRect(-8, 2, 161, 15));
+    EXPECT_FALSE(bar->AllerAPanel->GetVisible());
+    EXPECT_FALSE(bar->AllerAPanel->GetEnabled());
+    EXPECT_EQ(bar->AllerAButton->geometry(), QRect(0, 0, 100, 20));
+    EXPECT_EQ(bar->AllerAButton->GetImageIndex(), 0);
+    EXPECT_EQ(bar->AllerAButton->GetHint(), "Activer la navigation par lettrage");
+    EXPECT_EQ(bar->AllerA_->geometry(), QRect(8, -25, 33, 40));
+    EXPECT_FALSE(bar->AllerA_->GetVisible());
+    EXPECT_FALSE(bar->AllerA_->GetTabStop());
+    EXPECT_EQ(bar->AllerA_->GetColumnCount(), 2);
+    EXPECT_FALSE(bar->m_TimerAllerA->GetEnabled());
+    EXPECT_EQ(bar->ImagesAudit->GetCount(), 6);
+    EXPECT_EQ(bar->ImageListAllerA->GetCount(), 2);
+}
+
+TEST_F(TViewManagementButtonsTest, TheButtonsTakeTheColourTableEntryForButtons)
+{
+    TSingletonCouleur* colours = TSingletonCouleur::GetInstance();
+    InitConfigcolors(*colours);
+    colours->setColors(couleurBoutons, 0x00123456);
+    build(800, 600, {{1, 10, "A"}}, 1);
+    for (const TcxKelButton* button :
+         {bar->PB_PRECEDENT, bar->PB_SUIVANT, bar->IDCANCEL_, bar->IDOK_, bar->ButtonServices,
+          bar->ButtonNavigation, bar->AllerAButton})
+        EXPECT_EQ(button->GetColorsDefault(), 0x00123456) << button->GetCaption();
+}
+
+TEST_F(TViewManagementButtonsTest, TheActionsAndStylesOfTheLayout)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    EXPECT_EQ(bar->List_Declaration->GetActionCount(), 11);
+    EXPECT_EQ(bar->ACT_Filtre_PiecesJointes->GetCaption(), "Voir les pi\xE8"
+                                                           "ces \xE0 &joindre");
+    EXPECT_EQ(bar->ACT_Filtre_PiecesJointes->GetTag(), 1);
+    EXPECT_EQ(bar->ACT_Filtre_PiecesJointes->GetImageIndex(), 5);
+    EXPECT_EQ(bar->ACT_Services_ReinitPartielle->GetCaption(),
+              "R\xE9initialiser &partiellement la d\xE9"
+              "claration (montants, ...)");
+    EXPECT_EQ(bar->ACT_Modifier_Declaration->GetCategory(), "Services");
+
+    EXPECT_EQ(bar->KelStyle_L0.GetColor(), 12250361);
+    EXPECT_EQ(bar->KelStyle_L0.GetTextColor(), clNavy);
+    EXPECT_TRUE(bar->KelStyle_L0.GetFontBold());
+    EXPECT_EQ(bar->KelStyle_L0.GetFontHeight(), -11);
+    EXPECT_EQ(bar->KelStyle_L1.GetColor(), 13497851);
+    EXPECT_EQ(bar->KelStyle_L2.GetColor(), 14941179);
+    EXPECT_EQ(bar->KelStyle_Ln.GetColor(), clWhite);
+    EXPECT_FALSE(bar->KelStyle_L0_nocolor.HasTextColor());
+    EXPECT_TRUE(bar->KelStyle_L1_nocolor_bold.GetFontBold());
+    EXPECT_EQ(bar->KelStyle_Highlight.GetTextColor(), clBlue);
+    EXPECT_EQ(bar->cxKelTLStSh_Default.Levels.size(), 4u);
+    EXPECT_EQ(bar->cxKelTLStSh_Highlight.Levels[0], bar->KelStyle_L0_nocolor);
+    EXPECT_EQ(bar->cxKelTLStSh_Default.ContentOdd, bar->KelStyle_Ln);
+    EXPECT_EQ(bar->alignEuro.FormatValue(-1234.4), "-1 234 \x80");
+    EXPECT_EQ(bar->alignEuroDeuxDec.FormatValue(1234.5), "1 234,50 \x80");
+    EXPECT_EQ(bar->alignRight.GetAlignmentHorz(), taRightJustify);
+}
+
+// --- Previous and next ---
+
+TEST_F(TViewManagementButtonsTest, PreviousAndNextFollowThePositionInTheFlow)
+{
+    build(1280, 1024, {{1, 10, "A"}, {2, 11, "B"}, {3, 12, "C"}}, 1);
+    bar->Update();
+    EXPECT_FALSE(bar->PB_PRECEDENT->GetEnabled());
+    EXPECT_TRUE(bar->PB_SUIVANT->GetEnabled());
+    flow->setEnumEcranActif(2);
+    bar->Update();
+    EXPECT_TRUE(bar->PB_PRECEDENT->GetEnabled());
+    EXPECT_TRUE(bar->PB_SUIVANT->GetEnabled());
+    flow->setEnumEcranActif(3);
+    bar->Update();
+    EXPECT_TRUE(bar->PB_PRECEDENT->GetEnabled());
+    EXPECT_FALSE(bar->PB_SUIVANT->GetEnabled());
+    EXPECT_TRUE(bar->PB_PRECEDENT->GetVisible());
+    EXPECT_TRUE(bar->PB_SUIVANT->GetVisible());
+}
+
+TEST_F(TViewManagementButtonsTest, ASingleScreenHidesPreviousAndNextUntilTheFlowGrows)
+{
+    build(1280, 1024, {{1, 10, "A"}, {2, 11, "B"}}, 1);
+    flow->SetOFF(2);
+    bar->Update();
+    EXPECT_FALSE(bar->PB_PRECEDENT->GetVisible());
+    EXPECT_FALSE(bar->PB_SUIVANT->GetVisible());
+    flow->SetON(2);
+    bar->Update();
+    EXPECT_TRUE(bar->PB_PRECEDENT->GetVisible());
+    EXPECT_TRUE(bar->PB_SUIVANT->GetVisible());
+}
+
+TEST_F(TViewManagementButtonsTest, PreviousAndNextButtonsMoveThroughThePresenter)
+{
+    build(1280, 1024, {{1, 10, "A"}, {2, 11, "B"}}, 1);
+    bar->Update();
+    bar->PB_SUIVANT->Click();
+    EXPECT_EQ(flow->getEnumEcranActif(), 2);
+    bar->Update();
+    bar->PB_PRECEDENT->Click();
+    EXPECT_EQ(flow->getEnumEcranActif(), 1);
+    EXPECT_EQ(form->changes, 2);
+}
+
+// --- Finish and cancel ---
+
+TEST_F(TViewManagementButtonsTest, FinishReportsTheOutcomeThenGivesTheWindowItsResult)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    bar->IDOK_->Click();
+    EXPECT_EQ(form->getCompteRendu()->getUserAction(), 0);
+    EXPECT_TRUE(form->isCloseAllowed());
+    EXPECT_EQ(dynamic_cast<TForm*>(form->getView())->GetModalResult(), mrOk);
+}
+
+TEST_F(TViewManagementButtonsTest, CancelReportsAbandon)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    bar->IDOK_->Click();
+    bar->IDCANCEL_->Click();
+    EXPECT_EQ(form->getCompteRendu()->getUserAction(), 1);
+    EXPECT_EQ(dynamic_cast<TForm*>(form->getView())->GetModalResult(), mrCancel);
+}
+
+// --- Services ---
+
+TEST_F(TViewManagementButtonsTest, WithoutServicesTheServicesButtonIsHidden)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    bar->Update();
+    EXPECT_FALSE(bar->ButtonServices->GetVisible());
+    EXPECT_EQ(services()->GetCount(), 0);
+}
+
+TEST_F(TViewManagementButtonsTest, OneServiceMakesAPlainButtonThatRunsIt)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    buttons->AddService(2);
+    bar->Update();
+    EXPECT_TRUE(bar->ButtonServices->GetVisible());
+    EXPECT_EQ(bar->ButtonServices->GetKind(), cxbkStandard);
+    EXPECT_EQ(bar->ButtonServices->menu(), nullptr);
+    EXPECT_EQ(bar->ButtonServices->GetCaption(), "R\xE9initialiser &totalement la d\xE9"
+                                                 "claration");
+    bar->ButtonServices->Click();
+    EXPECT_EQ(journal.count("ReinitialisationTotale"), 1u);
+}
+
+TEST_F(TViewManagementButtonsTest, SeveralServicesFillTheMenuWithASeparatorAfterTheTaggedOne)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    buttons->AddService(4);
+    buttons->AddService(9);
+    buttons->AddService(0);
+    bar->Update();
+    EXPECT_TRUE(bar->ButtonServices->GetVisible());
+    EXPECT_EQ(bar->ButtonServices->GetKind(), cxbkDropDown);
+    EXPECT_EQ(bar->ButtonServices->menu(), bar->Menu_Services);
+    EXPECT_THAT(Items(services()), ElementsAre("Voir tous les &messages",
+                                               "Voir les pi\xE8"
+                                               "ces \xE0 &joindre",
+                                               "-", "&Imprimer"));
+    EXPECT_EQ(services()->GetItem(0)->GetAction(), bar->ACT_Filtre_AuditGeneral);
+
+    // Rebuilt, not added to.
+    bar->Update();
+    EXPECT_EQ(services()->GetCount(), 4);
+}
+
+TEST_F(TViewManagementButtonsTest, FromOneServiceToSeveralTheButtonDropsTheMenuDownAgain)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    buttons->canPrint = false;
+    buttons->AddService(0);
+    bar->Update();
+    EXPECT_FALSE(bar->ButtonServices->GetEnabled()); // the print action says so
+
+    buttons->AddService(3);
+    bar->Update();
+    EXPECT_EQ(bar->ButtonServices->GetKind(), cxbkDropDown);
+    EXPECT_EQ(bar->ButtonServices->GetAction(), nullptr);
+    EXPECT_EQ(bar->ButtonServices->GetCaption(), "Services");
+    EXPECT_TRUE(bar->ButtonServices->GetEnabled());
+    EXPECT_EQ(services()->GetCount(), 2);
+
+    buttons->RemoveService(0);
+    buttons->RemoveService(3);
+    bar->Update();
+    EXPECT_FALSE(bar->ButtonServices->GetVisible());
+    bar->ACT_Services_Imprimer->SetVisible(true); // no longer linked: the button stays hidden
+    EXPECT_FALSE(bar->ButtonServices->GetVisible());
+}
+
+TEST_F(TViewManagementButtonsTest, PrintAndImportFollowTheHostsAnswers)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    buttons->AddService(0);
+    buttons->AddService(11);
+    buttons->canPrint = false;
+    bar->Update();
+    EXPECT_FALSE(services()->GetItem(0)->GetEnabled());
+    EXPECT_EQ(services()->GetItem(1)->GetCaption(), "Importer un &dossier");
+
+    buttons->canPrint = true;
+    buttons->hidePrint = true;
+    bar->Update();
+    EXPECT_TRUE(bar->ACT_Services_Imprimer->GetEnabled());
+    EXPECT_FALSE(services()->GetItem(0)->GetVisible());
+}
+
+TEST_F(TViewManagementButtonsTest, ServiceItemsRunTheHostsServices)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    withScreen();
+    for (const int code : {0, 11, 1, 2, 3})
+        buttons->AddService(code);
+    bar->Update();
+    for (int i = 0; i < services()->GetCount(); ++i)
+        services()->GetItem(i)->trigger();
+    EXPECT_THAT(journal.startingWith("Lance"), ElementsAre("LanceEditionAutonome"));
+    EXPECT_EQ(journal.count("ImportDossier"), 1u);
+    EXPECT_EQ(journal.count("ReinitialisationPartielle"), 1u);
+    EXPECT_EQ(journal.count("ReinitialisationTotale"), 1u);
+    EXPECT_EQ(screen->performs, 1);
+}
+
+// --- Audit filters ---
+
+TEST_F(TViewManagementButtonsTest, AllMessagesIsTheFilterInForceAfterConstruction)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    EXPECT_EQ(bar->getFilter(), -1);
+    EXPECT_FALSE(bar->ACT_Filtre_AuditGeneral->GetEnabled());
+    for (const TAction* action :
+         {bar->ACT_Filtre_Anomalies, bar->ACT_Filtre_Avertissement, bar->ACT_Filtre_Conseils,
+          bar->ACT_Filtre_Messages, bar->ACT_Filtre_PiecesJointes})
+        EXPECT_TRUE(action->GetEnabled()) << action->GetCaption();
+}
+
+TEST_F(TViewManagementButtonsTest, EachFilterReachesTheScreensAndIsDisabledWhileInForce)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    withScreen();
+    const std::vector<std::pair<TAction*, int>> filters = {
+        {bar->ACT_Filtre_Anomalies, 1},     {bar->ACT_Filtre_Conseils, 0},
+        {bar->ACT_Filtre_Messages, 2},      {bar->ACT_Filtre_PiecesJointes, 3},
+        {bar->ACT_Filtre_Avertissement, 4}, {bar->ACT_Filtre_AuditGeneral, -1},
+    };
+    for (const auto& [action, value] : filters) {
+        LogCapture log;
+        ASSERT_TRUE(action->Execute()) << action->GetCaption();
+        EXPECT_EQ(bar->getFilter(), value);
+        EXPECT_EQ(control->filter, value);
+        EXPECT_TRUE(log.contains("--TViewEcranVCL::setFilter()"));
+        EXPECT_TRUE(log.contains("TPrEcranVCL::Update()")) << "the tree is refreshed";
+        for (const auto& [other, otherValue] : filters)
+            EXPECT_EQ(other->GetEnabled(), other != action) << other->GetCaption();
+    }
+}
+
+TEST_F(TViewManagementButtonsTest, TheFilterInForceCannotBeChosenAgain)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    withScreen();
+    bar->ACT_Filtre_Conseils->Execute();
+    control->filter = -100;
+    EXPECT_FALSE(bar->ACT_Filtre_Conseils->Execute());
+    EXPECT_EQ(control->filter, -100);
+}
+
+// --- Navigation menu ---
+
+TEST_F(TViewManagementButtonsTest, WithoutNavigationDataOrOnALargeDesktopNoNavigationButton)
+{
+    build(800, 600, {{1, 10, "A"}, {2, 11, "B"}}, 1);
+    bar->Update();
+    EXPECT_FALSE(bar->ButtonNavigation->GetVisible());
+    destroy();
+
+    build(1280, 1024, {{1, 10, "A"}, {2, 11, "B"}}, 1);
+    withNavigation();
+    bar->ButtonNavigation->SetVisible(true);
+    bar->Update();
+    EXPECT_FALSE(bar->ButtonNavigation->GetVisible());
+    EXPECT_EQ(navigation()->GetCount(), 0);
+}
+
+TEST_F(TViewManagementButtonsTest, AParentEntryBecomesASubmenuOfItsChildren)
+{
+    build(800, 600,
+          {{1, 10, "Revenus"}, {2, 11, "Salaires", 2}, {3, 12, "Pensions", 2}, {4, 13, "Charges"}},
+          2);
+    withNavigation();
+    bar->Update();
+    EXPECT_THAT(Items(navigation()), ElementsAre("Revenus>", "Charges"));
+    const TTBCustomItem* revenus = navigation()->GetItem(0);
+    EXPECT_THAT(Items(revenus), ElementsAre("Salaires", "Pensions"));
+    EXPECT_EQ(revenus->GetItem(1)->GetTag(), 2);
+    EXPECT_EQ(navigation()->GetItem(1)->GetTag(), 3);
+    // The entry of the active screen is bold.
+    EXPECT_TRUE(revenus->GetItem(0)->GetBold());
+    EXPECT_FALSE(revenus->GetItem(1)->GetBold());
+    EXPECT_TRUE(bar->ButtonNavigation->GetVisible());
+    EXPECT_EQ(bar->ButtonNavigation->GetCaption(), "Navigation");
+    // Qt's menus show the same tree.
+    ASSERT_NE(revenus->menu(), nullptr);
+    EXPECT_EQ(revenus->menu()->actions().size(), 2);
+    EXPECT_EQ(bar->Menu_Navigation->actions().size(), 2);
+}
+
+TEST_F(TViewManagementButtonsTest, FourLevelsNestThreeSubmenus)
+{
+    build(800, 600,
+          {{1, 10, "N1"},
+           {2, 11, "N2", 2},
+           {3, 12, "N3", 3},
+           {4, 13, "N4", 4},
+           {5, 14, "N4b", 4},
+           {6, 15, "N1b"},
+           {7, 16, "N3 sans parent", 3}},
+          1);
+    withNavigation();
+    bar->Update();
+    EXPECT_THAT(Items(navigation()), ElementsAre("N1>", "N1b>"));
+    const TTBCustomItem* n1 = navigation()->GetItem(0);
+    EXPECT_THAT(Items(n1), ElementsAre("N2>"));
+    EXPECT_THAT(Items(n1->GetItem(0)), ElementsAre("N3>"));
+    EXPECT_THAT(Items(n1->GetItem(0)->GetItem(0)), ElementsAre("N4", "N4b"));
+    // An entry whose parent level is missing goes under the nearest entry above.
+    EXPECT_THAT(Items(navigation()->GetItem(1)), ElementsAre("N3 sans parent"));
+}
+
+TEST_F(TViewManagementButtonsTest, ASingleEntryLeavesTheButtonAsItWas)
+{
+    build(800, 600, {{1, 10, "Seul"}}, 1);
+    withNavigation();
+    bar->ButtonNavigation->SetVisible(false);
+    bar->Update();
+    EXPECT_EQ(navigation()->GetCount(), 1);
+    EXPECT_FALSE(bar->ButtonNavigation->GetVisible());
+    bar->ButtonNavigation->SetVisible(true);
+    bar->Update();
+    EXPECT_TRUE(bar->ButtonNavigation->GetVisible());
+}
+
+TEST_F(TViewManagementButtonsTest, TheHostNamesTheNavigationButton)
+{
+    build(800, 600, {{1, 10, "A"}, {2, 11, "B"}}, 1);
+    withNavigation();
+    buttons->navigationName = "\xC9"
+                              "crans";
+    bar->Update();
+    EXPECT_EQ(bar->ButtonNavigation->GetCaption(), "\xC9"
+                                                   "crans");
+}
+
+TEST_F(TViewManagementButtonsTest, AnEntryLeadingToAHeadingLandsOnTheNextScreenWithAPage)
+{
+    build(800, 600, {{1, 10, "A"}, {2, 0, "Titre"}, {3, 12, "C"}}, 1);
+    withNavigation();
+    bar->Update();
+    navigation()->GetItem(1)->trigger();
+    EXPECT_EQ(flow->getEnumEcranActif(), 3);
+    EXPECT_EQ(form->changes, 1);
+    EXPECT_EQ(validator->asked, 1);
+}
+
+TEST_F(TViewManagementButtonsTest, TheActiveEntryOrARefusedMoveChangesNothing)
+{
+    build(800, 600, {{1, 10, "A"}, {2, 11, "B"}}, 1);
+    withNavigation();
+    bar->Update();
+    navigation()->GetItem(0)->trigger();
+    EXPECT_EQ(validator->asked, 0);
+
+    validator->valid = false;
+    navigation()->GetItem(1)->trigger();
+    EXPECT_EQ(validator->asked, 1);
+    EXPECT_EQ(flow->getEnumEcranActif(), 1);
+    EXPECT_EQ(form->changes, 0);
+    bar->LancerNavigation(nullptr);
+}
+
+TEST_F(TViewManagementButtonsTest, ChoosingAnEntryRefreshesTheMenuItWasChosenFrom)
+{
+    build(800, 600, {{1, 10, "A"}, {2, 11, "B", 2}, {3, 12, "C", 2}}, 1);
+    withNavigation();
+    buttons->AddService(3);
+    buttons->AddService(4);
+    bar->Update();
+    // The whole tree is refreshed by the screen change, bar included.
+    TTBCustomItem* entry = navigation()->GetItem(0)->GetItem(1);
+    entry->OnClick = [this](TObject* sender) {
+        bar->LancerNavigation(sender);
+        form->Update();
+    };
+    entry->trigger();
+    EXPECT_EQ(flow->getEnumEcranActif(), 3);
+    EXPECT_TRUE(navigation()->GetItem(0)->GetItem(1)->GetBold());
+}
+
+TEST_F(TViewManagementButtonsTest, AddItemPutsTheSubmenuInThePlaceOfItsParent)
+{
+    build(800, 600, {{1, 10, "A"}}, 1);
+    auto* first = new TTBXItem();
+    auto* parent = new TTBXItem();
+    auto* last = new TTBXItem();
+    parent->SetCaption("Parent");
+    parent->SetTag(4);
+    for (TTBXItem* item : {first, parent, last})
+        navigation()->Add(item);
+    auto* child = new TTBXItem();
+    TTBXSubmenuItem* submenu = bar->AddItem(parent, child);
+    ASSERT_NE(submenu, nullptr);
+    EXPECT_EQ(navigation()->GetCount(), 3);
+    EXPECT_EQ(navigation()->GetItem(1), submenu);
+    EXPECT_EQ(submenu->GetCaption(), "Parent");
+    EXPECT_EQ(submenu->GetItem(0), child);
+    auto* second = new TTBXItem();
+    bar->AddItem(submenu, second);
+    EXPECT_EQ(submenu->GetCount(), 2);
+    EXPECT_EQ(bar->AddItem(static_cast<TTBXItem*>(nullptr), child), nullptr);
+}
+
+// --- No growth ---
+
+TEST_F(TViewManagementButtonsTest, TenThousandRefreshesLeaveAsManyObjectsAsTheFirst)
+{
+    build(800, 600,
+          {{1, 10, "A"},
+           {2, 11, "B", 2},
+           {3, 12, "C", 3},
+           {4, 13, "D", 4},
+           {5, 14, "E"},
+           {6, 15, "F", 2},
+           {7, 16, "G"}},
+          4);
+    withNavigation();
+    for (const int code : {4, 5, 9, 0, 11})
+        buttons->AddService(code);
+    QWidget* window = form->getView();
+    bar->Update();
+    const qsizetype objects = window->findChildren<QObject*>().size();
+    const qsizetype alive = liveQObjectCount();
+    for (int i = 1; i < 10000; ++i)
+        bar->Update();
+    EXPECT_EQ(window->findChildren<QObject*>().size(), objects);
+    EXPECT_EQ(liveQObjectCount(), alive);
+}
+
+// --- Go-to panel ---
+
+TEST_F(TViewManagementButtonsTest, TheGoToPanelOpensAndClosesStepByStep)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    bar->AllerAPanel->SetVisible(true);
+    bar->AllerAPanel->SetEnabled(true);
+
+    bar->AllerAButton->Click();
+    EXPECT_EQ(bar->AllerAPanel->GetHeight(), 65);
+    EXPECT_EQ(bar->AllerA_->GetHeight(), 90);
+    EXPECT_EQ(bar->AllerAButton->GetTop(), 50);
+    EXPECT_EQ(bar->AllerAButton->GetImageIndex(), 1);
+    EXPECT_FALSE(bar->IDOK_->GetEnabled());
+    EXPECT_TRUE(bar->m_TimerAllerA->GetEnabled());
+    EXPECT_TRUE(bar->AllerA_->GetTabStop());
+    for (const TcxKelButton* button :
+         {bar->IDOK_, bar->IDCANCEL_, bar->PB_PRECEDENT, bar->PB_SUIVANT, bar->ButtonServices})
+        EXPECT_FALSE(button->GetTabStop());
+
+    bar->AllerAButton->Click();
+    EXPECT_EQ(bar->AllerAPanel->GetHeight(), 10);
+    EXPECT_EQ(bar->AllerAButton->GetTop(), -5);
+    EXPECT_EQ(bar->AllerA_->GetHeight(), 0);
+    EXPECT_EQ(bar->AllerAButton->GetImageIndex(), 0);
+    EXPECT_TRUE(bar->IDOK_->GetEnabled());
+    EXPECT_FALSE(bar->m_TimerAllerA->GetEnabled());
+    EXPECT_FALSE(bar->AllerA_->GetTabStop());
+    for (const TcxKelButton* button :
+         {bar->IDOK_, bar->IDCANCEL_, bar->PB_PRECEDENT, bar->PB_SUIVANT, bar->ButtonServices})
+        EXPECT_TRUE(button->GetTabStop());
+}
+
+TEST_F(TViewManagementButtonsTest, EnterOrADoubleClickOnAnEntryGoesToItsCodeAndClosesThePanel)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    HostBar* hostBar = withHostBar();
+    hostBar->AllerAPanel->SetVisible(true);
+    hostBar->AllerAPanel->SetEnabled(true);
+    TcxTreeListNode* node = hostBar->AllerA_->AddChild();
+    node->SetValue(TViewManagementButtons::ColonneInfoCode, "101");
+    node->SetValue(TViewManagementButtons::ColonneInfoLibelle, "Salaires");
+
+    hostBar->AllerAButton->Click();
+    QKeyEvent enterWithoutRow(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(hostBar->AllerA_, &enterWithoutRow);
+    EXPECT_TRUE(hostBar->codes.empty());
+    EXPECT_EQ(hostBar->AllerAPanel->GetHeight(), 65);
+
+    hostBar->AllerA_->SetFocusedNode(node);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(hostBar->AllerA_, &enter);
+    EXPECT_THAT(hostBar->codes, ElementsAre("101"));
+    EXPECT_EQ(hostBar->AllerAPanel->GetHeight(), 10);
+
+    hostBar->AllerAButton->Click();
+    hostBar->AllerA_DblClick(hostBar->AllerA_);
+    EXPECT_THAT(hostBar->codes, ElementsAre("101", "101"));
+    EXPECT_EQ(hostBar->AllerAPanel->GetHeight(), 10);
+}
+
+} // namespace
