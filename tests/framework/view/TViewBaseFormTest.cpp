@@ -11,9 +11,9 @@
 #include "TPanel.h"
 #include "TSingletonCouleur.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QPointer>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QWidget>
 
@@ -46,7 +46,8 @@ constexpr int kWideDesktopWidth = 1280;
 constexpr int kWideDesktopHeight = 1024;
 
 // Lets Qt build, once per process, what it makes lazily the first time a window with scroll
-// bars is shown, so that the leak checks count only the tests' own objects.
+// bars is shown and a field takes the focus, so that the leak checks count only the tests' own
+// objects.
 void warmUpWindows()
 {
     static bool done = false;
@@ -54,8 +55,12 @@ void warmUpWindows()
         return;
     done = true;
     TViewBaseForm window(nullptr, nullptr);
+    new TEdit(window.PanelEcranVCL);
+    auto* edit = new TEdit(window.PanelManagementButtons);
     window.show();
     window.resize(300, 200);
+    QCoreApplication::processEvents();
+    edit->SetFocus();
     QCoreApplication::processEvents();
     window.hide();
     flushQtEvents();
@@ -112,6 +117,16 @@ protected:
     QPointer<TViewBaseForm> m_window; // may free itself when closed
     TSingletonCouleur m_savedColours;
 };
+
+// The window's own scroll bar of that orientation.
+QScrollBar* scrollBar(TViewBaseForm* window, Qt::Orientation orientation)
+{
+    for (QScrollBar* bar : window->findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly))
+        if (bar->orientation() == orientation)
+            return bar;
+    ADD_FAILURE() << "no scroll bar";
+    return nullptr;
+}
 
 QRect geometryOf(const TPanel* panel)
 {
@@ -248,21 +263,41 @@ TEST_F(TViewBaseFormTest, ShorterWindowMayBeWiderByOneScrollBar)
 
     window->resize(window->getMaximumWidth(), 300);
     QCoreApplication::processEvents();
-    const int scrollBar = GetSystemMetrics(SM_CXVSCROLL);
-    EXPECT_EQ(window->GetConstraintMaxWidth(), window->getMaximumWidth() + scrollBar);
+    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
+    EXPECT_EQ(window->GetConstraintMaxWidth(), window->getMaximumWidth() + barWidth);
     // Reaching the maximum width while cut in height gives the scroll bar its room.
-    EXPECT_EQ(window->GetWidth(), window->getMaximumWidth() + scrollBar);
+    EXPECT_EQ(window->GetWidth(), window->getMaximumWidth() + barWidth);
 
-    const auto* area = window->findChild<QScrollArea*>();
-    ASSERT_NE(area, nullptr);
-    EXPECT_TRUE(area->verticalScrollBar()->isVisible());
-    EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(scrollBar(window, Qt::Vertical)->isVisible());
+    EXPECT_FALSE(scrollBar(window, Qt::Horizontal)->isVisible());
 
     // The whole height again: the extra width goes.
     window->resize(window->GetWidth(), window->getMaximumHeight());
     QCoreApplication::processEvents();
     EXPECT_LE(window->GetWidth(), window->getMaximumWidth() + 1);
-    EXPECT_FALSE(area->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(scrollBar(window, Qt::Vertical)->isVisible());
+}
+
+TEST_F(TViewBaseFormTest, ShortWindowScrollsToTheFocusedControl)
+{
+    TViewBaseForm* window = makeWindow();
+    new TEdit(window->PanelEcranVCL); // has the focus first
+    auto* button = new TEdit(window->PanelManagementButtons);
+    button->SetBounds(10, 20, 100, 24);
+    showAndSettle(window);
+    window->resize(window->getMaximumWidth(), 200);
+    QCoreApplication::processEvents();
+    QScrollBar* vertical = scrollBar(window, Qt::Vertical);
+    ASSERT_TRUE(vertical->isVisible());
+    EXPECT_EQ(vertical->value(), 0);
+
+    button->SetFocus();
+    QCoreApplication::processEvents();
+    // The control, 479 to 503 pixels down the panels, is in the visible part.
+    const QPoint top = button->mapTo(window, QPoint(0, 0));
+    EXPECT_GT(vertical->value(), 0);
+    EXPECT_GE(top.y(), 0);
+    EXPECT_LE(top.y() + button->height(), window->GetHeight());
 }
 
 TEST_F(TViewBaseFormTest, MaximizeCommandRestoresTheLargestSize)
@@ -378,10 +413,18 @@ TEST_F(TViewBaseFormTest, TabGoesThroughTheScreenThenTheButtonsThenTheTree)
     auto* tree = new TEdit(window->PanelNavigateTree);
     auto* buttons = new TEdit(window->PanelManagementButtons);
     auto* screen = new TEdit(window->PanelEcranVCL);
-    QCoreApplication::processEvents();
+    showAndSettle(window);
 
-    EXPECT_EQ(screen->nextInFocusChain(), buttons);
-    EXPECT_EQ(buttons->nextInFocusChain(), tree);
+    EXPECT_EQ(QApplication::focusWidget(), screen); // the screen's first field
+    const auto nextStop = [](QWidget* widget) {
+        do
+            widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus));
+        return widget;
+    };
+    EXPECT_EQ(nextStop(screen), buttons);
+    EXPECT_EQ(nextStop(buttons), tree);
+    EXPECT_EQ(nextStop(tree), screen);
 }
 
 TEST_F(TViewBaseFormTest, WindowsCompareByPresenterAndScreenName)

@@ -41,11 +41,24 @@ public:
     ~TPrBaseForm() override;
     void Accept(TCompositeVisitor* visitor) override;
 
+    // Chooses the first screen (the one the general information asks for, else the flow's
+    // first), builds it, shows the children and runs the window modally; returns once the
+    // window has closed, the outcome in the report (user action 0 finished, 1 abandoned).
+    // Without a flow manager, or once the window has been freed by a previous run, it returns
+    // at once and leaves the report as it is.
     virtual void Execute();
+    // Every screen presenter rebuilds its view for the flow's active screen.
     virtual void ChangeScreen();
+    // Asks whether to abandon (dialog seam). OK puts back the data saved at the start and
+    // lets the window close; any other answer clears the report's modified flag.
     virtual void Cancel();
+    // The user finished: user action 0, and the window may close.
     virtual void Ok();
+    // The window closes: freed when finishing or abandoning is settled or nothing changed,
+    // otherwise after a confirmed abandon; kept open when the abandon is declined.
     virtual void OnClose(TObject* sender, TCloseAction& action);
+    // Gathers the reports; an abandoned wizard may always close, a finished one only when
+    // every screen accepts its data.
     virtual void OnCloseQuery(bool& canClose);
     // Host hook: one of the three launch messages reached the relay window; `message` is its
     // number.

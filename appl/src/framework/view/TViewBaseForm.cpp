@@ -9,11 +9,13 @@
 #include "TPanel.h"
 #include "TSingletonCouleur.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QList>
 #include <QResizeEvent>
-#include <QScrollArea>
-#include <QVBoxLayout>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <initializer_list>
@@ -26,6 +28,9 @@ constexpr double kNarrowColumnShrink = 156.25;
 
 // Where Cascade puts the window, from its owner's corner.
 constexpr int kCascadeOffset = 22;
+
+// Pixels scrolled by an arrow of a scroll bar.
+constexpr int kScrollStep = 20;
 
 // The low four bits of a system command are the system's own.
 constexpr WPARAM kSystemCommandMask = 0xFFF0;
@@ -65,8 +70,14 @@ TViewBaseForm::TViewBaseForm(TComponent* owner, TPrBaseForm* presenter)
 
 TViewBaseForm::~TViewBaseForm()
 {
+    // Destroying the children moves the focus and hides widgets: nothing may reach this
+    // window's handlers any more.
+    if (QCoreApplication* application = QCoreApplication::instance())
+        disconnect(application, nullptr, this, nullptr);
     for (TPanel* panel : {PanelNavigateTree, PanelEcranVCL, PanelManagementButtons})
         panel->removeEventFilter(this);
+    m_viewport->removeEventFilter(this);
+    m_content = nullptr;
 }
 
 void TViewBaseForm::BuildLayout()
@@ -80,21 +91,22 @@ void TViewBaseForm::BuildLayout()
     SetColor(clWindow);
 
     // The panels sit in a scrolled area that fills the window; the window's own background
-    // shows through it.
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    m_scrollArea = new QScrollArea(this);
-    m_scrollArea->setFrameShape(QFrame::NoFrame);
-    m_scrollArea->setWidgetResizable(false);
-    m_scrollArea->viewport()->setAutoFillBackground(false);
-    // Scrolled by its bars and the wheel only: a touch pan gesture would leave Qt a gesture
-    // object per window to free at some later time.
-    m_scrollArea->viewport()->ungrabGesture(Qt::PanGesture);
-    m_content = new QWidget();
-    m_content->setAutoFillBackground(false);
-    m_scrollArea->setWidget(m_content);
-    layout->addWidget(m_scrollArea);
+    // shows through it. (Not a QScrollArea: Qt keeps a touch gesture object of every scroll
+    // area alive after the area is gone.)
+    m_viewport = new QWidget(this);
+    m_viewport->installEventFilter(this);
+    m_content = new QWidget(m_viewport);
+    m_verticalBar = new QScrollBar(Qt::Vertical, this);
+    m_horizontalBar = new QScrollBar(Qt::Horizontal, this);
+    for (QScrollBar* bar : {m_verticalBar, m_horizontalBar}) {
+        bar->hide();
+        bar->setSingleStep(kScrollStep);
+        connect(bar, &QScrollBar::valueChanged, this, &TViewBaseForm::ScrollContent);
+    }
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        connect(application, &QApplication::focusChanged, this,
+                [this](QWidget* /*old*/, QWidget* now) { EnsureVisible(now); });
+    }
 
     const auto makePanel = [this](const char* name, int left, int top, int width, int height) {
         auto* panel = new TPanel(nullptr);
@@ -328,6 +340,7 @@ void TViewBaseForm::resizeEvent(QResizeEvent* event)
 {
     ConstrainResize();
     TView::resizeEvent(event);
+    LayoutScrolling();
     FormResize(this);
 }
 
@@ -343,6 +356,17 @@ void TViewBaseForm::changeEvent(QEvent* event)
 
 bool TViewBaseForm::eventFilter(QObject* watched, QEvent* event)
 {
+    // The wheel over the panels scrolls them, when nothing inside took it.
+    if (watched == m_viewport && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        const bool across = wheel->angleDelta().x() != 0 && wheel->angleDelta().y() == 0;
+        QScrollBar* bar = across ? m_horizontalBar : m_verticalBar;
+        if (bar->isVisible())
+            return QCoreApplication::sendEvent(bar, event);
+        return false;
+    }
+    if (watched == m_viewport)
+        return TView::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::Move:
     case QEvent::Resize:
@@ -381,6 +405,55 @@ void TViewBaseForm::UpdateScrollRange()
         height = std::max(height, panel->GetTop() + panel->GetHeight());
     }
     m_content->resize(width, height);
+    LayoutScrolling();
+}
+
+void TViewBaseForm::LayoutScrolling()
+{
+    if (!m_viewport || !m_content)
+        return;
+    // The bars are as wide as the room the size constraints leave for them.
+    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
+    const int barHeight = GetSystemMetrics(SM_CYHSCROLL);
+    const QSize content = m_content->size();
+    bool vertical = content.height() > height();
+    const bool horizontal = content.width() > width() - (vertical ? barWidth : 0);
+    if (horizontal && !vertical)
+        vertical = content.height() > height() - barHeight;
+    const int viewWidth = std::max(0, width() - (vertical ? barWidth : 0));
+    const int viewHeight = std::max(0, height() - (horizontal ? barHeight : 0));
+
+    m_viewport->setGeometry(0, 0, viewWidth, viewHeight);
+    m_verticalBar->setGeometry(viewWidth, 0, barWidth, viewHeight);
+    m_horizontalBar->setGeometry(0, viewHeight, viewWidth, barHeight);
+    m_verticalBar->setRange(0, std::max(0, content.height() - viewHeight));
+    m_verticalBar->setPageStep(std::max(1, viewHeight));
+    m_horizontalBar->setRange(0, std::max(0, content.width() - viewWidth));
+    m_horizontalBar->setPageStep(std::max(1, viewWidth));
+    m_verticalBar->setVisible(vertical);
+    m_horizontalBar->setVisible(horizontal);
+    ScrollContent();
+}
+
+void TViewBaseForm::ScrollContent()
+{
+    if (m_content)
+        m_content->move(-m_horizontalBar->value(), -m_verticalBar->value());
+}
+
+void TViewBaseForm::EnsureVisible(QWidget* widget)
+{
+    if (!widget || !m_content || !m_content->isAncestorOf(widget))
+        return;
+    const QRect area(widget->mapTo(m_content, QPoint(0, 0)), widget->size());
+    const auto follow = [](QScrollBar* bar, int start, int end, int visible) {
+        if (start < bar->value())
+            bar->setValue(start);
+        else if (end > bar->value() + visible)
+            bar->setValue(std::min(start, end - visible));
+    };
+    follow(m_verticalBar, area.top(), area.top() + area.height(), m_viewport->height());
+    follow(m_horizontalBar, area.left(), area.left() + area.width(), m_viewport->width());
 }
 
 void TViewBaseForm::ScheduleTabOrder()
@@ -391,20 +464,44 @@ void TViewBaseForm::ScheduleTabOrder()
     QMetaObject::invokeMethod(this, &TViewBaseForm::FixTabOrder, Qt::QueuedConnection);
 }
 
-void TViewBaseForm::FixTabOrder()
+QList<QWidget*> TViewBaseForm::TabStops() const
 {
-    m_tabOrderPending = false;
     // The window's focus chain, panel by panel in tab order, each panel's widgets keeping
     // their own order.
-    QList<QWidget*> chain;
-    for (TPanel* panel : {PanelEcranVCL, PanelManagementButtons, PanelNavigateTree}) {
+    QList<QWidget*> stops;
+    for (const TPanel* panel : {PanelEcranVCL, PanelManagementButtons, PanelNavigateTree}) {
         for (QWidget* widget = nextInFocusChain(); widget && widget != this;
              widget = widget->nextInFocusChain()) {
             if ((widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy() &&
                 panel->isAncestorOf(widget))
-                chain.append(widget);
+                stops.append(widget);
         }
     }
-    for (qsizetype i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    return stops;
+}
+
+void TViewBaseForm::FixTabOrder()
+{
+    m_tabOrderPending = false;
+    // The chain is a ring: this makes the screen's last stop lead to the buttons, and the
+    // buttons' last to the tree, wherever the ring starts.
+    const QList<QWidget*> stops = TabStops();
+    for (qsizetype i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1], stops[i]);
+}
+
+void TViewBaseForm::showEvent(QShowEvent* event)
+{
+    TView::showEvent(event);
+    if (event->spontaneous() || focusWidget())
+        return;
+    // A window opens with the focus on the screen's first field, whichever view was made
+    // first.
+    FixTabOrder();
+    for (QWidget* stop : TabStops()) {
+        if (stop->isEnabled() && stop->isVisibleTo(this)) {
+            stop->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
 }

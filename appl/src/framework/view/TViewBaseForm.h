@@ -8,18 +8,20 @@
 // window is decided by the presenter.
 //
 // When the window is made smaller than its content, scroll bars let the user reach the rest:
-// the panels live in a scrolled area that fills the window.
+// the panels live in a scrolled area that fills the window, which also follows the keyboard
+// focus and the mouse wheel.
 
 #include "view/TView.h"
 
 #include "TForm.h"
 #include "TMessageTarget.h"
 
+#include <QList>
 #include <QPointer>
 
 #include <string>
 
-class QScrollArea;
+class QScrollBar;
 class TPanel;
 class TPrBaseForm;
 
@@ -115,6 +117,7 @@ protected:
     bool CloseQuery() override;
     void DoClose(TCloseAction& action) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -124,18 +127,26 @@ private:
     void ConstrainResize();
     // The scrolled area always spans the panels.
     void UpdateScrollRange();
+    // Shows the scroll bars the window needs and places the visible part of the panels.
+    void LayoutScrolling();
+    void ScrollContent();
+    // Scrolls so that `widget`, when it is in the panels, is in sight.
+    void EnsureVisible(QWidget* widget);
     // Screen first, then the buttons, then the navigation tree, whatever order the views
     // were created in.
     void ScheduleTabOrder();
     void FixTabOrder();
+    QList<QWidget*> TabStops() const;
 
     TPrBaseForm* m_Presenter = nullptr; // not owned
     int m_clientHeight = 0;
     int m_maximumHeight = 0;
     int m_maximumWidth = 0;
     std::string m_screenName;
-    QPointer<QObject> m_owner; // the owner component, for Cascade
-    QScrollArea* m_scrollArea = nullptr;
-    QWidget* m_content = nullptr;
+    QPointer<QObject> m_owner;     // the owner component, for Cascade
+    QWidget* m_viewport = nullptr; // the visible part of the panels
+    QWidget* m_content = nullptr;  // the panels, moved by the scroll bars
+    QScrollBar* m_verticalBar = nullptr;
+    QScrollBar* m_horizontalBar = nullptr;
     bool m_tabOrderPending = false;
 };
