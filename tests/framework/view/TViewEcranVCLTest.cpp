@@ -670,6 +670,28 @@ TEST_F(TViewEcranVCLTest, ControlControlRunsTheChangeThenTheControllersOfTheSend
     EXPECT_EQ(screen->getListeControlController().size(), 3u);
 }
 
+TEST_F(TViewEcranVCLTest, AttachedWidgetsReachTheirHandlerWhileTheViewLives)
+{
+    auto* screen = TViewEcranVCL::Create<TestScreen>(panel, presenter);
+    presenter->setView(screen);
+    journal.clear();
+    LogCapture log;
+    screen->nom->OnChange(screen->nom);
+    EXPECT_EQ(journal.count("OnChange"), 1u);
+    EXPECT_FALSE(log.contains("--TViewEcranVCL::OnControlControl()"));
+    screen->jour->OnChange(screen->jour); // a field of the date controller
+    EXPECT_EQ(journal.count("OnChange"), 2u);
+    EXPECT_TRUE(log.contains("--TViewEcranVCL::OnControlControl()"));
+
+    EXPECT_FALSE(screen->AttachOnChangeControl(panel));
+    auto* outside = new TEdit(panel);
+    EXPECT_TRUE(screen->AttachOnChangeControl(outside));
+    presenter->setView(nullptr);
+    delete screen;
+    outside->OnChange(outside); // the view is gone: nothing happens
+    EXPECT_EQ(journal.count("OnChange"), 2u);
+}
+
 // --- Check boxes and result styles ---
 
 TEST_F(TViewEcranVCLTest, CheckBoxModeChoosesTheCodesOfTheCheckBoxControlOnly)

@@ -94,14 +94,7 @@ void TestScreen::InitControls()
 
 void TestScreen::SetOnChangeControl()
 {
-    const TNotifyEvent change = [this](TObject* sender) { OnChangeControl(sender); };
-    nom->OnChange = change;
-    coche->OnChange = change;
-    montant->OnChange = change;
-    const TNotifyEvent check = [this](TObject* sender) { OnControlControl(sender); };
-    jour->OnChange = check;
-    mois->OnChange = check;
-    annee->OnChange = check;
+    AttachOnChangeControls();
 }
 
 TestFactory::TestFactory(Journal& journal, std::string name, std::vector<int> ecrans,

@@ -12,16 +12,21 @@
 #include "kelassert.h"
 #include "qlettre.h"
 
+#include "TCustomMemo.h"
+#include "TEdit.h"
 #include "TWinControl.h"
 #include "TcxCheckBox.h"
+#include "TcxComboBox.h"
 #include "TcxEditNum.h"
 #include "TcxEditStr.h"
+#include "TcxRadioButton.h"
 
 #include <log4cxx/level.h>
 
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -331,6 +336,54 @@ void TViewEcranVCL::OnControlControl(TObject* sender)
             if (!alive)
                 return;
         }
+    }
+}
+
+bool TViewEcranVCL::Attach(TComponent* widget, void (TViewEcranVCL::*handler)(TObject*))
+{
+    const QPointer<TViewEcranVCL> view(this);
+    const TNotifyEvent event = [view, handler](TObject* sender) {
+        if (view)
+            (view.data()->*handler)(sender);
+    };
+    if (auto* edit = dynamic_cast<TEdit*>(widget))
+        edit->OnChange = event;
+    else if (auto* memo = dynamic_cast<TCustomMemo*>(widget))
+        memo->OnChange = event;
+    else if (auto* field = dynamic_cast<TcxStaticOrEdit*>(widget))
+        field->OnChange = event;
+    else if (auto* checkBox = dynamic_cast<TcxCheckBox*>(widget))
+        checkBox->OnChange = event;
+    else if (auto* radio = dynamic_cast<TcxRadioButton*>(widget))
+        radio->OnChange = event;
+    else if (auto* combo = dynamic_cast<TcxComboBox*>(widget))
+        combo->OnChange = event;
+    else
+        return false;
+    return true;
+}
+
+bool TViewEcranVCL::AttachOnChangeControl(TComponent* widget)
+{
+    return Attach(widget, &TViewEcranVCL::OnChangeControl);
+}
+
+bool TViewEcranVCL::AttachOnControlControl(TComponent* widget)
+{
+    return Attach(widget, &TViewEcranVCL::OnControlControl);
+}
+
+void TViewEcranVCL::AttachOnChangeControls()
+{
+    for (TdControl* control : ListeControl) {
+        TComponent* widget = control->m_component;
+        const bool checked =
+            std::any_of(ListeControlController.begin(), ListeControlController.end(),
+                        [widget](TControlController* c) { return c->isContain(widget); });
+        if (checked)
+            AttachOnControlControl(widget);
+        else
+            AttachOnChangeControl(widget);
     }
 }
 

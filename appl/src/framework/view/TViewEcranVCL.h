@@ -69,8 +69,11 @@ public:
     // Deletes the controls, the controllers and both letter lists.
     ~TViewEcranVCL() override;
 
-    // A view is a window: it cannot be copied (QWidget). Two screen views are equal only when
-    // they are the same view.
+    // A view is a window: it cannot be copied (QWidget), and assignment takes over nothing
+    // (the controls and letters keep their single owner). Two screen views are equal only
+    // when they are the same view.
+    TViewEcranVCL(const TViewEcranVCL&) = delete;
+    TViewEcranVCL& operator=(const TViewEcranVCL&) { return *this; }
     bool operator==(const TViewEcranVCL& other) const { return this == &other; }
 
     // Second phase of the construction, in this order: colours, the host's controls, the
@@ -123,6 +126,15 @@ public:
     // Change handler for the fields of a cross-field check (e.g. a date triple): the change
     // road of OnChangeControl, then the checks of the controllers that hold the sender.
     void OnControlControl(TObject* sender);
+    // Helpers for SetOnChangeControl: make a widget's change notification (edits, memos, check
+    // boxes, radio buttons, static-or-edit fields, combo boxes) call OnChangeControl or
+    // OnControlControl. False for a widget without change notification. The handler does
+    // nothing once the view is gone.
+    bool AttachOnChangeControl(TComponent* widget);
+    bool AttachOnControlControl(TComponent* widget);
+    // Attaches every registered control's widget: OnControlControl when a controller checks
+    // it, OnChangeControl otherwise.
+    void AttachOnChangeControls();
 
     // The look of a computed result: no border, the parent's background, and a disabled text
     // that does not look greyed.
@@ -167,6 +179,7 @@ protected:
 
 private:
     void FreeLetterLists();
+    bool Attach(TComponent* widget, void (TViewEcranVCL::*handler)(TObject*));
 
     bool m_initialised = false;
     bool m_destroying = false; // change events arriving while the view is destroyed are ignored
