@@ -31,7 +31,7 @@
 #include <QStyle>
 
 #include <charconv>
-#include <utility>
+#include <initializer_list>
 
 namespace {
 

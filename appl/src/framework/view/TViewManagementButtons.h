@@ -13,12 +13,9 @@
 
 #include "view/TView.h"
 
-#include "TColor.h"
 #include "TcxEditRepositoryItem.h"
 #include "TcxStyle.h"
 #include "TcxTreeListStyleSheet.h"
-
-#include <QPointer>
 
 #include <string>
 
