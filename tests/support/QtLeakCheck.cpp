@@ -1,5 +1,7 @@
 #include "QtLeakCheck.h"
 
+#include "GestureFlush.h"
+
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCoreApplication>
@@ -58,6 +60,8 @@ void flushQtEvents()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
+    // Scroll areas leave their gesture objects behind until the next event passes.
+    flushDeletedGestures();
 }
 
 void QtLeakCheckedTest::SetUp()

@@ -1,3 +1,5 @@
+#include "QtLeakCheck.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -20,6 +22,7 @@ int main(int argc, char** argv)
         QMessageBox box;
         box.ensurePolished();
     }
+    flushQtEvents(); // also creates Qt's gesture manager, which lives as long as the application
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
