@@ -1,0 +1,3 @@
+#include "presenter/TCreeIHM.h"
+
+TCreeIHM::~TCreeIHM() = default;

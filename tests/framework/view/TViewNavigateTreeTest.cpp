@@ -1,0 +1,618 @@
+#include "view/TViewNavigateTree.h"
+
+#include "controls/TControlDisplayInfo.h"
+#include "controls/TdCTreeList.h"
+#include "flow/TCinematicManagerAbstract.h"
+#include "flow/TScreenInformation.h"
+#include "model/TComplexDataNavigateTree.h"
+#include "model/TModelAbstract.h"
+#include "presenter/TPrBaseForm.h"
+#include "presenter/TPrNavigateTree.h"
+#include "view/TViewBaseForm.h"
+
+#include "DesktopMetrics.h"
+#include "GestureFlush.h"
+#include "QtLeakCheck.h"
+#include "TInfoGene.h"
+#include "TPanel.h"
+#include "TcxKelTreeList.h"
+#include "TcxTreeListModel.h"
+#include "TcxTreeListNode.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include <map>
+#include <string>
+#include <vector>
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+using Info = TScreenInformation;
+
+struct Screen
+{
+    int id;
+    long idRessource;
+    bool on = true;
+};
+
+// The screens of a test, in flow order.
+class NavFlow : public TCinematicManagerAbstract
+{
+public:
+    explicit NavFlow(const std::vector<Screen>& screens)
+    {
+        for (const Screen& screen : screens)
+            InitScreen(screen.id, screen.idRessource, "", Info::SELECTION_NON,
+                       screen.on ? Info::ON : Info::OFF, Info::FAMILLE_DEFAUT);
+    }
+};
+
+// The host's navigation data: "Ecran <id>" for each line; a screen listed in `levels` is
+// placed at that level (the framework's source puts every screen at level 1).
+class NavData : public TComplexDataNavigateTree
+{
+public:
+    NavData(TModelAbstract* model, TCinematicManagerAbstract* flow, bool* destroyed = nullptr)
+        : TComplexDataNavigateTree(model, flow), m_destroyed(destroyed)
+    {}
+    ~NavData() override
+    {
+        if (m_destroyed)
+            *m_destroyed = true;
+    }
+
+    bool GetLibelleTreeData(std::string& texte) override
+    {
+        const Info* info = getCinematicManager()->GetDisplayScreenInfo(getCursor());
+        if (!info)
+            return false;
+        texte = "Ecran " + std::to_string(info->getIdScreen());
+        return true;
+    }
+    bool GetNiveauTreeData(std::string& texte) override
+    {
+        const Info* info = getCinematicManager()->GetDisplayScreenInfo(getCursor());
+        const auto level = info ? levels.find(info->getIdScreen()) : levels.end();
+        if (level == levels.end())
+            return TComplexDataNavigateTree::GetNiveauTreeData(texte);
+        texte = std::to_string(level->second);
+        return true;
+    }
+
+    std::map<int, int> levels;
+
+private:
+    bool* m_destroyed;
+};
+
+class NavModel : public TModelAbstract
+{
+public:
+    using TModelAbstract::TModelAbstract;
+    structMessage* ControleLettres(structLettre*) override { return nullptr; }
+    structMessage* ControleDeclaration() override { return nullptr; }
+    char* TexteDuMessage(structMessage*, char** texte) override
+    {
+        *texte = nullptr;
+        return nullptr;
+    }
+    char* LibelleDeLaLettre(short, char** libelle) override
+    {
+        *libelle = nullptr;
+        return nullptr;
+    }
+};
+
+// The wizard: a screen change is recorded, then the whole tree is refreshed, as the screen
+// presenter does once it has built the new screen.
+class NavWizard : public TPrBaseForm
+{
+public:
+    using TPrBaseForm::TPrBaseForm;
+    void ChangeScreen() override
+    {
+        changes.push_back(getCinematicManager()->getEnumEcranActif());
+        TPrBaseForm::ChangeScreen();
+        Update();
+    }
+    std::vector<int> changes;
+};
+
+// The screen being left: accepts its data or not.
+class GateScreen : public TPrComposite
+{
+public:
+    using TPrComposite::TPrComposite;
+    bool DonneesValide(bool afficher) override
+    {
+        ++validations;
+        shown = afficher;
+        return accepts;
+    }
+    bool accepts = true;
+    bool shown = false;
+    int validations = 0;
+};
+
+// A wizard with a navigation tree, a screen that may refuse its data, and the means to click
+// the tree's lines.
+class NavHarness
+{
+public:
+    // Screens 10, 20, 30... with title resources 100, 200, 300...
+    static std::vector<Screen> Screens(int count)
+    {
+        std::vector<Screen> screens;
+        for (int i = 1; i <= count; ++i)
+            screens.push_back({i * 10, i * 100L});
+        return screens;
+    }
+
+    // A wizard over `screens` with `active` as its active screen, shown and refreshed.
+    void Build(const std::vector<Screen>& screens, int active,
+               const std::map<int, int>& levels = {})
+    {
+        form = new NavWizard(nullptr, &model, nullptr);
+        flow = new NavFlow(screens);
+        form->setCinematicManager(flow);
+        screen = new GateScreen(form, &model, nullptr, flow);
+        presenter = new TPrNavigateTree(form->getPanelNavigateTree(), form, &model, nullptr, flow);
+        form->Add(presenter);
+        form->Add(screen);
+        view = presenter->getViewNavigateTree();
+        data = new NavData(&model, flow, &dataDestroyed);
+        data->levels = levels;
+        view->SetComplexData(data);
+        tree = view->cxKelTreeList_Navigate;
+        flow->setEnumEcranActif(active);
+        form->getView()->Show();
+        form->Show();
+        form->Update();
+        QApplication::processEvents();
+    }
+
+    void Destroy()
+    {
+        delete form;
+        form = nullptr;
+        flushQtEvents();
+    }
+
+    std::vector<std::string> Lines() const
+    {
+        std::vector<std::string> lines;
+        for (TcxTreeListNode* node = tree->GetNodes()->GetAbsoluteItem(0); node;
+             node = node->GetNext())
+            lines.push_back(node->GetValue(0));
+        return lines;
+    }
+    TcxTreeListNode* Line(int index) const { return tree->GetNodes()->GetAbsoluteItem(index); }
+    int FocusedLine() const
+    {
+        return tree->GetFocusedNode() ? tree->GetFocusedNode()->GetAbsoluteIndex() : -1;
+    }
+    bool Bold(int index) const { return tree->ContentStyleFor(Line(index), 0).GetFontBold(); }
+
+    QRect RowOf(int index) const
+    {
+        const auto* model = static_cast<const TcxTreeListModel*>(tree->model());
+        return tree->visualRect(model->IndexOf(Line(index)));
+    }
+    void Click(const QPoint& point)
+    {
+        QWidget* viewport = tree->viewport();
+        QMouseEvent press(QEvent::MouseButtonPress, point, viewport->mapToGlobal(point),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, point, viewport->mapToGlobal(point),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &release);
+    }
+    void ClickLine(int index)
+    {
+        const QRect row = RowOf(index);
+        Click(QPoint(row.left() + 10, row.center().y()));
+    }
+    void ClickButton(int index)
+    {
+        const QRect row = RowOf(index);
+        Click(QPoint(row.left() - tree->indentation() / 2, row.center().y()));
+    }
+
+    TInfoGene info;
+    NavModel model{&info};
+    NavWizard* form = nullptr;
+    NavFlow* flow = nullptr;
+    GateScreen* screen = nullptr;
+    TPrNavigateTree* presenter = nullptr;
+    TViewNavigateTree* view = nullptr;
+    NavData* data = nullptr;
+    bool dataDestroyed = false;
+    TcxKelTreeList* tree = nullptr;
+};
+
+class TViewNavigateTreeTest : public QtLeakCheckedTest, protected NavHarness
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        SetDesktopSizeOverride(1280, 1024);
+        // The first wizard window, tree list, scroll and click of the process make Qt build
+        // what it keeps for good; let that happen before objects are counted.
+        {
+            NavHarness warmUp;
+            warmUp.Build(Screens(60), 10);
+            warmUp.tree->SetTopVisibleIndex(20);
+            warmUp.ClickLine(21);
+            warmUp.Destroy();
+        }
+        flushQtEvents();
+        flushDeletedGestures();
+        SetDesktopSizeOverride(0, 0);
+    }
+
+    void SetUp() override
+    {
+        SetDesktopSizeOverride(1280, 1024);
+        QtLeakCheckedTest::SetUp();
+    }
+    void TearDown() override
+    {
+        Destroy();
+        flushDeletedGestures();
+        SetDesktopSizeOverride(0, 0);
+        QtLeakCheckedTest::TearDown();
+    }
+};
+
+// --- Contents ---
+
+TEST_F(TViewNavigateTreeTest, ShowsOneLinePerDisplayableScreenInFlowOrder)
+{
+    Build({{10, 100}, {20, 200, false}, {30, 300}, {40, -1}, {50, 0}}, 10);
+
+    EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 30", "Ecran 50"));
+    EXPECT_EQ(Line(1)->GetData(), 30); // the screen's enumerator identifies its line
+    EXPECT_EQ(Line(0)->GetLevel(), 0);
+    EXPECT_FALSE(tree->GetHeaderVisible());
+    EXPECT_EQ(tree->GetColumnCount(), 1);
+}
+
+TEST_F(TViewNavigateTreeTest, AScreenSwitchedOffDisappearsAtTheNextRefreshAndTheLinesMoveUp)
+{
+    Build(Screens(4), 10);
+    flow->SetOFF(20);
+    EXPECT_EQ(Lines().size(), 4u); // nothing changes before the refresh
+
+    form->Update();
+
+    EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 30", "Ecran 40"));
+    EXPECT_EQ(Line(1)->GetData(), 30);
+
+    flow->SetON(20);
+    form->Update();
+    EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 20", "Ecran 30", "Ecran 40"));
+}
+
+TEST_F(TViewNavigateTreeTest, TheActiveScreensLineIsFocusedAndTheOnlyBoldOne)
+{
+    Build(Screens(4), 30);
+
+    EXPECT_EQ(FocusedLine(), 2);
+    EXPECT_TRUE(Bold(2));
+    EXPECT_FALSE(Bold(0));
+    EXPECT_FALSE(Bold(3));
+
+    // The bold line follows the active screen at the next refresh.
+    flow->setEnumEcranActif(40);
+    form->Update();
+    EXPECT_EQ(FocusedLine(), 3);
+    EXPECT_TRUE(Bold(3));
+    EXPECT_FALSE(Bold(2));
+}
+
+TEST_F(TViewNavigateTreeTest, AnActiveHeadingIsFocusedButNotBold)
+{
+    Build({{10, 100}, {20, 0}}, 20);
+
+    EXPECT_EQ(FocusedLine(), 1);
+    EXPECT_FALSE(Bold(1));
+}
+
+TEST_F(TViewNavigateTreeTest, WithoutADisplayableActiveScreenNoLineIsFocusedOrBold)
+{
+    Build(Screens(3), 20);
+    flow->SetOFF(20); // still active, but no longer displayable
+    flow->setEnumEcranActif(20);
+    form->Update();
+
+    EXPECT_EQ(FocusedLine(), -1);
+    EXPECT_FALSE(Bold(0));
+    EXPECT_FALSE(Bold(1));
+}
+
+TEST_F(TViewNavigateTreeTest, WithoutListDataTheTreeStaysEmpty)
+{
+    Build(Screens(3), 10);
+    view->SetComplexData(nullptr);
+    EXPECT_TRUE(dataDestroyed);
+    tree->Clear();
+
+    form->Update();
+
+    EXPECT_THAT(Lines(), IsEmpty());
+}
+
+// --- Refreshes keep the user's view ---
+
+TEST_F(TViewNavigateTreeTest, ARefreshKeepsTheScrollPosition)
+{
+    Build(Screens(100), 260);
+    tree->SetTopVisibleIndex(20);
+    ASSERT_EQ(tree->GetTopVisibleIndex(), 20);
+
+    form->Update();
+    EXPECT_EQ(tree->GetTopVisibleIndex(), 20);
+    EXPECT_EQ(FocusedLine(), 25);
+
+    // Even with the active line out of sight: the refresh follows every change in the screen.
+    tree->SetTopVisibleIndex(35);
+    form->Update();
+    EXPECT_EQ(tree->GetTopVisibleIndex(), 35);
+    EXPECT_EQ(FocusedLine(), 25);
+}
+
+TEST_F(TViewNavigateTreeTest, ARefreshOfAListGrownTooShortScrollsAsFarAsItCan)
+{
+    Build(Screens(100), 10);
+    tree->SetTopVisibleIndex(30);
+    ASSERT_EQ(tree->GetTopVisibleIndex(), 30);
+    for (int id = 100; id <= 1000; id += 10)
+        flow->SetOFF(id);
+
+    form->Update();
+
+    EXPECT_EQ(Lines().size(), 9u);
+    EXPECT_EQ(tree->GetTopVisibleIndex(), 0);
+    EXPECT_EQ(FocusedLine(), 0);
+}
+
+TEST_F(TViewNavigateTreeTest, AUserCollapseSurvivesTheNextRefresh)
+{
+    // Screen 20 is a line under screen 10; lines start expanded (DefaultExpanded).
+    Build(Screens(3), 30, {{20, 2}});
+    ASSERT_EQ(Line(1)->GetParent(), Line(0));
+    ASSERT_TRUE(Line(0)->GetExpanded());
+
+    ClickButton(0);
+    ASSERT_FALSE(Line(0)->GetExpanded());
+    form->Update();
+
+    EXPECT_FALSE(Line(0)->GetExpanded());
+    EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 20", "Ecran 30"));
+
+    // The record lives with the wizard form, under the tree control's lettrage (-1).
+    const auto record = form->getControlDisplayInfo(view->getTreeControl()->m_lettrage);
+    ASSERT_NE(record, form->getControlDisplayInfoEnd());
+    ASSERT_EQ((*record)->getNodeInfoList().size(), 3u);
+    EXPECT_FALSE((*record)->getNodeInfoList()[0]->getExpanded());
+
+    ClickButton(0);
+    form->Update();
+    EXPECT_TRUE(Line(0)->GetExpanded());
+}
+
+TEST_F(TViewNavigateTreeTest, TheFirstRefreshRegistersOneRecordWithTheWizardForm)
+{
+    Build(Screens(3), 10);
+    form->Update();
+    form->Update();
+
+    EXPECT_EQ(form->getControlDisplayInfoList().size(), 1u);
+    EXPECT_EQ(form->getControlDisplayInfoList()[0]->getCtrlId(), -1);
+}
+
+TEST_F(TViewNavigateTreeTest, SavingDuringARebuildChangesNothing)
+{
+    Build(Screens(3), 10, {{20, 2}});
+    const auto record = *form->getControlDisplayInfo(-1);
+    const auto entries = record->getNodeInfoList();
+
+    view->getTreeControl()->m_refreshEnabled = false;
+    Line(0)->SetExpanded(false); // raises the collapse handler
+    view->SaveControlDisplay();
+    view->Update();
+    view->getTreeControl()->m_refreshEnabled = true;
+
+    EXPECT_EQ(record->getNodeInfoList(), entries);
+    EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 20", "Ecran 30"));
+}
+
+// --- Clicks ---
+
+TEST_F(TViewNavigateTreeTest, AClickMovesToTheClickedScreenOnceTheScreenLeftAcceptsItsData)
+{
+    Build(Screens(4), 10);
+
+    ClickLine(2);
+
+    EXPECT_EQ(screen->validations, 1);
+    EXPECT_TRUE(screen->shown);
+    EXPECT_EQ(flow->getEnumEcranActif(), 30);
+    EXPECT_THAT(form->changes, ElementsAre(30));
+    EXPECT_EQ(FocusedLine(), 2);
+    EXPECT_TRUE(Bold(2));
+    EXPECT_FALSE(Bold(0));
+}
+
+TEST_F(TViewNavigateTreeTest, AClickRefusedByTheScreenLeftKeepsTheScreenAndTheFocus)
+{
+    Build(Screens(4), 10);
+    screen->accepts = false;
+
+    ClickLine(2);
+
+    EXPECT_EQ(screen->validations, 1);
+    EXPECT_EQ(flow->getEnumEcranActif(), 10);
+    EXPECT_THAT(form->changes, IsEmpty());
+    EXPECT_EQ(FocusedLine(), 0);
+    EXPECT_TRUE(Bold(0));
+}
+
+TEST_F(TViewNavigateTreeTest, AClickOnTheActiveScreensLineDoesNothing)
+{
+    Build(Screens(4), 20);
+
+    ClickLine(1);
+
+    EXPECT_EQ(screen->validations, 0);
+    EXPECT_THAT(form->changes, IsEmpty());
+    EXPECT_EQ(FocusedLine(), 1);
+}
+
+TEST_F(TViewNavigateTreeTest, AClickBelowTheLinesDoesNothing)
+{
+    Build(Screens(3), 20);
+
+    Click(QPoint(10, tree->viewport()->height() - 3));
+
+    EXPECT_EQ(screen->validations, 0);
+    EXPECT_EQ(flow->getEnumEcranActif(), 20);
+}
+
+TEST_F(TViewNavigateTreeTest, AClickOnAHeadingLandsOnTheNextTitledScreen)
+{
+    Build({{10, 100}, {20, 0}, {25, 0}, {30, 300}, {40, 400}}, 10);
+
+    ClickLine(1);
+
+    EXPECT_EQ(flow->getEnumEcranActif(), 30);
+    EXPECT_THAT(form->changes, ElementsAre(30));
+    EXPECT_EQ(FocusedLine(), 3);
+    EXPECT_TRUE(Bold(3));
+}
+
+TEST_F(TViewNavigateTreeTest, AClickOnAHeadingThatNoTitledScreenFollowsMakesTheHeadingActive)
+{
+    Build({{10, 100}, {20, 200}, {30, 0}}, 10);
+
+    ClickLine(2);
+
+    EXPECT_EQ(flow->getEnumEcranActif(), 30);
+    EXPECT_THAT(form->changes, ElementsAre(30)); // the active screen did change
+    EXPECT_EQ(FocusedLine(), 2);
+    EXPECT_FALSE(Bold(2)); // a heading is never bold
+}
+
+TEST_F(TViewNavigateTreeTest, AClickOnTheHeadingJustBeforeTheActiveScreenChangesNothing)
+{
+    Build({{10, 100}, {20, 0}, {30, 300}}, 30);
+
+    ClickLine(1);
+
+    EXPECT_EQ(flow->getEnumEcranActif(), 30);
+    EXPECT_THAT(form->changes, IsEmpty());
+    EXPECT_EQ(FocusedLine(), 2);
+}
+
+TEST_F(TViewNavigateTreeTest, TheExpandButtonOpensAndClosesWithoutNavigating)
+{
+    Build(Screens(3), 30, {{20, 2}});
+    // Even with the focus on the line whose button is clicked.
+    Line(0)->SetFocused(true);
+
+    ClickButton(0);
+
+    EXPECT_FALSE(Line(0)->GetExpanded());
+    EXPECT_EQ(screen->validations, 0);
+    EXPECT_EQ(flow->getEnumEcranActif(), 30);
+    EXPECT_THAT(form->changes, IsEmpty());
+}
+
+TEST_F(TViewNavigateTreeTest, AClickOnALineWhoseScreenLeftTheFlowSinceTheRefreshDoesNothing)
+{
+    Build(Screens(3), 10);
+    flow->SetOFF(30); // the tree still shows it until the next refresh
+
+    ClickLine(2);
+
+    EXPECT_EQ(screen->validations, 0);
+    EXPECT_EQ(flow->getEnumEcranActif(), 10);
+    EXPECT_EQ(FocusedLine(), 0);
+}
+
+// --- Place in the window ---
+
+TEST_F(TViewNavigateTreeTest, TheViewFillsTheNavigationPanelAsTheWindowFitsEachScreen)
+{
+    Build(Screens(3), 10);
+    TPanel* panel = form->getPanelNavigateTree();
+
+    EXPECT_EQ(view->parentWidget(), panel);
+    EXPECT_EQ(view->GetLeft(), 0);
+    EXPECT_EQ(view->GetTop(), 0);
+    EXPECT_EQ(view->GetWidth(), TViewNavigateTree::kClientWidth);
+
+    form->getView()->FixClientHeight(700);
+    EXPECT_EQ(view->GetHeight(), panel->GetHeight());
+    EXPECT_EQ(tree->height(), panel->GetHeight());
+
+    form->getView()->FixClientHeight(200);
+    EXPECT_EQ(view->GetHeight(), panel->GetHeight());
+    EXPECT_EQ(tree->height(), panel->GetHeight());
+}
+
+TEST_F(TViewNavigateTreeTest, NewListDataReplaceAndDestroyThePreviousOnes)
+{
+    Build(Screens(3), 10);
+    bool secondDestroyed = false;
+    view->SetComplexData(new NavData(&model, flow, &secondDestroyed));
+    EXPECT_TRUE(dataDestroyed);
+
+    delete form;
+    form = nullptr;
+    EXPECT_TRUE(secondDestroyed);
+}
+
+// A tree whose root is no wizard form (a host's own arrangement): the view keeps its record
+// itself, and a click moves the flow and refreshes the tree.
+TEST_F(TViewNavigateTreeTest, OutsideAWizardFormTheViewKeepsItsOwnRecordAndStillNavigates)
+{
+    NavFlow ownFlow(Screens(3));
+    ownFlow.setEnumEcranActif(10);
+    TPrComposite root(nullptr, &model, nullptr, &ownFlow);
+    root.setRoot(&root);
+    TPanel panel(nullptr);
+    panel.resize(250, 400);
+    auto* own = new TPrNavigateTree(&panel, &root, &model, nullptr, &ownFlow);
+    root.Add(own);
+    TViewNavigateTree* ownView = own->getViewNavigateTree();
+    auto* ownData = new NavData(&model, &ownFlow);
+    ownData->levels = {{20, 2}};
+    ownView->SetComplexData(ownData);
+    tree = ownView->cxKelTreeList_Navigate;
+    panel.show();
+    own->Show();
+    root.Update();
+    QApplication::processEvents();
+
+    ClickButton(0);
+    root.Update();
+    EXPECT_FALSE(Line(0)->GetExpanded());
+
+    ClickLine(2);
+    EXPECT_EQ(ownFlow.getEnumEcranActif(), 30);
+    EXPECT_EQ(FocusedLine(), 2);
+    EXPECT_TRUE(Bold(2));
+    panel.hide();
+}
+
+} // namespace
