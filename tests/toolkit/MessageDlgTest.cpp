@@ -1,7 +1,7 @@
 #include "MessageDlg.h"
 
-#include "WidgetTest.h"
 #include "ScriptedDialogs.h"
+#include "WidgetTest.h"
 
 namespace {
 
