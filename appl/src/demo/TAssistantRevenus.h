@@ -1,0 +1,84 @@
+#pragma once
+
+// The sample host application: it owns the declaration's model, the command invoker, the
+// general information and the services; it opens the declaration file at start, builds the
+// wizard's presenter tree as any host does, runs it, reads the outcome from the root's report
+// once Execute has returned, and saves the declaration when the user finished.
+//
+// Each Execute builds a new wizard (a wizard window frees itself when it closes); the
+// declaration lives across runs.
+
+#include "TInfoGene.h"
+
+#include <memory>
+#include <string>
+
+class TMgtModelInvoker;
+class TModeleRevenus;
+class TPrAssistantRevenus;
+class TServicesRevenus;
+
+class TAssistantRevenus
+{
+public:
+    struct Options
+    {
+        // Where the declaration is kept between runs (UTF-8).
+        std::string fichierDeclaration;
+        // The title module (see StringTable.h for how the name is found).
+        std::string moduleTitres;
+
+        bool operator==(const Options&) const = default;
+    };
+
+    // How the last run ended, read from the root's report.
+    struct Issue
+    {
+        bool termine = false;    // finished (user action 0), otherwise abandoned
+        bool modifie = false;    // the user changed the declaration
+        bool enregistre = false; // the declaration was saved
+        std::string message;     // what happened, in French (Windows-1252)
+
+        bool operator==(const Issue&) const = default;
+    };
+
+    // The product's name, caption of every message box.
+    static constexpr const char* kProduit = "Kelmar Revenus";
+
+    explicit TAssistantRevenus(Options options);
+    // The host application is one object: it is not copied.
+    TAssistantRevenus(const TAssistantRevenus&) = delete;
+    TAssistantRevenus& operator=(const TAssistantRevenus&) = delete;
+    ~TAssistantRevenus();
+    bool operator==(const TAssistantRevenus& other) const { return this == &other; }
+
+    // Opens the declaration file of the options. No file yet is a first run: a blank
+    // declaration, silently. A file that cannot be read is explained; the wizard then starts
+    // on a blank declaration, and the file is kept aside (".illisible") before the next save.
+    bool OuvreAuDemarrage();
+    // Opens `chemin`; a file that cannot be read is explained and changes nothing.
+    bool OuvreDeclaration(const std::string& chemin);
+    // Saves the declaration to the file of the options; a failure is explained.
+    bool EnregistreDeclaration();
+
+    // Builds the wizard, runs it until its window closes, reads the outcome and saves the
+    // declaration when the user finished.
+    Issue Execute();
+
+    // The running wizard; null outside Execute.
+    TPrAssistantRevenus* getRacine() const { return m_racine.get(); }
+    TModeleRevenus& getModele() { return *m_modele; }
+    const TModeleRevenus& getModele() const { return *m_modele; }
+    TServicesRevenus& getServices() { return *m_services; }
+    TInfoGene& getInfoGene() { return m_info; }
+    const Options& getOptions() const { return m_options; }
+
+private:
+    Options m_options;
+    TInfoGene m_info;
+    std::unique_ptr<TModeleRevenus> m_modele;
+    std::unique_ptr<TMgtModelInvoker> m_invoker;
+    std::unique_ptr<TServicesRevenus> m_services;
+    std::unique_ptr<TPrAssistantRevenus> m_racine;
+    bool m_fichierIllisible = false; // the file found at start could not be read
+};

@@ -1,0 +1,117 @@
+// The sample wizard: a French income declaration assistant built on the wizard framework.
+//
+//   wizard_demo [--declaration <file>]     opens the wizard on the declaration kept in <file>
+//                                          (by default in the user's data folder)
+//   wizard_demo --tour <folder>            runs the scripted tour and saves its pictures,
+//                                          the declaration and the printed PDF in <folder>
+
+#include "TAssistantRevenus.h"
+#include "TVisiteGuidee.h"
+
+#include "Cp1252.h"
+
+#include <log4cxx/basicconfigurator.h>
+#include <log4cxx/logger.h>
+#include <log4cxx/propertyconfigurator.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+namespace {
+
+void Usage()
+{
+    std::cout << "Usage : wizard_demo [--declaration <fichier>] | --tour <dossier>\n";
+}
+
+// The trace setup a user can edit, beside the executable; a quiet default without it.
+void ConfigureTrace(const QString& fichierTrace)
+{
+    if (qEnvironmentVariableIsEmpty("WIZARD_DEMO_LOG"))
+        qputenv("WIZARD_DEMO_LOG", QFile::encodeName(fichierTrace));
+    const QString proprietes = QCoreApplication::applicationDirPath() + "/wizard_demo.properties";
+    if (QFileInfo::exists(proprietes)) {
+        log4cxx::PropertyConfigurator::configure(QFile::encodeName(proprietes).toStdString());
+    } else {
+        log4cxx::BasicConfigurator::configure();
+        log4cxx::Logger::getRootLogger()->setLevel(log4cxx::Level::getWarn());
+    }
+}
+
+// Off screen, Qt's platform says at every resize that it cannot pass size hints to a window
+// manager it does not have: the tour's report stays readable without that noise.
+QtMessageHandler g_messagesQt = nullptr;
+
+void FiltreMessagesQt(QtMsgType type, const QMessageLogContext& contexte, const QString& message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (g_messagesQt)
+        g_messagesQt(type, contexte, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, contexte, message)));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string tour;
+    std::string declaration;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if ((argument == "--tour" || argument == "--declaration") && i + 1 < argc) {
+            (argument == "--tour" ? tour : declaration) = argv[++i];
+        } else if (argument == "--help" || argument == "-h") {
+            Usage();
+            return 0;
+        } else {
+            Usage();
+            return 2;
+        }
+    }
+    // The tour needs no display: it draws off screen unless a platform was chosen.
+    if (!tour.empty()) {
+        if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        g_messagesQt = qInstallMessageHandler(FiltreMessagesQt);
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("kelmar"));
+    QApplication::setApplicationName(QStringLiteral("wizard_demo"));
+
+    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString dossierTrace =
+        tour.empty() ? donnees : QDir(QString::fromLocal8Bit(tour.c_str())).absolutePath();
+    QDir().mkpath(dossierTrace);
+    ConfigureTrace(dossierTrace + "/wizard_demo.log");
+
+    TAssistantRevenus::Options options;
+    options.moduleTitres =
+        QFile::encodeName(QCoreApplication::applicationDirPath() + "/wizard_demo_titles")
+            .toStdString();
+
+    if (!tour.empty()) {
+        TVisiteGuidee visite(QFile::encodeName(dossierTrace).toStdString(), std::cout);
+        return visite.Execute(options) ? 0 : 1;
+    }
+
+    options.fichierDeclaration =
+        declaration.empty()
+            ? QFile::encodeName(donnees + "/declaration-revenus-2024.txt").toStdString()
+            : declaration;
+    TAssistantRevenus assistant(options);
+    assistant.OuvreAuDemarrage();
+    const TAssistantRevenus::Issue issue = assistant.Execute();
+    std::cout << Cp1252::toUtf8(issue.message) << std::endl;
+    return 0;
+}

@@ -1,0 +1,138 @@
+#include "DemoTestHost.h"
+
+#include "TImpressionDeclaration.h"
+#include "TModeleRevenus.h"
+#include "TPrAssistantRevenus.h"
+#include "TViewRevenus.h"
+
+#include "flow/TCinematicManagerAbstract.h"
+#include "presenter/TPrEcranVCL.h"
+#include "presenter/TPrManagementButtons.h"
+#include "view/TViewManagementButtons.h"
+
+#include "DesktopMetrics.h"
+#include "QtLeakCheck.h"
+#include "ScriptedDialogs.h"
+#include "TcxKelButton.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+namespace demotest {
+
+TAssistantRevenus::Options Options(const std::string& fichier)
+{
+    TAssistantRevenus::Options options;
+    options.fichierDeclaration = fichier;
+    options.moduleTitres = WIZARD_DEMO_TITLES;
+    return options;
+}
+
+TAssistantRevenus::Issue Execute(TAssistantRevenus& assistant, const std::function<void()>& pendant)
+{
+    QTimer garde;
+    garde.setSingleShot(true);
+    QObject::connect(&garde, &QTimer::timeout, [&assistant] {
+        ADD_FAILURE() << "the wizard did not close";
+        if (TViewManagementButtons* barre = Barre(assistant)) {
+            barre->getPresenter()->Cancel();
+            barre->window()->close();
+        }
+    });
+    garde.start(60000);
+    QTimer::singleShot(0, pendant);
+    return assistant.Execute();
+}
+
+TViewManagementButtons* Barre(TAssistantRevenus& assistant)
+{
+    TPrAssistantRevenus* racine = assistant.getRacine();
+    if (!racine)
+        return nullptr;
+    for (TPrComposite* fils : racine->getFils()) {
+        if (auto* boutons = dynamic_cast<TPrManagementButtons*>(fils))
+            return qobject_cast<TViewManagementButtons*>(boutons->getView());
+    }
+    return nullptr;
+}
+
+int EcranActif(TAssistantRevenus& assistant)
+{
+    TPrAssistantRevenus* racine = assistant.getRacine();
+    return racine ? racine->getCinematicManager()->getEnumEcranActif() : -1;
+}
+
+TViewRevenus* Ecran(TAssistantRevenus& assistant)
+{
+    TPrAssistantRevenus* racine = assistant.getRacine();
+    if (!racine)
+        return nullptr;
+    for (TPrComposite* fils : racine->getFils()) {
+        if (auto* ecran = dynamic_cast<TPrEcranVCL*>(fils))
+            return qobject_cast<TViewRevenus*>(ecran->getViewEcran());
+    }
+    return nullptr;
+}
+
+void Suivant(TAssistantRevenus& assistant)
+{
+    if (TViewManagementButtons* barre = Barre(assistant))
+        barre->PB_SUIVANT->Click();
+}
+
+void Annule(TAssistantRevenus& assistant)
+{
+    if (TViewManagementButtons* barre = Barre(assistant))
+        barre->IDCANCEL_->Click();
+}
+
+void Tape(QWidget* champ, const QString& texte)
+{
+    if (!champ)
+        return;
+    // After what the field holds, as a click at its end would put it.
+    champ->setFocus(Qt::MouseFocusReason);
+    if (auto* ligne = qobject_cast<QLineEdit*>(champ))
+        ligne->end(false);
+    for (const QChar c : texte) {
+        const int touche = c.unicode() < 0x7F ? c.toUpper().unicode() : int(Qt::Key_unknown);
+        QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(champ, &appui);
+        QKeyEvent relache(QEvent::KeyRelease, touche, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(champ, &relache);
+    }
+}
+
+void PrepareQtUneFois()
+{
+    static bool fait = false;
+    if (fait)
+        return;
+    fait = true;
+    SetDesktopSizeOverride(1280, 1024);
+    QTemporaryDir dossier;
+    {
+        ScriptedDialogs dialogues;
+        TAssistantRevenus assistant(Options((dossier.path() + "/d.txt").toStdString()));
+        Execute(assistant, [&assistant] {
+            Suivant(assistant);
+            Suivant(assistant); // the declarant has no name: a message box
+            if (auto* ecran = Ecran(assistant))
+                Tape(ecran->focusWidget(), QStringLiteral("a")); // the first key typed
+            Annule(assistant);
+        });
+        Execute(assistant, [&assistant] { Barre(assistant)->IDOK_->Click(); });
+        TImpressionDeclaration().Imprime(assistant.getModele(),
+                                         (dossier.path() + "/d.pdf").toStdString());
+    }
+    flushQtEvents();
+    SetDesktopSizeOverride(0, 0);
+}
+
+} // namespace demotest

@@ -1,0 +1,46 @@
+#pragma once
+
+// What the sample's tests share: the options of a sample run in a folder, the real wizard
+// window driven from inside its modal loop, and the widgets of the screen it shows.
+
+#include "TAssistantRevenus.h"
+
+#include <functional>
+#include <string>
+
+class QTemporaryDir;
+class TViewManagementButtons;
+class TViewRevenus;
+
+namespace demotest {
+
+// The options of a run whose declaration file is `fichier`, with the sample's title module.
+TAssistantRevenus::Options Options(const std::string& fichier);
+
+// Runs the wizard of `assistant`; `pendant` runs from inside its modal loop and must close it.
+// A watchdog abandons a wizard that would never close, failing the test instead of hanging.
+TAssistantRevenus::Issue Execute(TAssistantRevenus& assistant,
+                                 const std::function<void()>& pendant);
+
+// The running wizard's buttons bar, active screen and screen view (null when none).
+TViewManagementButtons* Barre(TAssistantRevenus& assistant);
+int EcranActif(TAssistantRevenus& assistant);
+TViewRevenus* Ecran(TAssistantRevenus& assistant);
+template <class Vue>
+Vue* EcranDe(TAssistantRevenus& assistant)
+{
+    return qobject_cast<Vue*>(Ecran(assistant));
+}
+
+// Clicks "Suivant >" / "Annuler" of the running wizard.
+void Suivant(TAssistantRevenus& assistant);
+void Annule(TAssistantRevenus& assistant);
+
+// Types `texte` into `champ` with key events, as a user does.
+void Tape(QWidget* champ, const QString& texte);
+
+// Runs once per process what Qt builds lazily the first time (a modal wizard, a print, the
+// element editor), so that the leak checks count only the tests' own objects.
+void PrepareQtUneFois();
+
+} // namespace demotest
