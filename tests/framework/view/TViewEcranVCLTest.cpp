@@ -68,7 +68,7 @@ protected:
         else
             delete presenter;
         delete panel;
-        flux.release();
+        flux.reset();
         SetDesktopSizeOverride(0, 0);
         FlushGestures();
         QtLeakCheckedTest::TearDown();

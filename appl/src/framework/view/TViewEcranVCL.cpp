@@ -111,8 +111,7 @@ TViewEcranVCL::~TViewEcranVCL()
 
     // The host's widgets go now, while this class still answers their change handlers (and
     // ignores them), rather than later in QWidget's destructor.
-    const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* child : children)
+    while (QWidget* child = findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         delete child;
 }
 
