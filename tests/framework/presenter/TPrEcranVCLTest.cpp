@@ -29,6 +29,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -585,6 +586,59 @@ TEST_F(TPrEcranVCLTest, TheFrameworkAnswersOfTheHostHooks)
     EXPECT_EQ(plain.getHelpData(), nullptr);
     plain.setChangedLettrage({{1, 2}, {1, 3}});
     EXPECT_EQ(plain.getChangedLettrage().count(1), 2u);
+}
+
+// --- A whole wizard run ---
+
+class TPrEcranVCLWizardTest : public QtLeakCheckedTest
+{
+protected:
+    void SetUp() override
+    {
+        WarmUpWidgetsOnce();
+        SetDesktopSizeOverride(1280, 1024);
+        FlushGestures();
+        QtLeakCheckedTest::SetUp();
+    }
+    void TearDown() override
+    {
+        SetDesktopSizeOverride(0, 0);
+        FlushGestures();
+        QtLeakCheckedTest::TearDown();
+    }
+};
+
+TEST_F(TPrEcranVCLWizardTest, TheScreenRunsInTheWizardWindowAndKeepsWhatIsTyped)
+{
+    Journal journal;
+    TInfoGene info;
+    TestModel model(&info);
+    TMgtModelInvoker invoker;
+    {
+        TPrBaseForm wizard(nullptr, &model, &invoker);
+        auto* flow = new CountingFlow(2);
+        wizard.setCinematicManager(flow);
+        auto* ecran = new TestScreenPresenter(journal, wizard.getPanelEcranVCL(), &wizard, &model,
+                                              &invoker, flow);
+        wizard.Add(ecran);
+        ecran->addFactory(new TestFactory(journal, "f1", {1, 2}));
+
+        bool shownInPanel = false;
+        QTimer::singleShot(0, [&] {
+            auto* view = dynamic_cast<TestScreen*>(ecran->getView());
+            shownInPanel =
+                view && view->parentWidget() == wizard.getPanelEcranVCL() && view->isVisible();
+            if (view)
+                QTest::keyClicks(view->nom, "Paul");
+            wizard.Ok();
+            wizard.getView()->Close();
+        });
+        wizard.Execute();
+        EXPECT_TRUE(shownInPanel);
+        EXPECT_EQ(wizard.getCompteRendu()->getUserAction(), 0);
+        flushQtEvents();
+    }
+    EXPECT_EQ(model.donnees[kNom], "Paul");
 }
 
 } // namespace
