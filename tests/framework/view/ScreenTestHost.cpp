@@ -59,6 +59,16 @@ std::size_t Journal::count(const std::string& entry) const
     return static_cast<std::size_t>(std::count(m_entries.begin(), m_entries.end(), entry));
 }
 
+std::vector<std::string> Journal::startingWith(const std::string& prefix) const
+{
+    std::vector<std::string> found;
+    for (const std::string& entry : m_entries) {
+        if (entry.rfind(prefix, 0) == 0)
+            found.push_back(entry);
+    }
+    return found;
+}
+
 std::vector<int> Lettrages(structLettre* liste)
 {
     std::vector<int> codes;

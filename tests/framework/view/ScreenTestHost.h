@@ -58,6 +58,8 @@ public:
     void add(std::string entry) { m_entries.push_back(std::move(entry)); }
     const std::vector<std::string>& entries() const { return m_entries; }
     std::size_t count(const std::string& entry) const;
+    // The entries that start with `prefix`, in order.
+    std::vector<std::string> startingWith(const std::string& prefix) const;
     void clear() { m_entries.clear(); }
 
 private:
