@@ -1,8 +1,11 @@
 #include "DemoTestHost.h"
 
+#include "Revenus.h"
+#include "TDialoguePersonne.h"
 #include "TImpressionDeclaration.h"
 #include "TModeleRevenus.h"
 #include "TPrAssistantRevenus.h"
+#include "TViewPersonnesACharge.h"
 #include "TViewRevenus.h"
 
 #include "flow/TCinematicManagerAbstract.h"
@@ -13,6 +16,8 @@
 #include "DesktopMetrics.h"
 #include "QtLeakCheck.h"
 #include "ScriptedDialogs.h"
+#include "TAction.h"
+#include "TEdit.h"
 #include "TcxKelButton.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +51,14 @@ TAssistantRevenus::Issue Execute(TAssistantRevenus& assistant, const std::functi
         }
     });
     garde.start(60000);
-    QTimer::singleShot(0, pendant);
+    QTimer::singleShot(0, [&assistant, pendant] {
+        // The wizard's window takes the focus first, as on a desktop.
+        if (TPrAssistantRevenus* racine = assistant.getRacine()) {
+            QApplication::setActiveWindow(racine->getView());
+            QApplication::processEvents();
+        }
+        pendant();
+    });
     return assistant.Execute();
 }
 
@@ -128,6 +140,31 @@ void PrepareQtUneFois()
             Annule(assistant);
         });
         Execute(assistant, [&assistant] { Barre(assistant)->IDOK_->Click(); });
+
+        // The list of dependants and its element editor.
+        TDeclarationRevenus declaration;
+        declaration.SetValeur(revenus::kNom, "Martin");
+        declaration.SetValeur(revenus::kSituationFamille, "1");
+        declaration.SetValeur(revenus::kACharge, "1");
+        assistant.getModele().SetDeclaration(declaration);
+        Execute(assistant, [&assistant] {
+            for (int i = 0; i < 6 && EcranActif(assistant) != revenus::kEcranPersonnes; ++i)
+                Suivant(assistant);
+            auto* vue = EcranDe<TViewPersonnesACharge>(assistant);
+            if (vue) {
+                QTimer::singleShot(0, [] {
+                    for (QWidget* fenetre : QApplication::topLevelWidgets()) {
+                        if (auto* dialogue = qobject_cast<TDialoguePersonne*>(fenetre)) {
+                            Tape(dialogue->EditPrenom, QStringLiteral("Hugo"));
+                            Tape(dialogue->EditAnnee, QStringLiteral("2019"));
+                            dialogue->ButtonOk->Click();
+                        }
+                    }
+                });
+                vue->ACT_Ajouter->Execute();
+            }
+            Annule(assistant);
+        });
         TImpressionDeclaration().Imprime(assistant.getModele(),
                                          (dossier.path() + "/d.pdf").toStdString());
     }

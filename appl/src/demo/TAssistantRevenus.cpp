@@ -69,7 +69,32 @@ TAssistantRevenus::TAssistantRevenus(Options options) : m_options(std::move(opti
     }
 }
 
+TAssistantRevenus::TAssistantRevenus(const TAssistantRevenus& other)
+    : TAssistantRevenus(other.m_options)
+{
+    m_fichierIllisible = other.m_fichierIllisible;
+    m_modele->SetDeclaration(other.m_modele->Declaration());
+    m_modele->SauveEtatInitial();
+}
+
+TAssistantRevenus& TAssistantRevenus::operator=(const TAssistantRevenus& other)
+{
+    if (this != &other && !m_racine) {
+        m_options = other.m_options;
+        m_fichierIllisible = other.m_fichierIllisible;
+        m_services->dossierImpression = other.m_services->dossierImpression;
+        m_modele->SetDeclaration(other.m_modele->Declaration());
+        m_modele->SauveEtatInitial();
+    }
+    return *this;
+}
+
 TAssistantRevenus::~TAssistantRevenus() = default;
+
+bool TAssistantRevenus::operator==(const TAssistantRevenus& other) const
+{
+    return m_options == other.m_options && m_modele->Declaration() == other.m_modele->Declaration();
+}
 
 bool TAssistantRevenus::OuvreAuDemarrage()
 {

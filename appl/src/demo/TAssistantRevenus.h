@@ -46,11 +46,13 @@ public:
     static constexpr const char* kProduit = "Kelmar Revenus";
 
     explicit TAssistantRevenus(Options options);
-    // The host application is one object: it is not copied.
-    TAssistantRevenus(const TAssistantRevenus&) = delete;
-    TAssistantRevenus& operator=(const TAssistantRevenus&) = delete;
+    // A copy is another host over the same options and a copy of the declaration; it runs its
+    // own wizards (a running wizard is never shared).
+    TAssistantRevenus(const TAssistantRevenus& other);
+    TAssistantRevenus& operator=(const TAssistantRevenus& other);
     ~TAssistantRevenus();
-    bool operator==(const TAssistantRevenus& other) const { return this == &other; }
+    // Same options and same declaration.
+    bool operator==(const TAssistantRevenus& other) const;
 
     // Opens the declaration file of the options. No file yet is a first run: a blank
     // declaration, silently. A file that cannot be read is explained; the wizard then starts

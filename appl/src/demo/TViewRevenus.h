@@ -12,9 +12,6 @@
 
 #include "view/TViewEcranVCL.h"
 
-#include <QPointer>
-
-#include <concepts>
 #include <functional>
 #include <string>
 #include <type_traits>
@@ -50,7 +47,8 @@ public:
     static constexpr int kColonneChamp = 270;
     static constexpr int kPas = 36;
 
-    // `ecran` is the screen enumerator, `hauteur` the screen's client height.
+    // `ecran` is the screen enumerator, `hauteur` the screen's client height. A screen is a
+    // window: it is not copied (QWidget), and equality is identity (TViewEcranVCL).
     TViewRevenus(TComponent* owner, TPrEcranVCL* presenter, int ecran, int hauteur);
     ~TViewRevenus() override;
 

@@ -105,7 +105,25 @@ TVisiteGuidee::TVisiteGuidee(std::string dossier, std::ostream& sortie)
     : m_dossier(std::move(dossier)), m_sortie(sortie)
 {}
 
+TVisiteGuidee::TVisiteGuidee(const TVisiteGuidee& other)
+    : m_dossier(other.m_dossier), m_sortie(other.m_sortie), m_bilan(other.m_bilan)
+{}
+
+TVisiteGuidee& TVisiteGuidee::operator=(const TVisiteGuidee& other)
+{
+    if (this != &other && !m_assistant) {
+        m_dossier = other.m_dossier;
+        m_bilan = other.m_bilan;
+    }
+    return *this;
+}
+
 TVisiteGuidee::~TVisiteGuidee() = default;
+
+bool TVisiteGuidee::operator==(const TVisiteGuidee& other) const
+{
+    return m_dossier == other.m_dossier && m_bilan == other.m_bilan;
+}
 
 int TVisiteGuidee::EcranActif() const
 {
@@ -376,6 +394,11 @@ void TVisiteGuidee::Programme()
     auto etape = [this](Etape e) { m_etapes.push_back(std::move(e)); };
 
     etape([this] {
+        // The wizard's window takes the focus first, as on a desktop.
+        if (QWidget* fenetre = Fenetre()) {
+            QApplication::setActiveWindow(fenetre);
+            QApplication::processEvents();
+        }
         EcranDe<TViewAccueil>(kEcranAccueil);
         Capture("01-accueil");
         Suivant();

@@ -48,14 +48,18 @@ public:
 
         // The tour went to its end as expected and the declaration was saved.
         bool Reussi() const { return echecs.empty() && issue.termine && issue.enregistre; }
+        bool operator==(const Bilan&) const = default;
     };
 
     // `dossier` (UTF-8) receives everything the tour makes; `sortie` the report (UTF-8).
     TVisiteGuidee(std::string dossier, std::ostream& sortie);
-    TVisiteGuidee(const TVisiteGuidee&) = delete;
-    TVisiteGuidee& operator=(const TVisiteGuidee&) = delete;
+    // A copy takes the folder, the report's stream and what the tour did; it is not running.
+    TVisiteGuidee(const TVisiteGuidee& other);
+    // Takes the folder and what the tour did (the stream stays); nothing while running.
+    TVisiteGuidee& operator=(const TVisiteGuidee& other);
     ~TVisiteGuidee();
-    bool operator==(const TVisiteGuidee& other) const { return this == &other; }
+    // Same folder and same outcome.
+    bool operator==(const TVisiteGuidee& other) const;
 
     // Runs the tour with `options` (its declaration file is the folder's, started afresh) and
     // prints its report. True when it succeeded.
