@@ -9,6 +9,9 @@
 #include <QWidget>
 
 #include <atomic>
+#include <mutex>
+#include <string>
+#include <unordered_set>
 
 // Qt's hook table (exported by QtCore, documented for tools such as debuggers): slot 3 is
 // called for every QObject constructed, slot 4 for every QObject destroyed.
@@ -21,9 +24,19 @@ using ObjectHook = void (*)(QObject*);
 ObjectHook g_previousAdd = nullptr;
 ObjectHook g_previousRemove = nullptr;
 
+// Objects born while a leak-checked test runs, so that a leak can be reported by class name.
+std::mutex g_bornMutex;
+std::unordered_set<QObject*> g_born;
+bool g_recording = false;
+
 void onAdd(QObject* object)
 {
     ++g_liveObjects;
+    {
+        std::lock_guard lock(g_bornMutex);
+        if (g_recording)
+            g_born.insert(object);
+    }
     if (g_previousAdd)
         g_previousAdd(object);
 }
@@ -31,6 +44,10 @@ void onAdd(QObject* object)
 void onRemove(QObject* object)
 {
     --g_liveObjects;
+    {
+        std::lock_guard lock(g_bornMutex);
+        g_born.erase(object);
+    }
     if (g_previousRemove)
         g_previousRemove(object);
 }
@@ -68,6 +85,9 @@ void QtLeakCheckedTest::SetUp()
 {
     flushQtEvents();
     m_objectsBefore = liveQObjectCount();
+    std::lock_guard lock(g_bornMutex);
+    g_born.clear();
+    g_recording = true;
 }
 
 void QtLeakCheckedTest::TearDown()
@@ -81,5 +101,16 @@ void QtLeakCheckedTest::TearDown()
     }
     qDeleteAll(windows);
     flushQtEvents();
-    EXPECT_EQ(liveQObjectCount(), m_objectsBefore) << "QObjects were leaked by the test";
+    std::string survivors;
+    {
+        std::lock_guard lock(g_bornMutex);
+        g_recording = false;
+        for (QObject* object : g_born) {
+            survivors += ' ';
+            survivors += object->metaObject()->className();
+        }
+        g_born.clear();
+    }
+    EXPECT_EQ(liveQObjectCount(), m_objectsBefore)
+        << "QObjects were leaked by the test; born during it and still alive:" << survivors;
 }

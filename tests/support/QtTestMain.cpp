@@ -4,7 +4,11 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QStyleHints>
 #include <QWidget>
 
 #include <cstdlib>
@@ -21,6 +25,14 @@ int main(int argc, char** argv)
         warmUp.ensurePolished();
         QMessageBox box;
         box.ensurePolished();
+        // Focus creates the input method and the style hints on first use.
+        QGuiApplication::inputMethod();
+        QGuiApplication::styleHints();
+        QLineEdit edit;
+        edit.show();
+        edit.activateWindow();
+        edit.setFocus();
+        QApplication::processEvents();
     }
     flushQtEvents(); // also creates Qt's gesture manager, which lives as long as the application
     ::testing::InitGoogleTest(&argc, argv);
