@@ -184,6 +184,14 @@ TEST_F(TFichierDeclarationTest, FileThatIsNotADeclarationIsExplained)
                     " n'est pas une d\xE9"
                     "claration de "
                     "revenus.");
+    // Far too big to be a declaration: not even read in.
+    const std::string enorme = Ecrit("film.mkv", TFichierDeclaration::Texte(Remplie()));
+    std::filesystem::resize_file(enorme, 64 * 1024 * 1024);
+    AttendEchec(enorme, TFichierDeclaration::Erreur::PasUneDeclaration,
+                "Le fichier " + Affiche("film.mkv") +
+                    " n'est pas une d\xE9"
+                    "claration de "
+                    "revenus.");
     AttendEchec(Chemin(""), TFichierDeclaration::Erreur::Illisible,
                 "Le fichier de d\xE9"
                 "claration " +

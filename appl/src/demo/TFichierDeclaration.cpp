@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -21,6 +21,8 @@ constexpr const char* kCleVersion = "version=";
 constexpr const char* kCleLettre = "lettre.";
 constexpr const char* kClePersonne = "personne=";
 constexpr const char* kCleFin = "fin=";
+// Far above any declaration (a few kilobytes).
+constexpr std::uintmax_t kTailleMaximum = 16 * 1024 * 1024;
 // Bounds the version text quoted back to the user.
 constexpr std::size_t kLongueurVersionMax = 20;
 
@@ -196,6 +198,10 @@ bool TFichierDeclaration::Lit(TDeclarationRevenus& declaration)
         return Echec(Erreur::Introuvable);
     if (std::filesystem::is_directory(chemin, ec))
         return Echec(Erreur::Illisible);
+    // A declaration is a few kilobytes: a bigger file is something else, and is not read in.
+    const std::uintmax_t taille = std::filesystem::file_size(chemin, ec);
+    if (!ec && taille > kTailleMaximum)
+        return Echec(Erreur::PasUneDeclaration);
     std::ifstream fichier(chemin, std::ios::binary);
     if (!fichier)
         return Echec(Erreur::Illisible);
