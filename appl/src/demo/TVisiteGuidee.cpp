@@ -336,6 +336,11 @@ bool TVisiteGuidee::Execute(TAssistantRevenus::Options options)
     QObject::connect(&garde, &QTimer::timeout, m_contexte.get(), [this] {
         Attendu(false, "la visite se termine \xE0 temps");
         m_etapes.clear();
+        // An editor left open would hold the wizard's modal loop.
+        for (QWidget* fenetre : QApplication::topLevelWidgets()) {
+            if (auto* dialogue = qobject_cast<TDialoguePersonne*>(fenetre))
+                dialogue->SetModalResult(mrCancel);
+        }
         TPrAssistantRevenus* racine = m_assistant->getRacine();
         if (QWidget* fenetre = Fenetre(); racine && fenetre) {
             for (TPrComposite* fils : racine->getFils()) {
