@@ -91,7 +91,8 @@ TEST_F(FrameworkLoggerTest, InfoIsDroppedAboveInfoButWarnStillPasses)
     m_logger->setLevel(Level::getWarn());
     FrameworkLog(Level::getInfo(), "TPrBaseForm::Execute()", "");
     FrameworkLog(Level::getWarn(),
-                 "TPrBaseForm::Execute()  l'enum de l'\xE9" "cran \xE0 afficher n'est pas disponible",
+                 "TPrBaseForm::Execute()  l'enum de l'\xE9"
+                 "cran \xE0 afficher n'est pas disponible",
                  "");
     ASSERT_EQ(m_appender->lines.size(), 1u);
     EXPECT_EQ(m_appender->lines[0].level, Level::getWarn());
@@ -123,8 +124,8 @@ TEST_F(FrameworkLoggerTest, Windows1252TextReadsAsUtf8WhateverTheLocale)
     file->activateOptions(pool);
     m_logger->addAppender(file);
 
-    FrameworkLog(Level::getInfo(), "----TEdit::LettrageVersEcran() lettrage: 7 valeur: \xE9t\xE9 \x80",
-                 "");
+    FrameworkLog(Level::getInfo(),
+                 "----TEdit::LettrageVersEcran() lettrage: 7 valeur: \xE9t\xE9 \x80", "");
     m_logger->removeAppender(file);
     file->close();
 
@@ -139,8 +140,8 @@ TEST(FormatLogLine, LongLineIsCutToTheBufferNeverOverflowed)
     char buffer[kFrameworkLogLineSize + 8];
     std::memset(buffer, 'Z', sizeof buffer);
     const std::string value(2000, 'x');
-    FormatLogLine(buffer, kFrameworkLogLineSize, "----TEdit::LettrageVersEcran() lettrage: %d valeur: %s",
-                  -3, value.c_str());
+    FormatLogLine(buffer, kFrameworkLogLineSize,
+                  "----TEdit::LettrageVersEcran() lettrage: %d valeur: %s", -3, value.c_str());
     EXPECT_EQ(std::strlen(buffer), kFrameworkLogLineSize - 1);
     EXPECT_EQ(std::string(buffer, 47), "----TEdit::LettrageVersEcran() lettrage: -3 val");
     for (std::size_t i = kFrameworkLogLineSize; i < sizeof buffer; ++i)
