@@ -35,18 +35,12 @@ void TdCCheckBox::EcranVersLettrage(structLettre* listeLettre, structLettre* /*l
 
 void TdCCheckBox::UpdateSelection(structLettre* listeLettre)
 {
-    structLettre* lettre = TrouveLettre(m_lettrage, listeLettre);
-    if (!lettre)
-        return;
-    auto* widget = dynamic_cast<TcxCheckBox*>(m_component);
-    if (widget && lettre->valeur)
-        widget->SetEnabled(lettre->select == 1);
+    EnableFromLetter<TcxCheckBox>(listeLettre);
 }
 
 void TdCCheckBox::SetHelpContext(int helpContext)
 {
-    if (auto* widget = dynamic_cast<TcxCheckBox*>(m_component))
-        widget->SetHelpContext(helpContext);
+    GiveHelpContext<TcxCheckBox>(helpContext);
 }
 
 void TdCCheckBox::SetOuiNon(char code)

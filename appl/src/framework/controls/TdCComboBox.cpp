@@ -106,10 +106,7 @@ void TdCComboBox::EcranVersLettrage(structLettre* listeLettre, structLettre*)
 
 void TdCComboBox::UpdateSelection(structLettre* listeLettre)
 {
-    const structLettre* lettre = TrouveLettre(m_lettrage, listeLettre);
-    auto* combo = dynamic_cast<TcxComboBox*>(m_component);
-    if (lettre && combo && lettre->valeur)
-        combo->SetEnabled(lettre->select == 1);
+    EnableFromLetter<TcxComboBox>(listeLettre);
 }
 
 void TdCComboBox::Update(TControlDisplayInfo*&)
@@ -144,15 +141,12 @@ void TdCComboBox::Update(TControlDisplayInfo*&)
 
 void TdCComboBox::SetFocus()
 {
-    auto* combo = dynamic_cast<TcxComboBox*>(m_component);
-    if (combo && combo->GetEnabled())
-        combo->SetFocus();
+    FocusIfEnabled<TcxComboBox>();
 }
 
 void TdCComboBox::SetHelpContext(int helpContext)
 {
-    if (auto* combo = dynamic_cast<TcxComboBox*>(m_component))
-        combo->SetHelpContext(helpContext);
+    GiveHelpContext<TcxComboBox>(helpContext);
 }
 
 bool TdCComboBox::SelectLine(long code)

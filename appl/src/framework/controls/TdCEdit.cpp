@@ -49,27 +49,17 @@ void TdCEdit::EcranVersLettrage(structLettre* listeLettre, structLettre* /*liste
 
 void TdCEdit::UpdateSelection(structLettre* listeLettre)
 {
-    structLettre* lettre = TrouveLettre(m_lettrage, listeLettre);
-    if (!lettre)
-        return;
-    auto* widget = dynamic_cast<TEdit*>(m_component);
-    if (!widget)
-        return;
-    if (lettre->valeur)
-        widget->SetEnabled(lettre->select == 1);
     // The colour always follows the enabled state, even when the letter left it as it was.
-    widget->SetColor(widget->GetEnabled() ? clWindow : clBtnFace);
+    if (auto* widget = EnableFromLetter<TEdit>(listeLettre))
+        widget->SetColor(widget->GetEnabled() ? clWindow : clBtnFace);
 }
 
 void TdCEdit::SetFocus()
 {
-    auto* widget = dynamic_cast<TEdit*>(m_component);
-    if (widget && widget->GetEnabled())
-        widget->SetFocus();
+    FocusIfEnabled<TEdit>();
 }
 
 void TdCEdit::SetHelpContext(int helpContext)
 {
-    if (auto* widget = dynamic_cast<TEdit*>(m_component))
-        widget->SetHelpContext(helpContext);
+    GiveHelpContext<TEdit>(helpContext);
 }

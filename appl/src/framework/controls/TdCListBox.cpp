@@ -62,6 +62,5 @@ void TdCListBox::SetItemIndex(int index)
 
 void TdCListBox::SetHelpContext(int helpContext)
 {
-    if (auto* list = dynamic_cast<TcxListBox*>(m_component))
-        list->SetHelpContext(helpContext);
+    GiveHelpContext<TcxListBox>(helpContext);
 }

@@ -40,16 +40,10 @@ void TdCMemo::EcranVersLettrage(structLettre* listeLettre, structLettre* /*liste
 
 void TdCMemo::UpdateSelection(structLettre* listeLettre)
 {
-    structLettre* lettre = TrouveLettre(m_lettrage, listeLettre);
-    if (!lettre)
-        return;
-    auto* widget = dynamic_cast<TMemo*>(m_component);
-    if (widget && lettre->valeur)
-        widget->SetEnabled(lettre->select == 1);
+    EnableFromLetter<TMemo>(listeLettre);
 }
 
 void TdCMemo::SetHelpContext(int helpContext)
 {
-    if (auto* widget = dynamic_cast<TMemo*>(m_component))
-        widget->SetHelpContext(helpContext);
+    GiveHelpContext<TMemo>(helpContext);
 }

@@ -34,16 +34,10 @@ void TdCRadioButton::EcranVersLettrage(structLettre* listeLettre,
 
 void TdCRadioButton::UpdateSelection(structLettre* listeLettre)
 {
-    structLettre* lettre = TrouveLettre(m_lettrage, listeLettre);
-    if (!lettre)
-        return;
-    auto* widget = dynamic_cast<TcxRadioButton*>(m_component);
-    if (widget && lettre->valeur)
-        widget->SetEnabled(lettre->select == 1);
+    EnableFromLetter<TcxRadioButton>(listeLettre);
 }
 
 void TdCRadioButton::SetHelpContext(int helpContext)
 {
-    if (auto* widget = dynamic_cast<TcxRadioButton*>(m_component))
-        widget->SetHelpContext(helpContext);
+    GiveHelpContext<TcxRadioButton>(helpContext);
 }

@@ -172,6 +172,5 @@ void TdCTreeList::SaveControlDisplay(TControlDisplayInfo* info)
 
 void TdCTreeList::SetHelpContext(int helpContext)
 {
-    if (auto* tree = dynamic_cast<TcxKelTreeList*>(m_component))
-        tree->SetHelpContext(helpContext);
+    GiveHelpContext<TcxKelTreeList>(helpContext);
 }

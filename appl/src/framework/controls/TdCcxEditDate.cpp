@@ -57,23 +57,15 @@ void TdCcxEditDate::EcranVersLettrage(structLettre* listeLettre,
 
 void TdCcxEditDate::UpdateSelection(structLettre* listeLettre)
 {
-    structLettre* lettre = TrouveLettre(m_lettrage, listeLettre);
-    if (!lettre)
-        return;
-    auto* widget = dynamic_cast<TcxEditDate*>(m_component);
-    if (widget && lettre->valeur)
-        widget->SetEnabled(lettre->select == 1);
+    EnableFromLetter<TcxEditDate>(listeLettre);
 }
 
 void TdCcxEditDate::SetFocus()
 {
-    auto* widget = dynamic_cast<TcxEditDate*>(m_component);
-    if (widget && widget->GetEnabled())
-        widget->SetFocus();
+    FocusIfEnabled<TcxEditDate>();
 }
 
 void TdCcxEditDate::SetHelpContext(int helpContext)
 {
-    if (auto* widget = dynamic_cast<TcxEditDate*>(m_component))
-        widget->SetHelpContext(helpContext);
+    GiveHelpContext<TcxEditDate>(helpContext);
 }

@@ -97,23 +97,15 @@ void TdCcxEditNum::EcranVersLettrage(structLettre* listeLettre, structLettre* /*
 
 void TdCcxEditNum::UpdateSelection(structLettre* listeLettre)
 {
-    structLettre* lettre = TrouveLettre(m_lettrage, listeLettre);
-    if (!lettre)
-        return;
-    auto* widget = dynamic_cast<TcxEditNum*>(m_component);
-    if (widget && lettre->valeur)
-        widget->SetEnabled(lettre->select == 1);
+    EnableFromLetter<TcxEditNum>(listeLettre);
 }
 
 void TdCcxEditNum::SetFocus()
 {
-    auto* widget = dynamic_cast<TcxEditNum*>(m_component);
-    if (widget && widget->GetEnabled())
-        widget->SetFocus();
+    FocusIfEnabled<TcxEditNum>();
 }
 
 void TdCcxEditNum::SetHelpContext(int helpContext)
 {
-    if (auto* widget = dynamic_cast<TcxEditNum*>(m_component))
-        widget->SetHelpContext(helpContext);
+    GiveHelpContext<TcxEditNum>(helpContext);
 }

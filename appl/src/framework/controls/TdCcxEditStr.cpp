@@ -47,23 +47,15 @@ void TdCcxEditStr::EcranVersLettrage(structLettre* listeLettre, structLettre* /*
 
 void TdCcxEditStr::UpdateSelection(structLettre* listeLettre)
 {
-    structLettre* lettre = TrouveLettre(m_lettrage, listeLettre);
-    if (!lettre)
-        return;
-    auto* widget = dynamic_cast<TcxEditStr*>(m_component);
-    if (widget && lettre->valeur)
-        widget->SetEnabled(lettre->select == 1);
+    EnableFromLetter<TcxEditStr>(listeLettre);
 }
 
 void TdCcxEditStr::SetFocus()
 {
-    auto* widget = dynamic_cast<TcxEditStr*>(m_component);
-    if (widget && widget->GetEnabled())
-        widget->SetFocus();
+    FocusIfEnabled<TcxEditStr>();
 }
 
 void TdCcxEditStr::SetHelpContext(int helpContext)
 {
-    if (auto* widget = dynamic_cast<TcxEditStr*>(m_component))
-        widget->SetHelpContext(helpContext);
+    GiveHelpContext<TcxEditStr>(helpContext);
 }

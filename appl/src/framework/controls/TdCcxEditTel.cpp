@@ -44,23 +44,15 @@ void TdCcxEditTel::EcranVersLettrage(structLettre* listeLettre, structLettre* /*
 
 void TdCcxEditTel::UpdateSelection(structLettre* listeLettre)
 {
-    structLettre* lettre = TrouveLettre(m_lettrage, listeLettre);
-    if (!lettre)
-        return;
-    auto* widget = dynamic_cast<TcxEditTel*>(m_component);
-    if (widget && lettre->valeur)
-        widget->SetEnabled(lettre->select == 1);
+    EnableFromLetter<TcxEditTel>(listeLettre);
 }
 
 void TdCcxEditTel::SetFocus()
 {
-    auto* widget = dynamic_cast<TcxEditTel*>(m_component);
-    if (widget && widget->GetEnabled())
-        widget->SetFocus();
+    FocusIfEnabled<TcxEditTel>();
 }
 
 void TdCcxEditTel::SetHelpContext(int helpContext)
 {
-    if (auto* widget = dynamic_cast<TcxEditTel*>(m_component))
-        widget->SetHelpContext(helpContext);
+    GiveHelpContext<TcxEditTel>(helpContext);
 }

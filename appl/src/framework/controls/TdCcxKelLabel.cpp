@@ -34,10 +34,5 @@ void TdCcxKelLabel::EcranVersLettrage(structLettre* /*listeLettre*/,
 
 void TdCcxKelLabel::UpdateSelection(structLettre* listeLettre)
 {
-    structLettre* lettre = TrouveLettre(m_lettrage, listeLettre);
-    if (!lettre)
-        return;
-    auto* widget = dynamic_cast<TcxKelLabel*>(m_component);
-    if (widget && lettre->valeur)
-        widget->SetEnabled(lettre->select == 1);
+    EnableFromLetter<TcxKelLabel>(listeLettre);
 }

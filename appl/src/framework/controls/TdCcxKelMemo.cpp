@@ -42,16 +42,10 @@ void TdCcxKelMemo::EcranVersLettrage(structLettre* listeLettre, structLettre* /*
 
 void TdCcxKelMemo::UpdateSelection(structLettre* listeLettre)
 {
-    structLettre* lettre = TrouveLettre(m_lettrage, listeLettre);
-    if (!lettre)
-        return;
-    auto* widget = dynamic_cast<TcxKelMemo*>(m_component);
-    if (widget && lettre->valeur)
-        widget->SetEnabled(lettre->select == 1);
+    EnableFromLetter<TcxKelMemo>(listeLettre);
 }
 
 void TdCcxKelMemo::SetHelpContext(int helpContext)
 {
-    if (auto* widget = dynamic_cast<TcxKelMemo*>(m_component))
-        widget->SetHelpContext(helpContext);
+    GiveHelpContext<TcxKelMemo>(helpContext);
 }

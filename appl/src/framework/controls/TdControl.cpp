@@ -84,6 +84,16 @@ void TdControl::LogTransfer(const char* format, const structLettre* lettre, cons
         "");
 }
 
+TdControl::LetterSelection TdControl::SelectionFromLetter(structLettre* listeLettre) const
+{
+    const structLettre* lettre = TrouveLettre(m_lettrage, listeLettre);
+    if (!lettre)
+        return LetterSelection::Missing;
+    if (!lettre->valeur)
+        return LetterSelection::Keep;
+    return lettre->select == 1 ? LetterSelection::Enable : LetterSelection::Disable;
+}
+
 void TdControl::SyncActivation(TcxStaticOrEdit* widget, structLettre* listeLettre) const
 {
     if (!widget || !widget->Switchable)

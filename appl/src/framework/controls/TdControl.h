@@ -52,6 +52,41 @@ public:
     bool m_refreshEnabled = true;                 // false: gated controls ignore LettrageVersEcran
 
 protected:
+    // The widget as a W; null when it is missing or of another kind.
+    template <class W>
+    W* widgetAs() const
+    {
+        return dynamic_cast<W*>(m_component);
+    }
+    // Enables the W widget exactly when its letter's select flag is 1; a letter without a value
+    // leaves the widget as it is. Returns the widget, or null when the letter or the widget is
+    // missing.
+    template <class W>
+    W* EnableFromLetter(structLettre* listeLettre) const
+    {
+        const LetterSelection selection = SelectionFromLetter(listeLettre);
+        if (selection == LetterSelection::Missing)
+            return nullptr;
+        W* widget = widgetAs<W>();
+        if (widget && selection != LetterSelection::Keep)
+            widget->SetEnabled(selection == LetterSelection::Enable);
+        return widget;
+    }
+    // A disabled widget cannot take the focus.
+    template <class W>
+    void FocusIfEnabled() const
+    {
+        W* widget = widgetAs<W>();
+        if (widget && widget->GetEnabled())
+            widget->SetFocus();
+    }
+    template <class W>
+    void GiveHelpContext(int helpContext) const
+    {
+        if (W* widget = widgetAs<W>())
+            widget->SetHelpContext(helpContext);
+    }
+
     // Replaces the letter's value by `text` (a null text stores ""), enlarging the store's
     // heap block with realloc. Returns false, leaving the value as it was, when memory runs
     // out or the letter is null.
@@ -75,4 +110,15 @@ protected:
 
     static constexpr std::size_t kLineSize = 512;
     static constexpr std::size_t kMemoLineSize = 1024;
+
+private:
+    // What the control's letter says of its widget's enabled state.
+    enum class LetterSelection
+    {
+        Missing,
+        Keep,
+        Enable,
+        Disable
+    };
+    LetterSelection SelectionFromLetter(structLettre* listeLettre) const;
 };
