@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace revenus;
@@ -134,6 +135,11 @@ TEST(TCalculImpot, AmountsReadTheFrenchWay)
     EXPECT_EQ(TCalculImpot::Nombre(2.5, 2), "2,5");
     EXPECT_EQ(TCalculImpot::Nombre(3, 2), "3");
     EXPECT_EQ(TCalculImpot::Nombre(7.26, 1), "7,3");
+    EXPECT_EQ(TCalculImpot::Nombre(-999, 0), "-999");
+    // Nothing is cut, however large.
+    const std::string grand = TCalculImpot::Nombre(1e300, 0);
+    EXPECT_EQ(std::count(grand.begin(), grand.end(), '\xA0'), 100);
+    EXPECT_EQ(grand.size(), 401u);
 }
 
 } // namespace

@@ -47,24 +47,25 @@ double Abattement(double salaire)
 
 std::string TCalculImpot::Nombre(double valeur, int decimales)
 {
-    char texte[64];
+    // Room for the largest double written in full.
+    char texte[kTailleTexteNombre];
     std::snprintf(texte, sizeof texte, "%.*f", decimales, valeur);
-    std::string resultat = texte;
-    std::string::size_type point = resultat.find('.');
-    if (point != std::string::npos) {
-        resultat[point] = ',';
-        // "2,50" reads "2,5"; "2,00" reads "2".
-        while (resultat.back() == '0')
-            resultat.pop_back();
-        if (resultat.back() == ',')
-            resultat.pop_back();
-    } else {
-        point = resultat.size();
-    }
+    const std::string brut = texte;
+    const std::size_t debut = brut[0] == '-' ? 1 : 0;
+    const std::size_t point = std::min(brut.find('.'), brut.size());
+    std::string resultat = brut.substr(0, debut);
     // Thousands apart, with non-breaking spaces.
-    const std::string::size_type debut = resultat[0] == '-' ? 1 : 0;
-    for (auto i = static_cast<long>(point) - 3; i > static_cast<long>(debut); i -= 3)
-        resultat.insert(static_cast<std::string::size_type>(i), "\xA0");
+    for (std::size_t i = debut; i < point; ++i) {
+        if (i > debut && (point - i) % 3 == 0)
+            resultat += '\xA0';
+        resultat += brut[i];
+    }
+    // "2,50" reads "2,5"; "2,00" reads "2".
+    std::string fraction = point < brut.size() ? brut.substr(point + 1) : std::string();
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    if (!fraction.empty())
+        resultat += "," + fraction;
     return resultat;
 }
 

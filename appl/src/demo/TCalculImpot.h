@@ -5,6 +5,7 @@
 // micro-foncier or actual rental income, family quotient with its ceiling, discount for small
 // taxes, reduction for gifts, credit for home employment). Amounts in whole euros.
 
+#include <cstddef>
 #include <string>
 
 class TDeclarationRevenus;
@@ -47,5 +48,7 @@ public:
     // French renderings (Windows-1252): "12\xA0345\xA0\x80" (whole euros, non-breaking
     // spaces), "2,5".
     static std::string Euros(double montant);
+    // Enough for any double written with "%f" (309 digits and the decimals).
+    static constexpr std::size_t kTailleTexteNombre = 512;
     static std::string Nombre(double valeur, int decimales);
 };

@@ -1,6 +1,7 @@
 #include "TDeclarationRevenus.h"
 
 #include "Revenus.h"
+#include "TCalculImpot.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,7 +16,7 @@ constexpr double kSalaire2Employeur = 27480.0;
 
 std::string FormatMontant(double montant)
 {
-    char texte[64];
+    char texte[TCalculImpot::kTailleTexteNombre];
     std::snprintf(texte, sizeof texte, "%f", montant);
     return texte;
 }

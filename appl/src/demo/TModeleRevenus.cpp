@@ -114,7 +114,7 @@ std::string TModeleRevenus::ValeurLettre(int lettrage) const
 {
     const TCalculImpot::Resultat& r = m_resultat;
     auto montant = [](double valeur) {
-        char texte[64];
+        char texte[TCalculImpot::kTailleTexteNombre];
         std::snprintf(texte, sizeof texte, "%f", valeur);
         return std::string(texte);
     };
