@@ -46,6 +46,20 @@ protected:
         s_visite = std::make_unique<TVisiteGuidee>(s_dossier->path().toStdString(), *s_rapport);
         s_reussie = s_visite->Execute(Options(std::string()));
         flushQtEvents();
+        KeepPicturesAsArtifacts();
+    }
+
+    // The pictures of the whole window stay in the build folder for people (and CI) to look at.
+    static void KeepPicturesAsArtifacts()
+    {
+        const std::filesystem::path artifacts = WIZARD_TEST_ARTIFACTS;
+        std::error_code error;
+        std::filesystem::create_directories(artifacts, error);
+        for (const std::string& capture : s_visite->GetBilan().captures) {
+            const std::filesystem::path source(capture);
+            std::filesystem::copy_file(source, artifacts / source.filename(),
+                                       std::filesystem::copy_options::overwrite_existing, error);
+        }
     }
 
     static void TearDownTestSuite()
