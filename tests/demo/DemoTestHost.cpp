@@ -139,7 +139,11 @@ void PrepareQtUneFois()
                 Tape(ecran->focusWidget(), QStringLiteral("a")); // the first key typed
             Annule(assistant);
         });
-        Execute(assistant, [&assistant] { Barre(assistant)->IDOK_->Click(); });
+        // Finishing a blank declaration is refused (its errors): then abandoned.
+        Execute(assistant, [&assistant] {
+            Barre(assistant)->IDOK_->Click();
+            Annule(assistant);
+        });
 
         // The list of dependants and its element editor.
         TDeclarationRevenus declaration;

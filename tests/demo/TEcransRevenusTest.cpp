@@ -5,8 +5,10 @@
 #include "DemoTestHost.h"
 #include "Revenus.h"
 #include "TDialoguePersonne.h"
+#include "TFichierDeclaration.h"
 #include "TModeleRevenus.h"
 #include "TPrAssistantRevenus.h"
+#include "TServicesRevenus.h"
 #include "TViewControles.h"
 #include "TViewDeclarant.h"
 #include "TViewPersonnesACharge.h"
@@ -14,6 +16,7 @@
 #include "TViewSituation.h"
 
 #include "presenter/TPrNavigateTree.h"
+#include "view/TViewBaseForm.h"
 #include "view/TViewManagementButtons.h"
 #include "view/TViewNavigateTree.h"
 
@@ -22,6 +25,7 @@
 #include "ScriptedDialogs.h"
 #include "TAction.h"
 #include "TEdit.h"
+#include "TLabel.h"
 #include "TcxCheckBox.h"
 #include "TcxEditNum.h"
 #include "TcxKelButton.h"
@@ -265,6 +269,7 @@ TEST_F(TEcransRevenusTest, BalanceFollowsEveryKeyOfTheWithholdingTax)
 TEST_F(TEcransRevenusTest, AuditFilterShowsOneKindAndAMessageLeadsToItsField)
 {
     std::vector<std::string> lignesFiltrees;
+    std::string ligneNombre;
     int ecranApres = 0;
     bool focusAnnee = false;
     Execute([&] {
@@ -272,6 +277,7 @@ TEST_F(TEcransRevenusTest, AuditFilterShowsOneKindAndAMessageLeadsToItsField)
         auto* vue = EcranDe<TViewControles>(*m_assistant);
         const int toutes = vue->ListeMessages->GetAbsoluteCount();
         Barre(*m_assistant)->ACT_Filtre_Anomalies->Execute();
+        ligneNombre = vue->LabelNombre->GetText();
         for (int i = 0; i < vue->ListeMessages->GetAbsoluteCount(); ++i)
             lignesFiltrees.push_back(vue->ListeMessages->GetAbsoluteItem(i)->GetValue(0));
         EXPECT_LT(vue->ListeMessages->GetAbsoluteCount(), toutes);
@@ -285,11 +291,82 @@ TEST_F(TEcransRevenusTest, AuditFilterShowsOneKindAndAMessageLeadsToItsField)
             focusAnnee = declarant->focusWidget() == declarant->EditAnnee;
     });
     EXPECT_EQ(lignesFiltrees,
-              (std::vector<std::string>{"Anomalies (1)", "La date de naissance du d\xE9"
-                                                         "clarant "
-                                                         "est incompl\xE8te."}));
+              (std::vector<std::string>{"Anomalies (2)",
+                                        "La date de naissance du d\xE9"
+                                        "clarant est incompl\xE8te.",
+                                        "La case de certification n'est pas coch\xE9"
+                                        "e."}));
+    // The count line says what the filter lets through.
+    EXPECT_EQ(ligneNombre.rfind("2 messages affich\xE9s sur ", 0), 0u) << ligneNombre;
     EXPECT_EQ(ecranApres, kEcranDeclarant);
     EXPECT_TRUE(focusAnnee);
+}
+
+// Whatever changes the data (a list action, an import, a re-initialisation) refreshes what a
+// keystroke refreshes: the caption's tax, the computed fields and the count lines.
+TEST_F(TEcransRevenusTest, EveryRoadThatChangesTheDataRefreshesTheCaptionAndTheCounts)
+{
+    m_assistant->getModele().Declaration().SetValeur(kACharge, "1");
+    TDeclarationRevenus importee;
+    importee.SetValeur(kNom, "Durand");
+    importee.SetValeur(kSituationFamille, "2");
+    importee.SetValeur(kACharge, "1");
+    importee.Personnes().push_back({"Jules", "2012", false});
+    const std::string fichier = (m_dossier.path() + "/importee.txt").toStdString();
+    ASSERT_TRUE(TFichierDeclaration(fichier).Ecrit(importee));
+    m_assistant->getServices().choixFichier = [fichier](TServicesRevenus::Operation,
+                                                        const std::string&) { return fichier; };
+
+    struct Etat
+    {
+        std::string route, legende, titre, nombre, attendu;
+    };
+    std::vector<Etat> etats;
+    Execute([&] {
+        ASSERT_TRUE(VaA(kEcranPersonnes));
+        auto* vue = EcranDe<TViewPersonnesACharge>(*m_assistant);
+        TPrAssistantRevenus* racine = m_assistant->getRacine();
+        auto releve = [&](const std::string& route) {
+            auto* fenetre = qobject_cast<TViewBaseForm*>(racine->getView());
+            auto* personnes = EcranDe<TViewPersonnesACharge>(*m_assistant);
+            etats.push_back({route, fenetre->getScreenName(), racine->Titre(),
+                             personnes ? personnes->LabelNombre->GetText() : std::string(),
+                             m_assistant->getModele().ValeurLettre(kNombrePersonnes)});
+        };
+        Editeur("L\u00e9a", "2016");
+        vue->ACT_Ajouter->Execute();
+        releve("ajout");
+        vue->ListePersonnes->SetFocusedNode(vue->ListePersonnes->GetItem(0));
+        vue->ACT_Dupliquer->Execute();
+        releve("duplication");
+        vue->ListePersonnes->SetFocusedNode(vue->ListePersonnes->GetItem(1));
+        vue->ACT_Monter->Execute();
+        releve("d\xE9placement");
+        m_dialogues.answer(Answer::OK);
+        vue->ACT_Supprimer->Execute();
+        releve("suppression");
+        Barre(*m_assistant)->ACT_Services_Import->Execute();
+        releve("import");
+        m_dialogues.answer(Answer::OK);
+        Barre(*m_assistant)->ACT_Services_ReinitPartielle->Execute();
+        releve("r\xE9initialisation partielle");
+        m_dialogues.answer(Answer::OK);
+        Barre(*m_assistant)->ACT_Services_ReintTotale->Execute();
+        releve("r\xE9initialisation totale");
+    });
+    ASSERT_EQ(etats.size(), 7u);
+    for (const Etat& etat : etats) {
+        SCOPED_TRACE(etat.route);
+        EXPECT_EQ(etat.legende, etat.titre);
+        if (!etat.nombre.empty()) {
+            EXPECT_EQ(etat.nombre, etat.attendu);
+        }
+    }
+    // After a total re-initialisation the caption gives the tax of the blank declaration.
+    EXPECT_NE(etats.back().legende.find("1\xA0"
+                                        "768\xA0\x80"),
+              std::string::npos)
+        << etats.back().legende;
 }
 
 TEST_F(TEcransRevenusTest, ReinitialisationThatRemovesTheShownScreenGoesBackToTheFirstOne)

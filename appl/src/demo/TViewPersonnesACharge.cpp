@@ -17,6 +17,9 @@
 #include "TcxKelButton.h"
 #include "TcxKelTreeList.h"
 
+#include <QKeySequence>
+#include <QShortcut>
+
 using namespace revenus;
 
 TViewPersonnesACharge::TViewPersonnesACharge(TComponent* owner, TPrEcranVCL* presenter)
@@ -88,7 +91,7 @@ void TViewPersonnesACharge::ConstruitEcran()
     TPrListManager* lm = m_listManager.get();
     TcxKelTreeList* arbre = ListePersonnes;
     action(
-        ACT_Ajouter, "&Ajouter...", 0, [lm, arbre] { lm->AjouteElementExecute(arbre); },
+        ACT_Ajouter, "A&jouter...", 0, [lm, arbre] { lm->AjouteElementExecute(arbre); },
         [lm](TAction* a) { lm->AjouteElementUpdate(a); });
     action(
         ACT_Modifier, "&Modifier...", 1, [lm, arbre] { lm->ModifieElementExecute(arbre); },
@@ -97,7 +100,7 @@ void TViewPersonnesACharge::ConstruitEcran()
         ACT_Dupliquer, "D&upliquer", 2, [lm, arbre] { lm->DupliqueElementExecute(arbre); },
         [lm, arbre](TAction* a) { lm->DupliqueElementUpdate(arbre, a); });
     action(
-        ACT_Supprimer, "&Supprimer", 3, [lm, arbre] { lm->SupprimeElementExecute(arbre); },
+        ACT_Supprimer, "Suppr&imer", 3, [lm, arbre] { lm->SupprimeElementExecute(arbre); },
         [lm, arbre](TAction* a) { lm->SupprimeElementUpdate(arbre, a); });
     action(
         ACT_Monter, "M&onter", 4, [lm, arbre] { lm->MoveUpElementExecute(arbre); },
@@ -109,6 +112,13 @@ void TViewPersonnesACharge::ConstruitEcran()
     ListePersonnes->OnFocusedNodeChanged = [this](TObject*, TcxTreeListNode*, TcxTreeListNode*) {
         Actions->UpdateActions();
     };
+    // The list's own gestures run the same actions, enabled or not alike: a double click
+    // modifies the dependant, the Delete key deletes it (after the confirmation).
+    QObject::connect(ListePersonnes, &QAbstractItemView::doubleClicked, this,
+                     [this] { ACT_Modifier->Execute(); });
+    auto* supprime = new QShortcut(QKeySequence::Delete, ListePersonnes);
+    supprime->setContext(Qt::WidgetShortcut);
+    QObject::connect(supprime, &QShortcut::activated, this, [this] { ACT_Supprimer->Execute(); });
 }
 
 void TViewPersonnesACharge::Update()
