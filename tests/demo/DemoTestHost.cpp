@@ -7,6 +7,7 @@
 #include "TPrAssistantRevenus.h"
 #include "TViewPersonnesACharge.h"
 #include "TViewRevenus.h"
+#include "TcxKelTreeList.h"
 
 #include "flow/TCinematicManagerAbstract.h"
 #include "presenter/TPrEcranVCL.h"
@@ -166,6 +167,9 @@ void PrepareQtUneFois()
                     }
                 });
                 vue->ACT_Ajouter->Execute();
+                // The first key in a shown window makes Qt build its key mapper.
+                QKeyEvent suppr(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+                QApplication::sendEvent(vue->ListePersonnes, &suppr);
             }
             Annule(assistant);
         });

@@ -13,13 +13,18 @@
 #include "TViewDeclarant.h"
 #include "TViewPersonnesACharge.h"
 #include "TViewRecapitulatif.h"
+#include "TViewRevenus.h"
+#include "TViewSalaires.h"
 #include "TViewSituation.h"
 
+#include "flow/TCinematicManagerAbstract.h"
+#include "flow/TScreenInformation.h"
 #include "presenter/TPrNavigateTree.h"
 #include "view/TViewBaseForm.h"
 #include "view/TViewManagementButtons.h"
 #include "view/TViewNavigateTree.h"
 
+#include "Cp1252.h"
 #include "DesktopMetrics.h"
 #include "QtLeakCheck.h"
 #include "ScriptedDialogs.h"
@@ -34,11 +39,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -367,6 +376,132 @@ TEST_F(TEcransRevenusTest, EveryRoadThatChangesTheDataRefreshesTheCaptionAndTheC
                                         "768\xA0\x80"),
               std::string::npos)
         << etats.back().legende;
+}
+
+// The letter after '&' in a caption ("&&" is a plain '&'), lower case; none: 0.
+QChar Mnemonique(const QString& legende)
+{
+    for (qsizetype i = 0; i + 1 < legende.size(); ++i) {
+        if (legende[i] != u'&')
+            continue;
+        if (legende[i + 1] != u'&')
+            return legende[i + 1].toLower();
+        ++i;
+    }
+    return QChar();
+}
+
+// Alt and a letter reaches one thing only: no screen takes a letter of the buttons bar, and no
+// two entries of the Services menu share one.
+TEST_F(TEcransRevenusTest, NoAltLetterIsTakenTwice)
+{
+    TDeclarationRevenus& d = m_assistant->getModele().Declaration();
+    d.SetValeur(kACharge, "1");
+    d.SetValeur(kRevenusFonciers, "1");
+    d.SetValeur(kSituationFamille, "2");
+    std::vector<std::string> conflits;
+    Execute([&] {
+        TViewManagementButtons* barre = Barre(*m_assistant);
+        std::map<QChar, QString> lettresBarre;
+        for (const QAbstractButton* bouton : barre->findChildren<QAbstractButton*>())
+            if (const QChar c = Mnemonique(bouton->text()); !c.isNull())
+                lettresBarre[c] = bouton->text();
+        ASSERT_EQ(lettresBarre.size(), 4u); // Précédent, Suivant, Terminer, Annuler
+
+        std::map<QChar, std::string> menu;
+        for (const TAction* action :
+             {barre->ACT_Filtre_AuditGeneral, barre->ACT_Filtre_Anomalies,
+              barre->ACT_Filtre_Avertissement, barre->ACT_Filtre_Conseils,
+              barre->ACT_Filtre_Messages, barre->ACT_Filtre_PiecesJointes,
+              barre->ACT_Modifier_Declaration, barre->ACT_Services_Imprimer,
+              barre->ACT_Services_Import, barre->ACT_Services_ReinitPartielle,
+              barre->ACT_Services_ReintTotale}) {
+            const QChar c = Mnemonique(Cp1252::toQString(action->GetCaption()));
+            if (!menu.emplace(c, action->GetCaption()).second)
+                conflits.push_back(action->GetCaption() + " / " + menu[c]);
+        }
+
+        for (int ecran = kEcranAccueil; ecran <= kEcranSignature; ++ecran) {
+            TCinematicManagerAbstract* flux = m_assistant->getRacine()->getCinematicManager();
+            const TScreenInformation* info = flux->GetInfoEcran(ecran);
+            if (!info || !info->IsValid() || info->getIdRessource() <= 0)
+                continue; // out of the flow, or a heading
+            flux->setEnumEcranActif(ecran);
+            m_assistant->getRacine()->ChangeScreen();
+            std::map<QChar, QString> lettres;
+            auto note = [&](const QString& texte) {
+                const QChar c = Mnemonique(texte);
+                if (c.isNull())
+                    return;
+                if (lettresBarre.count(c))
+                    conflits.push_back(Cp1252::fromQString(texte + " / " + lettresBarre[c]));
+                if (!lettres.emplace(c, texte).second)
+                    conflits.push_back(Cp1252::fromQString(texte + " / " + lettres[c]));
+            };
+            const TViewRevenus* vue = demotest::Ecran(*m_assistant);
+            ASSERT_NE(vue, nullptr) << ecran;
+            for (const QLabel* libelle : vue->findChildren<QLabel*>())
+                note(libelle->text());
+            for (const QAbstractButton* bouton : vue->findChildren<QAbstractButton*>())
+                note(bouton->text());
+        }
+    });
+    EXPECT_TRUE(conflits.empty()) << ::testing::PrintToString(conflits);
+}
+
+// The gestures a user tries: two digits move to the next part of the date, the spouse's salary
+// is not there for a single declarant, a double click modifies a dependant, Delete deletes it
+// after the confirmation, and the dependant's editor opens over the wizard.
+TEST_F(TEcransRevenusTest, GesturesDoWhatAUserExpects)
+{
+    m_assistant->getModele().Declaration().SetValeur(kACharge, "1");
+    m_assistant->getModele().Declaration().Personnes().push_back({"Hugo", "2019", false});
+    bool moisApresJour = false, anneeApresMois = false, conjointVisible = true;
+    bool editeurCentre = false;
+    std::vector<std::string> apresSuppression;
+    std::size_t questions = 0;
+    Execute([&] {
+        ASSERT_TRUE(VaA(kEcranDeclarant));
+        auto* declarant = EcranDe<TViewDeclarant>(*m_assistant);
+        Tape(declarant->EditJour, QStringLiteral("12"));
+        moisApresJour = declarant->EditMois->hasFocus();
+        Tape(declarant->EditMois, QStringLiteral("05"));
+        anneeApresMois = declarant->EditAnnee->hasFocus();
+        Tape(declarant->EditAnnee, QStringLiteral("1980"));
+
+        ASSERT_TRUE(VaA(kEcranPersonnes));
+        auto* vue = EcranDe<TViewPersonnesACharge>(*m_assistant);
+        vue->ListePersonnes->SetFocusedNode(vue->ListePersonnes->GetItem(0));
+        QTimer::singleShot(0, [&] {
+            for (QWidget* fenetre : QApplication::topLevelWidgets()) {
+                auto* dialogue = qobject_cast<TDialoguePersonne*>(fenetre);
+                if (!dialogue || !dialogue->isVisible())
+                    continue;
+                const QPoint ecart = dialogue->frameGeometry().center() -
+                                     m_assistant->getRacine()->getView()->frameGeometry().center();
+                editeurCentre = ecart.manhattanLength() <= 2;
+                dialogue->ButtonAnnuler->Click();
+            }
+        });
+        const QModelIndex ligne = vue->ListePersonnes->currentIndex();
+        emit vue->ListePersonnes->doubleClicked(ligne);
+        const std::size_t avant = m_dialogues.count();
+        m_dialogues.answer(Answer::OK);
+        QKeyEvent suppr(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+        vue->ListePersonnes->setFocus();
+        QApplication::sendEvent(vue->ListePersonnes, &suppr);
+        questions = m_dialogues.count() - avant;
+        apresSuppression = Prenoms();
+
+        ASSERT_TRUE(VaA(kEcranSalaires));
+        conjointVisible = EcranDe<TViewSalaires>(*m_assistant)->EditSalaire2->isVisible();
+    });
+    EXPECT_TRUE(moisApresJour);
+    EXPECT_TRUE(anneeApresMois);
+    EXPECT_TRUE(editeurCentre);
+    EXPECT_EQ(questions, 1u);
+    EXPECT_TRUE(apresSuppression.empty());
+    EXPECT_FALSE(conjointVisible);
 }
 
 TEST_F(TEcransRevenusTest, ReinitialisationThatRemovesTheShownScreenGoesBackToTheFirstOne)

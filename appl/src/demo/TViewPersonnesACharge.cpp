@@ -17,8 +17,8 @@
 #include "TcxKelButton.h"
 #include "TcxKelTreeList.h"
 
-#include <QKeySequence>
-#include <QShortcut>
+#include <QEvent>
+#include <QKeyEvent>
 
 using namespace revenus;
 
@@ -116,9 +116,18 @@ void TViewPersonnesACharge::ConstruitEcran()
     // modifies the dependant, the Delete key deletes it (after the confirmation).
     QObject::connect(ListePersonnes, &QAbstractItemView::doubleClicked, this,
                      [this] { ACT_Modifier->Execute(); });
-    auto* supprime = new QShortcut(QKeySequence::Delete, ListePersonnes);
-    supprime->setContext(Qt::WidgetShortcut);
-    QObject::connect(supprime, &QShortcut::activated, this, [this] { ACT_Supprimer->Execute(); });
+    ListePersonnes->installEventFilter(this);
+}
+
+bool TViewPersonnesACharge::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ListePersonnes && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+        ACT_Supprimer->Execute();
+        return true;
+    }
+    return TViewRevenus::eventFilter(watched, event);
 }
 
 void TViewPersonnesACharge::Update()
