@@ -7,6 +7,7 @@
 #include "TPrAssistantRevenus.h"
 #include "TViewPersonnesACharge.h"
 #include "TViewRevenus.h"
+#include "TcxKelTreeList.h"
 
 #include "flow/TCinematicManagerAbstract.h"
 #include "presenter/TPrEcranVCL.h"
@@ -139,7 +140,11 @@ void PrepareQtUneFois()
                 Tape(ecran->focusWidget(), QStringLiteral("a")); // the first key typed
             Annule(assistant);
         });
-        Execute(assistant, [&assistant] { Barre(assistant)->IDOK_->Click(); });
+        // Finishing a blank declaration is refused (its errors): then abandoned.
+        Execute(assistant, [&assistant] {
+            Barre(assistant)->IDOK_->Click();
+            Annule(assistant);
+        });
 
         // The list of dependants and its element editor.
         TDeclarationRevenus declaration;
@@ -162,6 +167,9 @@ void PrepareQtUneFois()
                     }
                 });
                 vue->ACT_Ajouter->Execute();
+                // The first key in a shown window makes Qt build its key mapper.
+                QKeyEvent suppr(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+                QApplication::sendEvent(vue->ListePersonnes, &suppr);
             }
             Annule(assistant);
         });

@@ -20,11 +20,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -101,6 +104,28 @@ protected:
             fichiers.emplace_back(chemin, fichier.MessageErreur());
         }
         return fichiers;
+    }
+
+    // What a declaration needs to be finished without a question: a birth date, a phone and
+    // the certification.
+    static void Complete(TAssistantRevenus& assistant)
+    {
+        TDeclarationRevenus& d = assistant.getModele().Declaration();
+        d.SetValeur(kJourNaissance, "12");
+        d.SetValeur(kMoisNaissance, "5");
+        d.SetValeur(kAnneeNaissance, "1980");
+        d.SetValeur(kTelephone, "01 23 45 67 89");
+        d.SetValeur(kCertification, "1");
+        assistant.getModele().Calcul();
+    }
+
+    // Runs the event loop until `condition` holds, five seconds at most.
+    static void Attend(const std::function<bool()>& condition)
+    {
+        QElapsedTimer chrono;
+        chrono.start();
+        while (!condition() && chrono.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     }
 
     QTemporaryDir m_dossier;
@@ -296,8 +321,9 @@ TEST_F(TAssistantRevenusTest, ModifyingTheDeclarationOpensThePreFilledAmountsFor
     EXPECT_EQ(m_assistant->getModele().Declaration(), m_avant);
 }
 
-TEST_F(TAssistantRevenusTest, FinishingSavesTheDeclarationAndReportsIt)
+TEST_F(TAssistantRevenusTest, FinishingSavesTheDeclarationAndSaysWhere)
 {
+    Complete(*m_assistant);
     ScriptedDialogs dialogues;
     const TAssistantRevenus::Issue issue = Execute(*m_assistant, [&] {
         Suivant(*m_assistant);
@@ -307,11 +333,171 @@ TEST_F(TAssistantRevenusTest, FinishingSavesTheDeclarationAndReportsIt)
     EXPECT_TRUE(issue.termine);
     EXPECT_TRUE(issue.modifie);
     EXPECT_TRUE(issue.enregistre);
-    EXPECT_EQ(dialogues.count(), 0u);
+    ASSERT_EQ(dialogues.count(), 1u);
+    EXPECT_EQ(dialogues.textOf(0),
+              "La d\xE9"
+              "claration a \xE9t\xE9 enregistr\xE9"
+              "e dans \xAB\xA0" +
+                  TFichierDeclaration::CheminAffiche(Chemin("declaration.txt")) + "\xA0\xBB.");
+    EXPECT_EQ(dialogues.last().icon, DialogSeam::Icon::Information);
     TDeclarationRevenus relue;
     ASSERT_TRUE(TFichierDeclaration(Chemin("declaration.txt")).Lit(relue));
     EXPECT_EQ(relue.Valeur(kNom), "Martin-Dupont");
     EXPECT_EQ(relue, m_assistant->getModele().Declaration());
+}
+
+// Terminer on the welcome screen of a fresh start checks the whole declaration: its errors
+// block, and lead to the field on request; nothing is saved.
+TEST_F(TAssistantRevenusTest, FinishingChecksTheWholeDeclarationNotOnlyTheScreenShown)
+{
+    TAssistantRevenus assistant(Options(Chemin("neuve.txt")));
+    ScriptedDialogs dialogues;
+    int ecranApres = 0;
+    bool ouverte = false;
+    Execute(assistant, [&] {
+        dialogues.answer(Answer::Yes); // go to the field
+        Barre(assistant)->IDOK_->Click();
+        ouverte = assistant.getRacine() != nullptr;
+        Attend([&] { return EcranActif(assistant) == kEcranDeclarant; });
+        ecranApres = EcranActif(assistant);
+        Annule(assistant);
+    });
+    EXPECT_TRUE(ouverte);
+    EXPECT_EQ(ecranApres, kEcranDeclarant);
+    ASSERT_GE(dialogues.count(), 1u);
+    EXPECT_EQ(dialogues.textOf(0).rfind("La d\xE9"
+                                        "claration ne peut pas \xEAtre termin\xE9"
+                                        "e :\n- Le nom du d\xE9"
+                                        "clarant n'est pas renseign\xE9.",
+                                        0),
+              0u)
+        << dialogues.textOf(0);
+    EXPECT_NE(dialogues.textOf(0).find("certification"), std::string::npos);
+    EXPECT_EQ(dialogues.requests()[0].icon, DialogSeam::Icon::Stop);
+    EXPECT_FALSE(std::filesystem::exists(Chemin("neuve.txt")));
+}
+
+// A save that fails at the end keeps the window and what was typed, and offers to try again,
+// to save elsewhere or to go back.
+TEST_F(TAssistantRevenusTest, SaveFailureAtFinishKeepsTheWindowAndTheData)
+{
+    const std::string impossible = Ecrit("ordinaire", "x") + "/declaration.txt";
+    const std::string ailleurs = Chemin("ailleurs.txt");
+    TAssistantRevenus assistant(Options(impossible));
+    assistant.getModele().SetDeclaration(m_avant);
+    Complete(assistant);
+    std::string proposition;
+    assistant.getServices().choixFichier = [&](TServicesRevenus::Operation operation,
+                                               const std::string& propose) {
+        proposition = propose;
+        return operation == TServicesRevenus::Operation::Enregistrer ? ailleurs : std::string();
+    };
+    ScriptedDialogs dialogues;
+    std::string nomGarde;
+    const TAssistantRevenus::Issue issue = Execute(assistant, [&] {
+        Suivant(assistant);
+        Tape(EcranDe<TViewDeclarant>(assistant)->EditNom, "-Dupont");
+        // Try again (fails again), then neither again nor elsewhere: back to the wizard.
+        dialogues.answer({Answer::Retry, Answer::Cancel, Answer::No});
+        Barre(assistant)->IDOK_->Click();
+        auto* vue = EcranDe<TViewDeclarant>(assistant);
+        nomGarde = vue ? vue->EditNom->GetText()
+                       : "<fen\xEAtre ferm\xE9"
+                         "e>";
+        // Elsewhere, through the file dialog.
+        dialogues.answer({Answer::Cancel, Answer::Yes});
+        Barre(assistant)->IDOK_->Click();
+    });
+    EXPECT_EQ(nomGarde, "Martin-Dupont");
+    ASSERT_EQ(dialogues.count(), 6u);
+    for (std::size_t i : {0u, 1u, 3u}) {
+        EXPECT_EQ(dialogues.requests()[i].buttons, DialogSeam::Buttons::RetryCancel);
+        EXPECT_EQ(dialogues.requests()[i].icon, DialogSeam::Icon::Stop);
+        EXPECT_NE(dialogues.textOf(i).find("Rien de ce que vous avez saisi n'est perdu"),
+                  std::string::npos);
+    }
+    EXPECT_EQ(dialogues.requests()[2].buttons, DialogSeam::Buttons::YesNo);
+    EXPECT_EQ(proposition, impossible);
+    EXPECT_NE(dialogues.textOf(5).find("ailleurs.txt"), std::string::npos);
+    EXPECT_TRUE(issue.termine);
+    EXPECT_TRUE(issue.enregistre);
+    TDeclarationRevenus relue;
+    ASSERT_TRUE(TFichierDeclaration(ailleurs).Lit(relue));
+    EXPECT_EQ(relue.Valeur(kNom), "Martin-Dupont");
+}
+
+// The process killed between two screens: what was typed until the last screen change is
+// offered at the next start, and taken up as a change to save.
+TEST_F(TAssistantRevenusTest, RecoveryIsOfferedAfterTheWizardWasKilledBetweenTwoScreens)
+{
+    TAssistantRevenus::Options options = Options(Chemin("declaration.txt"));
+    options.fichierReprise = Chemin("reprise.txt");
+    ASSERT_TRUE(TFichierDeclaration(options.fichierDeclaration).Ecrit(m_avant));
+    {
+        TAssistantRevenus assistant(options);
+        ScriptedDialogs dialogues;
+        ASSERT_TRUE(assistant.OuvreAuDemarrage());
+        Execute(assistant, [&] {
+            Suivant(assistant);
+            Tape(EcranDe<TViewDeclarant>(assistant)->EditNom, "-Dupont");
+            Suivant(assistant);
+            // What a killed process leaves behind.
+            std::filesystem::copy_file(options.fichierReprise, Chemin("laissee.txt"));
+            dialogues.answer(Answer::OK);
+            Annule(assistant);
+        });
+        // An abandon confirmed by the user takes the recovery copy away.
+        EXPECT_FALSE(std::filesystem::exists(options.fichierReprise));
+    }
+    std::filesystem::rename(Chemin("laissee.txt"), options.fichierReprise);
+
+    TAssistantRevenus relance(options);
+    ScriptedDialogs dialogues;
+    dialogues.answer(Answer::Yes);
+    relance.OuvreAuDemarrage();
+    ASSERT_EQ(dialogues.count(), 1u);
+    EXPECT_EQ(dialogues.textOf(0).rfind("Une saisie n'a pas \xE9t\xE9 termin\xE9"
+                                        "e.\nReprendre la saisie interrompue du ",
+                                        0),
+              0u);
+    EXPECT_EQ(dialogues.last().buttons, DialogSeam::Buttons::YesNo);
+    EXPECT_EQ(relance.getModele().Declaration().Valeur(kNom), "Martin-Dupont");
+
+    // Declined, the copy goes and the declaration on disk stays.
+    TAssistantRevenus refus(options);
+    dialogues.answer(Answer::No);
+    refus.OuvreAuDemarrage();
+    EXPECT_EQ(refus.getModele().Declaration(), m_avant);
+    EXPECT_FALSE(std::filesystem::exists(options.fichierReprise));
+}
+
+// A file named with --declaration that does not exist yet is a new declaration, said in one
+// line; a folder or a device given instead is explained and never kept aside.
+TEST_F(TAssistantRevenusTest, NamedFileMissingOrNotAFileIsExplainedAtStart)
+{
+    std::filesystem::create_directory(Chemin("dossier"));
+    for (const std::string& chemin :
+         {Chemin("nouvelle.txt"), Chemin("dossier"), std::string("/dev/zero")}) {
+        SCOPED_TRACE(chemin);
+        TAssistantRevenus::Options options = Options(chemin);
+        options.fichierDemande = true;
+        TAssistantRevenus assistant(options);
+        ScriptedDialogs dialogues;
+        assistant.OuvreAuDemarrage();
+        ASSERT_EQ(dialogues.count(), 1u);
+        if (chemin == Chemin("nouvelle.txt")) {
+            EXPECT_EQ(dialogues.textOf(0), "Nouvelle d\xE9"
+                                           "claration : le fichier \xAB\xA0" +
+                                               TFichierDeclaration::CheminAffiche(chemin) +
+                                               "\xA0\xBB sera cr\xE9\xE9 quand vous terminerez.");
+            EXPECT_EQ(dialogues.last().icon, DialogSeam::Icon::Information);
+        } else {
+            EXPECT_EQ(dialogues.textOf(0).find(".illisible"), std::string::npos);
+            EXPECT_EQ(dialogues.last().icon, DialogSeam::Icon::Exclamation);
+        }
+        EXPECT_EQ(assistant.getModele().Declaration(), TDeclarationRevenus());
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(Chemin("dossier")));
 }
 
 } // namespace

@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cmath>
+#include <string>
+#include <vector>
 
 using namespace revenus;
 
@@ -45,6 +48,43 @@ TEST(TCalculImpot, PartsCountTheHouseholdAndItsDependants)
     TDeclarationRevenus declaration = Foyer(kMarie, 2);
     declaration.SetValeur(kACharge, "0");
     EXPECT_DOUBLE_EQ(TCalculImpot::NombreDeParts(declaration), 2);
+}
+
+// The rule ranks the children in exclusive residence first: neither the parts nor the tax
+// may depend on the order the user typed them in.
+TEST(TCalculImpot, PartsAndTaxDoNotDependOnTheOrderOfTheChildren)
+{
+    struct Cas
+    {
+        Situation situation;
+        std::vector<bool> alternees; // one per child: alternating residence
+        double parts;
+    };
+    const Cas cas[] = {
+        {kMarie, {false, false, true}, 3.5}, {kMarie, {true, true, false, false}, 4.0},
+        {kMarie, {true, true, true}, 3.0},   {kCelibataire, {false, true}, 2.25},
+        {kDivorce, {true, true}, 1.75},      {kDivorce, {true, false, false, true}, 3.5},
+    };
+    for (const Cas& c : cas) {
+        std::vector<bool> ordre = c.alternees;
+        std::sort(ordre.begin(), ordre.end());
+        double impot = -1;
+        do {
+            TDeclarationRevenus declaration = Foyer(c.situation);
+            declaration.SetValeur(kACharge, "1");
+            declaration.SetValeur(kSalaire1Etat, "2");
+            declaration.SetMontant(kSalaire1, 95000);
+            for (bool alternee : ordre)
+                declaration.Personnes().push_back({"Enfant", "2015", alternee});
+            SCOPED_TRACE(::testing::PrintToString(ordre));
+            EXPECT_DOUBLE_EQ(TCalculImpot::NombreDeParts(declaration), c.parts);
+            const double ceCas = TCalculImpot().Calcule(declaration).impotNet;
+            if (impot >= 0) {
+                EXPECT_DOUBLE_EQ(ceCas, impot);
+            }
+            impot = ceCas;
+        } while (std::next_permutation(ordre.begin(), ordre.end()));
+    }
 }
 
 TEST(TCalculImpot, SingleDeclarantWithThePreFilledSalaryGetsTheDiscount)
@@ -123,6 +163,81 @@ TEST(TCalculImpot, GiftsReduceTheTaxWithinTheirLimitsAndHomeEmploymentIsRefunded
     EXPECT_DOUBLE_EQ(r.impotNet, -1000);
     EXPECT_DOUBLE_EQ(r.solde, -1300);
 }
+
+// Every figure is written the same under any C locale: the French one puts its own decimal
+// comma into printf's output, which must not reach the screen ("3 ,25").
+class TCalculImpotLocale : public ::testing::TestWithParam<const char*>
+{
+protected:
+    void SetUp() override
+    {
+        m_avant = std::setlocale(LC_ALL, nullptr);
+        if (!std::setlocale(LC_ALL, GetParam()))
+            GTEST_SKIP() << GetParam() << " is not installed";
+    }
+    void TearDown() override { std::setlocale(LC_ALL, m_avant.c_str()); }
+
+private:
+    std::string m_avant;
+};
+
+TEST_P(TCalculImpotLocale, FiguresReadTheFrenchWayUnderEveryLocale)
+{
+    const struct
+    {
+        double valeur;
+        int decimales;
+        std::string texte;
+    } nombres[] = {{3.25, 2, "3,25"},
+                   {16.8, 1, "16,8"},
+                   {2.5, 2, "2,5"},
+                   {3, 2, "3"},
+                   {7.26, 1, "7,3"},
+                   {-999, 0, "-999"},
+                   {1234.5, 1,
+                    "1\xA0"
+                    "234,5"},
+                   {-0.04, 1, "0"}};
+    for (const auto& n : nombres)
+        EXPECT_EQ(TCalculImpot::Nombre(n.valeur, n.decimales), n.texte) << n.valeur;
+    EXPECT_EQ(TCalculImpot::Euros(1234567.4), "1\xA0"
+                                              "234\xA0"
+                                              "567\xA0\x80");
+    // Amounts kept in letters always take a point, and read back whole.
+    EXPECT_EQ(TDeclarationRevenus::FormatMontant(1234.5), "1234.500000");
+    EXPECT_DOUBLE_EQ(TDeclarationRevenus::LitMontant("1234.500000"), 1234.5);
+    EXPECT_DOUBLE_EQ(TDeclarationRevenus::LitMontant("1234,5"), 1234.5);
+
+    // The summary, the caption and the print say the same of the balance.
+    TCalculImpot::Resultat r;
+    const struct
+    {
+        double impotNet;
+        double solde;
+        std::string impot;
+        std::string texteSolde;
+    } soldes[] = {
+        {3500, 3500,
+         "imp\xF4t net estim\xE9 : 3\xA0"
+         "500\xA0\x80",
+         "Reste \xE0 payer : 3\xA0"
+         "500\xA0\x80"},
+        {-1500, -1500,
+         "remboursement estim\xE9 : 1\xA0"
+         "500\xA0\x80",
+         "Remboursement attendu : 1\xA0"
+         "500\xA0\x80"},
+        {200, 0, "imp\xF4t net estim\xE9 : 200\xA0\x80", "Rien \xE0 payer"},
+    };
+    for (const auto& s : soldes) {
+        r.impotNet = s.impotNet;
+        r.solde = s.solde;
+        EXPECT_EQ(TCalculImpot::ImpotNet(r), s.impot);
+        EXPECT_EQ(TCalculImpot::Solde(r), s.texteSolde);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, TCalculImpotLocale, ::testing::Values("C.UTF-8", "fr_FR.UTF-8"));
 
 TEST(TCalculImpot, AmountsReadTheFrenchWay)
 {

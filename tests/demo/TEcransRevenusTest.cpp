@@ -5,23 +5,32 @@
 #include "DemoTestHost.h"
 #include "Revenus.h"
 #include "TDialoguePersonne.h"
+#include "TFichierDeclaration.h"
 #include "TModeleRevenus.h"
 #include "TPrAssistantRevenus.h"
+#include "TServicesRevenus.h"
 #include "TViewControles.h"
 #include "TViewDeclarant.h"
 #include "TViewPersonnesACharge.h"
 #include "TViewRecapitulatif.h"
+#include "TViewRevenus.h"
+#include "TViewSalaires.h"
 #include "TViewSituation.h"
 
+#include "flow/TCinematicManagerAbstract.h"
+#include "flow/TScreenInformation.h"
 #include "presenter/TPrNavigateTree.h"
+#include "view/TViewBaseForm.h"
 #include "view/TViewManagementButtons.h"
 #include "view/TViewNavigateTree.h"
 
+#include "Cp1252.h"
 #include "DesktopMetrics.h"
 #include "QtLeakCheck.h"
 #include "ScriptedDialogs.h"
 #include "TAction.h"
 #include "TEdit.h"
+#include "TLabel.h"
 #include "TcxCheckBox.h"
 #include "TcxEditNum.h"
 #include "TcxKelButton.h"
@@ -30,11 +39,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -265,6 +278,7 @@ TEST_F(TEcransRevenusTest, BalanceFollowsEveryKeyOfTheWithholdingTax)
 TEST_F(TEcransRevenusTest, AuditFilterShowsOneKindAndAMessageLeadsToItsField)
 {
     std::vector<std::string> lignesFiltrees;
+    std::string ligneNombre;
     int ecranApres = 0;
     bool focusAnnee = false;
     Execute([&] {
@@ -272,6 +286,7 @@ TEST_F(TEcransRevenusTest, AuditFilterShowsOneKindAndAMessageLeadsToItsField)
         auto* vue = EcranDe<TViewControles>(*m_assistant);
         const int toutes = vue->ListeMessages->GetAbsoluteCount();
         Barre(*m_assistant)->ACT_Filtre_Anomalies->Execute();
+        ligneNombre = vue->LabelNombre->GetText();
         for (int i = 0; i < vue->ListeMessages->GetAbsoluteCount(); ++i)
             lignesFiltrees.push_back(vue->ListeMessages->GetAbsoluteItem(i)->GetValue(0));
         EXPECT_LT(vue->ListeMessages->GetAbsoluteCount(), toutes);
@@ -285,11 +300,208 @@ TEST_F(TEcransRevenusTest, AuditFilterShowsOneKindAndAMessageLeadsToItsField)
             focusAnnee = declarant->focusWidget() == declarant->EditAnnee;
     });
     EXPECT_EQ(lignesFiltrees,
-              (std::vector<std::string>{"Anomalies (1)", "La date de naissance du d\xE9"
-                                                         "clarant "
-                                                         "est incompl\xE8te."}));
+              (std::vector<std::string>{"Anomalies (2)",
+                                        "La date de naissance du d\xE9"
+                                        "clarant est incompl\xE8te.",
+                                        "La case de certification n'est pas coch\xE9"
+                                        "e."}));
+    // The count line says what the filter lets through.
+    EXPECT_EQ(ligneNombre.rfind("2 messages affich\xE9s sur ", 0), 0u) << ligneNombre;
     EXPECT_EQ(ecranApres, kEcranDeclarant);
     EXPECT_TRUE(focusAnnee);
+}
+
+// Whatever changes the data (a list action, an import, a re-initialisation) refreshes what a
+// keystroke refreshes: the caption's tax, the computed fields and the count lines.
+TEST_F(TEcransRevenusTest, EveryRoadThatChangesTheDataRefreshesTheCaptionAndTheCounts)
+{
+    m_assistant->getModele().Declaration().SetValeur(kACharge, "1");
+    TDeclarationRevenus importee;
+    importee.SetValeur(kNom, "Durand");
+    importee.SetValeur(kSituationFamille, "2");
+    importee.SetValeur(kACharge, "1");
+    importee.Personnes().push_back({"Jules", "2012", false});
+    const std::string fichier = (m_dossier.path() + "/importee.txt").toStdString();
+    ASSERT_TRUE(TFichierDeclaration(fichier).Ecrit(importee));
+    m_assistant->getServices().choixFichier = [fichier](TServicesRevenus::Operation,
+                                                        const std::string&) { return fichier; };
+
+    struct Etat
+    {
+        std::string route, legende, titre, nombre, attendu;
+    };
+    std::vector<Etat> etats;
+    Execute([&] {
+        ASSERT_TRUE(VaA(kEcranPersonnes));
+        auto* vue = EcranDe<TViewPersonnesACharge>(*m_assistant);
+        TPrAssistantRevenus* racine = m_assistant->getRacine();
+        auto releve = [&](const std::string& route) {
+            auto* fenetre = qobject_cast<TViewBaseForm*>(racine->getView());
+            auto* personnes = EcranDe<TViewPersonnesACharge>(*m_assistant);
+            etats.push_back({route, fenetre->getScreenName(), racine->Titre(),
+                             personnes ? personnes->LabelNombre->GetText() : std::string(),
+                             m_assistant->getModele().ValeurLettre(kNombrePersonnes)});
+        };
+        Editeur("L\u00e9a", "2016");
+        vue->ACT_Ajouter->Execute();
+        releve("ajout");
+        vue->ListePersonnes->SetFocusedNode(vue->ListePersonnes->GetItem(0));
+        vue->ACT_Dupliquer->Execute();
+        releve("duplication");
+        vue->ListePersonnes->SetFocusedNode(vue->ListePersonnes->GetItem(1));
+        vue->ACT_Monter->Execute();
+        releve("d\xE9placement");
+        m_dialogues.answer(Answer::OK);
+        vue->ACT_Supprimer->Execute();
+        releve("suppression");
+        Barre(*m_assistant)->ACT_Services_Import->Execute();
+        releve("import");
+        m_dialogues.answer(Answer::OK);
+        Barre(*m_assistant)->ACT_Services_ReinitPartielle->Execute();
+        releve("r\xE9initialisation partielle");
+        m_dialogues.answer(Answer::OK);
+        Barre(*m_assistant)->ACT_Services_ReintTotale->Execute();
+        releve("r\xE9initialisation totale");
+    });
+    ASSERT_EQ(etats.size(), 7u);
+    for (const Etat& etat : etats) {
+        SCOPED_TRACE(etat.route);
+        EXPECT_EQ(etat.legende, etat.titre);
+        if (!etat.nombre.empty()) {
+            EXPECT_EQ(etat.nombre, etat.attendu);
+        }
+    }
+    // After a total re-initialisation the caption gives the tax of the blank declaration.
+    EXPECT_NE(etats.back().legende.find("1\xA0"
+                                        "768\xA0\x80"),
+              std::string::npos)
+        << etats.back().legende;
+}
+
+// The letter after '&' in a caption ("&&" is a plain '&'), lower case; none: 0.
+QChar Mnemonique(const QString& legende)
+{
+    for (qsizetype i = 0; i + 1 < legende.size(); ++i) {
+        if (legende[i] != u'&')
+            continue;
+        if (legende[i + 1] != u'&')
+            return legende[i + 1].toLower();
+        ++i;
+    }
+    return QChar();
+}
+
+// Alt and a letter reaches one thing only: no screen takes a letter of the buttons bar, and no
+// two entries of the Services menu share one.
+TEST_F(TEcransRevenusTest, NoAltLetterIsTakenTwice)
+{
+    TDeclarationRevenus& d = m_assistant->getModele().Declaration();
+    d.SetValeur(kACharge, "1");
+    d.SetValeur(kRevenusFonciers, "1");
+    d.SetValeur(kSituationFamille, "2");
+    std::vector<std::string> conflits;
+    Execute([&] {
+        TViewManagementButtons* barre = Barre(*m_assistant);
+        std::map<QChar, QString> lettresBarre;
+        for (const QAbstractButton* bouton : barre->findChildren<QAbstractButton*>())
+            if (const QChar c = Mnemonique(bouton->text()); !c.isNull())
+                lettresBarre[c] = bouton->text();
+        ASSERT_EQ(lettresBarre.size(), 4u); // Précédent, Suivant, Terminer, Annuler
+
+        std::map<QChar, std::string> menu;
+        for (const TAction* action :
+             {barre->ACT_Filtre_AuditGeneral, barre->ACT_Filtre_Anomalies,
+              barre->ACT_Filtre_Avertissement, barre->ACT_Filtre_Conseils,
+              barre->ACT_Filtre_Messages, barre->ACT_Filtre_PiecesJointes,
+              barre->ACT_Modifier_Declaration, barre->ACT_Services_Imprimer,
+              barre->ACT_Services_Import, barre->ACT_Services_ReinitPartielle,
+              barre->ACT_Services_ReintTotale}) {
+            const QChar c = Mnemonique(Cp1252::toQString(action->GetCaption()));
+            if (!menu.emplace(c, action->GetCaption()).second)
+                conflits.push_back(action->GetCaption() + " / " + menu[c]);
+        }
+
+        for (int ecran = kEcranAccueil; ecran <= kEcranSignature; ++ecran) {
+            TCinematicManagerAbstract* flux = m_assistant->getRacine()->getCinematicManager();
+            const TScreenInformation* info = flux->GetInfoEcran(ecran);
+            if (!info || !info->IsValid() || info->getIdRessource() <= 0)
+                continue; // out of the flow, or a heading
+            flux->setEnumEcranActif(ecran);
+            m_assistant->getRacine()->ChangeScreen();
+            std::map<QChar, QString> lettres;
+            auto note = [&](const QString& texte) {
+                const QChar c = Mnemonique(texte);
+                if (c.isNull())
+                    return;
+                if (lettresBarre.count(c))
+                    conflits.push_back(Cp1252::fromQString(texte + " / " + lettresBarre[c]));
+                if (!lettres.emplace(c, texte).second)
+                    conflits.push_back(Cp1252::fromQString(texte + " / " + lettres[c]));
+            };
+            const TViewRevenus* vue = demotest::Ecran(*m_assistant);
+            ASSERT_NE(vue, nullptr) << ecran;
+            for (const QLabel* libelle : vue->findChildren<QLabel*>())
+                note(libelle->text());
+            for (const QAbstractButton* bouton : vue->findChildren<QAbstractButton*>())
+                note(bouton->text());
+        }
+    });
+    EXPECT_TRUE(conflits.empty()) << ::testing::PrintToString(conflits);
+}
+
+// The gestures a user tries: two digits move to the next part of the date, the spouse's salary
+// is not there for a single declarant, a double click modifies a dependant, Delete deletes it
+// after the confirmation, and the dependant's editor opens over the wizard.
+TEST_F(TEcransRevenusTest, GesturesDoWhatAUserExpects)
+{
+    m_assistant->getModele().Declaration().SetValeur(kACharge, "1");
+    m_assistant->getModele().Declaration().Personnes().push_back({"Hugo", "2019", false});
+    bool moisApresJour = false, anneeApresMois = false, conjointVisible = true;
+    bool editeurCentre = false;
+    std::vector<std::string> apresSuppression;
+    std::size_t questions = 0;
+    Execute([&] {
+        ASSERT_TRUE(VaA(kEcranDeclarant));
+        auto* declarant = EcranDe<TViewDeclarant>(*m_assistant);
+        Tape(declarant->EditJour, QStringLiteral("12"));
+        moisApresJour = declarant->EditMois->hasFocus();
+        Tape(declarant->EditMois, QStringLiteral("05"));
+        anneeApresMois = declarant->EditAnnee->hasFocus();
+        Tape(declarant->EditAnnee, QStringLiteral("1980"));
+
+        ASSERT_TRUE(VaA(kEcranPersonnes));
+        auto* vue = EcranDe<TViewPersonnesACharge>(*m_assistant);
+        vue->ListePersonnes->SetFocusedNode(vue->ListePersonnes->GetItem(0));
+        QTimer::singleShot(0, [&] {
+            for (QWidget* fenetre : QApplication::topLevelWidgets()) {
+                auto* dialogue = qobject_cast<TDialoguePersonne*>(fenetre);
+                if (!dialogue || !dialogue->isVisible())
+                    continue;
+                const QPoint ecart = dialogue->frameGeometry().center() -
+                                     m_assistant->getRacine()->getView()->frameGeometry().center();
+                editeurCentre = ecart.manhattanLength() <= 2;
+                dialogue->ButtonAnnuler->Click();
+            }
+        });
+        const QModelIndex ligne = vue->ListePersonnes->currentIndex();
+        emit vue->ListePersonnes->doubleClicked(ligne);
+        const std::size_t avant = m_dialogues.count();
+        m_dialogues.answer(Answer::OK);
+        QKeyEvent suppr(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+        vue->ListePersonnes->setFocus();
+        QApplication::sendEvent(vue->ListePersonnes, &suppr);
+        questions = m_dialogues.count() - avant;
+        apresSuppression = Prenoms();
+
+        ASSERT_TRUE(VaA(kEcranSalaires));
+        conjointVisible = EcranDe<TViewSalaires>(*m_assistant)->EditSalaire2->isVisible();
+    });
+    EXPECT_TRUE(moisApresJour);
+    EXPECT_TRUE(anneeApresMois);
+    EXPECT_TRUE(editeurCentre);
+    EXPECT_EQ(questions, 1u);
+    EXPECT_TRUE(apresSuppression.empty());
+    EXPECT_FALSE(conjointVisible);
 }
 
 TEST_F(TEcransRevenusTest, ReinitialisationThatRemovesTheShownScreenGoesBackToTheFirstOne)

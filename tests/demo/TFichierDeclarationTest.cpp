@@ -9,7 +9,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace revenus;
 
@@ -192,10 +196,150 @@ TEST_F(TFichierDeclarationTest, FileThatIsNotADeclarationIsExplained)
                     " n'est pas une d\xE9"
                     "claration de "
                     "revenus.");
-    AttendEchec(Chemin(""), TFichierDeclaration::Erreur::Illisible,
+}
+
+// A folder, a pipe or a device is refused by its kind, before a single byte is read: /dev/zero
+// would never end, a pipe would wait for a writer.
+TEST_F(TFichierDeclarationTest, OnlyRegularFilesAreRead)
+{
+    std::filesystem::create_directory(Chemin("dossier"));
+    ASSERT_EQ(::mkfifo(Chemin("tube").c_str(), 0600), 0);
+    const std::string pasLu =
+        " n'est pas un fichier ordinaire (p\xE9riph\xE9rique ou tube) : il n'a pas \xE9t\xE9 lu.";
+    const struct
+    {
+        std::string chemin;
+        TFichierDeclaration::Erreur erreur;
+        std::string message;
+    } cas[] = {
+        {Chemin("dossier"), TFichierDeclaration::Erreur::Dossier,
+         Affiche("dossier") + " est un dossier et non un fichier de d\xE9"
+                              "claration."},
+        {Chemin(""), TFichierDeclaration::Erreur::Dossier,
+         Affiche("") + " est un dossier et non un fichier de d\xE9"
+                       "claration."},
+        {Chemin("tube"), TFichierDeclaration::Erreur::PasUnFichier, Affiche("tube") + pasLu},
+        {"/dev/zero", TFichierDeclaration::Erreur::PasUnFichier,
+         "\xAB\xA0/dev/zero\xA0\xBB" + pasLu},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.chemin);
+        AttendEchec(c.chemin, c.erreur, c.message);
+    }
+}
+
+// A file made of 15 MB of short lines costs about its own size to read, not twenty times it.
+TEST_F(TFichierDeclarationTest, BigFileIsReadWithinItsOwnSize)
+{
+    const std::string chemin =
+        Ecrit("lignes.txt", "KELMAR-DECLARATION-REVENUS\n" + std::string(15 * 1024 * 1024, '\n'));
+    rusage avant{};
+    ::getrusage(RUSAGE_SELF, &avant);
+    TDeclarationRevenus declaration;
+    EXPECT_FALSE(TFichierDeclaration(chemin).Lit(declaration));
+    rusage apres{};
+    ::getrusage(RUSAGE_SELF, &apres);
+    EXPECT_LT(apres.ru_maxrss - avant.ru_maxrss, 64 * 1024) << "kilobytes";
+}
+
+// An editor may re-save a declaration in UTF-8: converted when Windows-1252 holds its text, and
+// said so; refused otherwise, never read as garbled accents.
+TEST_F(TFichierDeclarationTest, Utf8FileIsConvertedOrRefused)
+{
+    const std::string debut = "KELMAR-DECLARATION-REVENUS\nversion=1\nlettre.101=";
+    TFichierDeclaration convertible(Ecrit("utf8.txt", debut + "L\xC3\xA9vy \xE2\x82\xAC\nfin=1\n"));
+    TDeclarationRevenus lue;
+    ASSERT_TRUE(convertible.Lit(lue)) << convertible.MessageErreur();
+    EXPECT_EQ(lue.Valeur(kNom), "L\xE9vy \x80");
+    EXPECT_EQ(convertible.Remarque(), "Le fichier " + Affiche("utf8.txt") +
+                                          " \xE9tait enregistr\xE9 en UTF-8 : ses accents ont "
+                                          "\xE9t\xE9 convertis.");
+
+    AttendEchec(Ecrit("polonais.txt", debut + "\xC5\x81ukasz\nfin=1\n"),
+                TFichierDeclaration::Erreur::Encodage,
                 "Le fichier de d\xE9"
                 "claration " +
-                    Affiche("") + " ne peut pas \xEAtre lu : l'acc\xE8s en est refus\xE9.");
+                    Affiche("polonais.txt") +
+                    " a \xE9t\xE9 enregistr\xE9 en UTF-8 avec des caract\xE8res que "
+                    "l'assistant ne sait pas repr\xE9senter : il n'a pas \xE9t\xE9 lu.");
+}
+
+// A letter the user emptied, where a blank declaration has a value, comes back empty.
+TEST_F(TFichierDeclarationTest, EmptiedValueReadsBackEmpty)
+{
+    TDeclarationRevenus ecrite = Remplie();
+    ecrite.SetValeur(kSalaire1Prerempli, "");
+    ecrite.SetValeur(kRegimeFoncier, "");
+    TFichierDeclaration fichier(Chemin("vide.txt"));
+    ASSERT_TRUE(fichier.Ecrit(ecrite));
+    TDeclarationRevenus lue;
+    ASSERT_TRUE(fichier.Lit(lue)) << fichier.MessageErreur();
+    EXPECT_EQ(lue.Valeur(kSalaire1Prerempli), "");
+    EXPECT_EQ(lue, ecrite);
+}
+
+std::filesystem::perms Droits(const std::string& chemin)
+{
+    return std::filesystem::status(chemin).permissions() & std::filesystem::perms::all;
+}
+
+std::string Contenu(const std::string& chemin)
+{
+    std::ifstream fichier(chemin, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>());
+}
+
+// Writing goes through a temporary file of its own, keeps links as links, and keeps the
+// user's data private.
+TEST_F(TFichierDeclarationTest, WritingKeepsLinksAndIsPrivate)
+{
+    using std::filesystem::perms;
+    const std::string vraie = Ecrit("vraie.txt", "ancienne");
+    std::filesystem::permissions(vraie, perms::owner_read | perms::owner_write);
+    std::filesystem::create_symlink(vraie, Chemin("lien.txt"));
+    // Temporary names planted as links to another file are never written through.
+    const std::string piege = Ecrit("piege.txt", "intact");
+    for (const char* nom : {"lien.txt.tmp", "vraie.txt.tmp"})
+        std::filesystem::create_symlink(piege, Chemin(nom));
+
+    ASSERT_TRUE(TFichierDeclaration(Chemin("lien.txt")).Ecrit(Remplie()));
+    EXPECT_TRUE(std::filesystem::is_symlink(Chemin("lien.txt")));
+    EXPECT_EQ(Contenu(vraie), TFichierDeclaration::Texte(Remplie()));
+    EXPECT_EQ(Contenu(piege), "intact");
+    EXPECT_EQ(Droits(vraie), perms::owner_read | perms::owner_write);
+
+    // A new file and the folder made for it are the owner's only.
+    const std::string nouveau = Chemin("prive/declaration.txt");
+    ASSERT_TRUE(TFichierDeclaration(nouveau).Ecrit(Remplie()));
+    EXPECT_EQ(Droits(nouveau), perms::owner_read | perms::owner_write);
+    EXPECT_EQ(Droits(Chemin("prive")), perms::owner_all);
+    // A file readable by others becomes private when rewritten.
+    std::filesystem::permissions(nouveau, perms::owner_read | perms::owner_write |
+                                              perms::group_read | perms::others_read);
+    ASSERT_TRUE(TFichierDeclaration(nouveau).Ecrit(Remplie()));
+    EXPECT_EQ(Droits(nouveau), perms::owner_read | perms::owner_write);
+}
+
+// A file kept aside never replaces one kept before; when no name is left, nothing moves.
+TEST_F(TFichierDeclarationTest, FileKeptAsideNeverReplacesAnother)
+{
+    const std::string abime = Ecrit("abime.txt", "abime");
+    Ecrit("abime.txt.illisible", "premier");
+    TFichierDeclaration fichier(abime);
+    ASSERT_TRUE(fichier.MetDeCote()) << fichier.MessageErreur();
+    EXPECT_EQ(fichier.GetCheminDeCote(), Chemin("abime.txt.illisible.1"));
+    EXPECT_EQ(Contenu(Chemin("abime.txt.illisible")), "premier");
+    EXPECT_EQ(Contenu(Chemin("abime.txt.illisible.1")), "abime");
+
+    Ecrit("abime.txt", "encore");
+    for (int rang = 2; rang < 100; ++rang)
+        Ecrit("abime.txt.illisible." + std::to_string(rang), "pris");
+    EXPECT_FALSE(fichier.MetDeCote());
+    EXPECT_EQ(fichier.GetErreur(), TFichierDeclaration::Erreur::MiseDeCote);
+    EXPECT_EQ(Contenu(abime), "encore");
+    EXPECT_EQ(fichier.MessageErreur().rfind(
+                  "Le fichier " + Affiche("abime.txt") + " n'a pas pu \xEAtre renomm\xE9", 0),
+              0u);
 }
 
 TEST_F(TFichierDeclarationTest, DamagedLineIsExplainedWithItsNumber)

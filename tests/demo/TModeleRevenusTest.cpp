@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -193,11 +194,77 @@ TEST_F(TModeleRevenusTest, AuditListsTheWholeDeclarationByKind)
             n += message.categorie == categorie ? 1 : 0;
         return n;
     };
-    EXPECT_EQ(compte(kAnomalie), 3); // name, family situation, date of birth
+    EXPECT_EQ(compte(kAnomalie), 4); // name, family situation, date of birth, certification
     EXPECT_EQ(compte(kPieceJointe), 1);
     EXPECT_EQ(compte(kRemarque), 2); // the average rate, the discount
     const auto anomalies = Messages(m_modele.ControleDeclaration());
-    EXPECT_EQ(anomalies.size(), 4u); // the 3 anomalies and the missing phone's warning
+    EXPECT_EQ(anomalies.size(), 5u); // the 4 anomalies and the missing phone's warning
+}
+
+// What cannot be right is refused on its screen, with the focus on its field, and blocks the
+// end of the declaration.
+TEST_F(TModeleRevenusTest, ImpossibleEntriesAreErrorsOfTheirField)
+{
+    const struct
+    {
+        std::vector<std::pair<int, std::string>> valeurs;
+        short lettrage; // the field refused, 0 for none
+        std::string texte;
+    } cas[] = {
+        {{{kSalaire1Etat, "2"}, {kSalaire1, "-1000.000000"}},
+         kSalaire1,
+         "Le montant \xAB\xA0Salaires du d\xE9"
+         "clarant\xA0\xBB ne peut pas \xEAtre n\xE9gatif."},
+        {{{kDons, "-5.000000"}},
+         kDons,
+         "Le montant \xAB\xA0"
+         "Dons aux associations\xA0\xBB ne peut pas \xEAtre n\xE9gatif."},
+        {{{kRevenusFonciers, "1"}, {kDateAcquisition, "31/02/2024"}},
+         kDateAcquisition,
+         "La date 31/02/2024 n'existe pas : v\xE9rifiez le jour et le mois."},
+        {{{kJourNaissance, "12"}, {kAnneeNaissance, "1980"}},
+         kMoisNaissance,
+         "La date de naissance du d\xE9"
+         "clarant est incompl\xE8te : renseignez le jour, le mois et l'ann\xE9"
+         "e."},
+        {{{kJourNaissance, "31"}, {kMoisNaissance, "2"}, {kAnneeNaissance, "1980"}},
+         kJourNaissance,
+         "La date de naissance du d\xE9"
+         "clarant est incorrecte."},
+        {{{kJourNaissance, "3"}, {kMoisNaissance, "5"}, {kAnneeNaissance, "2024"}},
+         kAnneeNaissance,
+         "Le d\xE9"
+         "clarant ne peut pas \xEAtre n\xE9 en 2024 ou apr\xE8s : v\xE9rifiez l'ann\xE9"
+         "e de naissance."},
+        {{{kRevenusFonciers, "1"}, {kNombreLogements, "2a"}},
+         kNombreLogements,
+         "Le nombre de logements doit \xEAtre un nombre entier, 1 au moins."},
+        // Accepted: a real date, a whole number, rental fields while there is no rental income.
+        {{{kRevenusFonciers, "1"}, {kDateAcquisition, "29/02/2024"}, {kNombreLogements, "2"}},
+         0,
+         ""},
+        {{{kRevenusFonciers, "2"}, {kNombreLogements, "2a"}}, 0, ""},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.texte);
+        TDeclarationRevenus declaration;
+        for (const auto& [lettrage, valeur] : c.valeurs)
+            declaration.SetValeur(lettrage, valeur);
+        m_modele.SetDeclaration(declaration);
+        Lettres ecran{kSalaire1,      kDons,           kDateAcquisition, kJourNaissance,
+                      kMoisNaissance, kAnneeNaissance, kNombreLogements};
+        const std::vector<Message> messages = Messages(m_modele.ControleLettres(ecran.tete()));
+        if (c.lettrage == 0) {
+            EXPECT_TRUE(messages.empty());
+            continue;
+        }
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0], (Message{c.lettrage, 1, c.texte}));
+        const auto audit = m_modele.Audit();
+        EXPECT_NE(std::find(audit.begin(), audit.end(),
+                            TModeleRevenus::MessageAudit{kAnomalie, c.lettrage, c.texte}),
+                  audit.end());
+    }
 }
 
 TEST_F(TModeleRevenusTest, RestoringPutsBackTheDeclarationOfTheStart)

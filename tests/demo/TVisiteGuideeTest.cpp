@@ -127,7 +127,7 @@ TEST_F(TVisiteGuideeTest, TourMeetsAnErrorAndAWarningThatAsks)
     EXPECT_EQ(Bilan().erreurs, 2);
     EXPECT_EQ(Bilan().avertissements, 1);
     const std::vector<std::string>& messages = Bilan().messages;
-    ASSERT_EQ(messages.size(), 4u);
+    ASSERT_EQ(messages.size(), 5u);
     EXPECT_EQ(messages[0], "Le nom du d\xE9"
                            "clarant doit \xEAtre renseign\xE9.");
     EXPECT_EQ(messages[1], "Vos frais r\xE9"
@@ -142,6 +142,12 @@ TEST_F(TVisiteGuideeTest, TourMeetsAnErrorAndAWarningThatAsks)
               0u);
     EXPECT_EQ(messages[3], "Cochez la case de certification avant de terminer la d\xE9"
                            "claration.");
+    // Saved while the window is still open, and said where.
+    EXPECT_EQ(messages[4].rfind("La d\xE9"
+                                "claration a \xE9t\xE9 enregistr\xE9"
+                                "e dans ",
+                                0),
+              0u);
 }
 
 TEST_F(TVisiteGuideeTest, TourPrintsARealPdf)

@@ -2,15 +2,23 @@
 
 // The sample host application: it owns the declaration's model, the command invoker, the
 // general information and the services; it opens the declaration file at start, builds the
-// wizard's presenter tree as any host does, runs it, reads the outcome from the root's report
-// once Execute has returned, and saves the declaration when the user finished.
+// wizard's presenter tree as any host does, runs it and reads the outcome from the root's
+// report once Execute has returned.
+//
+// Nothing typed is lost: when the user finishes, the whole declaration is checked and saved
+// while the window is still open; a failed save says why and offers to try again, to save
+// elsewhere or to go back to the wizard. After each screen change a recovery copy of a changed
+// declaration is kept; the next start offers it when it is newer than the declaration.
 //
 // Each Execute builds a new wizard (a wizard window frees itself when it closes); the
 // declaration lives across runs.
 
 #include "TInfoGene.h"
 
+#include "TDeclarationRevenus.h"
+
 #include <memory>
+#include <optional>
 #include <string>
 
 class TMgtModelInvoker;
@@ -27,6 +35,10 @@ public:
         std::string fichierDeclaration;
         // The title module (see StringTable.h for how the name is found).
         std::string moduleTitres;
+        // The recovery copy (UTF-8); none when empty.
+        std::string fichierReprise;
+        // The user named the declaration file: a missing one is announced as new.
+        bool fichierDemande = false;
 
         bool operator==(const Options&) const = default;
     };
@@ -55,13 +67,22 @@ public:
     bool operator==(const TAssistantRevenus& other) const;
 
     // Opens the declaration file of the options. No file yet is a first run: a blank
-    // declaration, silently. A file that cannot be read is explained; the wizard then starts
-    // on a blank declaration, and the file is kept aside (".illisible") before the next save.
+    // declaration, silently unless the user named the file. A file that cannot be read is
+    // explained; the wizard then starts on a blank declaration, and a regular file is kept
+    // aside (".illisible") before the next save. Then offers a recovery copy newer than the
+    // declaration.
     bool OuvreAuDemarrage();
     // Opens `chemin`; a file that cannot be read is explained and changes nothing.
     bool OuvreDeclaration(const std::string& chemin);
     // Saves the declaration to the file of the options; a failure is explained.
     bool EnregistreDeclaration();
+    // What finishing does, the window still open: checks the whole declaration (errors
+    // block and offer to go to the field, warnings ask), saves it, on failure offers to try
+    // again, to save elsewhere or to go back; says where it was saved. False: back to the
+    // wizard.
+    bool Termine();
+    // Keeps the declaration in the recovery copy when it differs from the one found at start.
+    void SauveReprise();
 
     // Builds the wizard, runs it until its window closes, reads the outcome and saves the
     // declaration when the user finished.
@@ -82,5 +103,12 @@ private:
     std::unique_ptr<TMgtModelInvoker> m_invoker;
     std::unique_ptr<TServicesRevenus> m_services;
     std::unique_ptr<TPrAssistantRevenus> m_racine;
+    bool Enregistre(std::string& erreur);
+    bool ControleAvantFin();
+    void OffreReprise();
+
     bool m_fichierIllisible = false; // the file found at start could not be read
+    bool m_enregistre = false;       // Termine saved the declaration
+    // The declaration on disk when a recovery copy was taken up at start.
+    std::optional<TDeclarationRevenus> m_initialeReprise;
 };

@@ -4,8 +4,9 @@
 #include "TDeclarationRevenus.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <system_error>
 
 using namespace revenus;
 
@@ -47,23 +48,29 @@ double Abattement(double salaire)
 
 std::string TCalculImpot::Nombre(double valeur, int decimales)
 {
-    // Room for the largest double written in full.
+    // Written by std::to_chars, which no locale changes: the decimal comma and the grouping
+    // are ours alone.
     char texte[kTailleTexteNombre];
-    std::snprintf(texte, sizeof texte, "%.*f", decimales, valeur);
-    const std::string brut = texte;
+    const auto [fin, erreur] = std::to_chars(texte, texte + sizeof texte, valeur,
+                                             std::chars_format::fixed, std::clamp(decimales, 0, 9));
+    if (erreur != std::errc())
+        return "?";
+    std::string brut(texte, fin);
     const std::size_t debut = brut[0] == '-' ? 1 : 0;
     const std::size_t point = std::min(brut.find('.'), brut.size());
-    std::string resultat = brut.substr(0, debut);
+    // "2,50" reads "2,5"; "2,00" reads "2".
+    std::string fraction = point < brut.size() ? brut.substr(point + 1) : std::string();
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    // No "-0" once rounded.
+    const bool nul = brut.find_first_not_of("-0.") == std::string::npos;
+    std::string resultat = debut && !nul ? "-" : "";
     // Thousands apart, with non-breaking spaces.
     for (std::size_t i = debut; i < point; ++i) {
         if (i > debut && (point - i) % 3 == 0)
             resultat += '\xA0';
         resultat += brut[i];
     }
-    // "2,50" reads "2,5"; "2,00" reads "2".
-    std::string fraction = point < brut.size() ? brut.substr(point + 1) : std::string();
-    while (!fraction.empty() && fraction.back() == '0')
-        fraction.pop_back();
     if (!fraction.empty())
         resultat += "," + fraction;
     return resultat;
@@ -72,6 +79,21 @@ std::string TCalculImpot::Nombre(double valeur, int decimales)
 std::string TCalculImpot::Euros(double montant)
 {
     return Nombre(std::round(montant), 0) + "\xA0\x80";
+}
+
+std::string TCalculImpot::ImpotNet(const Resultat& resultat)
+{
+    return resultat.impotNet < -0.5 ? "remboursement estim\xE9 : " + Euros(-resultat.impotNet)
+                                    : "imp\xF4t net estim\xE9 : " + Euros(resultat.impotNet);
+}
+
+std::string TCalculImpot::Solde(const Resultat& resultat)
+{
+    if (resultat.solde > 0.5)
+        return "Reste \xE0 payer : " + Euros(resultat.solde);
+    if (resultat.solde < -0.5)
+        return "Remboursement attendu : " + Euros(-resultat.solde);
+    return "Rien \xE0 payer";
 }
 
 bool TCalculImpot::EstCouple(const TDeclarationRevenus& declaration)
@@ -86,15 +108,22 @@ double TCalculImpot::NombreDeParts(const TDeclarationRevenus& declaration)
     double parts = couple ? 2.0 : 1.0;
     if (!declaration.Coche(kACharge))
         return parts;
-    int rang = 0;
-    for (const TDeclarationRevenus::Personne& personne : declaration.Personnes()) {
-        ++rang;
-        const double part = rang <= 2 ? 0.5 : 1.0;
-        parts += personne.gardeAlternee ? part / 2 : part;
-    }
-    // A parent bringing up children alone gets half a part more.
+    // The children in exclusive residence take the first ranks, those in alternating
+    // residence the next ones with half the share of their rank, whatever the list's order.
+    std::size_t exclusifs = 0;
+    std::size_t alternes = 0;
+    for (const TDeclarationRevenus::Personne& personne : declaration.Personnes())
+        ++(personne.gardeAlternee ? alternes : exclusifs);
+    const auto part = [](std::size_t rang) { return rang <= 2 ? 0.5 : 1.0; };
+    std::size_t rang = 0;
+    for (std::size_t i = 0; i < exclusifs; ++i)
+        parts += part(++rang);
+    for (std::size_t i = 0; i < alternes; ++i)
+        parts += part(++rang) / 2;
+    // A parent bringing up children alone gets half a part more, a quarter when every child
+    // lives half of the time with the other parent.
     if (!couple && rang > 0)
-        parts += 0.5;
+        parts += exclusifs > 0 ? 0.5 : 0.25;
     return parts;
 }
 

@@ -40,15 +40,23 @@ public:
 
     // The tax of one part of `quotient` euros by the scale.
     static double Bareme(double quotient);
-    // Parts of the household: 1 or 2, plus the dependants.
+    // Parts of the household: 1 or 2, plus the dependants (children in exclusive residence
+    // ranked first, then those in alternating residence at half their rank's share).
     static double NombreDeParts(const TDeclarationRevenus& declaration);
     // True for a married or PACS-ed household (two declarants).
     static bool EstCouple(const TDeclarationRevenus& declaration);
 
-    // French renderings (Windows-1252): "12\xA0345\xA0\x80" (whole euros, non-breaking
-    // spaces), "2,5".
+    // French renderings (Windows-1252), the same under every locale: "12\xA0345\xA0\x80"
+    // (whole euros, non-breaking spaces), "2,5". Every figure the sample shows or prints is
+    // written by these.
     static std::string Euros(double montant);
-    // Enough for any double written with "%f" (309 digits and the decimals).
+    // Enough for any double written in full (309 digits and the decimals).
     static constexpr std::size_t kTailleTexteNombre = 512;
     static std::string Nombre(double valeur, int decimales);
+    // The balance as a user reads it: "Reste \xE0 payer : 3\xA0500\xA0\x80",
+    // "Remboursement attendu : 1\xA0500\xA0\x80" or "Rien \xE0 payer".
+    static std::string Solde(const Resultat& resultat);
+    // The net tax: "imp\xF4t net estim\xE9 : 980\xA0\x80", or "remboursement estim\xE9 :
+    // 1\xA0500\xA0\x80" when the credits exceed the tax.
+    static std::string ImpotNet(const Resultat& resultat);
 };

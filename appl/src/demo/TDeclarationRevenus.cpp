@@ -3,8 +3,11 @@
 #include "Revenus.h"
 #include "TCalculImpot.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
+#include <system_error>
 
 using namespace revenus;
 
@@ -14,14 +17,28 @@ namespace {
 constexpr double kSalaire1Employeur = 31250.0;
 constexpr double kSalaire2Employeur = 27480.0;
 
-std::string FormatMontant(double montant)
+} // namespace
+
+std::string TDeclarationRevenus::FormatMontant(double montant)
 {
     char texte[TCalculImpot::kTailleTexteNombre];
-    std::snprintf(texte, sizeof texte, "%f", montant);
-    return texte;
+    const auto [fin, erreur] =
+        std::to_chars(texte, texte + sizeof texte, montant, std::chars_format::fixed, 6);
+    return erreur == std::errc() ? std::string(texte, fin) : std::string("0.000000");
 }
 
-} // namespace
+double TDeclarationRevenus::LitMontant(std::string_view texte)
+{
+    // Blanks before, a decimal comma as well as a point, anything after the number ignored.
+    std::string nombre(texte.substr(std::min(texte.find_first_not_of(" \t"), texte.size())));
+    std::replace(nombre.begin(), nombre.end(), ',', '.');
+    const char* debut = nombre.c_str();
+    if (*debut == '+')
+        ++debut;
+    double valeur = 0;
+    const auto [fin, erreur] = std::from_chars(debut, nombre.c_str() + nombre.size(), valeur);
+    return erreur == std::errc() && std::isfinite(valeur) ? valeur : 0;
+}
 
 TDeclarationRevenus::TDeclarationRevenus()
 {
@@ -146,7 +163,7 @@ void TDeclarationRevenus::SetValeur(int lettrage, const std::string& valeur)
 
 double TDeclarationRevenus::Montant(int lettrage) const
 {
-    return std::atof(Valeur(lettrage).c_str());
+    return LitMontant(Valeur(lettrage));
 }
 
 void TDeclarationRevenus::SetMontant(int lettrage, double montant)

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TDeclarationRevenus
@@ -69,6 +70,11 @@ public:
 
     std::vector<Personne>& Personnes() { return m_personnes; }
     const std::vector<Personne>& Personnes() const { return m_personnes; }
+
+    // How an amount is kept in a letter, under every locale: "1234.500000".
+    static std::string FormatMontant(double montant);
+    // An amount kept in a letter, 0 when there is none (a decimal comma is read too).
+    static double LitMontant(std::string_view texte);
 
     // The salary the tax is computed on: the corrected amount when the user corrected the
     // pre-filled one, else the pre-filled one.

@@ -17,6 +17,8 @@ TDialoguePersonne::TDialoguePersonne(TComponent* owner, const std::string& legen
     SetText("Personne \xE0 charge");
     SetClientWidth(380);
     SetClientHeight(170);
+    // Over the wizard that opened it, never in a corner of the screen.
+    SetPosition(poOwnerFormCenter);
 
     LabelPrenom = new TLabel(this);
     LabelPrenom->SetText("&Pr\xE9nom :");

@@ -4,16 +4,20 @@
 
 #include "Cp1252.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QString>
 
-#include <cstdint>
+#include <cerrno>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <system_error>
+#include <string_view>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,12 +25,10 @@ constexpr const char* kCleVersion = "version=";
 constexpr const char* kCleLettre = "lettre.";
 constexpr const char* kClePersonne = "personne=";
 constexpr const char* kCleFin = "fin=";
-// Far above any declaration (a few kilobytes).
-constexpr std::uintmax_t kTailleMaximum = 16 * 1024 * 1024;
 // Bounds the version text quoted back to the user.
 constexpr std::size_t kLongueurVersionMax = 20;
 
-bool CommencePar(const std::string& texte, const char* debut)
+bool CommencePar(std::string_view texte, const char* debut)
 {
     return texte.rfind(debut, 0) == 0;
 }
@@ -58,7 +60,7 @@ std::string Echappe(const std::string& valeur, bool separateur)
 
 // Splits an escaped text at its unescaped separators and unescapes the parts; false for a
 // backslash that escapes nothing known.
-bool Decoupe(const std::string& texte, char separateur, std::vector<std::string>& parties)
+bool Decoupe(std::string_view texte, char separateur, std::vector<std::string>& parties)
 {
     parties.assign(1, std::string());
     for (std::size_t i = 0; i < texte.size(); ++i) {
@@ -92,7 +94,7 @@ bool Decoupe(const std::string& texte, char separateur, std::vector<std::string>
 }
 
 // A whole decimal number, nothing around it.
-bool LitEntier(const std::string& texte, long& valeur)
+bool LitEntier(std::string_view texte, long& valeur)
 {
     if (texte.empty() || texte.size() > 9)
         return false;
@@ -111,14 +113,67 @@ bool LitEntier(const std::string& texte, long& valeur)
     return true;
 }
 
-bool EstBlanche(const std::string& ligne)
+bool EstBlanche(std::string_view ligne)
 {
-    return ligne.find_first_not_of(" \t") == std::string::npos;
+    return ligne.find_first_not_of(" \t") == std::string_view::npos;
 }
 
 std::string Quote(const std::string& texte)
 {
     return "\xAB\xA0" + texte + "\xA0\xBB";
+}
+
+QString EnQString(const std::string& chemin)
+{
+    return QString::fromUtf8(chemin.data(), static_cast<qsizetype>(chemin.size()));
+}
+
+// Why the system refused a write, as a user understands it.
+std::string RaisonSysteme(int erreur)
+{
+    switch (erreur) {
+    case ENOSPC:
+    case EDQUOT:
+        return "le disque est plein";
+    case EROFS:
+        return "le disque n'accepte que la lecture";
+    case EISDIR:
+        return "ce nom est celui d'un dossier";
+    case EIO:
+        return "le disque a signal\xE9 une erreur";
+    default:
+        return "le dossier n'existe pas ou n'est pas accessible en \xE9"
+               "criture";
+    }
+}
+
+// Text that holds a byte above 0x7F and reads as UTF-8 throughout.
+bool EstUtf8NonAscii(const std::string& contenu)
+{
+    bool nonAscii = false;
+    for (std::size_t i = 0; i < contenu.size();) {
+        const auto c = static_cast<unsigned char>(contenu[i]);
+        std::size_t suite = 0;
+        if (c < 0x80)
+            suite = 0;
+        else if (c >= 0xC2 && c <= 0xDF)
+            suite = 1;
+        else if (c >= 0xE0 && c <= 0xEF)
+            suite = 2;
+        else if (c >= 0xF0 && c <= 0xF4)
+            suite = 3;
+        else
+            return false;
+        if (i + suite >= contenu.size() && suite > 0)
+            return false;
+        for (std::size_t k = 1; k <= suite; ++k) {
+            if ((static_cast<unsigned char>(contenu[i + k]) & 0xC0) != 0x80)
+                return false;
+        }
+        nonAscii = nonAscii || suite > 0;
+        i += suite + 1;
+    }
+    return nonAscii;
 }
 
 } // namespace
@@ -179,9 +234,26 @@ std::string TFichierDeclaration::MessageErreur() const
         return "La d\xE9"
                "claration n'a pas pu \xEAtre enregistr\xE9"
                "e dans " +
+               fichier + " : " + RaisonSysteme(m_errno) + ".";
+    case Erreur::Dossier:
+        return fichier + " est un dossier et non un fichier de d\xE9"
+                         "claration.";
+    case Erreur::PasUnFichier:
+        return fichier + " n'est pas un fichier ordinaire (p\xE9riph\xE9rique ou tube) : "
+                         "il n'a pas \xE9t\xE9 lu.";
+    case Erreur::Encodage:
+        return "Le fichier de d\xE9"
+               "claration " +
                fichier +
-               " : le dossier n'existe pas ou n'est pas accessible en \xE9"
-               "criture.";
+               " a \xE9t\xE9 enregistr\xE9 en UTF-8 avec des caract\xE8res que "
+               "l'assistant ne sait pas repr\xE9senter : il n'a pas \xE9t\xE9 lu.";
+    case Erreur::MiseDeCote:
+        return "Le fichier " + fichier +
+               " n'a pas pu \xEAtre renomm\xE9 pour \xEAtre conserv\xE9 : il est rest\xE9 "
+               "intact et la d\xE9"
+               "claration n'y a pas \xE9t\xE9 enregistr\xE9"
+               "e (" +
+               RaisonSysteme(m_errno) + ").";
     }
     return std::string();
 }
@@ -191,24 +263,70 @@ bool TFichierDeclaration::Lit(TDeclarationRevenus& declaration)
     m_erreur = Erreur::Aucune;
     m_ligne = 0;
     m_autreVersion.clear();
+    m_remarque.clear();
 
-    std::error_code ec;
-    const std::filesystem::path chemin(m_chemin);
-    if (m_chemin.empty() || !std::filesystem::exists(chemin, ec))
-        return Echec(Erreur::Introuvable);
-    if (std::filesystem::is_directory(chemin, ec))
+    if (m_chemin.empty())
         return Echec(Erreur::Illisible);
-    // A declaration is a few kilobytes: a bigger file is something else, and is not read in.
-    const std::uintmax_t taille = std::filesystem::file_size(chemin, ec);
-    if (!ec && taille > kTailleMaximum)
+    // Opened without waiting, so that a pipe with no writer cannot block; the kind of file is
+    // then read from the open descriptor itself, before any byte is.
+    const int fd = ::open(m_chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        const int erreur = errno;
+        struct stat etat
+        {};
+        if (erreur == ENOENT && ::lstat(m_chemin.c_str(), &etat) != 0)
+            return Echec(Erreur::Introuvable);
+        if (erreur == ENXIO)
+            return Echec(Erreur::PasUnFichier); // a socket, or a pipe nobody writes
+        return Echec(Erreur::Illisible);
+    }
+    struct Fermeture
+    {
+        int fd;
+        ~Fermeture() { ::close(fd); }
+    } fermeture{fd};
+
+    struct stat etat
+    {};
+    if (::fstat(fd, &etat) != 0)
+        return Echec(Erreur::Illisible);
+    if (S_ISDIR(etat.st_mode))
+        return Echec(Erreur::Dossier);
+    if (!S_ISREG(etat.st_mode))
+        return Echec(Erreur::PasUnFichier);
+    if (etat.st_size > kTailleMaximum)
         return Echec(Erreur::PasUneDeclaration);
-    std::ifstream fichier(chemin, std::ios::binary);
-    if (!fichier)
-        return Echec(Erreur::Illisible);
-    const std::string contenu((std::istreambuf_iterator<char>(fichier)),
-                              std::istreambuf_iterator<char>());
-    if (fichier.bad())
-        return Echec(Erreur::Illisible);
+
+    // Bounded even if the file grows while it is read.
+    std::string contenu(static_cast<std::size_t>(etat.st_size), '\0');
+    std::size_t lus = 0;
+    for (;;) {
+        if (lus == contenu.size()) {
+            if (contenu.size() > static_cast<std::size_t>(kTailleMaximum))
+                return Echec(Erreur::PasUneDeclaration);
+            contenu.resize(contenu.size() + 4096);
+        }
+        const ssize_t n = ::read(fd, contenu.data() + lus, contenu.size() - lus);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return Echec(Erreur::Illisible);
+        if (n == 0)
+            break;
+        lus += static_cast<std::size_t>(n);
+    }
+    contenu.resize(lus);
+
+    if (EstUtf8NonAscii(contenu)) {
+        const QString texte = QString::fromUtf8(contenu.data(), static_cast<qsizetype>(lus));
+        for (const char32_t point : texte.toUcs4()) {
+            if (point != U'?' && Cp1252::fromUnicode(point) == '?')
+                return Echec(Erreur::Encodage);
+        }
+        contenu = Cp1252::fromQString(texte);
+        m_remarque = "Le fichier " + Quote(CheminAffiche(m_chemin)) +
+                     " \xE9tait enregistr\xE9 en UTF-8 : ses accents ont \xE9t\xE9 convertis.";
+    }
 
     // A letter that the file does not hold keeps its blank value.
     TDeclarationRevenus lue;
@@ -223,12 +341,19 @@ bool TFichierDeclaration::Analyse(const std::string& contenu, TDeclarationRevenu
     if (contenu.find_first_not_of(" \t\r\n") == std::string::npos)
         return Echec(Erreur::Vide);
 
-    std::vector<std::string> lignes;
-    std::istringstream flux(contenu);
-    for (std::string ligne; std::getline(flux, ligne);) {
+    // The lines are views into the content: a big file costs its own size, no more.
+    std::vector<std::string_view> lignes;
+    for (std::size_t debut = 0; debut < contenu.size();) {
+        std::size_t fin = contenu.find('\n', debut);
+        if (fin == std::string::npos)
+            fin = contenu.size();
+        std::string_view ligne(contenu.data() + debut, fin - debut);
         if (!ligne.empty() && ligne.back() == '\r')
-            ligne.pop_back();
+            ligne.remove_suffix(1);
         lignes.push_back(ligne);
+        debut = fin + 1;
+        if (lignes.size() > 100000)
+            return Echec(Erreur::PasUneDeclaration);
     }
 
     std::size_t i = 0;
@@ -251,7 +376,7 @@ bool TFichierDeclaration::Analyse(const std::string& contenu, TDeclarationRevenu
         return Echec(Erreur::Tronque);
     if (!CommencePar(lignes[i], kCleVersion))
         return abimee();
-    const std::string version = lignes[i].substr(std::char_traits<char>::length(kCleVersion));
+    const std::string version(lignes[i].substr(std::char_traits<char>::length(kCleVersion)));
     if (version != std::to_string(kVersion)) {
         m_autreVersion = version.substr(0, kLongueurVersionMax);
         return Echec(Erreur::AutreVersion);
@@ -259,7 +384,7 @@ bool TFichierDeclaration::Analyse(const std::string& contenu, TDeclarationRevenu
 
     long donnees = 0;
     while (suivante()) {
-        const std::string& ligne = lignes[i];
+        const std::string_view ligne = lignes[i];
         if (CommencePar(ligne, kCleFin)) {
             long annonce = 0;
             if (!LitEntier(ligne.substr(std::char_traits<char>::length(kCleFin)), annonce) ||
@@ -274,7 +399,7 @@ bool TFichierDeclaration::Analyse(const std::string& contenu, TDeclarationRevenu
             const std::size_t egal = ligne.find('=');
             long lettrage = 0;
             const std::size_t debut = std::char_traits<char>::length(kCleLettre);
-            if (egal == std::string::npos ||
+            if (egal == std::string_view::npos ||
                 !LitEntier(ligne.substr(debut, egal - debut), lettrage) || lettrage < 0 ||
                 lettrage > 32767 || !Decoupe(ligne.substr(egal + 1), '\0', parties) ||
                 parties.size() != 1)
@@ -308,6 +433,15 @@ std::string TFichierDeclaration::Texte(const TDeclarationRevenus& declaration)
         texte += kCleLettre + std::to_string(lettrage) + "=" + Echappe(valeur, false) + "\n";
         ++donnees;
     }
+    // A letter emptied by the user, where a blank declaration has a value: written empty, or
+    // it would come back with that value.
+    const TDeclarationRevenus vierge;
+    for (const auto& [lettrage, valeur] : vierge.Valeurs()) {
+        if (!declaration.Contient(lettrage)) {
+            texte += kCleLettre + std::to_string(lettrage) + "=\n";
+            ++donnees;
+        }
+    }
     for (const TDeclarationRevenus::Personne& personne : declaration.Personnes()) {
         texte += kClePersonne + Echappe(personne.prenom, true) + ";" +
                  Echappe(personne.anneeNaissance, true) + ";" +
@@ -318,36 +452,87 @@ std::string TFichierDeclaration::Texte(const TDeclarationRevenus& declaration)
     return texte;
 }
 
+bool TFichierDeclaration::PrepareDossierPrive(const std::string& dossier)
+{
+    if (dossier.empty())
+        return false;
+    const QString nom = EnQString(dossier);
+    if (!QFileInfo(nom).isDir() && !QDir().mkpath(nom))
+        return false;
+    return QFile::setPermissions(nom, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 bool TFichierDeclaration::Ecrit(const TDeclarationRevenus& declaration)
 {
     m_erreur = Erreur::Aucune;
     m_ligne = 0;
-    std::error_code ec;
-    const std::filesystem::path chemin(m_chemin);
+    m_errno = 0;
     if (m_chemin.empty())
         return Echec(Erreur::Ecriture);
-    if (chemin.has_parent_path())
-        std::filesystem::create_directories(chemin.parent_path(), ec);
-
-    std::filesystem::path provisoire = chemin;
-    provisoire += ".tmp";
-    {
-        std::ofstream fichier(provisoire, std::ios::binary | std::ios::trunc);
-        if (!fichier)
-            return Echec(Erreur::Ecriture);
-        const std::string texte = Texte(declaration);
-        fichier.write(texte.data(), static_cast<std::streamsize>(texte.size()));
-        fichier.flush();
-        if (!fichier) {
-            fichier.close();
-            std::filesystem::remove(provisoire, ec);
+    const QString nom = EnQString(m_chemin);
+    // A folder made for the declaration is private like it.
+    const QString dossier = QFileInfo(nom).absolutePath();
+    if (!QFileInfo::exists(dossier)) {
+        errno = 0;
+        if (!PrepareDossierPrive(dossier.toStdString())) {
+            m_errno = errno;
             return Echec(Erreur::Ecriture);
         }
     }
-    std::filesystem::rename(provisoire, chemin, ec);
-    if (ec) {
-        std::filesystem::remove(provisoire, ec);
+    if (QFileInfo(nom).isDir()) {
+        m_errno = EISDIR;
+        return Echec(Erreur::Ecriture);
+    }
+
+    // A symbolic link stays one: its target gets the new content.
+    const QFileInfo lien(nom);
+    const QString cible = lien.isSymLink() ? lien.symLinkTarget() : nom;
+    // A unique temporary file beside the target, synced, then renamed over it.
+    QSaveFile fichier(cible);
+    errno = 0;
+    if (!fichier.open(QIODevice::WriteOnly)) {
+        m_errno = errno;
+        return Echec(Erreur::Ecriture);
+    }
+    fichier.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    const std::string texte = Texte(declaration);
+    errno = 0;
+    if (fichier.write(texte.data(), static_cast<qint64>(texte.size())) !=
+        static_cast<qint64>(texte.size())) {
+        m_errno = errno;
+        fichier.cancelWriting();
+        fichier.commit();
+        return Echec(Erreur::Ecriture);
+    }
+    errno = 0;
+    if (!fichier.commit()) {
+        m_errno = errno;
         return Echec(Erreur::Ecriture);
     }
     return true;
+}
+
+bool TFichierDeclaration::MetDeCote()
+{
+    m_erreur = Erreur::Aucune;
+    m_errno = 0;
+    m_cheminDeCote.clear();
+    // Enough for years of unreadable files; past that something else is wrong.
+    constexpr int kRangsDeCote = 100;
+    for (int rang = 0; rang < kRangsDeCote; ++rang) {
+        const std::string cible =
+            m_chemin + ".illisible" + (rang == 0 ? std::string() : "." + std::to_string(rang));
+        // Never replaces a file kept aside before.
+        if (::renameat2(AT_FDCWD, m_chemin.c_str(), AT_FDCWD, cible.c_str(), RENAME_NOREPLACE) ==
+            0) {
+            m_cheminDeCote = cible;
+            return true;
+        }
+        if (errno != EEXIST) {
+            m_errno = errno;
+            return Echec(Erreur::MiseDeCote);
+        }
+    }
+    m_errno = EEXIST;
+    return Echec(Erreur::MiseDeCote);
 }

@@ -61,7 +61,10 @@ std::string Rendu(const TModeleRevenus& modele, const TDeclarationRevenus::Champ
             return TCalculImpot::Nombre(modele.Resultat().tauxMoyen, 1) + " %";
         if (champ.lettrage == kAvantages)
             return modele.ValeurLettre(champ.lettrage);
-        return TCalculImpot::Euros(std::atof(modele.ValeurLettre(champ.lettrage).c_str()));
+        if (champ.lettrage == kSolde)
+            return TCalculImpot::Solde(modele.Resultat());
+        return TCalculImpot::Euros(
+            TDeclarationRevenus::LitMontant(modele.ValeurLettre(champ.lettrage)));
     case Genre::Etat:
         return d.Code(champ.lettrage) == 2 ? "Oui" : "Non";
     case Genre::Code:
@@ -131,9 +134,9 @@ std::string TImpressionDeclaration::Html(const TModeleRevenus& modele)
         }
     }
     html += "<h2>" + EnHtml("R\xE9sultat") + "</h2><p>" +
-            EnHtml(modele.ValeurLettre(kNombreParts) +
-                   " - imp\xF4t net : " + TCalculImpot::Euros(modele.Resultat().impotNet) +
-                   " - solde : " + TCalculImpot::Euros(modele.Resultat().solde)) +
+            EnHtml(modele.ValeurLettre(kNombreParts) + " - " +
+                   TCalculImpot::ImpotNet(modele.Resultat()) + " - " +
+                   TCalculImpot::Solde(modele.Resultat())) +
             "</p></body></html>";
     return Cp1252::fromQString(html);
 }

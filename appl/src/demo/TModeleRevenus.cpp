@@ -6,6 +6,8 @@
 
 #include "qlettre.h"
 
+#include <QDate>
+
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -51,6 +53,36 @@ Genre GenreDe(int lettrage)
 {
     const TDeclarationRevenus::Champ* champ = TDeclarationRevenus::TrouveChamp(lettrage);
     return champ ? champ->genre : Genre::Calcule;
+}
+
+// A whole number of digits only, at most `chiffres` of them.
+bool Entier(const std::string& texte, std::size_t chiffres, int& valeur)
+{
+    if (texte.empty() || texte.size() > chiffres)
+        return false;
+    valeur = 0;
+    for (unsigned char c : texte) {
+        if (!std::isdigit(c))
+            return false;
+        valeur = valeur * 10 + (c - '0');
+    }
+    return true;
+}
+
+bool DateValide(int jour, int mois, int annee)
+{
+    return annee >= 1 && QDate::isValid(annee, mois, jour);
+}
+
+// A date edit's "dd/mm/yyyy"; an incomplete one is stored empty.
+bool DateSaisieValide(const std::string& texte)
+{
+    int jour = 0;
+    int mois = 0;
+    int annee = 0;
+    return texte.size() == 10 && texte[2] == '/' && texte[5] == '/' &&
+           Entier(texte.substr(0, 2), 2, jour) && Entier(texte.substr(3, 2), 2, mois) &&
+           Entier(texte.substr(6, 4), 4, annee) && DateValide(jour, mois, annee);
 }
 
 std::string Pluriel(std::size_t nombre, const char* singulier, const char* pluriel)
@@ -113,11 +145,7 @@ void TModeleRevenus::RestaureEtatInitial()
 std::string TModeleRevenus::ValeurLettre(int lettrage) const
 {
     const TCalculImpot::Resultat& r = m_resultat;
-    auto montant = [](double valeur) {
-        char texte[TCalculImpot::kTailleTexteNombre];
-        std::snprintf(texte, sizeof texte, "%f", valeur);
-        return std::string(texte);
-    };
+    const auto montant = &TDeclarationRevenus::FormatMontant;
     switch (lettrage) {
     case kBienvenue:
         return "Bienvenue dans #PRODUIT#";
@@ -268,9 +296,14 @@ structMessage* TModeleRevenus::ControleLettres(structLettre* lettres)
     std::vector<Message> avertissements;
     const TDeclarationRevenus& d = m_declaration;
 
+    const std::vector<MessageAudit> saisie = ErreursDeSaisie();
     for (structLettre* lettre = VaPremiereLettre(lettres); !FinListeLettre(lettre);
          lettre = VaLettreSuivante(lettre)) {
         const short l = lettre->lettrage;
+        for (const MessageAudit& erreur : saisie) {
+            if (erreur.lettrage == l)
+                erreurs.push_back({l, 1, erreur.texte});
+        }
         switch (l) {
         case kNom:
             if (EstVide(d.Valeur(kNom)))
@@ -374,6 +407,83 @@ char* TModeleRevenus::LibelleDeLaLettre(short lettrage, char** libelle)
     return copie;
 }
 
+std::vector<TModeleRevenus::MessageAudit> TModeleRevenus::ErreursDeSaisie() const
+{
+    std::vector<MessageAudit> erreurs;
+    const TDeclarationRevenus& d = m_declaration;
+    const bool foncier = d.Coche(kRevenusFonciers);
+    const auto enJeu = [&](short lettrage) {
+        const TDeclarationRevenus::Champ* champ = TDeclarationRevenus::TrouveChamp(lettrage);
+        return Saisissable(lettrage) &&
+               (foncier || !champ ||
+                (champ->ecran != kEcranFoncier && champ->ecran != kEcranBiens));
+    };
+
+    for (const TDeclarationRevenus::Champ& champ : TDeclarationRevenus::Champs()) {
+        if (champ.genre != Genre::Montant || !enJeu(champ.lettrage) ||
+            (champ.lettrage == kSalaire1 && d.Code(kSalaire1Etat) != 2) ||
+            (champ.lettrage == kSalaire2 && d.Code(kSalaire2Etat) != 2))
+            continue;
+        if (d.Montant(champ.lettrage) < 0)
+            erreurs.push_back({kAnomalie, champ.lettrage,
+                               std::string("Le montant \xAB\xA0") + champ.libelle +
+                                   "\xA0\xBB ne peut pas \xEAtre n\xE9gatif."});
+    }
+
+    // The birth date: all three parts or none, a real date, before the tax year.
+    const short parties[] = {kJourNaissance, kMoisNaissance, kAnneeNaissance};
+    short manquante = 0;
+    bool une = false;
+    for (short partie : parties) {
+        if (EstVide(d.Valeur(partie)))
+            manquante = manquante ? manquante : partie;
+        else
+            une = true;
+    }
+    int jour = 0;
+    int mois = 0;
+    int annee = 0;
+    if (une && manquante) {
+        erreurs.push_back({kAnomalie, manquante,
+                           "La date de naissance du d\xE9"
+                           "clarant est incompl\xE8te : renseignez le jour, le mois et "
+                           "l'ann\xE9"
+                           "e."});
+    } else if (une) {
+        if (!Entier(d.Valeur(kJourNaissance), 2, jour) ||
+            !Entier(d.Valeur(kMoisNaissance), 2, mois) ||
+            !Entier(d.Valeur(kAnneeNaissance), 4, annee) || annee < 1900 ||
+            !DateValide(jour, mois, annee))
+            erreurs.push_back({kAnomalie, kJourNaissance,
+                               "La date de naissance du d\xE9"
+                               "clarant est incorrecte."});
+        else if (annee >= kAnneeFiscale)
+            erreurs.push_back({kAnomalie, kAnneeNaissance,
+                               "Le d\xE9"
+                               "clarant ne peut pas \xEAtre n\xE9 en " +
+                                   std::to_string(kAnneeFiscale) +
+                                   " ou apr\xE8s : v\xE9rifiez l'ann\xE9"
+                                   "e de naissance."});
+    }
+
+    for (short date : {kDateAcquisition, kDateSignature}) {
+        const std::string valeur = d.Valeur(date);
+        if (enJeu(date) && !EstVide(valeur) && !DateSaisieValide(valeur))
+            erreurs.push_back(
+                {kAnomalie, date,
+                 "La date " + valeur + " n'existe pas : v\xE9rifiez le jour et le mois."});
+    }
+
+    int logements = 0;
+    const std::string nombre = d.Valeur(kNombreLogements);
+    if (enJeu(kNombreLogements) && !EstVide(nombre) &&
+        (!Entier(nombre, 3, logements) || logements < 1))
+        erreurs.push_back({kAnomalie, kNombreLogements,
+                           "Le nombre de logements doit \xEAtre un nombre entier, 1 au "
+                           "moins."});
+    return erreurs;
+}
+
 std::vector<TModeleRevenus::MessageAudit> TModeleRevenus::Audit() const
 {
     std::vector<MessageAudit> audit;
@@ -388,10 +498,17 @@ std::vector<TModeleRevenus::MessageAudit> TModeleRevenus::Audit() const
         audit.push_back({kAnomalie, kSituationFamille,
                          "La situation de famille n'est pas indiqu\xE9"
                          "e."});
-    if (EstVide(d.Valeur(kAnneeNaissance)))
+    if (EstVide(d.Valeur(kJourNaissance)) && EstVide(d.Valeur(kMoisNaissance)) &&
+        EstVide(d.Valeur(kAnneeNaissance)))
         audit.push_back({kAnomalie, kAnneeNaissance,
                          "La date de naissance du d\xE9"
                          "clarant est incompl\xE8te."});
+    for (const MessageAudit& erreur : ErreursDeSaisie())
+        audit.push_back(erreur);
+    if (!d.Coche(kCertification))
+        audit.push_back({kAnomalie, kCertification,
+                         "La case de certification n'est pas coch\xE9"
+                         "e."});
     if (!d.Valeur(kCodePostal).empty() && !CinqChiffres(d.Valeur(kCodePostal)))
         audit.push_back({kAnomalie, kCodePostal, "Le code postal doit comporter 5 chiffres."});
     if (d.Coche(kRevenusFonciers) && d.Code(kRegimeFoncier) != kRegimeReel &&

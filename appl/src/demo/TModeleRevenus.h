@@ -62,9 +62,14 @@ public:
     // Whether the user may type into a letter now.
     bool Saisissable(int lettrage) const;
     std::vector<MessageAudit> Audit() const;
+    // What the user typed that cannot be right (a negative amount, a date that does not
+    // exist or is incomplete, a declarant born in the tax year, a number that is not one):
+    // anomalies of the audit, and errors of the screen that shows them.
+    std::vector<MessageAudit> ErreursDeSaisie() const;
 
     // The declaration found at the start of the wizard.
     void SauveEtatInitial() { m_initiale = m_declaration; }
+    void SauveEtatInitial(const TDeclarationRevenus& initiale) { m_initiale = initiale; }
     void RestaureEtatInitial();
     bool EstModifie() const { return !(m_declaration == m_initiale); }
 

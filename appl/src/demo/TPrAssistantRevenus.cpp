@@ -5,6 +5,8 @@
 
 #include "flow/TCinematicManagerAbstract.h"
 #include "flow/TScreenInformation.h"
+#include "model/TCompteRendu.h"
+#include "presenter/TPrEcranVCL.h"
 #include "view/TViewBaseForm.h"
 
 TPrAssistantRevenus::TPrAssistantRevenus(TComponent* owner, TModeleRevenus* modele,
@@ -47,8 +49,7 @@ std::string TPrAssistantRevenus::Titre() const
             titre += " - " + nom;
     }
     if (m_modele)
-        titre +=
-            " - imp\xF4t net estim\xE9 : " + TCalculImpot::Euros(m_modele->Resultat().impotNet);
+        titre += " - " + TCalculImpot::ImpotNet(m_modele->Resultat());
     return titre;
 }
 
@@ -65,6 +66,32 @@ void TPrAssistantRevenus::ChangeScreen()
 {
     TPrBaseForm::ChangeScreen();
     MajTitre();
+    if (m_apresChangement)
+        m_apresChangement();
+}
+
+void TPrAssistantRevenus::OnCloseQuery(bool& canClose)
+{
+    TPrBaseForm::OnCloseQuery(canClose);
+    TCompteRendu* report = getCompteRendu();
+    if (!canClose || !report || report->getUserAction() != 0 || !m_finition)
+        return;
+    if (!m_finition()) {
+        canClose = false;
+        // Not finished after all: closing the window later is an abandon, which asks.
+        report->setUserAction(1);
+        setCloseAllowed(false);
+    }
+}
+
+void TPrAssistantRevenus::AfficheChamp(short lettrage)
+{
+    for (TPrComposite* fils : getFils()) {
+        if (auto* ecran = dynamic_cast<TPrEcranVCL*>(fils)) {
+            ecran->AfficheEcran(lettrage);
+            return;
+        }
+    }
 }
 
 void TPrAssistantRevenus::UpdateInfo()

@@ -65,7 +65,7 @@ void TPrBoutonsRevenus::ImportDossier()
 
 std::string TPrBoutonsRevenus::getLibelleImportDossier() const
 {
-    return "&Importer une d\xE9"
+    return "Imp&orter une d\xE9"
            "claration...";
 }
 

@@ -13,6 +13,7 @@
 #include "Cp1252.h"
 #include "MessageDlg.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QString>
@@ -48,14 +49,25 @@ bool TServicesRevenus::operator==(const TServicesRevenus& other) const
 std::string TServicesRevenus::ChoixParDialogue(Operation operation, const std::string& proposition)
 {
     const QString depart = QString::fromStdString(proposition);
-    const QString choisi =
-        operation == Operation::Imprimer
-            ? QFileDialog::getSaveFileName(nullptr, QStringLiteral("Imprimer la d\u00e9claration"),
-                                           depart, QStringLiteral("Documents PDF (*.pdf)"))
-            : QFileDialog::getOpenFileName(nullptr, QStringLiteral("Importer une d\u00e9claration"),
-                                           depart,
-                                           QStringLiteral("D\u00e9clarations (*.txt);;Tous les "
-                                                          "fichiers (*)"));
+    QWidget* fenetre = QApplication::activeWindow();
+    QString choisi;
+    switch (operation) {
+    case Operation::Imprimer:
+        choisi =
+            QFileDialog::getSaveFileName(fenetre, QStringLiteral("Imprimer la d\u00e9claration"),
+                                         depart, QStringLiteral("Documents PDF (*.pdf)"));
+        break;
+    case Operation::Importer:
+        choisi = QFileDialog::getOpenFileName(
+            fenetre, QStringLiteral("Importer une d\u00e9claration"), depart,
+            QStringLiteral("D\u00e9clarations (*.txt);;Tous les fichiers (*)"));
+        break;
+    case Operation::Enregistrer:
+        choisi = QFileDialog::getSaveFileName(
+            fenetre, QStringLiteral("Enregistrer la d\u00e9claration"), depart,
+            QStringLiteral("D\u00e9clarations (*.txt);;Tous les fichiers (*)"));
+        break;
+    }
     return choisi.toStdString();
 }
 
@@ -116,7 +128,8 @@ bool TServicesRevenus::ImporteFichier(const std::string& chemin)
                "claration " +
                    Quote(chemin) +
                    " a \xE9t\xE9 import\xE9"
-                   "e.",
+                   "e." +
+                   (fichier.Remarque().empty() ? std::string() : "\n" + fichier.Remarque()),
                mtInformation, mbOK, 0);
     return true;
 }
@@ -158,6 +171,8 @@ void TServicesRevenus::Rafraichit()
     const TScreenInformation* actif = flux->getScreenInformationEcranActif();
     TVisitorMajCinematique majCinematique;
     m_racine->Accept(&majCinematique);
+    // The caption and whatever else the host shows of the data, as after a keystroke.
+    m_racine->UpdateInfo();
     if (actif && actif->IsValid()) {
         m_racine->Update();
     } else {

@@ -20,8 +20,9 @@ class TServicesRevenus
 public:
     enum class Operation
     {
-        Imprimer, // choose the PDF file to write
-        Importer  // choose the declaration file to read
+        Imprimer,   // choose the PDF file to write
+        Importer,   // choose the declaration file to read
+        Enregistrer // choose where to save the declaration
     };
     // Answers the chosen file (UTF-8), or an empty text when the user cancelled. `proposition`
     // is the file offered first.

@@ -21,7 +21,7 @@ TViewAdresse::~TViewAdresse() = default;
 
 void TViewAdresse::ConstruitEcran()
 {
-    Libelle(0, "&Adresse :")->SetFocusControl(MemoAdresse = new TcxKelMemo(this));
+    Libelle(0, "A&dresse :")->SetFocusControl(MemoAdresse = new TcxKelMemo(this));
     MemoAdresse->SetBounds(kColonneChamp, Y(0), 320, 64);
     Lie<TdCcxKelMemo>(MemoAdresse, kAdresse);
 
@@ -34,7 +34,7 @@ void TViewAdresse::ConstruitEcran()
     EditCommune->SetBounds(kColonneChamp, Y(3), 250, 24);
     Lie<TdCEdit>(EditCommune, kCommune);
 
-    Libelle(4, "&T\xE9l\xE9phone :")->SetFocusControl(EditTelephone = new TcxEditTel(this));
+    Libelle(4, "T\xE9l\xE9p&hone :")->SetFocusControl(EditTelephone = new TcxEditTel(this));
     EditTelephone->SetBounds(kColonneChamp, Y(4), 130, 24);
     Lie<TdCcxEditTel>(EditTelephone, kTelephone);
 }

@@ -21,7 +21,7 @@ TViewBiensLoues::~TViewBiensLoues() = default;
 
 void TViewBiensLoues::ConstruitEcran()
 {
-    Libelle(0, "&Adresse du bien :")->SetFocusControl(EditAdresseBien = new TcxEditStr(this));
+    Libelle(0, "Adresse du &bien :")->SetFocusControl(EditAdresseBien = new TcxEditStr(this));
     EditAdresseBien->SetBounds(kColonneChamp, Y(0), 320, 24);
     Lie<TdCcxEditStr>(EditAdresseBien, kAdresseBien);
 

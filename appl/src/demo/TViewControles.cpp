@@ -16,6 +16,8 @@
 #include "TcxKelTreeList.h"
 #include "TcxTreeListNode.h"
 
+#include <algorithm>
+
 using namespace revenus;
 
 namespace {
@@ -106,9 +108,28 @@ void TViewControles::ConstruitEcran()
     controle->setFilter(FiltreDeLaBarre(m_Presenter ? m_Presenter->getRoot() : nullptr));
 
     ButtonAller = new TcxKelButton(this);
-    ButtonAller->SetText("&Aller au champ concern\xE9");
+    ButtonAller->SetText("Aller au c&hamp concern\xE9");
     ButtonAller->SetBounds(kLargeur - kMarge - 200, Y(1) + 280, 200, 30);
     ButtonAller->OnClick = [this](TObject*) { AllerAuChamp(); };
+}
+
+void TViewControles::LettrageVersEcran()
+{
+    TViewRevenus::LettrageVersEcran();
+    const TModeleRevenus* modele = Modele();
+    const int filtre = FiltreDeLaBarre(m_Presenter ? m_Presenter->getRoot() : nullptr);
+    if (!LabelNombre || !modele || filtre < 0)
+        return;
+    const std::vector<TModeleRevenus::MessageAudit> audit = modele->Audit();
+    const auto affiches = static_cast<std::size_t>(
+        std::count_if(audit.begin(), audit.end(), [filtre](const TModeleRevenus::MessageAudit& m) {
+            return m.categorie == filtre;
+        }));
+    const std::string total = " sur " + std::to_string(audit.size()) + ".";
+    LabelNombre->SetText(affiches == 0 ? "Aucun message affich\xE9" + total
+                         : affiches == 1
+                             ? "1 message affich\xE9" + total
+                             : std::to_string(affiches) + " messages affich\xE9s" + total);
 }
 
 void TViewControles::AllerAuChamp()

@@ -26,6 +26,9 @@ public:
 
     // Goes to the screen and the field of the focused message (through the relay window).
     void AllerAuChamp();
+    // The count line says what the audit filter of the bar lets through: "2 messages
+    // affich\xE9s sur 4".
+    void LettrageVersEcran() override;
 
     TLabel* LabelNombre = nullptr;
     TcxKelTreeList* ListeMessages = nullptr;

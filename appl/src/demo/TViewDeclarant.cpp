@@ -11,6 +11,8 @@
 #include "TcxComboBox.h"
 #include "TcxEditStr.h"
 
+#include <utility>
+
 using namespace revenus;
 
 TViewDeclarant::TViewDeclarant(TComponent* owner, TPrEcranVCL* presenter)
@@ -25,7 +27,7 @@ void TViewDeclarant::ConstruitEcran()
     EditNom->SetBounds(kColonneChamp, Y(0), 250, 24);
     Lie<TdCEdit>(EditNom, kNom);
 
-    Libelle(1, "&Pr\xE9nom :")->SetFocusControl(EditPrenom = new TcxEditStr(this));
+    Libelle(1, "Pr\xE9no&m :")->SetFocusControl(EditPrenom = new TcxEditStr(this));
     EditPrenom->SetBounds(kColonneChamp, Y(1), 250, 24);
     Lie<TdCcxEditStr>(EditPrenom, kPrenom);
 
@@ -46,8 +48,16 @@ void TViewDeclarant::ConstruitEcran()
     Lie<TdCEdit>(EditAnnee, kAnneeNaissance, Reaction::Controle);
     AjouteControlController(
         new TDateController(Handle(), EditJour, EditMois, EditAnnee, kAnneeFiscale));
+    // Two digits typed fill the day or the month: the next field takes over, as on a form.
+    for (auto [champ, suivant] : {std::pair{EditJour, EditMois}, std::pair{EditMois, EditAnnee}}) {
+        QObject::connect(
+            champ, &QLineEdit::textEdited, this, [champ, suivant](const QString& texte) {
+                if (texte.size() == 2 && champ->cursorPosition() == 2 && champ->hasFocus())
+                    suivant->setFocus(Qt::TabFocusReason);
+            });
+    }
 
-    Libelle(3, "&Situation de famille :");
+    Libelle(3, "Situation de &famille :");
     ComboSituation = Liste(kSituationFamille, 3, 250,
                            {{kSituationInconnue, "(\xE0 choisir)"},
                             {kCelibataire, "C\xE9libataire"},

@@ -17,6 +17,9 @@
 #include "TcxKelButton.h"
 #include "TcxKelTreeList.h"
 
+#include <QEvent>
+#include <QKeyEvent>
+
 using namespace revenus;
 
 TViewPersonnesACharge::TViewPersonnesACharge(TComponent* owner, TPrEcranVCL* presenter)
@@ -88,7 +91,7 @@ void TViewPersonnesACharge::ConstruitEcran()
     TPrListManager* lm = m_listManager.get();
     TcxKelTreeList* arbre = ListePersonnes;
     action(
-        ACT_Ajouter, "&Ajouter...", 0, [lm, arbre] { lm->AjouteElementExecute(arbre); },
+        ACT_Ajouter, "A&jouter...", 0, [lm, arbre] { lm->AjouteElementExecute(arbre); },
         [lm](TAction* a) { lm->AjouteElementUpdate(a); });
     action(
         ACT_Modifier, "&Modifier...", 1, [lm, arbre] { lm->ModifieElementExecute(arbre); },
@@ -97,7 +100,7 @@ void TViewPersonnesACharge::ConstruitEcran()
         ACT_Dupliquer, "D&upliquer", 2, [lm, arbre] { lm->DupliqueElementExecute(arbre); },
         [lm, arbre](TAction* a) { lm->DupliqueElementUpdate(arbre, a); });
     action(
-        ACT_Supprimer, "&Supprimer", 3, [lm, arbre] { lm->SupprimeElementExecute(arbre); },
+        ACT_Supprimer, "Suppr&imer", 3, [lm, arbre] { lm->SupprimeElementExecute(arbre); },
         [lm, arbre](TAction* a) { lm->SupprimeElementUpdate(arbre, a); });
     action(
         ACT_Monter, "M&onter", 4, [lm, arbre] { lm->MoveUpElementExecute(arbre); },
@@ -109,6 +112,22 @@ void TViewPersonnesACharge::ConstruitEcran()
     ListePersonnes->OnFocusedNodeChanged = [this](TObject*, TcxTreeListNode*, TcxTreeListNode*) {
         Actions->UpdateActions();
     };
+    // The list's own gestures run the same actions, enabled or not alike: a double click
+    // modifies the dependant, the Delete key deletes it (after the confirmation).
+    QObject::connect(ListePersonnes, &QAbstractItemView::doubleClicked, this,
+                     [this] { ACT_Modifier->Execute(); });
+    ListePersonnes->installEventFilter(this);
+}
+
+bool TViewPersonnesACharge::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ListePersonnes && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+        ACT_Supprimer->Execute();
+        return true;
+    }
+    return TViewRevenus::eventFilter(watched, event);
 }
 
 void TViewPersonnesACharge::Update()

@@ -46,6 +46,8 @@ public:
 
 protected:
     void ConstruitEcran() override;
+    // The Delete key on the list deletes the focused dependant, as the action does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::unique_ptr<TMdPersonnesACharge> m_liste;

@@ -21,6 +21,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QScopedValueRollback>
 
 TViewRevenus::TViewRevenus(TComponent* owner, TPrEcranVCL* presenter, int ecran, int hauteur)
     : TViewEcranVCL(owner, presenter), m_ecran(ecran)
@@ -90,9 +91,8 @@ bool TViewRevenus::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut && !m_controleEnCours) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-            m_controleEnCours = true;
+            const QScopedValueRollback<bool> enCours(m_controleEnCours, true);
             OnControlControl(TComponent::FromQObject(watched));
-            m_controleEnCours = false;
         }
     }
     return TViewEcranVCL::eventFilter(watched, event);

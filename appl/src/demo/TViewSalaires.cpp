@@ -1,6 +1,8 @@
 #include "TViewSalaires.h"
 
 #include "Revenus.h"
+#include "TCalculImpot.h"
+#include "TModeleRevenus.h"
 
 #include "TLabel.h"
 #include "TcxCheckBox.h"
@@ -19,10 +21,8 @@ void TViewSalaires::ConstruitEcran()
     Libelle(0, "Salaires du d\xE9"
                "clarant :");
     EditSalaire1 = Montant(kSalaire1, 0, true);
-    Libelle(1, "Salaires du conjoint :");
+    LabelSalaire2 = Libelle(1, "Salaires du conjoint :");
     EditSalaire2 = Montant(kSalaire2, 1, true);
-    // Single, the spouse's field is disabled: it then looks like a result, not a greyed entry.
-    ApplyEditableResultStyle(EditSalaire2);
     auto* aide = Libelle(2,
                          "Montants pr\xE9remplis par vos employeurs : double-cliquez ou "
                          "appuyez sur F2 pour les corriger.",
@@ -38,4 +38,15 @@ void TViewSalaires::ConstruitEcran()
     EditFraisReels = Montant(kMontantFraisReels, 4);
     Libelle(5, "Salaires nets imposables :");
     EditSalairesNets = Resultat(kSalairesNets, 5);
+}
+
+void TViewSalaires::UpdateSelection()
+{
+    TViewRevenus::UpdateSelection();
+    const TModeleRevenus* modele = Modele();
+    const bool couple = modele && TCalculImpot::EstCouple(modele->Declaration());
+    if (LabelSalaire2)
+        LabelSalaire2->setVisible(couple);
+    if (EditSalaire2)
+        EditSalaire2->setVisible(couple);
 }

@@ -6,6 +6,7 @@
 
 #include "TViewRevenus.h"
 
+class TLabel;
 class TcxCheckBox;
 class TcxEditNum;
 
@@ -22,6 +23,10 @@ public:
     TcxCheckBox* CheckFraisReels = nullptr;
     TcxEditNum* EditFraisReels = nullptr;
     TcxEditNum* EditSalairesNets = nullptr;
+    TLabel* LabelSalaire2 = nullptr;
+
+    // A single declarant has no spouse: the spouse's salary is not shown at all.
+    void UpdateSelection() override;
 
 protected:
     void ConstruitEcran() override;

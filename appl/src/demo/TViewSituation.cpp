@@ -19,7 +19,7 @@ TViewSituation::~TViewSituation() = default;
 void TViewSituation::ConstruitEcran()
 {
     // Two ways of storing a check box: "1" / "0" here, the default "1" / "2" below.
-    CheckACharge = Case(kACharge, 0, "Vous avez des &personnes \xE0 charge", '0');
+    CheckACharge = Case(kACharge, 0, "Vous avez des personnes \xE0 &charge", '0');
     CheckFonciers = Case(kRevenusFonciers, 1, "Vous percevez des revenus &fonciers", '1');
 
     Libelle(2, "Votre r\xE9sidence principale :");
@@ -29,7 +29,7 @@ void TViewSituation::ConstruitEcran()
         bouton->SetBounds(kMarge + 24, Y(rang), 400, 24);
         return Lie<TdCRadioButton>(bouton, lettrage);
     };
-    RadioProprietaire = radio(kProprietaire, 3, "vous en \xEAtes p&ropri\xE9taire");
+    RadioProprietaire = radio(kProprietaire, 3, "vous en \xEAtes pr&opri\xE9taire");
     RadioLocataire = radio(kLocataire, 4, "vous en \xEAtes &locataire");
     RadioHeberge = radio(kHeberge, 5,
                          "vous y \xEAtes &h\xE9"

@@ -6,6 +6,7 @@
 //                                          the declaration and the printed PDF in <folder>
 
 #include "TAssistantRevenus.h"
+#include "TFichierDeclaration.h"
 #include "TVisiteGuidee.h"
 
 #include "Cp1252.h"
@@ -15,6 +16,7 @@
 #include <log4cxx/propertyconfigurator.h>
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -24,6 +26,10 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -35,6 +41,14 @@ void Usage()
 // The trace setup a user can edit, beside the executable; a quiet default without it.
 void ConfigureTrace(const QString& fichierTrace)
 {
+    // The trace names the user's files: readable by the user only, made so before log4cxx
+    // opens it.
+    const QByteArray nom = QFile::encodeName(fichierTrace);
+    const int fd = ::open(nom.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::fchmod(fd, 0600);
+        ::close(fd);
+    }
     if (qEnvironmentVariableIsEmpty("WIZARD_DEMO_LOG"))
         qputenv("WIZARD_DEMO_LOG", QFile::encodeName(fichierTrace));
     const QString proprietes = QCoreApplication::applicationDirPath() + "/wizard_demo.properties";
@@ -92,6 +106,8 @@ int main(int argc, char** argv)
     const QString donnees = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const QString dossierTrace =
         tour.empty() ? donnees : QDir(QString::fromLocal8Bit(tour.c_str())).absolutePath();
+    // The data folder holds the user's declaration: private to the user.
+    TFichierDeclaration::PrepareDossierPrive(QFile::encodeName(donnees).toStdString());
     QDir().mkpath(dossierTrace);
     ConfigureTrace(dossierTrace + "/wizard_demo.log");
 
@@ -109,6 +125,17 @@ int main(int argc, char** argv)
         declaration.empty()
             ? QFile::encodeName(donnees + "/declaration-revenus-2024.txt").toStdString()
             : declaration;
+    options.fichierDemande = !declaration.empty();
+    // One recovery copy per declaration file, in the private data folder.
+    const QByteArray cle =
+        QCryptographicHash::hash(QFileInfo(QFile::decodeName(options.fichierDeclaration.c_str()))
+                                     .absoluteFilePath()
+                                     .toUtf8(),
+                                 QCryptographicHash::Sha1)
+            .toHex()
+            .left(12);
+    options.fichierReprise =
+        QFile::encodeName(donnees + "/reprise-" + QString::fromLatin1(cle) + ".txt").toStdString();
     TAssistantRevenus assistant(options);
     assistant.OuvreAuDemarrage();
     const TAssistantRevenus::Issue issue = assistant.Execute();

@@ -1,7 +1,11 @@
 #include "DialogSeam.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QVariant>
 #include <QWidget>
 
@@ -11,6 +15,10 @@
 namespace DialogSeam {
 
 namespace {
+
+// Room the title bar needs besides its text: its buttons, margins and some slack for a bold
+// title font.
+constexpr int kTitleBarButtonsWidth = 160;
 
 // The answer each button of a box stands for.
 constexpr const char* kAnswerProperty = "dialogSeamAnswer";
@@ -147,6 +155,15 @@ std::unique_ptr<QMessageBox> createMessageBox(const Request& request)
                                              request.text, QMessageBox::NoButton, request.owner);
     if (request.owner)
         box->setWindowModality(Qt::WindowModal);
+    // A box as narrow as a short text would have the window manager cut its title; its
+    // layout, not its minimum width (which QMessageBox resets), keeps room for the title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        const int title = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
+                              .horizontalAdvance(request.caption);
+        grid->addItem(new QSpacerItem(title + kTitleBarButtonsWidth, 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
 
     const Answer defaultAnswer = effectiveDefault(request);
     const Answer escapeAnswer = escapeAnswerOf(request);

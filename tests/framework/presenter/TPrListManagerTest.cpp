@@ -1,5 +1,6 @@
 #include "presenter/TPrListManager.h"
 
+#include "flow/TCinematicManagerAbstract.h"
 #include "model/TCompteRendu.h"
 #include "model/TMgtModelInvoker.h"
 #include "presenter/TCreeIHM.h"
@@ -168,6 +169,17 @@ private:
     Journal& m_journal;
 };
 
+// The flow, whose screens a change may switch on or off.
+class JournalFlow : public TCinematicManagerAbstract
+{
+public:
+    explicit JournalFlow(Journal& journal) : m_journal(journal) {}
+    void Update() override { m_journal.add("flow.Update"); }
+
+private:
+    Journal& m_journal;
+};
+
 class CountingModel : public QuietModel
 {
 public:
@@ -184,6 +196,7 @@ struct ListHarness
         root = std::make_unique<TPrComposite>(nullptr, &model, &invoker, nullptr);
         root->setRoot(root.get());
         root->setView(new TView());
+        root->setCinematicManager(&flow);
         screen = new ListScreen(journal, root.get(), list, tree);
         root->Add(screen);
         root->Add(new FlowButtons(journal, root.get()));
@@ -192,6 +205,7 @@ struct ListHarness
     }
 
     Journal journal;
+    JournalFlow flow{journal};
     TInfoGene info;
     CountingModel model{&info};
     TMgtModelInvoker invoker;
@@ -295,7 +309,8 @@ TEST_F(TPrListManagerTest, AddWithAValidatedEditorKeepsTheElementRefreshesAndFoc
 
     EXPECT_THAT(h->list.elements, ElementsAre("A", "B", "C", "Nouveau"));
     EXPECT_THAT(h->journal.entries(),
-                ElementsAre("AjouteElement", "CreeIHM", "buttons.MajCinematique", "screen.Update"));
+                ElementsAre("AjouteElement", "CreeIHM", "buttons.MajCinematique", "flow.Update",
+                            "flow.Update", "screen.Update"));
     // The editor works on the new element, over the root's view, with the list's model.
     EXPECT_EQ(h->editor.seenCurrent, 3);
     EXPECT_EQ(h->editor.seenParent, h->root->getView());
@@ -315,8 +330,9 @@ TEST_F(TPrListManagerTest, AddWithACancelledEditorRemovesTheElementButKeepsTheEd
     manager.AjouteElementExecute(&h->tree);
 
     EXPECT_THAT(h->list.elements, ElementsAre("A", "B", "C"));
-    EXPECT_THAT(h->journal.entries(), ElementsAre("AjouteElement", "CreeIHM", "SupprimeElement",
-                                                  "buttons.MajCinematique", "screen.Update"));
+    EXPECT_THAT(h->journal.entries(),
+                ElementsAre("AjouteElement", "CreeIHM", "SupprimeElement", "buttons.MajCinematique",
+                            "flow.Update", "flow.Update", "screen.Update"));
     EXPECT_TRUE(h->screen->getCompteRendu()->isModified());
     EXPECT_EQ(FocusedText(), "C"); // the list's current position after the removal
 }
@@ -349,7 +365,8 @@ TEST_F(TPrListManagerTest, DuplicateCopiesTheCurrentElementComputesAndFocusesThe
 
     EXPECT_THAT(h->list.elements, ElementsAre("A", "B", "B (copie)", "C"));
     EXPECT_EQ(h->model.calculs, 1);
-    EXPECT_THAT(h->journal.entries(), ElementsAre("DupliqueElement", "screen.Update"));
+    EXPECT_THAT(h->journal.entries(), ElementsAre("DupliqueElement", "buttons.MajCinematique",
+                                                  "flow.Update", "flow.Update", "screen.Update"));
     EXPECT_EQ(FocusedText(), "B (copie)");
 }
 
@@ -376,8 +393,9 @@ TEST_F(TPrListManagerTest, ModifyOpensTheEditorOnTheFocusedElementAndRefreshes)
     manager.ModifieElementExecute(&h->tree);
 
     EXPECT_EQ(h->editor.seenCurrent, 2);
-    EXPECT_THAT(h->journal.entries(), ElementsAre("setIndexElement(2)", "CreeIHM",
-                                                  "buttons.MajCinematique", "screen.Update"));
+    EXPECT_THAT(h->journal.entries(),
+                ElementsAre("setIndexElement(2)", "CreeIHM", "buttons.MajCinematique",
+                            "flow.Update", "flow.Update", "screen.Update"));
     EXPECT_TRUE(h->screen->getCompteRendu()->isModified());
     EXPECT_EQ(FocusedText(), "C");
 }
@@ -423,7 +441,8 @@ TEST_F(TPrListManagerTest, DeleteAsksWithTheElementsLabelAndRemovesItOnOk)
     EXPECT_EQ(dialogs.last().icon, DialogSeam::Icon::Information);
     EXPECT_THAT(h->list.elements, ElementsAre("A", "C"));
     EXPECT_THAT(h->journal.entries(),
-                ElementsAre("setIndexElement(1)", "SupprimeElement", "screen.Update"));
+                ElementsAre("setIndexElement(1)", "SupprimeElement", "buttons.MajCinematique",
+                            "flow.Update", "flow.Update", "screen.Update"));
     EXPECT_EQ(FocusedText(), "C");
 }
 
@@ -482,7 +501,8 @@ TEST_F(TPrListManagerTest, MoveUpSwapsWithThePreviousElementWhichKeepsTheFocus)
     manager.MoveUpElementExecute(&h->tree);
 
     EXPECT_THAT(h->list.elements, ElementsAre("B", "A", "C"));
-    EXPECT_THAT(h->journal.entries(), ElementsAre("DeplaceElement(1,0)", "screen.Update"));
+    EXPECT_THAT(h->journal.entries(), ElementsAre("DeplaceElement(1,0)", "buttons.MajCinematique",
+                                                  "flow.Update", "flow.Update", "screen.Update"));
     EXPECT_EQ(FocusedTop(), 0);
     EXPECT_EQ(FocusedText(), "B");
 }
@@ -495,7 +515,8 @@ TEST_F(TPrListManagerTest, MoveDownSwapsWithTheNextElementWhichKeepsTheFocus)
     manager.MoveDownElementExecute(&h->tree);
 
     EXPECT_THAT(h->list.elements, ElementsAre("A", "C", "B"));
-    EXPECT_THAT(h->journal.entries(), ElementsAre("DeplaceElement(1,2)", "screen.Update"));
+    EXPECT_THAT(h->journal.entries(), ElementsAre("DeplaceElement(1,2)", "buttons.MajCinematique",
+                                                  "flow.Update", "flow.Update", "screen.Update"));
     EXPECT_EQ(FocusedTop(), 2);
     EXPECT_EQ(FocusedText(), "B");
 }

@@ -92,6 +92,11 @@ public:
     bool isCloseAllowed() const { return closeAllowed; }
     bool isClosed() const { return closed; }
 
+protected:
+    // For a host whose OnCloseQuery refuses a finish the framework accepted: the window then
+    // stays open as after a refused screen, and closing it later asks about the changes again.
+    void setCloseAllowed(bool allowed) { closeAllowed = allowed; }
+
 private:
     DisplayInfoList controlDisplayInfoList;
     bool closeAllowed = false;

@@ -1,9 +1,11 @@
 #include "presenter/TPrListManager.h"
 
+#include "flow/TCinematicManagerAbstract.h"
 #include "model/TCompteRendu.h"
 #include "model/TModelAbstract.h"
 #include "presenter/TCreeIHM.h"
 #include "presenter/TMdListManager.h"
+#include "presenter/TPrBaseForm.h"
 #include "presenter/TPrComposite.h"
 #include "presenter/TVisitorMajCinematique.h"
 
@@ -76,8 +78,20 @@ TPrComposite* TPrListManager::Root() const
 
 void TPrListManager::RefreshTree()
 {
-    if (TPrComposite* root = Root())
-        root->Update();
+    TPrComposite* root = Root();
+    if (!root)
+        return;
+    // The steps a keystroke takes once the data changed, so that a list change shows
+    // everywhere alike: the bar's flow state, the host's information (the caption), the
+    // screens switched on and off, then every presenter and view.
+    RefreshFlow();
+    if (auto* form = dynamic_cast<TPrBaseForm*>(root))
+        form->UpdateInfo();
+    if (TCinematicManagerAbstract* flow = root->getCinematicManager()) {
+        flow->Update();
+        flow->Update();
+    }
+    root->Update();
 }
 
 void TPrListManager::RefreshFlow()
@@ -125,7 +139,6 @@ void TPrListManager::AjouteElementExecute(TcxKelTreeList* tree)
     if (creeIHM) {
         if (!RunEditor())
             mdListManager->SupprimeElement();
-        RefreshFlow();
         RefreshTree();
     }
     focusNode(tree, mdListManager->getIndexElement());
@@ -164,7 +177,6 @@ void TPrListManager::ModifieElementExecute(TcxKelTreeList* tree)
         mdListManager->setIndexElement(index);
         if (creeIHM) {
             RunEditor(); // a cancelled editor leaves the element as it was
-            RefreshFlow();
             RefreshTree();
         }
     }

@@ -67,7 +67,8 @@ public:
 private:
     // The presenter tree's root, or the presenter itself when it has none; null without one.
     TPrComposite* Root() const;
-    // The root's Update: every presenter reloads its data and its view.
+    // What follows a keystroke: the flow state, the form's UpdateInfo, the flow's Update
+    // (twice, as after a keystroke), then the root's Update.
     void RefreshTree();
     // The flow state of the buttons bar (TVisitorMajCinematique over the root).
     void RefreshFlow();
