@@ -644,26 +644,27 @@ TEST_F(TViewManagementButtonsTest, AParentEntryBecomesASubmenuOfItsChildren)
     EXPECT_EQ(bar->Menu_Navigation->actions().size(), 2);
 }
 
-TEST_F(TViewManagementButtonsTest, FourLevelsNestThreeSubmenus)
+TEST_F(TViewManagementButtonsTest, FourLevelsNestUnderTheCurrentEntryOfTheLevelAbove)
 {
     build(800, 600,
-          {{1, 10, "N1"},
-           {2, 11, "N2", 2},
-           {3, 12, "N3", 3},
-           {4, 13, "N4", 4},
-           {5, 14, "N4b", 4},
-           {6, 15, "N1b"},
-           {7, 16, "N3 sans parent", 3}},
-          1);
+          {{1, 9, "N3 d'abord", 3},
+           {2, 10, "N1", 1},
+           {3, 11, "N2", 2},
+           {4, 12, "N3", 3},
+           {5, 13, "N4", 4},
+           {6, 14, "N4b", 4},
+           {7, 15, "N1b", 1},
+           {8, 16, "N3b", 3}},
+          2);
     withNavigation();
     bar->Update();
-    EXPECT_THAT(Items(navigation()), ElementsAre("N1>", "N1b>"));
-    const TTBCustomItem* n1 = navigation()->GetItem(0);
+    // An entry before any entry of the level above goes at the top.
+    EXPECT_THAT(Items(navigation()), ElementsAre("N3 d'abord", "N1>", "N1b"));
+    const TTBCustomItem* n1 = navigation()->GetItem(1);
     EXPECT_THAT(Items(n1), ElementsAre("N2>"));
-    EXPECT_THAT(Items(n1->GetItem(0)), ElementsAre("N3>"));
+    // A new level-1 entry leaves the current level-2 entry in place: N3b goes under N2.
+    EXPECT_THAT(Items(n1->GetItem(0)), ElementsAre("N3>", "N3b"));
     EXPECT_THAT(Items(n1->GetItem(0)->GetItem(0)), ElementsAre("N4", "N4b"));
-    // An entry whose parent level is missing goes under the nearest entry above.
-    EXPECT_THAT(Items(navigation()->GetItem(1)), ElementsAre("N3 sans parent"));
 }
 
 TEST_F(TViewManagementButtonsTest, ASingleEntryLeavesTheButtonAsItWas)

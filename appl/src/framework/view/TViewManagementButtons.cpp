@@ -421,7 +421,7 @@ void TViewManagementButtons::UpdateNavigation()
     menu->Clear();
 
     // The current entry of levels 1 to 3: a plain item until an entry is placed under it,
-    // then the submenu that took its place.
+    // then the submenu that took its place. Set only by an entry of its own level.
     TTBCustomItem* current[4] = {nullptr, nullptr, nullptr, nullptr};
     int level = 0;
     int count = 0;
@@ -451,12 +451,10 @@ void TViewManagementButtons::UpdateNavigation()
         } else {
             current[parentLevel] = AddItem(static_cast<TTBXItem*>(current[parentLevel]), item);
         }
-        if (placed < 4) {
+        // The deeper levels keep their current entries: a level-3 entry after a new level-1
+        // one still goes under the last level-2 entry.
+        if (placed < 4)
             current[placed] = item;
-            // A new branch: deeper entries of the previous one are no parents any more.
-            for (int deeper = placed + 1; deeper < 4; ++deeper)
-                current[deeper] = nullptr;
-        }
     }
 
     if (count >= 2) {
