@@ -34,6 +34,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 
 #include <memory>
 #include <string>
@@ -818,6 +819,25 @@ TEST_F(TViewManagementButtonsTest, TheGoToPanelOpensAndClosesStepByStep)
         EXPECT_TRUE(button->GetTabStop());
 }
 
+TEST_F(TViewManagementButtonsTest, TheGoToPanelHasTheBarsColourItsCodesInOrderAndItsButtonTopRight)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    EXPECT_EQ(bar->AllerAPanel->GetColor(), bar->GetColor());
+
+    const int left = bar->AllerAButton->GetLeft();
+    bar->AllerAPanel->SetWidth(bar->AllerAPanel->GetWidth() + 30);
+    EXPECT_EQ(bar->AllerAButton->GetLeft(), left + 30);
+    EXPECT_EQ(bar->AllerAButton->GetTop(), 0);
+
+    for (const char* code : {"300", "101", "205"})
+        bar->AllerA_->AddChild()->SetValue(TViewManagementButtons::ColonneInfoCode, code);
+    std::vector<std::string> codes;
+    for (int i = 0; i < bar->AllerA_->GetCount(); ++i)
+        codes.push_back(
+            bar->AllerA_->GetItem(i)->GetValue(TViewManagementButtons::ColonneInfoCode));
+    EXPECT_THAT(codes, ElementsAre("101", "205", "300"));
+}
+
 TEST_F(TViewManagementButtonsTest, EnterOrADoubleClickOnAnEntryGoesToItsCodeAndClosesThePanel)
 {
     build(1280, 1024, {{1, 10, "A"}}, 1);
@@ -840,7 +860,22 @@ TEST_F(TViewManagementButtonsTest, EnterOrADoubleClickOnAnEntryGoesToItsCodeAndC
     EXPECT_THAT(hostBar->codes, ElementsAre("101"));
     EXPECT_EQ(hostBar->AllerAPanel->GetHeight(), 10);
 
+    // A double click with no row under the pointer chooses nothing, focused row or not.
     hostBar->AllerAButton->Click();
+    hostBar->AllerA_->SetFocusedNode(node);
+    hostBar->AllerA_DblClick(hostBar->AllerA_);
+    EXPECT_THAT(hostBar->codes, ElementsAre("101"));
+    EXPECT_EQ(hostBar->AllerAPanel->GetHeight(), 65);
+
+    const QPoint row =
+        hostBar->AllerA_->visualRect(hostBar->AllerA_->model()->index(0, 0)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, row, hostBar->AllerA_->viewport()->mapToGlobal(row),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(hostBar->AllerA_->viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, row,
+                        hostBar->AllerA_->viewport()->mapToGlobal(row), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(hostBar->AllerA_->viewport(), &release);
     hostBar->AllerA_DblClick(hostBar->AllerA_);
     EXPECT_THAT(hostBar->codes, ElementsAre("101", "101"));
     EXPECT_EQ(hostBar->AllerAPanel->GetHeight(), 10);

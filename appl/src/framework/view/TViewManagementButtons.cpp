@@ -278,6 +278,7 @@ void TViewManagementButtons::BuildLayout()
     // The go-to panel takes the bar's colour; the host fills the list and shows the panel.
     AllerAPanel = new TPanel(this);
     AllerAPanel->SetBounds(-8, 2, 161, 15);
+    AllerAPanel->SetColor(GetColor());
     AllerAPanel->SetEnabled(false);
     AllerAPanel->SetVisible(false);
     ImageListAllerA = new TImageList(this);
@@ -287,6 +288,7 @@ void TViewManagementButtons::BuildLayout()
     AllerAButton->SetImages(ImageListAllerA);
     AllerAButton->SetImageIndex(0);
     AllerAButton->SetLayout(blGlyphBottom);
+    AllerAButton->SetAnchors(akTop | akRight);
     AllerAButton->SetHint("Activer la navigation par lettrage");
     AllerAButton->OnClick = [this](TObject* sender) { AllerAButtonClick(sender); };
     AllerA_ = new TcxKelTreeList(AllerAPanel);
@@ -300,6 +302,7 @@ void TViewManagementButtons::BuildLayout()
     AllerA_->SetColumnCount(2);
     AllerA_->setColumnWidth(ColonneInfoCode, 60);
     AllerA_->setColumnWidth(ColonneInfoLibelle, 188);
+    AllerA_->SetSortedColumn(ColonneInfoCode);
     connect(AllerA_, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex&) { AllerA_DblClick(AllerA_); });
     AllerA_->installEventFilter(this);
@@ -741,9 +744,8 @@ void TViewManagementButtons::CloseAllerA()
 
 void TViewManagementButtons::AllerA_DblClick(TObject* /*Sender*/)
 {
+    // Only a double click on a row chooses it.
     TcxTreeListNode* node = AllerA_->GetHitTest()->GetHitNode();
-    if (!node)
-        node = AllerA_->GetFocusedNode();
     if (!node)
         return;
     ActionAllerA(node->GetValue(ColonneInfoCode));
