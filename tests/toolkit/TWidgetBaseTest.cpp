@@ -121,6 +121,34 @@ TEST_F(TControlTest, GeometryAndHelpContext)
     EXPECT_EQ(panel.GetHelpContext(), 4012);
 }
 
+TEST_F(TControlTest, AnchoredControlsKeepTheirDistancesToTheAnchoredSides)
+{
+    struct Case
+    {
+        TAnchors anchors;
+        QRect after; // once the parent grew by 30 x 20
+    };
+    const Case cases[] = {
+        {akLeft | akTop, QRect(10, 10, 50, 20)},
+        {akTop | akRight, QRect(40, 10, 50, 20)},
+        {akLeft | akRight, QRect(10, 10, 80, 20)},
+        {akRight | akBottom, QRect(40, 30, 50, 20)},
+        {akLeft | akTop | akRight | akBottom, QRect(10, 10, 80, 40)},
+    };
+    for (const Case& c : cases) {
+        TPanel parent;
+        parent.SetBounds(0, 0, 200, 100);
+        auto* child = new TPanel(&parent);
+        child->SetBounds(10, 10, 50, 20);
+        child->SetAnchors(c.anchors);
+        parent.SetWidth(230);
+        parent.SetHeight(120);
+        EXPECT_EQ(child->geometry(), c.after) << c.anchors;
+        parent.SetBounds(0, 0, 200, 100); // and back
+        EXPECT_EQ(child->geometry(), QRect(10, 10, 50, 20)) << c.anchors;
+    }
+}
+
 class TWinControlTest : public WidgetTest
 {};
 

@@ -127,13 +127,19 @@ TEST_F(TcxTreeListStyleSheetTest, GivesTheTreeItsContentAndLevelStyles)
     TcxTreeListStyleSheet sheet;
     sheet.Content = content;
     sheet.Levels = {top, deeper};
+    sheet.ContentOdd.SetTextColor(clRed);
 
     TcxKelTreeList tree;
     TcxTreeListNode* parent = tree.AddChild();
     TcxTreeListNode* child = tree.AddChild(parent);
     TcxTreeListNode* grandChild = tree.AddChild(child);
+    TcxTreeListNode* second = tree.AddChild();
     sheet.ApplyTo(&tree);
     sheet.ApplyTo(nullptr);
+
+    // The second row shown takes the odd rows' style.
+    EXPECT_EQ(tree.ContentStyleFor(second, 0).GetTextColor(), clRed);
+    EXPECT_EQ(tree.ContentStyleFor(parent, 0).GetTextColor(), clDefault);
 
     EXPECT_EQ(tree.GetContentStyle(), content);
     EXPECT_EQ(tree.ContentStyleFor(parent, 0).GetColor(), 12250361);

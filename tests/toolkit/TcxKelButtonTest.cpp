@@ -10,12 +10,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
 #include <QTimer>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 using ::testing::ElementsAre;
@@ -39,6 +41,19 @@ protected:
             edit->setFocus();
             QTest::keyClick(edit, Qt::Key_Return);
             form.hide();
+            // Painting a button's image and caption starts Qt's pixmap cache and worker
+            // threads for good.
+            QPixmap pixmap(16, 16);
+            pixmap.fill(Qt::red);
+            button->setIcon(QIcon(pixmap));
+            button->SetCaption("Aller");
+            button->SetBounds(0, 0, 100, 60);
+            for (const TButtonLayout layout : {blGlyphLeft, blGlyphBottom}) {
+                button->SetLayout(layout);
+                QImage picture(button->size(), QImage::Format_RGB32);
+                picture.fill(Qt::white);
+                button->render(&picture);
+            }
         }
         flushQtEvents();
     }
@@ -212,6 +227,41 @@ TEST_F(TcxKelButtonTest, ImageComesFromTheImageList)
     EXPECT_FALSE(button->icon().isNull());
     button->SetImageIndex(1);
     EXPECT_TRUE(button->icon().isNull());
+}
+
+TEST_F(TcxKelButtonTest, TheImageGoesAboveOrBelowTheCaption)
+{
+    // Where the image's middle lies against the button's: a caption's height away, up or
+    // down (beside the caption, it would be level with it).
+    for (const auto& [layout, direction] :
+         {std::pair{blGlyphBottom, 1}, std::pair{blGlyphTop, -1}}) {
+        TForm form;
+        TImageList images;
+        QPixmap pixmap(16, 16);
+        pixmap.fill(Qt::red);
+        images.Add(QIcon(pixmap));
+        auto* button = new TcxKelButton(&form);
+        button->SetBounds(0, 0, 100, 60);
+        button->SetCaption("Aller");
+        button->SetImages(&images);
+        button->SetImageIndex(0);
+        button->SetLayout(layout);
+
+        QImage picture(button->size(), QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        button->render(&picture);
+        int reds = 0;
+        long rows = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (picture.pixelColor(x, y) == QColor(Qt::red)) {
+                    ++reds;
+                    rows += y;
+                }
+        ASSERT_GT(reds, 100) << layout;
+        const double shift = static_cast<double>(rows) / reds - picture.height() / 2.0;
+        EXPECT_GT(shift * direction, 4.0) << layout;
+    }
 }
 
 TEST_F(TcxKelButtonTest, DefaultColourPaintsTheButtonFace)

@@ -4,6 +4,7 @@
 #include "GestureFlush.h"
 #include "QtLeakCheck.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,6 +15,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+using ::testing::ElementsAre;
 
 class TcxKelTreeListTest : public QtLeakCheckedTest
 {
@@ -474,6 +477,61 @@ TEST_F(TcxKelTreeListTest, LevelStylesApplyByDepthTheLastServingDeeperLevels)
     EXPECT_EQ(tree->ContentStyleFor(a, 0).GetTextColor(), clNavy);
     EXPECT_EQ(tree->ContentStyleFor(a1, 0).GetTextColor(), clRed);
     EXPECT_EQ(tree->ContentStyleFor(a1x, 0).GetTextColor(), clRed);
+}
+
+TEST_F(TcxKelTreeListTest, ASortedColumnOrdersTheChildrenOfEveryNode)
+{
+    tree->SetColumnCount(2);
+    tree->SetSortedColumn(1);
+    // Filled one by one, then in a batch: each node takes its place once its text is set.
+    for (const char* code : {"300", "101"})
+        tree->AddChild()->SetValue(1, code);
+    tree->BeginUpdate();
+    TcxTreeListNode* middle = tree->AddChild();
+    middle->SetValue(1, "205");
+    for (const char* code : {"b", "a"})
+        middle->AddChild()->SetValue(1, code);
+    tree->EndUpdate();
+    middle->SetFocused(true);
+
+    std::vector<std::string> codes;
+    for (TcxTreeListNode* node = tree->GetNodes()->GetAbsoluteItem(0); node; node = node->GetNext())
+        codes.push_back(node->GetValue(1));
+    EXPECT_THAT(codes, ElementsAre("101", "205", "a", "b", "300"));
+    EXPECT_EQ(middle->GetIndex(), 1);
+    EXPECT_EQ(tree->model()->data(IndexOf(middle, 1)).toString(), QStringLiteral("205"));
+
+    tree->GetItem(0)->SetValue(1, "999"); // a changed code moves its node
+    EXPECT_EQ(tree->GetItem(2)->GetValue(1), "999");
+    EXPECT_EQ(tree->GetFocusedNode(), middle);
+    EXPECT_EQ(tree->currentIndex(), IndexOf(middle));
+}
+
+TEST_F(TcxKelTreeListTest, AlternatingRowStylesFollowTheRowsShown)
+{
+    BuildSmallTree(); // a (a1 (a1x), a2), b
+    TcxStyle even;
+    even.SetColor(clWhite);
+    TcxStyle odd;
+    odd.SetColor(clYellow);
+    tree->SetContentEvenStyle(even);
+    tree->SetContentOddStyle(odd);
+    TcxStyle top;
+    top.SetTextColor(clNavy);
+    tree->SetLevelStyles({top, TcxStyle()});
+
+    const auto colours = [&] {
+        std::vector<TColor> result;
+        for (TcxTreeListNode* node : {a, a1, a1x, a2, b})
+            result.push_back(tree->ContentStyleFor(node, 0).GetColor());
+        return result;
+    };
+    // Rows a, b; then a, a1, a2, b once a is open. A node without a row takes no parity.
+    EXPECT_THAT(colours(), ElementsAre(clWhite, clDefault, clDefault, clDefault, clYellow));
+    a->SetExpanded(true);
+    EXPECT_THAT(colours(), ElementsAre(clWhite, clYellow, clDefault, clWhite, clYellow));
+    // The level styles still apply over the parity.
+    EXPECT_EQ(tree->ContentStyleFor(b, 0).GetTextColor(), clNavy);
 }
 
 TEST_F(TcxKelTreeListTest, HundredsOfNodesFillAndWalkInAbsoluteOrder)

@@ -100,6 +100,8 @@ void LibereTexteMessage(char** texte);
 
 static_assert(offsetof(structLettre, select) == 0);
 static_assert(offsetof(structLettre, lettrage) == 2);
+// The value pointer follows at its own alignment: offset 8 on 64-bit Linux, 4 on 32-bit.
+static_assert(offsetof(structLettre, valeur) == alignof(char*));
 static_assert(offsetof(structMessage, lettrage) == 0);
 static_assert(offsetof(structMessage, type) == 2);
 #endif

@@ -4,10 +4,125 @@
 #include "TWinControl.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QPointer>
 #include <QVariant>
 #include <QWidget>
 
+namespace {
+
+// Keeps an anchored widget at its distances to the anchored sides of its parent: resizing the
+// parent by so many pixels moves (or, anchored to both sides, stretches) the widget by as many.
+// A child of the widget, so it goes with it.
+class AnchorKeeper : public QObject
+{
+public:
+    explicit AnchorKeeper(QWidget* widget) : QObject(widget), m_widget(widget)
+    {
+        setObjectName(kName);
+        widget->installEventFilter(this);
+    }
+
+    void SetAnchors(TAnchors anchors)
+    {
+        m_anchors = anchors;
+        Watch();
+    }
+
+    // Follows the parent's size change since the last call (nothing when it kept its size).
+    void Follow()
+    {
+        if (!m_parent)
+            return;
+        const QSize size = m_parent->size();
+        const int dx = size.width() - m_size.width();
+        const int dy = size.height() - m_size.height();
+        m_size = size;
+        if (dx == 0 && dy == 0)
+            return;
+        QRect geometry = m_widget->geometry();
+        if (m_anchors & akRight) {
+            if (m_anchors & akLeft)
+                geometry.setWidth(geometry.width() + dx);
+            else
+                geometry.moveLeft(geometry.left() + dx);
+        }
+        if (m_anchors & akBottom) {
+            if (m_anchors & akTop)
+                geometry.setHeight(geometry.height() + dy);
+            else
+                geometry.moveTop(geometry.top() + dy);
+        }
+        m_widget->setGeometry(geometry);
+    }
+
+    // The keepers of the children of `parent`, after the toolkit resized it: a hidden widget
+    // hears of its new size only once shown.
+    static void FollowChildren(QWidget* parent)
+    {
+        for (QObject* child : parent->children())
+            if (auto* widget = qobject_cast<QWidget*>(child))
+                if (auto* keeper = Of(widget))
+                    keeper->Follow();
+    }
+
+    static AnchorKeeper* Of(QWidget* widget)
+    {
+        // Found by name: without a meta-object of its own, findChild<AnchorKeeper*> would match
+        // any child.
+        return dynamic_cast<AnchorKeeper*>(
+            widget->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_widget && event->type() == QEvent::ParentChange)
+            Watch();
+        else if (watched == m_parent && event->type() == QEvent::Resize)
+            Follow();
+        return false;
+    }
+
+private:
+    static inline const QString kName = QStringLiteral("TControl::AnchorKeeper");
+
+    void Watch()
+    {
+        if (m_parent)
+            m_parent->removeEventFilter(this);
+        m_parent = m_widget->parentWidget();
+        if (m_parent) {
+            m_parent->installEventFilter(this);
+            m_size = m_parent->size();
+        }
+    }
+
+    QWidget* m_widget;
+    QPointer<QWidget> m_parent;
+    QSize m_size;
+    TAnchors m_anchors = akLeft | akTop;
+};
+
+} // namespace
+
 TControl::~TControl() = default;
+
+void TControl::SetAnchors(TAnchors anchors)
+{
+    m_anchors = anchors;
+    QWidget* widget = AsWidget();
+    if (!widget)
+        return;
+    AnchorKeeper* keeper = AnchorKeeper::Of(widget);
+    if (anchors == (akLeft | akTop)) {
+        delete keeper; // the default: the widget stays where it is
+        return;
+    }
+    if (!keeper)
+        keeper = new AnchorKeeper(widget);
+    keeper->SetAnchors(anchors);
+}
 
 std::string TControl::GetText() const
 {
@@ -128,8 +243,10 @@ int TControl::GetWidth() const
 
 void TControl::SetWidth(int width)
 {
-    if (QWidget* widget = AsWidget())
+    if (QWidget* widget = AsWidget()) {
         widget->resize(width, widget->height());
+        AnchorKeeper::FollowChildren(widget);
+    }
 }
 
 int TControl::GetHeight() const
@@ -140,14 +257,18 @@ int TControl::GetHeight() const
 
 void TControl::SetHeight(int height)
 {
-    if (QWidget* widget = AsWidget())
+    if (QWidget* widget = AsWidget()) {
         widget->resize(widget->width(), height);
+        AnchorKeeper::FollowChildren(widget);
+    }
 }
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
-    if (QWidget* widget = AsWidget())
+    if (QWidget* widget = AsWidget()) {
         widget->setGeometry(left, top, width, height);
+        AnchorKeeper::FollowChildren(widget);
+    }
 }
 
 TWinControl* TControl::GetParent() const

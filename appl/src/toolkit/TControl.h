@@ -11,6 +11,17 @@
 
 class TWinControl;
 
+// The sides of its parent a control keeps its distance to when the parent is resized; a
+// control anchored to both opposite sides stretches. TAnchors combines them.
+enum TAnchorKind : unsigned
+{
+    akLeft = 0x1,
+    akTop = 0x2,
+    akRight = 0x4,
+    akBottom = 0x8
+};
+using TAnchors = unsigned;
+
 class TControl : public TComponent
 {
 public:
@@ -63,6 +74,10 @@ public:
     void SetHeight(int height);
     void SetBounds(int left, int top, int width, int height);
 
+    // Left and top until set.
+    TAnchors GetAnchors() const { return m_anchors; }
+    void SetAnchors(TAnchors anchors);
+
     // The windowed control that contains this one, or null.
     TWinControl* GetParent() const;
     // Places the control inside `parent` (null: takes it out of any parent).
@@ -82,4 +97,5 @@ private:
     TColor m_color;
     int m_helpContext = 0;
     int m_tag = 0;
+    TAnchors m_anchors = akLeft | akTop;
 };

@@ -9,6 +9,8 @@
 
 #include <QKeyEvent>
 #include <QShortcut>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 TcxKelButton::TcxKelButton(TComponent* owner) : QPushButton(OwnerWidget(owner))
 {
@@ -190,4 +192,45 @@ bool TcxKelButton::event(QEvent* event)
         }
     }
     return QPushButton::event(event);
+}
+
+void TcxKelButton::SetLayout(TButtonLayout layout)
+{
+    m_layout = layout;
+    update();
+}
+
+void TcxKelButton::paintEvent(QPaintEvent* event)
+{
+    if ((m_layout != blGlyphTop && m_layout != blGlyphBottom) || icon().isNull()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    // Qt's buttons only put the image beside the caption: the face is drawn without either,
+    // then the two are stacked, centred, in its contents.
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    const QIcon glyph = option.icon;
+    const QSize glyphSize = option.iconSize;
+    option.text.clear();
+    option.icon = QIcon();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const int captionHeight = caption.isEmpty() ? 0 : option.fontMetrics.height();
+    const int gap = caption.isEmpty() ? 0 : 2;
+    const int top =
+        contents.top() + (contents.height() - glyphSize.height() - gap - captionHeight) / 2;
+    const int glyphTop = m_layout == blGlyphTop ? top : top + captionHeight + gap;
+    const int captionTop = m_layout == blGlyphTop ? top + glyphSize.height() + gap : top;
+    const QRect glyphRect(contents.left() + (contents.width() - glyphSize.width()) / 2, glyphTop,
+                          glyphSize.width(), glyphSize.height());
+    glyph.paint(&painter, glyphRect, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled,
+                isChecked() ? QIcon::On : QIcon::Off);
+    if (!caption.isEmpty())
+        painter.drawItemText(QRect(contents.left(), captionTop, contents.width(), captionHeight),
+                             Qt::AlignCenter | Qt::TextShowMnemonic, option.palette, isEnabled(),
+                             caption, QPalette::ButtonText);
 }

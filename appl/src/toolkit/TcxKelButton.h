@@ -77,9 +77,10 @@ public:
     void SetImages(TImageList* images);
     int GetImageIndex() const { return m_imageIndex; }
     void SetImageIndex(int index);
-    // Remembered only: Qt buttons put their image before the caption.
+    // Where the image goes: above or below the caption, both centred (top, bottom); beside
+    // it otherwise (Qt buttons put it before the caption, also for blGlyphRight).
     TButtonLayout GetLayout() const { return m_layout; }
-    void SetLayout(TButtonLayout layout) { m_layout = layout; }
+    void SetLayout(TButtonLayout layout);
 
     // What pressing the button does: OnClick when set, otherwise the action's Execute; then
     // the modal result goes to the button's window. Does nothing on a disabled or hidden
@@ -91,6 +92,7 @@ protected:
     QPalette::ColorRole ColorRole() const override { return QPalette::Button; }
     bool FillsBackground() const override { return false; }
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Clicked();

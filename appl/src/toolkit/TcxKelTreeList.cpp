@@ -94,6 +94,7 @@ void TcxKelTreeList::Clear()
     }
     m_absolute.clear();
     m_absoluteValid = true;
+    InvalidateRows();
 }
 
 void TcxKelTreeList::BeginUpdate()
@@ -111,11 +112,78 @@ void TcxKelTreeList::EndUpdate()
 {
     if (m_updateCount == 0 || --m_updateCount > 0)
         return;
+    if (m_sortPending) {
+        m_sortPending = false;
+        if (m_sortedColumn >= 0 && !IsSorted(m_root.get(), true))
+            SortNodes(m_root.get(), true);
+    }
     m_syncing = true;
     m_model->EndReset();
     SyncView();
     m_syncing = false;
     setUpdatesEnabled(true);
+}
+
+void TcxKelTreeList::SetSortedColumn(int column)
+{
+    m_sortedColumn = std::max(-1, column);
+    Sort(m_root.get(), true);
+}
+
+namespace {
+
+// Ascending by the text of one column; equal texts keep their order (stable sort).
+struct ByColumn
+{
+    int column;
+    bool operator()(const std::unique_ptr<TcxTreeListNode>& a,
+                    const std::unique_ptr<TcxTreeListNode>& b) const
+    {
+        return a->DisplayText(column).localeAwareCompare(b->DisplayText(column)) < 0;
+    }
+};
+
+} // namespace
+
+bool TcxKelTreeList::IsSorted(const TcxTreeListNode* parent, bool deep) const
+{
+    const auto& children = parent->m_children;
+    if (!std::is_sorted(children.begin(), children.end(), ByColumn{m_sortedColumn}))
+        return false;
+    if (deep)
+        for (const auto& child : children)
+            if (!IsSorted(child.get(), true))
+                return false;
+    return true;
+}
+
+void TcxKelTreeList::SortNodes(TcxTreeListNode* parent, bool deep)
+{
+    auto& children = parent->m_children;
+    std::stable_sort(children.begin(), children.end(), ByColumn{m_sortedColumn});
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        children[i]->m_index = static_cast<int>(i);
+        if (deep)
+            SortNodes(children[i].get(), true);
+    }
+    InvalidateAbsoluteOrder();
+    InvalidateRows();
+}
+
+void TcxKelTreeList::Sort(TcxTreeListNode* parent, bool deep)
+{
+    if (m_sortedColumn < 0 || IsSorted(parent, deep))
+        return;
+    if (m_updateCount > 0) {
+        m_sortPending = true;
+        return;
+    }
+    m_syncing = true;
+    m_model->BeginReset();
+    SortNodes(parent, deep);
+    m_model->EndReset();
+    SyncView();
+    m_syncing = false;
 }
 
 void TcxKelTreeList::SetColumnCount(int count)
@@ -249,6 +317,18 @@ void TcxKelTreeList::SetLevelStyles(const std::vector<TcxStyle>& styles)
     viewport()->update();
 }
 
+void TcxKelTreeList::SetContentEvenStyle(const TcxStyle& style)
+{
+    m_contentEvenStyle = style;
+    viewport()->update();
+}
+
+void TcxKelTreeList::SetContentOddStyle(const TcxStyle& style)
+{
+    m_contentOddStyle = style;
+    viewport()->update();
+}
+
 void TcxKelTreeList::SetBackgroundStyle(const TcxStyle& style)
 {
     if (style.HasColor())
@@ -258,6 +338,10 @@ void TcxKelTreeList::SetBackgroundStyle(const TcxStyle& style)
 TcxStyle TcxKelTreeList::ContentStyleFor(TcxTreeListNode* node, int column) const
 {
     TcxStyle style = m_contentStyle;
+    if (node && (m_contentEvenStyle != TcxStyle() || m_contentOddStyle != TcxStyle())) {
+        if (const int row = RowOf(node); row >= 0)
+            style.Merge(row % 2 == 0 ? m_contentEvenStyle : m_contentOddStyle);
+    }
     if (!m_levelStyles.empty() && node) {
         const auto level = static_cast<std::size_t>(std::max(0, node->GetLevel()));
         style.Merge(m_levelStyles[std::min(level, m_levelStyles.size() - 1)]);
@@ -327,6 +411,7 @@ void TcxKelTreeList::FocusChanged(TcxTreeListNode* node)
 
 TcxTreeListNode* TcxKelTreeList::InsertChild(TcxTreeListNode* parent)
 {
+    InvalidateRows();
     const int row = parent->GetCount();
     if (m_updateCount == 0)
         m_model->BeginInsert(parent, row);
@@ -367,6 +452,7 @@ void TcxKelTreeList::RemoveNode(TcxTreeListNode* node)
     if (m_updateCount == 0)
         m_model->EndRemove();
     InvalidateAbsoluteOrder();
+    InvalidateRows();
 }
 
 void TcxKelTreeList::RemoveChildren(TcxTreeListNode* parent)
@@ -387,16 +473,20 @@ void TcxKelTreeList::RemoveChildren(TcxTreeListNode* parent)
     if (m_updateCount == 0)
         m_model->EndRemove();
     InvalidateAbsoluteOrder();
+    InvalidateRows();
 }
 
 void TcxKelTreeList::NodeValueChanged(TcxTreeListNode* node, int column)
 {
     if (m_updateCount == 0)
         m_model->CellChanged(node, column);
+    if (column == m_sortedColumn)
+        Sort(node->m_parent, false);
 }
 
 void TcxKelTreeList::NodeExpandedChanged(TcxTreeListNode* node)
 {
+    InvalidateRows();
     if (m_updateCount == 0) {
         m_syncing = true;
         setExpanded(m_model->IndexOf(node), node->m_expanded);
@@ -412,6 +502,7 @@ void TcxKelTreeList::NodeExpandedChanged(TcxTreeListNode* node)
 
 void TcxKelTreeList::NodeVisibleChanged(TcxTreeListNode* node)
 {
+    InvalidateRows();
     if (m_updateCount == 0)
         setRowHidden(node->m_index, m_model->IndexOf(node->m_parent), !node->m_visible);
 }
@@ -426,6 +517,30 @@ void TcxKelTreeList::EnsureAbsoluteOrder() const
         m_absolute.push_back(node);
     }
     m_absoluteValid = true;
+}
+
+int TcxKelTreeList::RowOf(const TcxTreeListNode* node) const
+{
+    if (!m_rowsValid) {
+        for (TcxTreeListNode* each = m_root->GetNext(); each; each = each->GetNext())
+            each->m_row = -1;
+        int row = 0;
+        // The rows shown, as GetVisibleCount walks them.
+        for (TcxTreeListNode* each = m_root->GetFirstChild(); each;) {
+            if (each->m_visible)
+                each->m_row = row++;
+            if (each->m_visible && each->m_expanded && each->GetHasChildren()) {
+                each = each->GetFirstChild();
+                continue;
+            }
+            TcxTreeListNode* next = nullptr;
+            for (TcxTreeListNode* up = each; up && !up->GetIsRoot() && !next; up = up->m_parent)
+                next = up->GetNextSibling();
+            each = next;
+        }
+        m_rowsValid = true;
+    }
+    return node->m_tree == this ? node->m_row : -1;
 }
 
 void TcxKelTreeList::SyncView()
@@ -451,6 +566,7 @@ void TcxKelTreeList::OnViewExpanded(const QModelIndex& index, bool expanded)
     if (!node || node->GetIsRoot() || node->m_expanded == expanded)
         return;
     node->m_expanded = expanded;
+    InvalidateRows();
     if (expanded) {
         if (OnExpanded)
             OnExpanded(this, node);

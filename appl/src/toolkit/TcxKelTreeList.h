@@ -65,6 +65,12 @@ public:
     void EndUpdate();
     bool IsUpdateLocked() const { return m_updateCount > 0; }
 
+    // The column whose texts order the children of every node, ascending (-1: the order in
+    // which they were added). A node takes its place when its text in that column is set, or
+    // at EndUpdate during an update.
+    int GetSortedColumn() const { return m_sortedColumn; }
+    void SetSortedColumn(int column);
+
     // Columns: one value per column in every node. One column to start with.
     int GetColumnCount() const { return m_columnCount; }
     void SetColumnCount(int count);
@@ -96,6 +102,10 @@ public:
     const TcxStyle& GetContentStyle() const { return m_contentStyle; }
     void SetContentStyle(const TcxStyle& style);
     void SetLevelStyles(const std::vector<TcxStyle>& styles);
+    // Alternating rows: applied over the content style, below the level styles, by the row's
+    // place among the rows shown (the first row is even).
+    void SetContentEvenStyle(const TcxStyle& style);
+    void SetContentOddStyle(const TcxStyle& style);
     // The colour of the area around and below the rows.
     void SetBackgroundStyle(const TcxStyle& style);
     // The style a cell is drawn with, after OnGetContentStyle (an empty style: the plain look).
@@ -138,6 +148,17 @@ private:
     void InvalidateAbsoluteOrder() { m_absoluteValid = false; }
     void EnsureAbsoluteOrder() const;
 
+    // Sorting by m_sortedColumn: whether the children of `parent` (and, when `deep`, of every
+    // node below) are in order; putting them in order (the model must be in a reset).
+    bool IsSorted(const TcxTreeListNode* parent, bool deep) const;
+    void SortNodes(TcxTreeListNode* parent, bool deep);
+    // Puts them in order and tells the view, or waits for EndUpdate during an update.
+    void Sort(TcxTreeListNode* parent, bool deep);
+
+    // The row of a node among the rows shown (-1 without a row), rebuilt on demand.
+    int RowOf(const TcxTreeListNode* node) const;
+    void InvalidateRows() { m_rowsValid = false; }
+
     // Gives the view every state the nodes hold (after a reset of the model).
     void SyncView();
     void OnViewExpanded(const QModelIndex& index, bool expanded);
@@ -154,11 +175,16 @@ private:
     std::vector<QString> m_columnCaptions;
     mutable std::vector<TcxTreeListNode*> m_absolute;
     mutable bool m_absoluteValid = true;
-    bool m_syncing = false; // the view is being given the nodes' states
+    mutable bool m_rowsValid = false;
+    int m_sortedColumn = -1;
+    bool m_sortPending = false; // a sorted text changed during an update
+    bool m_syncing = false;     // the view is being given the nodes' states
     bool m_pressed = false;
     bool m_destroying = false;
 
     TcxStyle m_contentStyle;
     std::vector<TcxStyle> m_levelStyles;
+    TcxStyle m_contentEvenStyle;
+    TcxStyle m_contentOddStyle;
     QList<QIcon> m_stateImages;
 };

@@ -117,6 +117,7 @@ private:
     std::vector<std::unique_ptr<TcxTreeListNode>> m_children;
     int m_index;
     int m_absoluteIndex = -1;      // valid while the tree's absolute order is
+    int m_row = -1;                // valid while the tree's rows are
     std::vector<QString> m_values; // grows to the columns that have been set
     int m_data = 0;
     std::array<int, 4> m_imageIndexes{-1, -1, -1, -1};

@@ -10,5 +10,7 @@ void TcxTreeListStyleSheet::ApplyTo(TcxKelTreeList* tree) const
         return;
     tree->SetBackgroundStyle(Background);
     tree->SetContentStyle(Content);
+    tree->SetContentEvenStyle(ContentEven);
+    tree->SetContentOddStyle(ContentOdd);
     tree->SetLevelStyles(Levels);
 }

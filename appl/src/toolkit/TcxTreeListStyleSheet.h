@@ -19,9 +19,7 @@ public:
 
     bool operator==(const TcxTreeListStyleSheet&) const = default;
 
-    // Gives `tree` the background, the content and the level styles. A level style sets a
-    // colour on every row, so the row-parity styles, kept for hosts that draw rows
-    // themselves, would never show through and are not applied.
+    // Gives `tree` the background, the content, the alternating-row and the level styles.
     void ApplyTo(TcxKelTreeList* tree) const;
 
     TcxStyle Background;

@@ -131,7 +131,8 @@ TEST_F(TdCListBoxTest, AnotherWidgetIsLeftAlone)
     TPanel panel;
     TdCListBox other;
     other.m_component = &panel;
-    other.m_complexData = new TableComplexData({{{0, "x"}}});
+    auto* source = new TableComplexData({{{0, "x"}}});
+    other.m_complexData = source;
     TControlDisplayInfo* info = nullptr;
     LogCapture log;
 
@@ -139,6 +140,7 @@ TEST_F(TdCListBoxTest, AnotherWidgetIsLeftAlone)
     other.Delete();
     other.SetItemIndex(3);
 
+    EXPECT_EQ(source->begins, 1); // the source is started before the widget is looked at
     EXPECT_EQ(other.GetItemIndex(), 0);
     EXPECT_TRUE(log.messages().empty());
 }

@@ -331,27 +331,37 @@ TEST_F(TdCTreeListTest, SavingRecordsEveryNodeInAbsoluteOrderWhateverTheRecordHe
     control.m_displayInfo = nullptr;
 }
 
-TEST_F(TdCTreeListTest, AnotherWidgetOrNoDataMakesEveryOperationANoOp)
+TEST_F(TdCTreeListTest, AnotherWidgetOrNoDataGetsARecordButLeavesTheWidgetAlone)
 {
     TPanel panel;
     TdCTreeList other;
     other.m_lettrage = kLettrage;
     other.m_component = &panel;
-    other.m_complexData = new TableComplexData({MakeLine(1, 1, "a")});
-    TControlDisplayInfo* info = nullptr;
-    other.Update(info);
-    EXPECT_EQ(info, nullptr);
+    auto* source = new TableComplexData({MakeLine(1, 1, "a")});
+    other.m_complexData = source;
+    TdCTreeList noData;
+    noData.m_lettrage = kLettrage;
+    noData.m_component = tree.get();
+    tree->AddChild();
+
+    // The record comes first, then the source is started, then the widget is looked at.
+    for (TdCTreeList* control : {&other, &noData}) {
+        TControlDisplayInfo* info = nullptr;
+        control->Update(info);
+        ASSERT_NE(info, nullptr);
+        EXPECT_EQ(info->getCtrlId(), kLettrage);
+        EXPECT_EQ(control->m_displayInfo, info);
+        EXPECT_TRUE(info->getNodeInfoList().empty());
+        control->m_displayInfo = nullptr;
+        delete info;
+    }
+    EXPECT_EQ(source->begins, 1);
+    EXPECT_EQ(tree->GetNodes()->GetCount(), 1);
+
     TControlDisplayInfo saved;
     saved.AddNodeInfo(new Framework::TNodeInfo(3, true));
     other.SaveControlDisplay(&saved);
     EXPECT_EQ(saved.getNodeInfoList().size(), 1u);
-
-    TdCTreeList noData;
-    noData.m_component = tree.get();
-    tree->AddChild();
-    noData.Update(info);
-    EXPECT_EQ(info, nullptr);
-    EXPECT_EQ(tree->GetNodes()->GetCount(), 1);
     control.SaveControlDisplay(nullptr); // no record: nothing to do
 }
 

@@ -235,7 +235,8 @@ TEST(TCinematicManagerAbstract, DisplayIndexCountsDisplayableScreensOnly)
         {{10, 1, SI::OFF}, {11, 2, SI::ON}, {12, -1, SI::ON}, {13, 3, SI::ON}, {14, 4, SI::ON}});
     EXPECT_TRUE(flow->ExistDisplayScreen(2));
     EXPECT_FALSE(flow->ExistDisplayScreen(3)) << "exactly three displayable screens";
-    EXPECT_FALSE(flow->ExistDisplayScreen(-1));
+    EXPECT_TRUE(flow->ExistDisplayScreen(-1)) << "more than -1 displayable screens";
+    EXPECT_TRUE(TCinematicManagerAbstract().ExistDisplayScreen(-1));
     EXPECT_EQ(flow->GetDisplayScreenInfo(1), flow->GetInfoEcran(13));
     EXPECT_EQ(flow->GetDisplayScreenInfo(3), nullptr);
     EXPECT_EQ(flow->GetDisplayScreenInfo(-1), nullptr);

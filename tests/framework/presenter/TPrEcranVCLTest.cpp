@@ -7,6 +7,7 @@
 #include "presenter/TCompositeVisitor.h"
 #include "presenter/TPrBaseForm.h"
 #include "presenter/TPrManagementButtons.h"
+#include "presenter/TVisitorFixClientHeight.h"
 #include "view/TMessageManager.h"
 #include "view/TViewEcranVCL.h"
 
@@ -41,31 +42,59 @@ using ::testing::ElementsAre;
 
 namespace {
 
-// A flow that counts the host's Update calls.
-class CountingFlow : public TCinematicManagerAbstract
+// A flow that records the host's Update calls.
+class RecordingFlow : public TCinematicManagerAbstract
 {
 public:
-    explicit CountingFlow(int count) { RemplitFlux(*this, count); }
-    void Update() override { ++updates; }
-    int updates = 0;
+    RecordingFlow(Journal& journal, int count) : m_journal(journal) { RemplitFlux(*this, count); }
+    void Update() override { m_journal.add("flow.Update"); }
+
+private:
+    Journal& m_journal;
 };
 
-// A wizard form presenter that counts the host hook run after each change.
-class CountingForm : public TPrBaseForm
+// A wizard form presenter that records the host hook run after each change, the refreshes of
+// the tree and the fitting of its window to a screen.
+class RecordingForm : public TPrBaseForm
 {
 public:
-    using TPrBaseForm::TPrBaseForm;
-    void UpdateInfo() override { ++updateInfos; }
-    int updateInfos = 0;
+    RecordingForm(Journal& journal, TModelAbstract* model, TMgtModelInvoker* invoker)
+        : TPrBaseForm(nullptr, model, invoker), m_journal(journal)
+    {}
+    void UpdateInfo() override { m_journal.add("UpdateInfo"); }
+    void Update() override
+    {
+        m_journal.add("form.Update");
+        TPrBaseForm::Update();
+    }
+    void Accept(TCompositeVisitor* visitor) override
+    {
+        if (auto* fit = dynamic_cast<TVisitorFixClientHeight*>(visitor))
+            m_journal.add("fit " + std::to_string(fit->getHeight()));
+        TPrBaseForm::Accept(visitor);
+    }
+
+private:
+    Journal& m_journal;
 };
 
-// A buttons presenter that counts the flow refreshes it is asked for.
-class CountingButtons : public TPrManagementButtons
+// A buttons presenter that records the flow refreshes and the refreshes it is asked for.
+class RecordingButtons : public TPrManagementButtons
 {
 public:
-    using TPrManagementButtons::TPrManagementButtons;
-    void MajCinematique() override { ++majCinematiques; }
-    int majCinematiques = 0;
+    RecordingButtons(Journal& journal, TPrComposite* parent, TModelAbstract* model,
+                     TMgtModelInvoker* invoker, TCinematicManagerAbstract* flow)
+        : TPrManagementButtons(nullptr, parent, model, invoker, flow), m_journal(journal)
+    {}
+    void MajCinematique() override { m_journal.add("buttons.MajCinematique"); }
+    void Update() override
+    {
+        m_journal.add("buttons.Update");
+        TPrManagementButtons::Update();
+    }
+
+private:
+    Journal& m_journal;
 };
 
 // A child presenter that says when it is destroyed.
@@ -137,11 +166,11 @@ protected:
         model->getLieManager()->LierElements(kMontant, kMontantSaisi, -1);
         panel = new TPanel();
         panel->resize(420, 300);
-        form = new CountingForm(nullptr, model.get(), &invoker);
-        flow = new CountingFlow(3);
+        form = new RecordingForm(journal, model.get(), &invoker);
+        flow = new RecordingFlow(journal, 3);
         form->setCinematicManager(flow);
         presenter = new TestScreenPresenter(journal, panel, form, model.get(), &invoker, flow);
-        buttons = new CountingButtons(nullptr, form, model.get(), &invoker, flow);
+        buttons = new RecordingButtons(journal, form, model.get(), &invoker, flow);
         form->Add(presenter);
         form->Add(buttons);
         presenter->addFactory(new TestFactory(journal, "f1", {1, 2}));
@@ -169,10 +198,10 @@ protected:
     std::unique_ptr<TestModel> model;
     TMgtModelInvoker invoker;
     TPanel* panel = nullptr;
-    CountingForm* form = nullptr;
-    CountingFlow* flow = nullptr;
+    RecordingForm* form = nullptr;
+    RecordingFlow* flow = nullptr;
     TestScreenPresenter* presenter = nullptr;
-    CountingButtons* buttons = nullptr;
+    RecordingButtons* buttons = nullptr;
 };
 
 // --- Views from the factories ---
@@ -203,7 +232,7 @@ TEST_F(TPrEcranVCLTest, ChangeViewBuildsShowsAndFillsTheActiveScreensView)
     EXPECT_NE(TrouveLettre(kMontantSaisi, view->getListeLettre()), nullptr);
 }
 
-TEST_F(TPrEcranVCLTest, ChangeViewSavesDisplayThenReplacesChildrenAndView)
+TEST_F(TPrEcranVCLTest, ChangeViewSavesDisplayReplacesTheViewFitsShowsAndRefreshesInThatOrder)
 {
     show();
     QPointer<TestScreen> old = screen();
@@ -214,15 +243,9 @@ TEST_F(TPrEcranVCLTest, ChangeViewSavesDisplayThenReplacesChildrenAndView)
     EXPECT_TRUE(old.isNull());
     ASSERT_NE(screen(), nullptr);
     EXPECT_TRUE(presenter->getFils().empty());
-    const auto& calls = journal.entries();
-    const auto save = std::find(calls.begin(), calls.end(), "save");
-    const auto child = std::find(calls.begin(), calls.end(), "~child");
-    const auto gone = std::find(calls.begin(), calls.end(), "~screen");
-    const auto made = std::find(calls.begin(), calls.end(), "f1.CreeVue 2");
-    ASSERT_NE(save, calls.end());
-    EXPECT_LT(save, child);
-    EXPECT_LT(child, gone);
-    EXPECT_LT(gone, made);
+    EXPECT_THAT(journal.entries(), ElementsAre("save", "~child", "~screen", "f1.CreeVue 2",
+                                               "fit 240", "show", "help 102", "form.Update",
+                                               "DonneesVersLettrage", "Select", "buttons.Update"));
 }
 
 TEST_F(TPrEcranVCLTest, ChangeViewWithoutFactoriesTouchesNothing)
@@ -362,25 +385,22 @@ TEST_F(TPrEcranVCLTest, TypingSavesComputesRefreshesTheFlowAndTheWholeTree)
 {
     TestScreen* view = show();
     LogCapture log;
-    QTest::keyClicks(view->montant, "21");
+    QTest::keyClicks(view->montant, "2");
 
-    EXPECT_DOUBLE_EQ(std::atof(model->donnees[kMontant].c_str()), 21.0);
-    EXPECT_EQ(model->calculs, 2);
-    EXPECT_DOUBLE_EQ(view->total->GetValue(), 42.0);
+    // One keystroke, in this order: the screen saved, the computation, the buttons' flow
+    // state, the host hook, the flow twice, then the whole tree.
+    EXPECT_THAT(journal.entries(),
+                ElementsAre("OnChange", "SaveData", "LettrageVersDonnees", "Select",
+                            "LettrageVersDonnees", "Calcul", "buttons.MajCinematique", "UpdateInfo",
+                            "flow.Update", "flow.Update", "form.Update", "DonneesVersLettrage",
+                            "Select", "buttons.Update"));
+    EXPECT_DOUBLE_EQ(std::atof(model->donnees[kMontant].c_str()), 2.0);
+    EXPECT_DOUBLE_EQ(view->total->GetValue(), 4.0);
     EXPECT_FALSE(view->total->isEnabled()); // a computed letter is not enterable
-    EXPECT_EQ(view->montant->GetText(), "21");
-    EXPECT_EQ(buttons->majCinematiques, 2);
-    EXPECT_EQ(form->updateInfos, 2);
-    EXPECT_EQ(flow->updates, 4);
-
-    // One change, traced from the handler to the refresh of the tree.
+    EXPECT_EQ(view->montant->GetText(), "2");
     const std::vector<std::string> lines = log.messages();
-    const auto first = std::find(lines.begin(), lines.end(), "--TViewEcranVCL::OnChangeControl()");
-    ASSERT_NE(first, lines.end());
-    EXPECT_EQ(*(first + 1), "TPrEcranVCL::SaveData()");
-    const auto update = std::find(first, lines.end(), "TPrEcranVCL::Update()");
-    ASSERT_NE(update, lines.end());
-    EXPECT_LT(std::find(first, lines.end(), "TMgtModelCmdCalcul::execute()"), update);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "--TViewEcranVCL::OnChangeControl()");
 }
 
 TEST_F(TPrEcranVCLTest, TheFieldBeingTypedIsNotOverwrittenByTheRefresh)
@@ -555,7 +575,7 @@ TEST_F(TPrEcranVCLTest, AfficheEcranPostsTheScreenChangeToTheRelayWindow)
 
 TEST_F(TPrEcranVCLTest, AfficheEcranOnAOneScreenWizardOpensTheDeclaration)
 {
-    auto* single = new CountingFlow(1);
+    auto* single = new RecordingFlow(journal, 1);
     delete form->getCinematicManager();
     form->setCinematicManager(single);
     presenter->setCinematicManager(single);
@@ -616,7 +636,7 @@ TEST_F(TPrEcranVCLWizardTest, TheScreenRunsInTheWizardWindowAndKeepsWhatIsTyped)
     TMgtModelInvoker invoker;
     {
         TPrBaseForm wizard(nullptr, &model, &invoker);
-        auto* flow = new CountingFlow(2);
+        auto* flow = new RecordingFlow(journal, 2);
         wizard.setCinematicManager(flow);
         auto* ecran = new TestScreenPresenter(journal, wizard.getPanelEcranVCL(), &wizard, &model,
                                               &invoker, flow);

@@ -75,7 +75,10 @@ public:
         current = to;
     }
     std::string getLibelleElement() override { return valid(current) ? elements[current] : ""; }
-    int getNbElement() override { return static_cast<int>(elements.size()); }
+    int getNbElement() override
+    {
+        return counts ? static_cast<int>(elements.size()) : TMdListManager::getNbElement();
+    }
     int getIndexElement() override { return current; }
     void setIndexElement(int index) override
     {
@@ -85,6 +88,7 @@ public:
 
     std::vector<std::string> elements;
     int current = -1;
+    bool counts = true; // false: getNbElement left to the base
 
 private:
     bool valid(int index) const { return index >= 0 && index < static_cast<int>(elements.size()); }
@@ -493,32 +497,37 @@ TEST_F(TPrListManagerTest, DeleteWithoutAFocusedNodeAsksNothingAndDeletesNothing
 
 // --- Reorder ---
 
-TEST_F(TPrListManagerTest, MoveUpSwapsWithThePreviousElementWhichKeepsTheFocus)
+TEST_F(TPrListManagerTest, AMoveSwapsWithTheNeighbourWhichKeepsTheFocus)
 {
+    // The list model leaves its count to the base (0): the tree alone tells the neighbours.
+    h->list.counts = false;
+    struct Case
+    {
+        void (TPrListManager::*move)(TcxKelTreeList*);
+        std::vector<std::string> elements;
+        std::string call;
+        int focused;
+    };
+    const Case cases[] = {
+        {&TPrListManager::MoveUpElementExecute, {"B", "A", "C"}, "DeplaceElement(1,0)", 0},
+        {&TPrListManager::MoveDownElementExecute, {"A", "C", "B"}, "DeplaceElement(1,2)", 2},
+    };
     TPrListManager manager = Manager();
-    Focus(1);
+    for (const Case& c : cases) {
+        h->list.elements = {"A", "B", "C"};
+        h->screen->Fill();
+        h->journal.clear();
+        Focus(1);
 
-    manager.MoveUpElementExecute(&h->tree);
+        (manager.*c.move)(&h->tree);
 
-    EXPECT_THAT(h->list.elements, ElementsAre("B", "A", "C"));
-    EXPECT_THAT(h->journal.entries(), ElementsAre("DeplaceElement(1,0)", "buttons.MajCinematique",
-                                                  "flow.Update", "flow.Update", "screen.Update"));
-    EXPECT_EQ(FocusedTop(), 0);
-    EXPECT_EQ(FocusedText(), "B");
-}
-
-TEST_F(TPrListManagerTest, MoveDownSwapsWithTheNextElementWhichKeepsTheFocus)
-{
-    TPrListManager manager = Manager();
-    Focus(1);
-
-    manager.MoveDownElementExecute(&h->tree);
-
-    EXPECT_THAT(h->list.elements, ElementsAre("A", "C", "B"));
-    EXPECT_THAT(h->journal.entries(), ElementsAre("DeplaceElement(1,2)", "buttons.MajCinematique",
-                                                  "flow.Update", "flow.Update", "screen.Update"));
-    EXPECT_EQ(FocusedTop(), 2);
-    EXPECT_EQ(FocusedText(), "B");
+        EXPECT_EQ(h->list.elements, c.elements);
+        EXPECT_THAT(h->journal.entries(),
+                    ElementsAre(c.call, "buttons.MajCinematique", "flow.Update", "flow.Update",
+                                "screen.Update"));
+        EXPECT_EQ(FocusedTop(), c.focused);
+        EXPECT_EQ(FocusedText(), "B");
+    }
 }
 
 TEST_F(TPrListManagerTest, TheFirstElementDoesNotMoveUpNorTheLastDown)

@@ -223,6 +223,8 @@ public:
 
     void InitCouleurs() override;
     void SaveControlDisplay() override;
+    void Show() override;
+    void SetControlHelpContext(long idRessource) override;
     void InitControls() override;
     void SetOnChangeControl() override;
 
@@ -236,7 +238,7 @@ public:
     bool couleursInitialisees = false;
 
 private:
-    Journal* m_journal; // records "save" and "~screen" when given
+    Journal* m_journal; // records "save", "show", "help <id>" and "~screen" when given
 };
 
 // Makes a TestScreen for the screens it knows; records every request.

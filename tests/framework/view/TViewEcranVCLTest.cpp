@@ -22,6 +22,7 @@
 
 #include <QApplication>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -416,15 +417,55 @@ TEST_F(TViewEcranVCLRenumberTest, TypeTwoLeavesACodeWithASingleReplacement)
     EXPECT_EQ(c30->m_lettrage, 230);
 }
 
-TEST_F(TViewEcranVCLRenumberTest, ChainedReplacementsMoveEachControlOnce)
+TEST_F(TViewEcranVCLRenumberTest, EachLetterRenumbersTheControlThatGetControlFinds)
 {
-    presenter->setChangedLettrage({{10, 20}, {20, 30}});
+    struct Case
+    {
+        const char* what;
+        std::vector<int> registered; // control lettrages, in registration order
+        std::vector<int> letters;
+        std::multimap<int, int> changed;
+        std::vector<int> controls; // control lettrages afterwards, in registration order
+        std::vector<int> lettres;
+    };
+    const Case cases[] = {
+        {"chain, registered 10 then 20",
+         {10, 20},
+         {10, 20},
+         {{10, 20}, {20, 30}},
+         {20, 30},
+         {20, 30}},
+        // Letter 10 moves the control of 10 to 20, where letter 20 finds it first.
+        {"chain, registered 20 then 10",
+         {20, 10},
+         {10, 20},
+         {{10, 20}, {20, 30}},
+         {20, 30},
+         {20, 30}},
+        {"two controls, one letter", {10, 10}, {10}, {{10, 110}}, {10, 110}, {110}},
+        {"two controls, two letters", {10, 10}, {10, 10}, {{10, 110}}, {110, 110}, {110, 110}},
+    };
     setTypeEcran(1);
-    RecordingScreen* screen = build();
-    EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(20, 30, 30));
-    EXPECT_EQ(c10->m_lettrage, 20);
-    EXPECT_EQ(c20->m_lettrage, 30);
-    EXPECT_EQ(c30->m_lettrage, 30);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        presenter->setChangedLettrage(c.changed);
+        std::vector<RecordingControl*> controls;
+        RecordingScreen* screen = makeScreen([&](RecordingScreen& s) {
+            for (int lettrage : c.registered)
+                controls.push_back(add(s, lettrage));
+            structLettre* lettres = nullptr;
+            for (int lettrage : c.letters)
+                AjouteLettre(&lettres, static_cast<short>(lettrage), 0, 0, 0, 1, 0);
+            s.setListeLettre(lettres);
+        });
+        std::vector<int> renumbered;
+        for (const RecordingControl* control : controls)
+            renumbered.push_back(control->m_lettrage);
+        EXPECT_EQ(renumbered, c.controls);
+        EXPECT_EQ(Lettrages(screen->getListeLettre()), c.lettres);
+        presenter->setView(nullptr);
+        delete screen;
+    }
 }
 
 TEST_F(TViewEcranVCLRenumberTest, ALetterWithoutControlIsRenumberedAlone)
@@ -475,25 +516,19 @@ TEST_F(TViewEcranVCLTest, LinkedLettersStartAListWhenTheScreenHasNone)
     EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(31));
 }
 
-TEST_F(TViewEcranVCLTest, AListGivenLaterKeepsTheLinkedLetters)
+TEST_F(TViewEcranVCLTest, AListGivenLaterReplacesTheListHeld)
 {
     model->getLieManager()->LierElements(30, 31, -1);
     RecordingScreen* screen = makeScreen([&](RecordingScreen& s) { add(s, 30); });
-    MetValeurLettre(TrouveLettre(31, screen->getListeLettre()), "12.5");
+    ASSERT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(31));
 
+    // The host drops the linked letter and the letter 10 of the list before.
     screen->setListeLettre(NouvelleListe({30, 10}));
-    EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(30, 10, 31));
-    EXPECT_EQ(Valeur(screen->getListeLettre(), 31), "12.5");
-
-    // A list that has the letter already keeps its own.
-    structLettre* own = NouvelleListe({31});
-    MetValeurLettre(own, "7");
-    screen->setListeLettre(own);
-    EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(31, 30, 10));
-    EXPECT_EQ(Valeur(screen->getListeLettre(), 31), "7");
+    screen->setListeLettre(NouvelleListe({30}));
+    EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(30));
 
     screen->setListeLettre(screen->getListeLettre()); // same list: nothing happens
-    EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(31, 30, 10));
+    EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(30));
     screen->setListeLettre(nullptr);
     EXPECT_EQ(screen->getListeLettre(), nullptr);
 }

@@ -34,6 +34,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 
 #include <memory>
 #include <string>
@@ -644,26 +645,27 @@ TEST_F(TViewManagementButtonsTest, AParentEntryBecomesASubmenuOfItsChildren)
     EXPECT_EQ(bar->Menu_Navigation->actions().size(), 2);
 }
 
-TEST_F(TViewManagementButtonsTest, FourLevelsNestThreeSubmenus)
+TEST_F(TViewManagementButtonsTest, FourLevelsNestUnderTheCurrentEntryOfTheLevelAbove)
 {
     build(800, 600,
-          {{1, 10, "N1"},
-           {2, 11, "N2", 2},
-           {3, 12, "N3", 3},
-           {4, 13, "N4", 4},
-           {5, 14, "N4b", 4},
-           {6, 15, "N1b"},
-           {7, 16, "N3 sans parent", 3}},
-          1);
+          {{1, 9, "N3 d'abord", 3},
+           {2, 10, "N1", 1},
+           {3, 11, "N2", 2},
+           {4, 12, "N3", 3},
+           {5, 13, "N4", 4},
+           {6, 14, "N4b", 4},
+           {7, 15, "N1b", 1},
+           {8, 16, "N3b", 3}},
+          2);
     withNavigation();
     bar->Update();
-    EXPECT_THAT(Items(navigation()), ElementsAre("N1>", "N1b>"));
-    const TTBCustomItem* n1 = navigation()->GetItem(0);
+    // An entry before any entry of the level above goes at the top.
+    EXPECT_THAT(Items(navigation()), ElementsAre("N3 d'abord", "N1>", "N1b"));
+    const TTBCustomItem* n1 = navigation()->GetItem(1);
     EXPECT_THAT(Items(n1), ElementsAre("N2>"));
-    EXPECT_THAT(Items(n1->GetItem(0)), ElementsAre("N3>"));
+    // A new level-1 entry leaves the current level-2 entry in place: N3b goes under N2.
+    EXPECT_THAT(Items(n1->GetItem(0)), ElementsAre("N3>", "N3b"));
     EXPECT_THAT(Items(n1->GetItem(0)->GetItem(0)), ElementsAre("N4", "N4b"));
-    // An entry whose parent level is missing goes under the nearest entry above.
-    EXPECT_THAT(Items(navigation()->GetItem(1)), ElementsAre("N3 sans parent"));
 }
 
 TEST_F(TViewManagementButtonsTest, ASingleEntryLeavesTheButtonAsItWas)
@@ -817,6 +819,25 @@ TEST_F(TViewManagementButtonsTest, TheGoToPanelOpensAndClosesStepByStep)
         EXPECT_TRUE(button->GetTabStop());
 }
 
+TEST_F(TViewManagementButtonsTest, TheGoToPanelHasTheBarsColourItsCodesInOrderAndItsButtonTopRight)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    EXPECT_EQ(bar->AllerAPanel->GetColor(), bar->GetColor());
+
+    const int left = bar->AllerAButton->GetLeft();
+    bar->AllerAPanel->SetWidth(bar->AllerAPanel->GetWidth() + 30);
+    EXPECT_EQ(bar->AllerAButton->GetLeft(), left + 30);
+    EXPECT_EQ(bar->AllerAButton->GetTop(), 0);
+
+    for (const char* code : {"300", "101", "205"})
+        bar->AllerA_->AddChild()->SetValue(TViewManagementButtons::ColonneInfoCode, code);
+    std::vector<std::string> codes;
+    for (int i = 0; i < bar->AllerA_->GetCount(); ++i)
+        codes.push_back(
+            bar->AllerA_->GetItem(i)->GetValue(TViewManagementButtons::ColonneInfoCode));
+    EXPECT_THAT(codes, ElementsAre("101", "205", "300"));
+}
+
 TEST_F(TViewManagementButtonsTest, EnterOrADoubleClickOnAnEntryGoesToItsCodeAndClosesThePanel)
 {
     build(1280, 1024, {{1, 10, "A"}}, 1);
@@ -839,7 +860,22 @@ TEST_F(TViewManagementButtonsTest, EnterOrADoubleClickOnAnEntryGoesToItsCodeAndC
     EXPECT_THAT(hostBar->codes, ElementsAre("101"));
     EXPECT_EQ(hostBar->AllerAPanel->GetHeight(), 10);
 
+    // A double click with no row under the pointer chooses nothing, focused row or not.
     hostBar->AllerAButton->Click();
+    hostBar->AllerA_->SetFocusedNode(node);
+    hostBar->AllerA_DblClick(hostBar->AllerA_);
+    EXPECT_THAT(hostBar->codes, ElementsAre("101"));
+    EXPECT_EQ(hostBar->AllerAPanel->GetHeight(), 65);
+
+    const QPoint row =
+        hostBar->AllerA_->visualRect(hostBar->AllerA_->model()->index(0, 0)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, row, hostBar->AllerA_->viewport()->mapToGlobal(row),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(hostBar->AllerA_->viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, row,
+                        hostBar->AllerA_->viewport()->mapToGlobal(row), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(hostBar->AllerA_->viewport(), &release);
     hostBar->AllerA_DblClick(hostBar->AllerA_);
     EXPECT_THAT(hostBar->codes, ElementsAre("101", "101"));
     EXPECT_EQ(hostBar->AllerAPanel->GetHeight(), 10);

@@ -14,6 +14,7 @@
 #include "qlettre.h"
 
 #include <algorithm>
+#include <string>
 
 namespace screentest {
 
@@ -50,6 +51,20 @@ void TestScreen::SaveControlDisplay()
     if (m_journal)
         m_journal->add("save");
     TViewEcranVCL::SaveControlDisplay();
+}
+
+void TestScreen::Show()
+{
+    if (m_journal)
+        m_journal->add("show");
+    TViewEcranVCL::Show();
+}
+
+void TestScreen::SetControlHelpContext(long idRessource)
+{
+    if (m_journal)
+        m_journal->add("help " + std::to_string(idRessource));
+    TViewEcranVCL::SetControlHelpContext(idRessource);
 }
 
 void TestScreen::InitCouleurs()

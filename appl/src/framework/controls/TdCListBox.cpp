@@ -24,13 +24,14 @@ void TdCListBox::Update(TControlDisplayInfo*&)
 {
     if (!m_refreshEnabled)
         return;
-    auto* list = dynamic_cast<TcxListBox*>(m_component);
     // Without a data source there is nothing to fill from: the list stays as it is.
-    if (!m_complexData || !list)
+    if (!m_complexData)
         return;
     bool current = m_complexData->BeginDonneeComp(m_lettrage);
+    auto* list = dynamic_cast<TcxListBox*>(m_component);
+    if (!list)
+        return;
     list->Clear();
-    list->setUpdatesEnabled(false);
     while (current) {
         std::string text;
         if (!m_complexData->GetDonneeComp(m_lettrage, TComplexData::kColumnText, text))
@@ -38,7 +39,6 @@ void TdCListBox::Update(TControlDisplayInfo*&)
         list->AddItem(text, nullptr);
         current = m_complexData->NextDonneeComp(m_lettrage);
     }
-    list->setUpdatesEnabled(true);
     FrameworkLog(log4cxx::Level::getInfo(), "----TdCListBox::Update()", "");
 }
 

@@ -43,9 +43,6 @@ void TdCTreeList::Update(TControlDisplayInfo*& info)
 {
     if (!m_refreshEnabled)
         return;
-    auto* tree = dynamic_cast<TcxKelTreeList*>(m_component);
-    if (!tree || !m_complexData)
-        return;
 
     if (!info) {
         info = new TControlDisplayInfo(); // handed back: the caller gives it to the wizard form
@@ -56,7 +53,13 @@ void TdCTreeList::Update(TControlDisplayInfo*& info)
     }
     m_displayInfo = info;
 
+    // Without a data source there is nothing to fill from: the tree stays as it is.
+    if (!m_complexData)
+        return;
     bool current = m_complexData->BeginDonneeComp(m_lettrage);
+    auto* tree = dynamic_cast<TcxKelTreeList*>(m_component);
+    if (!tree)
+        return;
     tree->Clear();
     if (current) {
         tree->BeginUpdate();

@@ -199,6 +199,9 @@ bool TCinematicManagerAbstract::IsValid(int index) const
 
 bool TCinematicManagerAbstract::ExistDisplayScreen(int displayIndex) const
 {
+    // More than displayIndex displayable screens: any flow has more than -1.
+    if (displayIndex < 0)
+        return true;
     return GetDisplayScreenInfo(displayIndex) != nullptr;
 }
 

@@ -66,6 +66,8 @@ public:
     bool ExistScreen(int idScreen) const;
     // IsValid() of the descriptor at that list index; throws std::out_of_range outside the list.
     bool IsValid(int index) const;
+    // True when there are more than displayIndex displayable screens (so always for a
+    // negative index).
     bool ExistDisplayScreen(int displayIndex) const;
     TScreenInformation* GetDisplayScreenInfo(int displayIndex) const;
     // -1 when there are not more than displayIndex displayable screens.

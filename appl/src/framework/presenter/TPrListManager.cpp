@@ -214,9 +214,10 @@ void TPrListManager::MoveUpElementExecute(TcxKelTreeList* tree)
 {
     if (!mdListManager)
         return;
-    const int index = getNodeIndex(tree);
-    if (index <= 0 || index >= mdListManager->getNbElement())
+    // The tree shows the elements: the focused node's neighbour is the element moved past.
+    if (!CanMove(tree, true))
         return;
+    const int index = getNodeIndex(tree);
     mdListManager->DeplaceElement(index, index - 1);
     RefreshTree();
     focusNode(tree, index - 1);
@@ -231,9 +232,9 @@ void TPrListManager::MoveDownElementExecute(TcxKelTreeList* tree)
 {
     if (!mdListManager)
         return;
-    const int index = getNodeIndex(tree);
-    if (index < 0 || index + 1 >= mdListManager->getNbElement())
+    if (!CanMove(tree, false))
         return;
+    const int index = getNodeIndex(tree);
     mdListManager->DeplaceElement(index, index + 1);
     RefreshTree();
     focusNode(tree, index + 1);

@@ -28,7 +28,6 @@
 
 #include <algorithm>
 #include <map>
-#include <set>
 #include <string>
 
 namespace {
@@ -129,18 +128,6 @@ void TViewEcranVCL::setListeLettre(structLettre* liste)
 {
     if (liste == ListeLettre)
         return;
-    if (liste) {
-        for (structLettre* lettre = VaPremiereLettre(ListeLettre); !FinListeLettre(lettre);
-             lettre = VaLettreSuivante(lettre)) {
-            if (TrouveLettre(lettre->lettrage, liste))
-                continue;
-            structLettre* copie =
-                AjouteLettre(&liste, lettre->lettrage, lettre->format, lettre->occurrence,
-                             lettre->groupe, lettre->select, lettre->options);
-            if (copie)
-                MetValeurLettre(copie, lettre->valeur);
-        }
-    }
     if (ListeLettre)
         LibereLettre(&ListeLettre);
     ListeLettre = liste;
@@ -423,9 +410,8 @@ void TViewEcranVCL::ChangeLettrageEcran()
     if (changed.empty() || typeEcran == 0)
         return;
 
-    // A control renumbered once is not renumbered again by a later letter: with replacements
-    // 10 -> 20 and 20 -> 30, the control of letter 10 ends on 20, the one of letter 20 on 30.
-    std::set<TdControl*> renumbered;
+    // Letter by letter, in list order: the control that getControl finds for the code (the
+    // last registered one) takes the new code, so a later letter may renumber it again.
     for (structLettre* lettre = VaPremiereLettre(ListeLettre); !FinListeLettre(lettre);
          lettre = VaLettreSuivante(lettre)) {
         const int code = lettre->lettrage;
@@ -440,12 +426,8 @@ void TViewEcranVCL::ChangeLettrageEcran()
         if (entry == last)
             continue;
         const int nouveau = entry->second;
-        for (TdControl* control : ListeControl) {
-            if (control->m_lettrage == code && !renumbered.count(control)) {
-                control->m_lettrage = nouveau;
-                renumbered.insert(control);
-            }
-        }
+        if (TdControl* control = FindControl(code))
+            control->m_lettrage = nouveau;
         lettre->lettrage = static_cast<short>(nouveau);
     }
 }

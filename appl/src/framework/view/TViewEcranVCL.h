@@ -147,9 +147,9 @@ public:
     void SetCheckBoxMode(TComponent* component, char mode);
 
     structLettre* getListeLettre() const { return ListeLettre; }
-    // The view takes ownership of `liste`. Letters of the list held so far that `liste` lacks
-    // (the linked letters bound at construction, for instance) are carried over to it, then
-    // the previous list is freed.
+    // Replaces the letter list: the view takes ownership of `liste` and frees the previous
+    // one. The linked letters are added to the list in place when InitView binds them, so a
+    // host sets its list in InitControls.
     void setListeLettre(structLettre* liste);
     structLettre* getListeLettreStatic() const { return ListeLettreStatic; }
     // The view takes ownership of `liste`; the previous static list is freed.

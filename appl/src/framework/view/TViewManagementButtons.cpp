@@ -278,6 +278,7 @@ void TViewManagementButtons::BuildLayout()
     // The go-to panel takes the bar's colour; the host fills the list and shows the panel.
     AllerAPanel = new TPanel(this);
     AllerAPanel->SetBounds(-8, 2, 161, 15);
+    AllerAPanel->SetColor(GetColor());
     AllerAPanel->SetEnabled(false);
     AllerAPanel->SetVisible(false);
     ImageListAllerA = new TImageList(this);
@@ -287,6 +288,7 @@ void TViewManagementButtons::BuildLayout()
     AllerAButton->SetImages(ImageListAllerA);
     AllerAButton->SetImageIndex(0);
     AllerAButton->SetLayout(blGlyphBottom);
+    AllerAButton->SetAnchors(akTop | akRight);
     AllerAButton->SetHint("Activer la navigation par lettrage");
     AllerAButton->OnClick = [this](TObject* sender) { AllerAButtonClick(sender); };
     AllerA_ = new TcxKelTreeList(AllerAPanel);
@@ -300,6 +302,7 @@ void TViewManagementButtons::BuildLayout()
     AllerA_->SetColumnCount(2);
     AllerA_->setColumnWidth(ColonneInfoCode, 60);
     AllerA_->setColumnWidth(ColonneInfoLibelle, 188);
+    AllerA_->SetSortedColumn(ColonneInfoCode);
     connect(AllerA_, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex&) { AllerA_DblClick(AllerA_); });
     AllerA_->installEventFilter(this);
@@ -421,7 +424,7 @@ void TViewManagementButtons::UpdateNavigation()
     menu->Clear();
 
     // The current entry of levels 1 to 3: a plain item until an entry is placed under it,
-    // then the submenu that took its place.
+    // then the submenu that took its place. Set only by an entry of its own level.
     TTBCustomItem* current[4] = {nullptr, nullptr, nullptr, nullptr};
     int level = 0;
     int count = 0;
@@ -451,12 +454,10 @@ void TViewManagementButtons::UpdateNavigation()
         } else {
             current[parentLevel] = AddItem(static_cast<TTBXItem*>(current[parentLevel]), item);
         }
-        if (placed < 4) {
+        // The deeper levels keep their current entries: a level-3 entry after a new level-1
+        // one still goes under the last level-2 entry.
+        if (placed < 4)
             current[placed] = item;
-            // A new branch: deeper entries of the previous one are no parents any more.
-            for (int deeper = placed + 1; deeper < 4; ++deeper)
-                current[deeper] = nullptr;
-        }
     }
 
     if (count >= 2) {
@@ -743,9 +744,8 @@ void TViewManagementButtons::CloseAllerA()
 
 void TViewManagementButtons::AllerA_DblClick(TObject* /*Sender*/)
 {
+    // Only a double click on a row chooses it.
     TcxTreeListNode* node = AllerA_->GetHitTest()->GetHitNode();
-    if (!node)
-        node = AllerA_->GetFocusedNode();
     if (!node)
         return;
     ActionAllerA(node->GetValue(ColonneInfoCode));
