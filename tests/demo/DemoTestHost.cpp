@@ -26,6 +26,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -135,8 +136,10 @@ void PrepareQtUneFois()
         Execute(assistant, [&assistant] {
             Suivant(assistant);
             Suivant(assistant); // the declarant has no name: a message box
-            if (auto* ecran = Ecran(assistant))
+            if (auto* ecran = Ecran(assistant)) {
                 Tape(ecran->focusWidget(), QStringLiteral("a")); // the first key typed
+                QTest::keyClick(ecran, Qt::Key_F12);             // and one through the shortcut map
+            }
             Annule(assistant);
         });
         Execute(assistant, [&assistant] { Barre(assistant)->IDOK_->Click(); });
