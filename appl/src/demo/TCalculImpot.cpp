@@ -4,6 +4,7 @@
 #include "TDeclarationRevenus.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -48,9 +49,14 @@ double Abattement(double salaire)
 std::string TCalculImpot::Nombre(double valeur, int decimales)
 {
     // Room for the largest double written in full.
+    // to_chars writes a point whatever the process locale (snprintf writes a comma under a
+    // French one).
     char texte[kTailleTexteNombre];
-    std::snprintf(texte, sizeof texte, "%.*f", decimales, valeur);
-    const std::string brut = texte;
+    const std::to_chars_result ecrit =
+        std::to_chars(texte, texte + sizeof texte, valeur, std::chars_format::fixed, decimales);
+    const std::string brut(texte, ecrit.ec == std::errc() ? ecrit.ptr : texte);
+    if (brut.empty())
+        return {};
     const std::size_t debut = brut[0] == '-' ? 1 : 0;
     const std::size_t point = std::min(brut.find('.'), brut.size());
     std::string resultat = brut.substr(0, debut);

@@ -3,6 +3,8 @@
 #include "Revenus.h"
 #include "TCalculImpot.h"
 
+#include "controls/TdCcxEditNum.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,8 +18,9 @@ constexpr double kSalaire2Employeur = 27480.0;
 
 std::string FormatMontant(double montant)
 {
+    // The amount field's own letter format, whatever the process locale.
     char texte[TCalculImpot::kTailleTexteNombre];
-    std::snprintf(texte, sizeof texte, "%f", montant);
+    TdCcxEditNum::WriteAmount(montant, texte, sizeof texte);
     return texte;
 }
 
@@ -146,7 +149,7 @@ void TDeclarationRevenus::SetValeur(int lettrage, const std::string& valeur)
 
 double TDeclarationRevenus::Montant(int lettrage) const
 {
-    return std::atof(Valeur(lettrage).c_str());
+    return TdCcxEditNum::ReadAmount(Valeur(lettrage).c_str());
 }
 
 void TDeclarationRevenus::SetMontant(int lettrage, double montant)

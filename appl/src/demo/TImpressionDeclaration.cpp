@@ -4,6 +4,8 @@
 #include "TCalculImpot.h"
 #include "TModeleRevenus.h"
 
+#include "controls/TdCcxEditNum.h"
+
 #include "Cp1252.h"
 
 #include <QDir>
@@ -61,7 +63,8 @@ std::string Rendu(const TModeleRevenus& modele, const TDeclarationRevenus::Champ
             return TCalculImpot::Nombre(modele.Resultat().tauxMoyen, 1) + " %";
         if (champ.lettrage == kAvantages)
             return modele.ValeurLettre(champ.lettrage);
-        return TCalculImpot::Euros(std::atof(modele.ValeurLettre(champ.lettrage).c_str()));
+        return TCalculImpot::Euros(
+            TdCcxEditNum::ReadAmount(modele.ValeurLettre(champ.lettrage).c_str()));
     case Genre::Etat:
         return d.Code(champ.lettrage) == 2 ? "Oui" : "Non";
     case Genre::Code:

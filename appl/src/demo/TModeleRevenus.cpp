@@ -2,6 +2,7 @@
 
 #include "Revenus.h"
 
+#include "controls/TdCcxEditNum.h"
 #include "model/TLieManager.h"
 
 #include "qlettre.h"
@@ -115,7 +116,7 @@ std::string TModeleRevenus::ValeurLettre(int lettrage) const
     const TCalculImpot::Resultat& r = m_resultat;
     auto montant = [](double valeur) {
         char texte[TCalculImpot::kTailleTexteNombre];
-        std::snprintf(texte, sizeof texte, "%f", valeur);
+        TdCcxEditNum::WriteAmount(valeur, texte, sizeof texte);
         return std::string(texte);
     };
     switch (lettrage) {
