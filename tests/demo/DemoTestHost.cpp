@@ -27,6 +27,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -136,8 +137,10 @@ void PrepareQtUneFois()
         Execute(assistant, [&assistant] {
             Suivant(assistant);
             Suivant(assistant); // the declarant has no name: a message box
-            if (auto* ecran = Ecran(assistant))
+            if (auto* ecran = Ecran(assistant)) {
                 Tape(ecran->focusWidget(), QStringLiteral("a")); // the first key typed
+                QTest::keyClick(ecran, Qt::Key_F12);             // and one through the shortcut map
+            }
             Annule(assistant);
         });
         // Finishing a blank declaration is refused (its errors): then abandoned.

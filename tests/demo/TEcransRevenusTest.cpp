@@ -15,6 +15,7 @@
 #include "TViewRecapitulatif.h"
 #include "TViewRevenus.h"
 #include "TViewSalaires.h"
+#include "TViewSignature.h"
 #include "TViewSituation.h"
 
 #include "flow/TCinematicManagerAbstract.h"
@@ -32,6 +33,8 @@
 #include "TEdit.h"
 #include "TLabel.h"
 #include "TcxCheckBox.h"
+#include "TcxComboBox.h"
+#include "TcxEditDate.h"
 #include "TcxEditNum.h"
 #include "TcxKelButton.h"
 #include "TcxKelTreeList.h"
@@ -44,6 +47,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -137,6 +141,75 @@ protected:
     ScriptedDialogs m_dialogues;
     std::unique_ptr<TAssistantRevenus> m_assistant;
 };
+
+TEST_F(TEcransRevenusTest, ReturnAndEscapeInAnOpenListActOnTheListOnly)
+{
+    const struct
+    {
+        Qt::Key key;
+        int lineMove; // Return picks the highlighted line; Escape keeps the selected one
+    } cases[] = {{Qt::Key_Return, 1}, {Qt::Key_Enter, 1}, {Qt::Key_Escape, 0}};
+    Execute([&] {
+        ASSERT_TRUE(VaA(kEcranDeclarant));
+        TcxComboBox* combo = EcranDe<TViewDeclarant>(*m_assistant)->ComboSituation;
+        for (const auto& c : cases) {
+            const int before = combo->currentIndex();
+            combo->showPopup();
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QWidget* list = QApplication::activePopupWidget()->focusWidget();
+            ASSERT_TRUE(list);
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, c.key);
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+            EXPECT_EQ(combo->currentIndex(), before + c.lineMove) << c.key;
+            // Neither the wizard's end nor its abandon question.
+            EXPECT_EQ(m_dialogues.count(), 0u) << c.key;
+            EXPECT_EQ(EcranActif(*m_assistant), kEcranDeclarant) << c.key;
+            EXPECT_TRUE(Barre(*m_assistant)->isVisible()) << c.key;
+        }
+    });
+}
+
+TEST_F(TEcransRevenusTest, ANewScreenTakesWhatIsTypedNextInItsFirstField)
+{
+    Execute([&] {
+        ASSERT_TRUE(VaA(kEcranDeclarant));
+        auto* declarant = EcranDe<TViewDeclarant>(*m_assistant);
+        EXPECT_EQ(declarant->window()->focusWidget(), declarant->EditNom);
+        ASSERT_TRUE(VaA(kEcranSalaires));
+        auto* salaires = EcranDe<TViewSalaires>(*m_assistant);
+        QWidget* first = salaires->window()->focusWidget();
+        EXPECT_TRUE(first && salaires->isAncestorOf(first));
+        // An amount without decimals (here a prefilled one the user takes over with F2): the
+        // separator and what follows never multiply it.
+        TcxEditNum* montant = salaires->EditSalaire1;
+        if (!montant->GetActivated())
+            QTest::keyClick(montant, Qt::Key_F2);
+        ASSERT_TRUE(montant->GetActivated());
+        montant->clear();
+        QTest::keyClicks(montant, "1234,56");
+        emit montant->editingFinished();
+        EXPECT_EQ(montant->text(), QStringLiteral("1 234"));
+    });
+}
+
+TEST_F(TEcransRevenusTest, APartlyTypedDateKeepsTheUserOnItsFieldWithAMessage)
+{
+    Execute([&] {
+        ASSERT_TRUE(VaA(kEcranSignature));
+        auto* signature = EcranDe<TViewSignature>(*m_assistant);
+        signature->EditDate->clear();
+        signature->EditDate->setCursorPosition(0);
+        QTest::keyClicks(signature->EditDate, "030620");
+        m_dialogues.answer(Answer::OK);
+        Barre(*m_assistant)->PB_PRECEDENT->Click();
+        ASSERT_EQ(m_dialogues.count(), 1u);
+        EXPECT_EQ(m_dialogues.textOf(0), "La date saisie est incompl\xE8te : jj/mm/aaaa");
+        EXPECT_EQ(EcranActif(*m_assistant), kEcranSignature);
+        EXPECT_EQ(signature->window()->focusWidget(), signature->EditDate);
+        EXPECT_EQ(signature->EditDate->GetText(), "03/06/20  ");
+    });
+}
 
 TEST_F(TEcransRevenusTest, DependantsScreenIsInTheFlowOnlyWhileTheHouseholdDeclaresDependants)
 {

@@ -71,6 +71,12 @@ TEST(Cp1252, CharacterOutsideTheEncodingBecomesQuestionMark)
     EXPECT_EQ(Cp1252::fromQString(QString::fromUtf8("a\u4E2Db")), "a?b");
     // A character outside the BMP is one '?', not one per surrogate.
     EXPECT_EQ(Cp1252::fromQString(QString::fromUtf8("x\U0001F600y")), "x?y");
+    // What input fields refuse instead, and the narrow no-break space of French numbers.
+    QString typed = QString::fromUtf8("\u0141\u00F3d\u017A x\U0001F600y?");
+    EXPECT_EQ(Cp1252::takeUnencodable(typed), QString::fromUtf8("\u0141\u017A\U0001F600"));
+    EXPECT_EQ(typed, QString::fromUtf8("\u00F3d xy?"));
+    EXPECT_EQ(Cp1252::fromQString(QString::fromUtf8("1\u202F234")), "1\xA0"
+                                                                    "234");
 }
 
 TEST(Cp1252, NullTextGivesEmptyString)

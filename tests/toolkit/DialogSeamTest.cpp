@@ -1,12 +1,15 @@
 #include "DialogSeam.h"
+#include "QtTranslations.h"
 
 #include "QtLeakCheck.h"
 #include "ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 #include <QWidget>
 
 #include <memory>
@@ -159,4 +162,15 @@ TEST_F(DialogSeamMessageBox, AnswerIsTheClickedButtonOrTheEscapeButtonWhenClosed
     EXPECT_EQ(DialogSeam::answerOfMessageBox(*box, abort), Answer::Retry);
     box->button(QMessageBox::Ignore)->click();
     EXPECT_EQ(DialogSeam::answerOfMessageBox(*box, abort), Answer::Ignore);
+}
+
+TEST(QtTranslations, QtsOwnTextsSpeakFrenchUnderAFrenchLocale)
+{
+    // English needs no translation; French comes from qt6-translations-l10n.
+    EXPECT_FALSE(InstallQtTranslations(QLocale(QLocale::English, QLocale::UnitedStates)));
+    ASSERT_TRUE(InstallQtTranslations(QLocale(QLocale::French, QLocale::France)));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+    // A deleted translator leaves the application.
+    qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 }

@@ -2,12 +2,19 @@
 #include "TMemo.h"
 #include "TPanel.h"
 #include "TcxCheckBox.h"
+#include "TcxEditStr.h"
 #include "TcxKelMemo.h"
 #include "TcxRadioButton.h"
 
 #include "WidgetTest.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
+#include <QTextCursor>
+#include <QToolTip>
+
+#include <functional>
 
 #include <string>
 
@@ -41,9 +48,68 @@ TEST_F(TEditTest, LongTextsAreNotCut)
     edit.SetText(text);
     EXPECT_EQ(edit.GetText().size(), text.size());
     edit.SetMaxLength(5);
-    EXPECT_EQ(edit.GetText(), "xxxxx");
-    edit.SetMaxLength(0);
-    EXPECT_EQ(edit.GetMaxLength(), 0);
+    EXPECT_EQ(edit.GetText().size(), text.size());
+}
+
+TEST_F(TEditTest, MaximumLengthLimitsTypingOnlyAndALongerValueShowsWhole)
+{
+    TEdit edit(nullptr);
+    edit.SetMaxLength(5);
+    edit.SetText("690031");
+    EXPECT_EQ(edit.text(), QStringLiteral("690031"));
+    const struct
+    {
+        const char* keys; // typed at the end; '<' is Backspace
+        const char* text;
+    } steps[] = {{"7", "690031"}, {"<", "69003"}, {"1", "69003"}, {"<<9", "6909"}, {"12", "69091"}};
+    for (const auto& step : steps) {
+        edit.end(false);
+        for (const char* key = step.keys; *key; ++key) {
+            if (*key == '<')
+                QTest::keyClick(&edit, Qt::Key_Backspace);
+            else
+                QTest::keyClick(&edit, *key);
+        }
+        EXPECT_EQ(edit.GetText(), step.text) << step.keys;
+    }
+}
+
+// Types `text` one character at a time, as a keyboard of any language would.
+void Type(QWidget* widget, const QString& text)
+{
+    for (char32_t codePoint : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&codePoint, 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+TEST_F(TEditTest, CharactersWindows1252CannotHoldAreRefusedWithAToolTip)
+{
+    TEdit edit(nullptr);
+    TcxEditStr field(nullptr);
+    TMemo memo(nullptr);
+    const struct
+    {
+        QWidget* widget;
+        std::function<std::string()> text;
+    } widgets[] = {{&edit, [&] { return edit.GetText(); }},
+                   {&field, [&] { return field.GetText(); }},
+                   {&memo, [&] { return memo.GetText(); }}};
+    for (const auto& w : widgets) {
+        w.widget->show();
+        QToolTip::hideText();
+        Type(w.widget, QString::fromUtf8("Łódź €"));
+        EXPECT_EQ(w.text(), "\xF3"
+                            "d \x80")
+            << w.widget->metaObject()->className();
+        QTRY_VERIFY(QToolTip::isVisible());
+        EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Caractère non autorisé : ź"));
+        w.widget->hide();
+    }
+    QToolTip::hideText();
 }
 
 TEST_F(TEditTest, OnChangeReportsTheUserNotTheProgram)
@@ -81,13 +147,25 @@ TEST_F(TMemoTest, TextKeepsEveryByteAndItsLineBreaks)
     EXPECT_EQ(memo.GetText(), text);
 }
 
-TEST_F(TMemoTest, LineFeedsStayLineFeeds)
+TEST_F(TMemoTest, LineBreaksComeBackAsGivenAndAnEditJoinsLinesWithTheFirstBreak)
 {
-    TMemo memo(nullptr);
-    memo.SetText("un\ndeux");
-    EXPECT_EQ(memo.GetText(), "un\ndeux");
-    memo.SetText("un\r\ndeux");
-    EXPECT_EQ(memo.GetText(), "un\r\ndeux");
+    const struct
+    {
+        const char* given;
+        const char* afterTypingX; // at the end
+    } cases[] = {{"un\ndeux", "un\ndeuxx"},
+                 {"un\r\ndeux", "un\r\ndeuxx"},
+                 {"a\r\nb\nc\rd", "a\r\nb\r\nc\r\ndx"},
+                 {"a\rb\r\n", "a\rb\rx"},
+                 {"seul", "seulx"}};
+    for (const auto& c : cases) {
+        TMemo memo(nullptr);
+        memo.SetText(c.given);
+        EXPECT_EQ(memo.GetText(), c.given);
+        memo.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&memo, "x");
+        EXPECT_EQ(memo.GetText(), c.afterTypingX) << c.given;
+    }
 }
 
 TEST_F(TMemoTest, OnChangeReportsTheUserNotTheProgram)

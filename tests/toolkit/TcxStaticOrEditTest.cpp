@@ -6,7 +6,12 @@
 
 #include "WidgetTest.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QTest>
+
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -143,35 +148,6 @@ TEST_F(TcxStaticOrEditTest, StylesChooseBorderAndColours)
     EXPECT_EQ(edit.palette().color(QPalette::Disabled, QPalette::Text), QColor(0, 0, 255));
 }
 
-TEST(TcxEditNumFormatTest, FormatsWithCommaAndSpacedThousands)
-{
-    EXPECT_EQ(TcxEditNum::FormatAmount(1234.5L, 2), QStringLiteral("1 234,5"));
-    EXPECT_EQ(TcxEditNum::FormatAmount(-3.0L, 2), QStringLiteral("-3"));
-    EXPECT_EQ(TcxEditNum::FormatAmount(1234567.891L, 2), QStringLiteral("1 234 567,89"));
-    EXPECT_EQ(TcxEditNum::FormatAmount(0.004L, 2), QStringLiteral("0"));
-    EXPECT_EQ(TcxEditNum::FormatAmount(-0.004L, 2), QStringLiteral("0"));
-    EXPECT_EQ(TcxEditNum::FormatAmount(100.0L, 0), QStringLiteral("100"));
-    EXPECT_EQ(TcxEditNum::FormatAmount(1e15L, 2), QStringLiteral("1 000 000 000 000 000"));
-    EXPECT_EQ(TcxEditNum::FormatAmount(1.0L / 0.0L, 2), QString());
-}
-
-TEST(TcxEditNumFormatTest, ParsesCommaOrPointAndIgnoresBlanks)
-{
-    double value = -1;
-    EXPECT_TRUE(TcxEditNum::ParseAmount(QStringLiteral("1 234,56"), value));
-    EXPECT_DOUBLE_EQ(value, 1234.56);
-    EXPECT_TRUE(TcxEditNum::ParseAmount(QStringLiteral("12.5"), value));
-    EXPECT_DOUBLE_EQ(value, 12.5);
-    EXPECT_TRUE(TcxEditNum::ParseAmount(QStringLiteral("-1\u00A0000"), value));
-    EXPECT_DOUBLE_EQ(value, -1000.0);
-    EXPECT_TRUE(TcxEditNum::ParseAmount(QStringLiteral("12,5 \u20AC"), value));
-    EXPECT_DOUBLE_EQ(value, 12.5);
-    EXPECT_FALSE(TcxEditNum::ParseAmount(QString(), value));
-    EXPECT_EQ(value, 0.0);
-    EXPECT_FALSE(TcxEditNum::ParseAmount(QStringLiteral("abc"), value));
-    EXPECT_FALSE(TcxEditNum::ParseAmount(QStringLiteral("-"), value));
-}
-
 class TcxEditNumTest : public WidgetTest
 {};
 
@@ -194,6 +170,55 @@ TEST_F(TcxEditNumTest, TypedPointBecomesACommaAndLettersAreRefused)
     EXPECT_DOUBLE_EQ(edit.GetValue(), 1234.5);
     emit edit.editingFinished();
     EXPECT_EQ(edit.GetText(), "1 234,5");
+}
+
+TEST_F(TcxEditNumTest, TypedOrPastedAmountsAreNeverMultiplied)
+{
+    const struct
+    {
+        int decimals;
+        bool paste;
+        const char* input; // UTF-8
+        const char* shown; // once the user leaves the field
+        double value;
+    } cases[] = {
+        {0, false, "1234,56", "1 234", 1234.0},
+        {0, false, "1234.56", "1 234", 1234.0},
+        {2, false, "1234,56", "1 234,56", 1234.56},
+        {2, false, "1234.567", "1 234,56", 1234.56},
+        {0, true, "1 234,56", "1 235", 1235.0},
+        {2, true, "1 234,56", "1 234,56", 1234.56},
+        {2, true, "1234.56", "1 234,56", 1234.56},
+        {2, true, "1 234,56 \u20AC", "1 234,56", 1234.56},
+        {2, true, "1\u202F234,56\u00A0\u20AC", "1 234,56", 1234.56},
+        {2, true, "1.234,56", "1 234,56", 1234.56},
+        {2, true, "-1,234.5", "-1 234,5", -1234.5},
+        {2, true, "douze", "", 0.0},
+    };
+    for (const auto& c : cases) {
+        TcxEditNum edit(nullptr);
+        edit.SetDecimalPlaces(c.decimals);
+        if (c.paste) {
+            QApplication::clipboard()->setText(QString::fromUtf8(c.input));
+            QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::keyClicks(&edit, c.input);
+        }
+        emit edit.editingFinished();
+        EXPECT_EQ(edit.text(), QString::fromUtf8(c.shown)) << c.input;
+        EXPECT_DOUBLE_EQ(edit.GetValue(), c.value) << c.input;
+    }
+    QApplication::clipboard()->clear();
+}
+
+TEST_F(TcxEditNumTest, ValueThatIsNotFiniteShowsBlankAndComesBackUntilTheUserTypes)
+{
+    TcxEditNum edit(nullptr);
+    edit.SetValue(std::numeric_limits<double>::infinity());
+    EXPECT_EQ(edit.text(), QString());
+    EXPECT_TRUE(std::isinf(edit.GetValue()));
+    QTest::keyClicks(&edit, "5");
+    EXPECT_EQ(edit.GetValue(), 5.0);
 }
 
 TEST_F(TcxEditNumTest, BlankFieldIsZero)

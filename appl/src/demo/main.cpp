@@ -10,6 +10,7 @@
 #include "TVisiteGuidee.h"
 
 #include "Cp1252.h"
+#include "QtTranslations.h"
 
 #include <log4cxx/basicconfigurator.h>
 #include <log4cxx/logger.h>
@@ -102,6 +103,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("kelmar"));
     QApplication::setApplicationName(QStringLiteral("wizard_demo"));
+    InstallQtTranslations(); // Qt's own dialogs in French under a French locale
 
     const QString donnees = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const QString dossierTrace =

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -29,11 +30,36 @@ char fromUnicode(char32_t codePoint)
 {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
         return static_cast<char>(static_cast<unsigned char>(codePoint));
+    if (codePoint == 0x202F)
+        return '\xA0';
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] == codePoint)
             return static_cast<char>(static_cast<unsigned char>(0x80 + i));
     }
     return '?';
+}
+
+bool canEncode(char32_t codePoint)
+{
+    return codePoint == U'?' || fromUnicode(codePoint) != '?';
+}
+
+QString takeUnencodable(QString& text)
+{
+    const bool allEncodable = std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return !c.isSurrogate() && canEncode(c.unicode());
+    });
+    if (allEncodable)
+        return {};
+    QString kept;
+    QString removed;
+    for (char32_t codePoint : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&codePoint, 1);
+        (canEncode(codePoint) ? kept : removed) += character;
+    }
+    if (!removed.isEmpty())
+        text = kept;
+    return removed;
 }
 
 QString toQString(std::string_view text)

@@ -16,8 +16,14 @@ namespace Cp1252 {
 // Windows does, so that every byte round-trips.
 char32_t toUnicode(unsigned char byte);
 
-// The Windows-1252 byte of a code point; '?' for a character the encoding cannot hold.
+// The Windows-1252 byte of a code point; '?' for a character the encoding cannot hold. The
+// narrow no-break space that French number formats use (U+202F) becomes the no-break space.
 char fromUnicode(char32_t codePoint);
+// Whether fromUnicode writes the code point as its own byte rather than '?'.
+bool canEncode(char32_t codePoint);
+// Removes from `text` every character the encoding cannot hold and returns them, in order
+// (empty when nothing was removed). Input widgets use it so that nothing is turned into '?'.
+QString takeUnencodable(QString& text);
 
 QString toQString(std::string_view text);
 // A NUL-terminated text; null gives an empty string.

@@ -51,4 +51,18 @@ QString Strip(const QString& caption)
     return result;
 }
 
+QChar KeyOf(const QString& qtCaption)
+{
+    for (qsizetype i = 0; i + 1 < qtCaption.size(); ++i) {
+        if (qtCaption.at(i) != u'&')
+            continue;
+        if (qtCaption.at(i + 1) == u'&') {
+            ++i;
+            continue;
+        }
+        return qtCaption.at(i + 1).toUpper();
+    }
+    return {};
+}
+
 } // namespace Mnemonic

@@ -14,4 +14,8 @@ QString ToQt(const QString& caption);
 // The caption as read on screen: marks removed, "&&" shown as '&', a lone '&' kept.
 QString Strip(const QString& caption);
 
+// The mnemonic key of a caption in Qt's syntax ("&Suivant >" gives 'S'), upper case; a null
+// character when it has none.
+QChar KeyOf(const QString& qtCaption);
+
 } // namespace Mnemonic

@@ -1,11 +1,17 @@
 #include "TEdit.h"
 
 #include "Cp1252.h"
+#include "TextValidator.h"
+
+#include <QScopedValueRollback>
 
 #include <limits>
 
-TEdit::TEdit(TComponent* owner) : QLineEdit(OwnerWidget(owner)), TWinControl(clWindow)
+TEdit::TEdit(TComponent* owner)
+    : QLineEdit(OwnerWidget(owner)), TWinControl(clWindow),
+      m_validator(new TextValidator(this, m_settingText))
 {
+    setValidator(m_validator);
     // Qt cuts texts at 32767 characters by default.
     setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textEdited, this, [this] {
@@ -23,11 +29,12 @@ std::string TEdit::GetText() const
 
 void TEdit::SetText(const std::string& text)
 {
+    const QScopedValueRollback<bool> setting(m_settingText, true);
     setText(Cp1252::toQString(text));
 }
 
 void TEdit::SetMaxLength(int maxLength)
 {
     m_maxLength = maxLength < 0 ? 0 : maxLength;
-    setMaxLength(m_maxLength > 0 ? m_maxLength : std::numeric_limits<int>::max());
+    m_validator->SetMaxLength(m_maxLength);
 }

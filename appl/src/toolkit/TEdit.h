@@ -1,11 +1,14 @@
 #pragma once
 
-// The single-line edit. Its text is Windows-1252; OnChange tells when the user changes it
-// (not when the program does, so that showing data never looks like an entry).
+// The single-line edit. Its text is Windows-1252: the user cannot enter a character it does not
+// hold (TextValidator). OnChange tells when the user changes it (not when the program does, so
+// that showing data never looks like an entry).
 
 #include "TWinControl.h"
 
 #include <QLineEdit>
+
+class TextValidator;
 
 class TEdit : public QLineEdit, public TWinControl
 {
@@ -18,7 +21,8 @@ public:
     std::string GetText() const override;
     void SetText(const std::string& text) override;
 
-    // 0: no limit (the default: a shown value is never cut).
+    // What the user may type or paste at most; 0: no limit. A longer text set by the program
+    // shows whole.
     int GetMaxLength() const { return m_maxLength; }
     void SetMaxLength(int maxLength);
     bool GetReadOnly() const { return isReadOnly(); }
@@ -32,4 +36,6 @@ protected:
 
 private:
     int m_maxLength = 0;
+    bool m_settingText = false;
+    TextValidator* m_validator; // owned by this edit
 };

@@ -1,10 +1,8 @@
 #include "TcxEditNum.h"
 
-#include <QValidator>
+#include "AmountText.h"
 
-#include <charconv>
-#include <cmath>
-#include <string>
+#include <QValidator>
 
 namespace {
 
@@ -13,15 +11,38 @@ bool IsSpace(QChar c)
     return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F);
 }
 
-// Digits, blanks, one decimal separator (',' or '.'), a leading minus.
+// Typing: digits, blanks, one decimal separator (',' or '.'), a leading minus; no more digits
+// than the field keeps. Several characters at once (a paste, a drop) may be any amount a French
+// reader reads: they become the field's own writing of it.
 class AmountValidator : public QValidator
 {
 public:
-    AmountValidator(const int& decimalPlaces, QObject* parent)
-        : QValidator(parent), m_decimalPlaces(decimalPlaces)
+    AmountValidator(const int& decimalPlaces, const QString& accepted, const bool& settingText,
+                    QObject* parent)
+        : QValidator(parent), m_decimalPlaces(decimalPlaces), m_accepted(accepted),
+          m_settingText(settingText)
     {}
 
-    State validate(QString& input, int&) const override
+    State validate(QString& input, int& pos) const override
+    {
+        const State typed = Typed(input);
+        if (m_settingText)
+            return typed == Invalid ? Intermediate : typed; // the program's text stays whole
+        if (typed != Invalid || input.size() - m_accepted.size() <= 1)
+            return typed;
+        double value = 0.0;
+        if (!AmountText::Parse(input, value))
+            return Invalid;
+        QString tidy = AmountText::Format(value, m_decimalPlaces);
+        if (Typed(tidy) != Acceptable)
+            return Invalid; // beyond what the field keeps
+        input = tidy;
+        pos = static_cast<int>(input.size());
+        return Acceptable;
+    }
+
+private:
+    State Typed(const QString& input) const
     {
         int integerDigits = 0;
         int decimals = 0;
@@ -37,7 +58,7 @@ public:
                 continue;
             }
             if (c == u',' || c == u'.') {
-                if (separator || m_decimalPlaces == 0)
+                if (separator)
                     return Invalid;
                 separator = true;
                 continue;
@@ -45,6 +66,7 @@ public:
             if (c < u'0' || c > u'9')
                 return Invalid;
             digits = true;
+            // Without decimals, a digit after the separator is refused rather than run on.
             if (separator && ++decimals > m_decimalPlaces)
                 return Invalid;
             if (!separator && ++integerDigits > TcxEditNum::kMaxIntegerDigits)
@@ -53,8 +75,9 @@ public:
         return digits || input.isEmpty() ? Acceptable : Intermediate;
     }
 
-private:
     const int& m_decimalPlaces;
+    const QString& m_accepted;
+    const bool& m_settingText;
 };
 
 } // namespace
@@ -62,96 +85,13 @@ private:
 TcxEditNum::TcxEditNum(TComponent* owner) : TcxStaticOrEdit(owner)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setValidator(new AmountValidator(m_decimalPlaces, this));
+    setValidator(new AmountValidator(m_decimalPlaces, m_acceptedText, SettingText(), this));
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_acceptedText = text; });
     connect(this, &QLineEdit::editingFinished, this, &TcxEditNum::Tidy);
 }
 
 TcxEditNum::~TcxEditNum() = default;
-
-QString TcxEditNum::FormatAmount(long double value, int decimalPlaces)
-{
-    const double amount = static_cast<double>(value);
-    if (!std::isfinite(amount))
-        return {};
-    // Enough for the widest double written in fixed notation (309 digits).
-    char buffer[400];
-    const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, amount,
-                                                      std::chars_format::fixed, decimalPlaces);
-    if (result.ec != std::errc())
-        return {};
-    std::string text(buffer, result.ptr);
-
-    bool negative = false;
-    if (!text.empty() && text.front() == '-') {
-        negative = true;
-        text.erase(0, 1);
-    }
-    std::string integerPart = text;
-    std::string decimalPart;
-    if (const std::size_t point = text.find('.'); point != std::string::npos) {
-        integerPart = text.substr(0, point);
-        decimalPart = text.substr(point + 1);
-        while (!decimalPart.empty() && decimalPart.back() == '0')
-            decimalPart.pop_back();
-    }
-    if (decimalPart.empty() && integerPart.find_first_not_of('0') == std::string::npos)
-        negative = false; // no "-0"
-
-    QString shown;
-    if (negative)
-        shown += u'-';
-    const std::size_t length = integerPart.size();
-    for (std::size_t i = 0; i < length; ++i) {
-        if (i > 0 && (length - i) % 3 == 0)
-            shown += u' ';
-        shown += QChar(integerPart[i]);
-    }
-    if (!decimalPart.empty()) {
-        shown += u',';
-        shown +=
-            QString::fromLatin1(decimalPart.data(), static_cast<qsizetype>(decimalPart.size()));
-    }
-    return shown;
-}
-
-bool TcxEditNum::ParseAmount(const QString& text, double& value)
-{
-    value = 0.0;
-    std::string ascii;
-    ascii.reserve(static_cast<std::size_t>(text.size()));
-    bool separator = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (IsSpace(c) && !separator)
-            continue; // thousands
-        if (c == u'-' || c == u'+') {
-            if (!ascii.empty())
-                break;
-            if (c == u'-')
-                ascii += '-';
-            continue;
-        }
-        if ((c == u',' || c == u'.') && !separator) {
-            separator = true;
-            ascii += '.';
-            continue;
-        }
-        if (c < u'0' || c > u'9')
-            break;
-        ascii += static_cast<char>(c.unicode());
-    }
-    double parsed = 0.0;
-    const char* first = ascii.data();
-    const char* last = ascii.data() + ascii.size();
-    // from_chars reads "5." and ".5" but not a lone sign or separator.
-    const std::from_chars_result result = std::from_chars(first, last, parsed);
-    if (result.ec == std::errc::result_out_of_range)
-        return false;
-    if (result.ec != std::errc() || result.ptr == first)
-        return false;
-    value = parsed;
-    return true;
-}
 
 double TcxEditNum::GetValue() const
 {
@@ -159,15 +99,16 @@ double TcxEditNum::GetValue() const
     if (m_hasExactValue && text == m_exactText)
         return m_exactValue;
     double value = 0.0;
-    ParseAmount(text, value);
+    AmountText::Parse(text, value);
     return value;
 }
 
 void TcxEditNum::SetValue(long double value)
 {
-    const QString text = FormatAmount(value, m_decimalPlaces);
+    const QString text = AmountText::Format(static_cast<double>(value), m_decimalPlaces);
     SetEditText(text);
-    m_hasExactValue = !text.isEmpty();
+    // Even a value that is not finite, shown blank, comes back as it was.
+    m_hasExactValue = true;
     m_exactValue = static_cast<double>(value);
     m_exactText = text;
 }
@@ -175,7 +116,7 @@ void TcxEditNum::SetValue(long double value)
 void TcxEditNum::SetCalculateValue(double value)
 {
     m_calculateValue = value;
-    SetCalculateText(FormatAmount(value, m_decimalPlaces));
+    SetCalculateText(AmountText::Format(value, m_decimalPlaces));
 }
 
 void TcxEditNum::SetDecimalPlaces(int decimalPlaces)
@@ -191,12 +132,12 @@ void TcxEditNum::SetDecimalPlaces(int decimalPlaces)
     if (exact)
         SetValue(value);
     else if (!blank)
-        SetEditText(FormatAmount(value, m_decimalPlaces));
+        SetEditText(AmountText::Format(value, m_decimalPlaces));
 }
 
 QString TcxEditNum::InitialEditText() const
 {
-    return FormatAmount(m_calculateValue, m_decimalPlaces);
+    return AmountText::Format(m_calculateValue, m_decimalPlaces);
 }
 
 void TcxEditNum::AfterUserEdit()
@@ -218,11 +159,11 @@ void TcxEditNum::Tidy()
         return;
     const QString current = text();
     double value = 0.0;
-    if (current.isEmpty() || !ParseAmount(current, value))
+    if (current.isEmpty() || !AmountText::Parse(current, value))
         return;
     if (m_hasExactValue && current == m_exactText)
         return;
-    const QString tidy = FormatAmount(value, m_decimalPlaces);
+    const QString tidy = AmountText::Format(value, m_decimalPlaces);
     if (tidy != current)
         setText(tidy);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-// An amount. It shows a decimal comma and thousands separated by spaces ("1 234,5"), takes a
-// comma or a point as the decimal separator when typed (a point becomes a comma), and shows at
-// most DecimalPlaces decimals, trailing zeros dropped. The typed text is tidied when the user
-// leaves the field. Conversions never depend on the process locale.
+// An amount, read and written by AmountText: a decimal comma and thousands separated by spaces
+// ("1 234,5"), at most DecimalPlaces decimals, trailing zeros dropped. Typing takes a comma or a
+// point as the decimal separator (a point becomes a comma); a field without decimals takes the
+// separator but no digit after it, so that "1234,56" never becomes 123456. A pasted or dropped
+// amount is read as a French reader reads it ("1 234,56 EUR", "1234.56", "1.234,56") and
+// rounded to the field's decimals. The typed text is tidied when the user leaves the field.
 
 #include "TcxStaticOrEdit.h"
 
@@ -16,7 +18,8 @@ public:
     ~TcxEditNum() override;
 
     // The amount entered: 0 for a blank field. A value given with SetValue comes back exactly
-    // as long as the user has not changed the text, even beyond the decimals shown.
+    // as long as the user has not changed the text, even beyond the decimals shown, and even
+    // when it is not finite (shown blank).
     double GetValue() const;
     void SetValue(long double value);
 
@@ -27,12 +30,6 @@ public:
     int GetDecimalPlaces() const { return m_decimalPlaces; }
     // 0 to 6; the text is shown again with the new count.
     void SetDecimalPlaces(int decimalPlaces);
-
-    // The text of an amount: "-1 234 567,89"; empty for a value that is not finite.
-    static QString FormatAmount(long double value, int decimalPlaces);
-    // The amount a text stands for, read as far as it makes a number ("12,5 €" gives 12.5);
-    // false, with 0, when nothing of it does.
-    static bool ParseAmount(const QString& text, double& value);
 
     // Integer digits an entry may hold (beyond, a double no longer keeps every unit).
     static constexpr int kMaxIntegerDigits = 15;
@@ -49,4 +46,5 @@ private:
     bool m_hasExactValue = false;
     double m_exactValue = 0.0;
     QString m_exactText;
+    QString m_acceptedText; // the text before the edit being validated
 };

@@ -1,6 +1,7 @@
 #include "TcxEditRepositoryItem.h"
 
-#include <charconv>
+#include "AmountText.h"
+
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -90,28 +91,12 @@ Pattern Parse(const std::string& section)
 // `value` (0 or more) written by the pattern; `isZero` tells whether rounding left only zeros.
 std::string Digits(const Pattern& pattern, double value, bool& isZero)
 {
-    // Enough for the widest double written in fixed notation.
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed, pattern.maxDecimals);
-    std::string text = result.ec == std::errc() ? std::string(buffer, result.ptr) : "0";
-    std::string integerPart = text;
-    std::string decimals;
-    if (const std::size_t point = text.find('.'); point != std::string::npos) {
-        integerPart = text.substr(0, point);
-        decimals = text.substr(point + 1);
-    }
-    isZero = integerPart.find_first_not_of('0') == std::string::npos &&
-             decimals.find_first_not_of('0') == std::string::npos;
-    while (static_cast<int>(decimals.size()) > pattern.minDecimals && decimals.back() == '0')
-        decimals.pop_back();
-    integerPart.erase(0, integerPart.find_first_not_of('0'));
-    while (static_cast<int>(integerPart.size()) < pattern.minIntegerDigits)
-        integerPart.insert(0, 1, '0');
-    if (pattern.grouped)
-        for (int pos = static_cast<int>(integerPart.size()) - 3; pos > 0; pos -= 3)
-            integerPart.insert(static_cast<std::size_t>(pos), 1, ' ');
-    return decimals.empty() ? integerPart : integerPart + ',' + decimals;
+    AmountText::Layout layout;
+    layout.minDecimals = pattern.minDecimals;
+    layout.maxDecimals = pattern.maxDecimals;
+    layout.minIntegerDigits = pattern.minIntegerDigits;
+    layout.grouped = pattern.grouped;
+    return AmountText::Digits(value, layout, isZero);
 }
 
 } // namespace

@@ -7,10 +7,22 @@
 #include "TImageList.h"
 #include "TTBXPopupMenu.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QShortcut>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+namespace {
+
+bool IsReturnOrEscape(const QKeyEvent* key)
+{
+    const int code = key->key();
+    return (code == Qt::Key_Return || code == Qt::Key_Enter || code == Qt::Key_Escape) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+} // namespace
 
 TcxKelButton::TcxKelButton(TComponent* owner) : QPushButton(OwnerWidget(owner))
 {
@@ -96,6 +108,7 @@ void TcxKelButton::SetDefault(bool isDefault)
 {
     m_default = isDefault;
     setDefault(isDefault);
+    WatchPopupKeys();
     if (isDefault && !m_defaultKeys[0]) {
         int i = 0;
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
@@ -115,6 +128,7 @@ void TcxKelButton::SetDefault(bool isDefault)
 void TcxKelButton::SetCancel(bool cancel)
 {
     m_cancel = cancel;
+    WatchPopupKeys();
     if (cancel && !m_cancelKey) {
         m_cancelKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
         m_cancelKey->setAutoRepeat(false);
@@ -177,6 +191,25 @@ void TcxKelButton::Clicked()
         return;
     if (auto* form = dynamic_cast<TForm*>(window()))
         form->SetModalResult(m_modalResult);
+}
+
+void TcxKelButton::WatchPopupKeys()
+{
+    if (qApp && (m_default || m_cancel))
+        qApp->installEventFilter(this);
+    else if (qApp)
+        qApp->removeEventFilter(this);
+}
+
+bool TcxKelButton::eventFilter(QObject* watched, QEvent* event)
+{
+    // While a pop-up is open (a combo box's list, a menu, a context menu), Return and Escape
+    // are the pop-up's: Return picks its highlighted line, Escape closes it. Accepting the
+    // shortcut override keeps them from this button's shortcut, which would take them first.
+    if (event->type() == QEvent::ShortcutOverride && QApplication::activePopupWidget() &&
+        IsReturnOrEscape(static_cast<QKeyEvent*>(event)))
+        event->accept();
+    return QPushButton::eventFilter(watched, event);
 }
 
 bool TcxKelButton::event(QEvent* event)

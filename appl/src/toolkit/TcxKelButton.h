@@ -4,7 +4,8 @@
 // - run an action (its caption and state follow the action);
 // - drop a pop-up menu down instead of running a command (drop-down kind);
 // - be the form's default button (Enter anywhere in its window presses it, unless the
-//   focused control uses Enter itself) or its cancel button (Escape presses it);
+//   focused control uses Enter itself) or its cancel button (Escape presses it); neither
+//   takes the key while a pop-up (a combo box's list, a menu) is open: it is the pop-up's;
 // - close its modal window with a modal result, once its own click handler has run;
 // - show an image of an image list.
 // A focused button is pressed by Enter or Space, whatever the default button.
@@ -93,8 +94,11 @@ protected:
     bool FillsBackground() const override { return false; }
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A default or cancel button watches the application's keys for open pop-ups.
+    void WatchPopupKeys();
     void Clicked();
     void SyncFromAction();
     void RefreshImage();

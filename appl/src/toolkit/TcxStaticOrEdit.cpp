@@ -1,6 +1,7 @@
 #include "TcxStaticOrEdit.h"
 
 #include "Cp1252.h"
+#include "TextValidator.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 
 #include <limits>
 #include <memory>
@@ -43,6 +45,7 @@ TcxStaticOrEdit::TcxStaticOrEdit(TComponent* owner)
     : QLineEdit(OwnerWidget(owner)), TWinControl(clWindow)
 {
     setMaxLength(std::numeric_limits<int>::max());
+    setValidator(new TextValidator(this, m_settingText));
     connect(this, &QLineEdit::textEdited, this, [this] {
         // A field emptied out of an unmasked text gets its mask back.
         if (!m_maskTemplate.isEmpty() && inputMask().isEmpty() && text().isEmpty())
@@ -83,6 +86,7 @@ void TcxStaticOrEdit::SetEditText(const QString& text)
 
 void TcxStaticOrEdit::ShowEditText(const QString& text)
 {
+    const QScopedValueRollback<bool> setting(m_settingText, true);
     if (m_maskTemplate.isEmpty() || (!text.isEmpty() && !FitsMask(text))) {
         if (!inputMask().isEmpty())
             setInputMask(QString());
@@ -118,6 +122,7 @@ std::string TcxStaticOrEdit::GetCalculateText() const
 void TcxStaticOrEdit::SetCalculateText(const QString& text)
 {
     m_calculateText = text;
+    const QScopedValueRollback<bool> setting(m_settingText, true);
     if (!m_activated)
         setText(text);
 }
@@ -138,6 +143,7 @@ void TcxStaticOrEdit::ApplyMode()
         ShowEditText(m_editText);
         m_editText.clear();
     } else {
+        const QScopedValueRollback<bool> setting(m_settingText, true);
         if (!inputMask().isEmpty())
             setInputMask(QString());
         setText(m_calculateText);

@@ -1,6 +1,7 @@
 #pragma once
 
-// A field that is either a computed result or an entry. While Activated (the default) it is an
+// A field that is either a computed result or an entry. The user cannot enter a character that
+// Windows-1252 does not hold (TextValidator). While Activated (the default) it is an
 // ordinary edit: its Text is what the user types. While not Activated it shows its calculate
 // value, read-only, with the look of a result (no border, the parent's background), and keeps
 // its Text aside. A Switchable field lets the user switch himself: a double click or F2 on the
@@ -87,6 +88,9 @@ public:
     TNotifyEvent OnChange;
 
 protected:
+    // While true, the text being set is the program's (TcxEditNum's own validator reads it).
+    const bool& SettingText() const { return m_settingText; }
+
     // For the typed fields: the mask ('#' a digit, other characters fixed), "" for none.
     void SetMaskTemplate(const QString& maskTemplate);
     const QString& MaskTemplate() const { return m_maskTemplate; }
@@ -126,6 +130,7 @@ private:
     bool m_activated = true;
     bool m_readOnly = false;
     bool m_colorSet = false;
+    bool m_settingText = false; // the program, not the user, is setting the text
     int m_idValue = -1;
     QString m_editText; // kept while the result is shown
     QString m_calculateText;

@@ -239,6 +239,21 @@ TEST_F(TdCcxEditNumTest, BigAmountsAreWrittenWhole)
     EXPECT_EQ(Value(lettre).substr(Value(lettre).size() - 7), ".000000");
 }
 
+TEST_F(TdCcxEditNumTest, LettersThatAreNoFiniteNumberShowBlankAndStayUntilTheUserTypes)
+{
+    structLettre* lettre = Add(60, nullptr);
+    for (const char* valeur : {"inf", "-inf", "nan", "1e309"}) {
+        MetValeurLettre(lettre, valeur);
+        m_control.LettrageVersEcran(m_liste, m_listeStatic);
+        EXPECT_EQ(m_num->text(), QString()) << valeur;
+        m_control.EcranVersLettrage(m_liste, m_listeStatic);
+        EXPECT_EQ(Value(lettre), valeur);
+        QTest::keyClicks(m_num, "5");
+        m_control.EcranVersLettrage(m_liste, m_listeStatic);
+        EXPECT_EQ(Value(lettre), "5.000000") << valeur;
+    }
+}
+
 TEST_F(TdCcxEditNumTest, WriteAmountIsBoundedAndReadAmountIsAtof)
 {
     char small[8];
@@ -321,6 +336,29 @@ protected:
     TdCcxEditDate m_control;
     structLettre* m_lettre = nullptr;
 };
+
+TEST_F(TdCcxEditDateTest, UntouchedDatesComeBackAndAPartlyTypedOneStaysOnScreen)
+{
+    // A switchable date shown as its result (edit state "1") is stored back the same.
+    m_date->Switchable = true;
+    m_control.m_lettrageActivation = 71;
+    structLettre* etat = Add(71, "1");
+    Show("15/05/2025");
+    EXPECT_FALSE(m_date->GetActivated());
+    m_control.EcranVersLettrage(m_liste, m_listeStatic);
+    EXPECT_EQ(Value(m_lettre), "15/05/2025");
+    EXPECT_EQ(Value(etat), "1");
+
+    // Partly typed: stored as "", and kept for the user to complete when shown again.
+    MetValeurLettre(etat, "2");
+    Show("15/05/2025");
+    m_date->clear();
+    QTest::keyClicks(m_date, "0306");
+    m_control.EcranVersLettrage(m_liste, m_listeStatic);
+    EXPECT_EQ(Value(m_lettre), "");
+    m_control.LettrageVersEcran(m_liste, m_listeStatic);
+    EXPECT_EQ(m_date->GetText(), "03/06/    ");
+}
 
 TEST_F(TdCcxEditDateTest, CompleteDateGoesToTheResultOrToTheEntry)
 {

@@ -18,6 +18,7 @@
 #include "TPanel.h"
 #include "TcxCheckBox.h"
 #include "TcxEditNum.h"
+#include "TcxKelButton.h"
 #include "qlettre.h"
 
 #include "LogCapture.h"
@@ -222,7 +223,7 @@ TEST_F(TPrEcranVCLTest, ChangeViewBuildsShowsAndFillsTheActiveScreensView)
     EXPECT_TRUE(view->GetVisible());
     EXPECT_EQ(view->nom->GetText(), "Dupont");
     EXPECT_TRUE(view->coche->GetChecked());
-    EXPECT_EQ(view->coche->GetText(), "Client de Kelmar");
+    EXPECT_EQ(view->coche->GetText(), "&Client de Kelmar");
     EXPECT_EQ(view->nom->GetHelpContext(), 11);
     EXPECT_EQ(view->coche->GetHelpContext(), 10);
     EXPECT_EQ(view->GetColor(), clAqua);
@@ -659,6 +660,55 @@ TEST_F(TPrEcranVCLWizardTest, TheScreenRunsInTheWizardWindowAndKeepsWhatIsTyped)
         flushQtEvents();
     }
     EXPECT_EQ(model.donnees[kNom], "Paul");
+}
+
+TEST_F(TPrEcranVCLWizardTest, EachScreenOpensOnItsFirstFieldAndWarnsOnceOfAnAltLetterTaken)
+{
+    Journal journal;
+    TInfoGene info;
+    TestModel model(&info);
+    TMgtModelInvoker invoker;
+    LogCapture warnings("fr.kelmar.framework.mnemonics");
+    {
+        TPrBaseForm wizard(nullptr, &model, &invoker);
+        auto* flow = new CountingFlow(2);
+        wizard.setCinematicManager(flow);
+        auto* ecran = new TestScreenPresenter(journal, wizard.getPanelEcranVCL(), &wizard, &model,
+                                              &invoker, flow);
+        wizard.Add(ecran);
+        ecran->addFactory(new TestFactory(journal, "f1", {1, 2}));
+        // A button of the window that takes the screen's Alt+C ("&Client de ...").
+        (new TcxKelButton(wizard.getView()))->SetText("&Continuer");
+
+        std::vector<bool> focusOnFirstField;
+        QTimer::singleShot(0, [&] {
+            // Screens 1, 2, then 1 again: each opens on its name field.
+            for (const int move : {0, 1, -1}) {
+                if (move > 0)
+                    flow->NextScreen();
+                if (move < 0)
+                    flow->PreviousScreen();
+                if (move != 0)
+                    wizard.ChangeScreen();
+                auto* view = dynamic_cast<TestScreen*>(ecran->getView());
+                focusOnFirstField.push_back(view && view->window()->focusWidget() == view->nom);
+            }
+            EXPECT_THAT(ecran->MnemonicClashes(),
+                        ElementsAre("Alt+C : \"&Client de \" et \"&Continuer\""));
+            wizard.Ok();
+            wizard.getView()->Close();
+        });
+        wizard.Execute();
+        EXPECT_THAT(focusOnFirstField, ElementsAre(true, true, true));
+        flushQtEvents();
+    }
+    ASSERT_EQ(warnings.lines().size(), 2u); // once per screen
+    EXPECT_EQ(warnings.lines()[0].level, log4cxx::Level::getWarn());
+    EXPECT_THAT(warnings.messages(),
+                ElementsAre("TPrEcranVCL::ChangeView()  lettres Alt en double, idScreen 1 : "
+                            "Alt+C : \"&Client de \" et \"&Continuer\"",
+                            "TPrEcranVCL::ChangeView()  lettres Alt en double, idScreen 2 : "
+                            "Alt+C : \"&Client de \" et \"&Continuer\""));
 }
 
 } // namespace

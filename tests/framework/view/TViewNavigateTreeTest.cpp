@@ -15,6 +15,7 @@
 #include "QtLeakCheck.h"
 #include "TInfoGene.h"
 #include "TPanel.h"
+#include "TcxKelButton.h"
 #include "TcxKelTreeList.h"
 #include "TcxTreeListModel.h"
 #include "TcxTreeListNode.h"
@@ -24,6 +25,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
 
 #include <map>
 #include <string>
@@ -252,6 +254,9 @@ protected:
             warmUp.Build(Screens(60), 10);
             warmUp.tree->SetTopVisibleIndex(20);
             warmUp.ClickLine(21);
+            (new TcxKelButton(warmUp.form->getView()))->SetDefault(true);
+            QTest::keyClick(warmUp.tree, Qt::Key_Down);
+            QTest::keyClick(warmUp.tree, Qt::Key_Return);
             warmUp.Destroy();
         }
         flushQtEvents();
@@ -370,6 +375,20 @@ TEST_F(TViewNavigateTreeTest, ARefreshKeepsTheScrollPosition)
     EXPECT_EQ(FocusedLine(), 25);
 }
 
+TEST_F(TViewNavigateTreeTest, TheActiveLineStaysInSightAsTheWizardMovesOnEvenIntoAClosedBranch)
+{
+    // Screens 300 and 310 are lines under screen 290, whose branch the user has closed.
+    Build(Screens(60), 10, {{300, 2}, {310, 2}});
+    Line(28)->SetExpanded(false);
+    for (int step = 1; step <= 45; ++step) {
+        flow->setEnumEcranActif((step + 1) * 10);
+        form->Update();
+        ASSERT_EQ(FocusedLine(), step);
+        ASSERT_TRUE(Line(step)->GetIsVisible()) << step;
+        ASSERT_TRUE(tree->viewport()->rect().contains(RowOf(step).center())) << step;
+    }
+}
+
 TEST_F(TViewNavigateTreeTest, ARefreshOfAListGrownTooShortScrollsAsFarAsItCan)
 {
     Build(Screens(100), 10);
@@ -451,6 +470,32 @@ TEST_F(TViewNavigateTreeTest, AClickMovesToTheClickedScreenOnceTheScreenLeftAcce
     EXPECT_EQ(FocusedLine(), 2);
     EXPECT_TRUE(Bold(2));
     EXPECT_FALSE(Bold(0));
+}
+
+TEST_F(TViewNavigateTreeTest, ArrowsMoveAndReturnOpensTheFocusedLineNeverTheDefaultButton)
+{
+    Build(Screens(5), 10);
+    auto* defaultButton = new TcxKelButton(form->getView());
+    defaultButton->SetDefault(true);
+    int pressed = 0;
+    defaultButton->OnClick = [&pressed](TObject*) { ++pressed; };
+    tree->setFocus();
+    const struct
+    {
+        Qt::Key key;
+        bool accepts; // what the screen left answers
+        int active;
+    } keys[] = {{Qt::Key_Down, true, 10},  {Qt::Key_Down, true, 10},   {Qt::Key_Return, true, 30},
+                {Qt::Key_Down, false, 30}, {Qt::Key_Enter, false, 30}, // refused: the focus is back
+                                                                       // on the active line
+                {Qt::Key_Down, true, 30},  {Qt::Key_Return, true, 40}};
+    for (const auto& k : keys) {
+        screen->accepts = k.accepts;
+        QTest::keyClick(tree, k.key);
+        EXPECT_EQ(flow->getEnumEcranActif(), k.active) << k.key;
+    }
+    EXPECT_EQ(screen->validations, 3);
+    EXPECT_EQ(pressed, 0);
 }
 
 TEST_F(TViewNavigateTreeTest, AClickRefusedByTheScreenLeftKeepsTheScreenAndTheFocus)

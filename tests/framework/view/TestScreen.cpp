@@ -81,7 +81,7 @@ void TestScreen::InitControls()
 
     coche = new TcxCheckBox(this);
     coche->SetBounds(10, 40, 200, 22);
-    coche->SetText("Client de #PRODUIT#");
+    coche->SetText("&Client de #PRODUIT#");
     Bind<TdCCheckBox>(*this, kCoche, coche);
 
     montant = new TcxEditNum(this);

@@ -8,6 +8,12 @@
 
 TdCcxEditDate::~TdCcxEditDate() = default;
 
+bool TdCcxEditDate::IsPartlyTyped(const std::string& text)
+{
+    return text.find(' ') != std::string::npos &&
+           text.find_first_of("0123456789") != std::string::npos;
+}
+
 void TdCcxEditDate::SetIdValue()
 {
     if (auto* widget = dynamic_cast<TcxEditDate*>(m_component))
@@ -33,7 +39,9 @@ void TdCcxEditDate::LettrageVersEcran(structLettre* listeLettre,
                 widget->SetCalculateValue(valeur);
             else
                 widget->SetText(valeur);
-        } else if (valeur[0] == '\0') {
+        } else if (valeur[0] == '\0' && !IsPartlyTyped(widget->GetText())) {
+            // A partly typed date is stored as "": it stays on screen, for the user to
+            // complete (the screen is not left while it is there, see TPrEcranVCL).
             widget->SetText(kBlank);
         }
     }
@@ -50,7 +58,11 @@ void TdCcxEditDate::EcranVersLettrage(structLettre* listeLettre,
     if (!widget)
         return;
     StoreActivation(widget, listeLettre);
-    const std::string text = widget->GetText();
+    std::string text = widget->GetText();
+    // A field showing its result with no entry kept aside stores the date it shows, so that
+    // an untouched date comes back the same.
+    if (!widget->GetActivated() && text.find_first_of("0123456789") == std::string::npos)
+        text = widget->GetCalculateText();
     StoreValue(lettre, text.find(' ') == std::string::npos ? text.c_str() : "");
     LogTransfer("----TcxEditDate::EcranVersLettrage() lettrage: %d valeur: %s", lettre);
 }

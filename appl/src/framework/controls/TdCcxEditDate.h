@@ -2,12 +2,17 @@
 
 // The date field: a complete date (no blank, two characters at least) goes to the result
 // while the field is not activated and to the entry once it is; an empty letter shows the
-// blank mask. Only a fully typed date is stored: a text with a blank stores "".
+// blank mask. Only a fully typed date is stored: a text with a blank stores "". A field that
+// is not activated and keeps no entry aside stores the result it shows, so that an untouched
+// date comes back the same;
+// a partly typed date is kept on screen while its letter is "", for the user to complete.
 //
 // A letter without a value leaves the field as it was, as does a one-character value or a
 // value holding a blank.
 
 #include "controls/TdControl.h"
+
+#include <string>
 
 class TdCcxEditDate : public TdControl
 {
@@ -28,4 +33,6 @@ public:
     void SetHelpContext(int helpContext) override;
 
     static constexpr const char* kBlank = "  /  /    ";
+    // A text holding both digits and blanks ("03/06/    ").
+    static bool IsPartlyTyped(const std::string& text);
 };

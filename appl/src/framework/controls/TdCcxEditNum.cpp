@@ -4,6 +4,7 @@
 #include "qlettre.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <locale.h>
@@ -81,9 +82,15 @@ void TdCcxEditNum::EcranVersLettrage(structLettre* listeLettre, structLettre* /*
     if (!widget)
         return;
     StoreActivation(widget, listeLettre);
+    const double value = widget->GetValue();
+    if (!std::isfinite(value)) {
+        // Only a letter the field could not show ("inf", "nan", "1e309") gives such a value,
+        // and only until the user types: it stays as it was rather than become a number.
+        LogTransfer("----TcxEditNum::EcranVersLettrage() lettrage: %d valeur: %s", lettre);
+        return;
+    }
     // Amounts of 10^12 and beyond do not fit the usual 20 bytes: they are written whole in
     // the wide buffer, which holds any double.
-    const double value = widget->GetValue();
     char amount[kAmountSize];
     char wide[kWideAmountSize];
     const char* text = amount;

@@ -2,7 +2,8 @@
 
 // The amount field. Letters hold amounts as "%f" writes them ("12.500000"), read back as atof
 // reads them; both conversions here are those of the C locale whatever the process locale, so
-// a French desktop never turns the point into a comma.
+// a French desktop never turns the point into a comma. A letter that is no finite number
+// ("inf", "nan", "1e309") shows blank and is stored back unchanged until the user types.
 //
 // Substitution: with no edit-state letter (m_lettrageActivation -1), an entered-value letter
 // (m_lettrageCalcul > 0) and the own letter in state 2, the control reads and writes the

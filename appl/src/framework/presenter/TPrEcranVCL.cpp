@@ -1,5 +1,6 @@
 #include "presenter/TPrEcranVCL.h"
 
+#include "controls/TdControl.h"
 #include "flow/TCinematicManagerAbstract.h"
 #include "flow/TScreenInformation.h"
 #include "log/TFrameworkLogger.h"
@@ -13,10 +14,17 @@
 #include "view/TMessageManager.h"
 #include "view/TViewEcranVCL.h"
 
+#include "MessageBox.h"
 #include "MessageQueue.h"
 #include "qlettre.h"
 
 #include <log4cxx/level.h>
+#include <log4cxx/logger.h>
+
+#include <QPointer>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -143,6 +151,11 @@ bool TPrEcranVCL::DonneesValide(bool afficher)
     TModelAbstract* modele = getModel();
     if (!ecran || !modele)
         return true;
+    if (!SaisiesCompletes(afficher))
+        return false;
+    ecran = getViewEcran(); // a message may have run events
+    if (!ecran)
+        return true;
 
     structMessage* messages = modele->ControleLettres(ecran->getListeLettre());
     if (!messages)
@@ -229,6 +242,56 @@ void TPrEcranVCL::ChangeView()
     Show();
     top->SetControlHelpContext();
     top->Update();
+
+    if (TViewEcranVCL* shown = getViewEcran()) {
+        WarnMnemonicClashes(*shown);
+        // What the user types next goes into the screen, not into the button or the tree
+        // line that changed it.
+        shown->FocusFirstControl();
+    }
+}
+
+void TPrEcranVCL::WarnMnemonicClashes(const TViewEcranVCL& ecran)
+{
+    const TCinematicManagerAbstract* flow = getCinematicManager();
+    const TScreenInformation* active = flow ? flow->getScreenInformationEcranActif() : nullptr;
+    if (!active || !mnemonicsChecked.insert(active->getIdScreen()).second)
+        return;
+    const std::vector<std::string> clashes = ecran.MnemonicClashes();
+    if (clashes.empty())
+        return;
+    // A logger of its own below the framework's: the framework's trace keeps its vocabulary,
+    // and a host's configuration of it applies here too.
+    static const log4cxx::LoggerPtr logger =
+        log4cxx::Logger::getLogger("fr.kelmar.framework.mnemonics");
+    std::string line = "TPrEcranVCL::ChangeView()  lettres Alt en double, idScreen " +
+                       std::to_string(active->getIdScreen()) + " : ";
+    for (std::size_t i = 0; i < clashes.size(); ++i)
+        line += (i ? " ; " : "") + clashes[i];
+    LOG4CXX_WARN(logger, line);
+}
+
+std::vector<std::string> TPrEcranVCL::MnemonicClashes() const
+{
+    const TViewEcranVCL* ecran = getViewEcran();
+    return ecran ? ecran->MnemonicClashes() : std::vector<std::string>();
+}
+
+bool TPrEcranVCL::SaisiesCompletes(bool afficher)
+{
+    TViewEcranVCL* ecran = getViewEcran();
+    TdControl* date = ecran ? ecran->FindIncompleteDate() : nullptr;
+    if (!date)
+        return true;
+    if (afficher) {
+        const int lettrage = date->m_lettrage;
+        const QPointer<TViewEcranVCL> alive(ecran);
+        MessageBoxA(ecran->Handle(), "La date saisie est incompl\xE8te : jj/mm/aaaa",
+                    "Erreur de saisie", MB_OK | MB_ICONEXCLAMATION);
+        if (alive)
+            alive->SetControlFocus(lettrage);
+    }
+    return false;
 }
 
 void TPrEcranVCL::MajUnLibelle(std::string& libelle)

@@ -12,6 +12,7 @@
 #include "presenter/TPrComposite.h"
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,7 @@ public:
     // Every host screen presenter refreshes its own report's modified flag here.
     void CheckIsModified() override = 0;
     void Update() override;
+    // Before the model's check of the letters, SaisiesCompletes must accept the entries.
     bool DonneesValide(bool afficher) override;
     void FocusControl(int lettrage) override;
 
@@ -56,8 +58,21 @@ public:
     // Host operation, never called by the framework: the screen's own initialisation of the
     // declaration data.
     virtual void InitDonnees() = 0;
-    // Rebuilds the view for the active screen (nothing at all without factories).
+    // Rebuilds the view for the active screen (nothing at all without factories), then gives
+    // the focus to its first data field (a posted focus on a given control comes after). The
+    // first build of each screen traces, as a warning, the Alt letters its captions share
+    // with the buttons bar (see TViewEcranVCL::MnemonicClashes).
     virtual void ChangeView();
+    // Whether the user's entries on the screen are complete enough to be checked; the first
+    // step of DonneesValide, which refuses the screen when it answers false. The framework's
+    // body refuses a date field left partly typed ("03/06/    ", stored as ""): with
+    // `afficher`, it says "La date saisie est incompl\xE8te : jj/mm/aaaa" and puts the focus on
+    // that field, so that the user learns it before leaving. A host overrides it to add its
+    // own checks of entries (calling this body) or to accept such dates.
+    virtual bool SaisiesCompletes(bool afficher);
+    // The Alt letters the active screen shares with the rest of the window, one line per
+    // clash; empty without a view. Host tests walk their screens with it.
+    std::vector<std::string> MnemonicClashes() const;
     // Asks the factories in order for the active screen's view and completes the one made.
     virtual bool CreateView();
     // A control changed: save, compute, refresh the flow and the whole tree.
@@ -102,6 +117,10 @@ protected:
     std::multimap<int, int> changedLettrage;
 
 private:
+    void WarnMnemonicClashes(const TViewEcranVCL& ecran);
+
     // Depth of nested Update calls: changes count as the user's again once the outermost ends.
     int updateDepth = 0;
+    // Screens whose Alt letters were already checked.
+    std::set<int> mnemonicsChecked;
 };

@@ -3,6 +3,7 @@
 #include "controls/TControlController.h"
 #include "controls/TControlDisplayInfo.h"
 #include "controls/TdCCheckBox.h"
+#include "controls/TdCcxEditDate.h"
 #include "controls/TdControl.h"
 #include "log/TFrameworkLogger.h"
 #include "presenter/TPrBaseForm.h"
@@ -12,17 +13,25 @@
 #include "kelassert.h"
 #include "qlettre.h"
 
+#include "Cp1252.h"
+#include "Mnemonic.h"
 #include "TCustomMemo.h"
 #include "TEdit.h"
 #include "TWinControl.h"
 #include "TcxCheckBox.h"
 #include "TcxComboBox.h"
+#include "TcxEditDate.h"
 #include "TcxEditNum.h"
 #include "TcxEditStr.h"
 #include "TcxRadioButton.h"
 
 #include <log4cxx/level.h>
 
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QWidget>
 
@@ -505,4 +514,96 @@ void TViewEcranVCL::ApplyEditableResultStyle(TcxEditNum* edit)
 {
     if (edit)
         ApplyResultLook(edit, false);
+}
+
+namespace {
+
+// The registered controls' widgets that are enabled, shown and take typing, in tab order.
+std::vector<QWidget*> TypingWidgets(QWidget* view, const std::list<TdControl*>& controls)
+{
+    std::set<QWidget*> bound;
+    for (TdControl* control : controls)
+        if (auto* widget = dynamic_cast<QWidget*>(control->m_component))
+            bound.insert(widget);
+    std::vector<QWidget*> ordered;
+    for (QWidget* widget = view->nextInFocusChain(); widget && widget != view;
+         widget = widget->nextInFocusChain()) {
+        if (!bound.count(widget) || !view->isAncestorOf(widget))
+            continue;
+        if (!widget->isEnabled() || !widget->isVisibleTo(view) ||
+            !(widget->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (auto* line = qobject_cast<QLineEdit*>(widget); line && line->isReadOnly())
+            continue;
+        if (auto* text = qobject_cast<QPlainTextEdit*>(widget); text && text->isReadOnly())
+            continue;
+        ordered.push_back(widget);
+    }
+    return ordered;
+}
+
+// Captions with an Alt letter under `root`, skipping `skipped` and what it holds.
+void CollectCaptions(const QWidget* root, const QWidget* skipped,
+                     std::vector<std::pair<QChar, QString>>& captions)
+{
+    const auto add = [&captions](const QString& qtText) {
+        const QChar key = Mnemonic::KeyOf(qtText);
+        if (!key.isNull())
+            captions.emplace_back(key, qtText);
+    };
+    for (const QWidget* widget : root->findChildren<const QWidget*>()) {
+        if (skipped && (widget == skipped || skipped->isAncestorOf(widget)))
+            continue;
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            add(button->text());
+        else if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->buddy())
+            add(label->text());
+        else if (const auto* menu = qobject_cast<const QMenu*>(widget))
+            for (const QAction* action : menu->actions())
+                add(action->text());
+    }
+}
+
+} // namespace
+
+bool TViewEcranVCL::FocusFirstControl()
+{
+    const std::vector<QWidget*> widgets = TypingWidgets(this, ListeControl);
+    if (widgets.empty())
+        return false;
+    widgets.front()->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+TdControl* TViewEcranVCL::FindIncompleteDate()
+{
+    // Only a field the user can complete counts: asking for a disabled one would block.
+    for (TdControl* control : ListeControl) {
+        auto* date = dynamic_cast<TcxEditDate*>(control->m_component);
+        if (!date || !dynamic_cast<TdCcxEditDate*>(control) || !date->GetActivated() ||
+            !date->isEnabled())
+            continue;
+        if (TdCcxEditDate::IsPartlyTyped(date->GetText()))
+            return control;
+    }
+    return nullptr;
+}
+
+std::vector<std::string> TViewEcranVCL::MnemonicClashes() const
+{
+    std::vector<std::pair<QChar, QString>> screen;
+    CollectCaptions(this, nullptr, screen);
+    std::vector<std::pair<QChar, QString>> others;
+    CollectCaptions(window(), this, others);
+    std::vector<std::string> clashes;
+    for (const auto& [key, caption] : screen) {
+        for (const auto& [otherKey, other] : others) {
+            if (key != otherKey)
+                continue;
+            clashes.push_back(Cp1252::fromQString(
+                QStringLiteral("Alt+%1 : \"%2\" et \"%3\"").arg(QString(key), caption, other)));
+            break;
+        }
+    }
+    return clashes;
 }

@@ -19,7 +19,9 @@
 #include "view/TView.h"
 
 #include <list>
+#include <string>
 #include <utility>
+#include <vector>
 
 class TComponent;
 class TControl;
@@ -168,6 +170,17 @@ public:
     TdControl* FindControl(TComponent* component);
 
     TPrEcranVCL* getPresenter() const { return m_Presenter; }
+
+    // Gives the focus to the first data field in tab order that takes typing (enabled, shown,
+    // not read-only); false when the screen has none.
+    bool FocusFirstControl();
+    // The first date field, in tab order, that holds a partly typed date ("03/06/    "): such a
+    // date is stored as "" (see TdCcxEditDate). Null when there is none.
+    TdControl* FindIncompleteDate();
+    // The Alt letters this screen's captions share with the rest of the window (the buttons
+    // bar, its menus): one line per clash, "Alt+P : \"&Pr\xE9nom\" et \"< &Pr\xE9c\xE9dent\"".
+    // Such a letter only moves the focus between the two, and what is typed next is lost.
+    std::vector<std::string> MnemonicClashes() const;
 
 protected:
     structLettre* ListeLettre = nullptr;       // owned

@@ -15,8 +15,10 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QResizeEvent>
+#include <QScopeGuard>
 
 namespace {
 
@@ -131,6 +133,7 @@ void TViewNavigateTree::BuildLayout()
     cxKelTreeList_Navigate->SetBackgroundStyle(KelStyle_L2);
     cxKelTreeList_Navigate->SetContentStyle(KelStyle_L2);
     cxKelTreeList_Navigate->SetTabStop(true);
+    cxKelTreeList_Navigate->installEventFilter(this);
 
     cxKelTreeList_Navigate->OnClick = [this](TObject* sender) {
         cxKelTreeList_NavigateClick(sender);
@@ -151,6 +154,18 @@ bool TViewNavigateTree::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize && watched == parent())
         resize(width(), static_cast<QWidget*>(watched)->height());
+    if (watched == cxKelTreeList_Navigate &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            // Return is the tree's, not the default button's.
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                OpenFocusedLine();
+            return true;
+        }
+    }
     return TView::eventFilter(watched, event);
 }
 
@@ -221,15 +236,32 @@ void TViewNavigateTree::Update()
     if (info && info != kept)
         KeepDisplayInfo(info);
 
-    const TCinematicManagerAbstract* flow = Flow();
-    TcxTreeListNode* active =
-        flow ? tree->GetNodes()->GetAbsoluteItem(flow->getIndexEcranActif()) : nullptr;
-    if (active && active->GetIsVisible() && !active->GetFocused())
-        active->SetFocused(true);
-    // Last: focusing may have scrolled the active line into view, and a refresh, which follows
-    // every change in the screen, must not move the list under the user's eyes.
+    // The list first goes back where the user left it. A new active screen is then brought
+    // into sight (its branch opened if the user had closed it); the same one is only focused
+    // again, without scrolling: a refresh follows every change in the screen, and must not
+    // move the list the user is looking at.
     if (top <= tree->GetNodes()->GetCount())
         tree->SetTopVisibleIndex(top);
+    const TCinematicManagerAbstract* flow = Flow();
+    const int activeIndex = flow ? flow->getIndexEcranActif() : -1;
+    TcxTreeListNode* active = tree->GetNodes()->GetAbsoluteItem(activeIndex);
+    const bool newActive = active && activeIndex != m_shownActive;
+    m_shownActive = active ? activeIndex : -1;
+    if (newActive) {
+        for (TcxTreeListNode* parent = active->GetParent(); parent && !parent->GetIsRoot();
+             parent = parent->GetParent())
+            parent->SetExpanded(true);
+    }
+    if (!active || !active->GetIsVisible())
+        return;
+    if (!active->GetFocused()) {
+        const bool autoScroll = tree->hasAutoScroll();
+        tree->setAutoScroll(false);
+        const auto restore = qScopeGuard([tree, autoScroll] { tree->setAutoScroll(autoScroll); });
+        active->SetFocused(true);
+    }
+    if (newActive)
+        tree->MakeVisible(active);
 }
 
 void TViewNavigateTree::SaveControlDisplay()
@@ -270,11 +302,16 @@ void TViewNavigateTree::cxKelTreeList_NavigateStylesGetContentStyle(TObject* /*S
 
 void TViewNavigateTree::cxKelTreeList_NavigateClick(TObject* /*Sender*/)
 {
-    TcxKelTreeList* tree = cxKelTreeList_Navigate;
     // A click on an expand button opens or closes the line, nothing more.
-    const TcxTreeListHitTest* hit = tree->GetHitTest();
+    const TcxTreeListHitTest* hit = cxKelTreeList_Navigate->GetHitTest();
     if (!hit->GetHitNode() || hit->GetState(tlhc_HitAtButton))
         return;
+    OpenFocusedLine();
+}
+
+void TViewNavigateTree::OpenFocusedLine()
+{
+    TcxKelTreeList* tree = cxKelTreeList_Navigate;
     const TcxTreeListNode* focused = tree->GetFocusedNode();
     if (!focused)
         return;

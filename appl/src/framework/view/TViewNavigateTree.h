@@ -2,10 +2,11 @@
 
 // The navigation column of the wizard window: a one-column tree list with one line per
 // displayable screen, the active screen's line in bold, where a click moves the wizard to the
-// clicked screen. The lines come from a list data source (in practice the host's subclass of
-// TComplexDataNavigateTree, whose line n is the screen of display index n) through a
-// TdCTreeList; the expanded state of the lines lives in the wizard form's display records, so
-// it survives the rebuild that every refresh makes.
+// clicked screen. The arrow keys move along the lines and Return opens the focused line's
+// screen as a click does (never the window's default button). The lines come from a list data
+// source (in practice the host's subclass of TComplexDataNavigateTree, whose line n is the screen
+// of display index n) through a TdCTreeList; the expanded state of the lines lives in the wizard
+// form's display records, so it survives the rebuild that every refresh makes.
 //
 // The view sits in the wizard window's navigation panel and follows the panel's size.
 
@@ -120,9 +121,14 @@ private:
     void KeepDisplayInfo(TControlDisplayInfo* info);
     // Focuses the active screen's line, when the tree shows it.
     void FocusActiveLine();
+    // Moves the wizard to the focused line's screen once the screen left accepts its data
+    // (a click on a line, Return on the focused line).
+    void OpenFocusedLine();
 
     TPrNavigateTree* m_Presenter = nullptr; // not owned
     std::unique_ptr<TdCTreeList> m_treeControl;
     // Only used without a wizard form, which otherwise owns the record.
     std::unique_ptr<TControlDisplayInfo> m_ownDisplayInfo;
+    // The active line the last refresh showed: a new one is brought into sight.
+    int m_shownActive = -1;
 };
