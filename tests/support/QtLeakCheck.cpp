@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QSemaphore>
+#include <QThreadPool>
 #include <QWidget>
 
 #include <atomic>
@@ -64,6 +66,27 @@ struct HookInstaller
 };
 const HookInstaller g_installer;
 
+// Qt paints and converts images on its global thread pool, whose threads are QObjects that
+// come and go with the load of the machine. Start every thread the pool may have once and keep
+// them, so that their number cannot change while a test is counting.
+void pinGlobalThreadPool()
+{
+    QThreadPool* pool = QThreadPool::globalInstance();
+    pool->setExpiryTimeout(-1);
+    const int threads = pool->maxThreadCount();
+    // Static: the tasks may still be leaving acquire() when this function returns.
+    static QSemaphore started;
+    static QSemaphore release;
+    for (int i = 0; i < threads; ++i) {
+        pool->start([] {
+            started.release();
+            release.acquire();
+        });
+    }
+    started.acquire(threads);
+    release.release(threads);
+}
+
 } // namespace
 
 qsizetype liveQObjectCount()
@@ -83,6 +106,8 @@ void flushQtEvents()
 
 void QtLeakCheckedTest::SetUp()
 {
+    static const bool pinned = (pinGlobalThreadPool(), true);
+    (void)pinned;
     flushQtEvents();
     m_objectsBefore = liveQObjectCount();
     std::lock_guard lock(g_bornMutex);
