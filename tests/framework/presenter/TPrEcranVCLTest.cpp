@@ -671,7 +671,7 @@ TEST_F(TPrEcranVCLWizardTest, EachScreenOpensOnItsFirstFieldAndWarnsOnceOfAnAltL
     LogCapture warnings("fr.kelmar.framework.mnemonics");
     {
         TPrBaseForm wizard(nullptr, &model, &invoker);
-        auto* flow = new CountingFlow(2);
+        auto* flow = new RecordingFlow(journal, 2);
         wizard.setCinematicManager(flow);
         auto* ecran = new TestScreenPresenter(journal, wizard.getPanelEcranVCL(), &wizard, &model,
                                               &invoker, flow);
