@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-dev}"
 
-packages=(cmake g++ make pkgconf qt6-base-dev libgl-dev liblog4cxx-dev libgtest-dev libgmock-dev
+packages=(cmake g++ make pkgconf qt6-base-dev qt6-base-private-dev libgl-dev liblog4cxx-dev libgtest-dev libgmock-dev
           libbenchmark-dev)
 missing=()
 for p in "${packages[@]}"; do

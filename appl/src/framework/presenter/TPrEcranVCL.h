@@ -102,6 +102,8 @@ protected:
     std::multimap<int, int> changedLettrage;
 
 private:
+    // Names the new screen after its title, which screen readers announce.
+    void AnnonceTitre();
     // Depth of nested Update calls: changes count as the user's again once the outermost ends.
     int updateDepth = 0;
 };
