@@ -355,8 +355,10 @@ TEST_F(TEcransRevenusTest, EveryFocusableWidgetOfEveryScreenIsNamedAndEachScreen
             flux->GetTitleScreen(info->getIdRessource(), titre);
             titres << QString::fromLatin1(titre.c_str());
             nomsEcrans << NomAccessible(ecran);
-            for (QWidget* widget : ecran->findChildren<QWidget*>()) {
-                if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisibleTo(ecran) ||
+            // The whole window: the screen, the buttons bar and the navigation tree.
+            QWidget* fenetre = ecran->window();
+            for (QWidget* widget : fenetre->findChildren<QWidget*>()) {
+                if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisibleTo(fenetre) ||
                     widget->isWindow())
                     continue;
                 const std::string cle = std::to_string(EcranActif(*m_assistant)) + "/" +
