@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-dev}"
 
-packages=(cmake g++ make pkgconf qt6-base-dev libgl-dev liblog4cxx-dev libgtest-dev libgmock-dev
-          libbenchmark-dev qt6-translations-l10n locales)
+packages=(cmake g++ make pkgconf qt6-base-dev qt6-base-private-dev libgl-dev liblog4cxx-dev
+          libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n locales)
 sudo_cmd=""
 [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
 missing=()

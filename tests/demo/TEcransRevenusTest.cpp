@@ -25,6 +25,7 @@
 #include "view/TViewManagementButtons.h"
 #include "view/TViewNavigateTree.h"
 
+#include "AccessibilityEvents.h"
 #include "Cp1252.h"
 #include "DesktopMetrics.h"
 #include "QtLeakCheck.h"
@@ -43,9 +44,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -593,3 +597,133 @@ TEST_F(TEcransRevenusTest, ReinitialisationThatRemovesTheShownScreenGoesBackToTh
 }
 
 } // namespace
+
+namespace {
+
+// What a screen reader says of `object`.
+QString NomAccessible(QObject* object)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+TEST_F(TEcransRevenusTest, EveryFocusableWidgetOfEveryScreenIsNamedAndEachScreenAfterItsTitle)
+{
+    m_assistant->getModele().Declaration().SetValeur(kACharge, "1");
+    m_assistant->getModele().Declaration().SetValeur(kRevenusFonciers, "1");
+    std::vector<std::string> sansNom;
+    std::vector<int> ecrans;
+    QStringList titres, nomsEcrans;
+    std::map<std::string, QString> noms; // "screen/widget" -> name, for the table below
+    QString valeurSituation;
+    QAccessible::Role roleFenetre{}, roleEcran{};
+    Execute([&] {
+        TCinematicManagerAbstract* flux = m_assistant->getRacine()->getCinematicManager();
+        for (int index = 0; flux->GetDisplayScreenInfo(index); ++index) {
+            const TScreenInformation* info = flux->GetDisplayScreenInfo(index);
+            if (info->getIdRessource() <= 0)
+                continue; // a heading
+            flux->setEnumEcranActif(info->getIdScreen());
+            m_assistant->getRacine()->ChangeScreen();
+            TViewRevenus* ecran = demotest::Ecran(*m_assistant);
+            ASSERT_NE(ecran, nullptr);
+            ecrans.push_back(EcranActif(*m_assistant));
+            std::string titre;
+            flux->GetTitleScreen(info->getIdRessource(), titre);
+            titres << QString::fromLatin1(titre.c_str());
+            nomsEcrans << NomAccessible(ecran);
+            // The whole window: the screen, the buttons bar and the navigation tree.
+            QWidget* fenetre = ecran->window();
+            for (QWidget* widget : fenetre->findChildren<QWidget*>()) {
+                if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisibleTo(fenetre) ||
+                    widget->isWindow())
+                    continue;
+                const std::string cle = std::to_string(EcranActif(*m_assistant)) + "/" +
+                                        widget->objectName().toStdString() +
+                                        widget->metaObject()->className();
+                const QString nom = NomAccessible(widget);
+                if (nom.isEmpty())
+                    sansNom.push_back(cle);
+            }
+            if (auto* declarant = qobject_cast<TViewDeclarant*>(ecran)) {
+                for (auto [cle, widget] :
+                     {std::pair<const char*, QWidget*>{"nom", declarant->EditNom},
+                      {"jour", declarant->EditJour},
+                      {"mois", declarant->EditMois},
+                      {"annee", declarant->EditAnnee},
+                      {"situation", declarant->ComboSituation}})
+                    noms[cle] = NomAccessible(widget);
+                valeurSituation = QAccessible::queryAccessibleInterface(declarant->ComboSituation)
+                                      ->text(QAccessible::Value);
+                roleEcran = QAccessible::queryAccessibleInterface(ecran)->role();
+                roleFenetre = QAccessible::queryAccessibleInterface(ecran->window())->role();
+            }
+            if (auto* salaires = qobject_cast<TViewSalaires*>(ecran)) {
+                noms["salaire"] = NomAccessible(salaires->EditSalaire1);
+                noms["nets"] = NomAccessible(salaires->EditSalairesNets);
+            }
+        }
+    });
+    EXPECT_EQ(sansNom, std::vector<std::string>{});
+    EXPECT_EQ(ecrans.size(), 12u);
+    EXPECT_EQ(nomsEcrans, titres);
+    const std::map<std::string, QString> attendus = {
+        {"nom", "Nom"},
+        {"jour", "Date de naissance, jour"},
+        {"mois", "Date de naissance, mois"},
+        {"annee", QString::fromUtf8("Date de naissance, année")},
+        {"situation", "Situation de famille"},
+        {"salaire", QString::fromUtf8("Salaires du déclarant")},
+        {"nets", "Salaires nets imposables"}};
+    EXPECT_EQ(noms, attendus);
+    EXPECT_EQ(valeurSituation, QString::fromUtf8("Célibataire"));
+    EXPECT_EQ(roleEcran, QAccessible::Pane);
+    EXPECT_EQ(roleFenetre, QAccessible::Dialog);
+}
+
+TEST_F(TEcransRevenusTest,
+       TypingIsHeardOnlyFromTheFieldAndTheRunningEstimateAndAScreenChangeByItsTitle)
+{
+    AccessibilityEvents evenements;
+    std::vector<std::string> focusAilleurs;
+    std::size_t changementsEstimation = 0;
+    QString statut, titreAnnonce;
+    bool focusGarde = false;
+    Execute([&] {
+        ASSERT_TRUE(VaA(kEcranSalaires));
+        auto* vue = EcranDe<TViewSalaires>(*m_assistant);
+        // A pre-filled amount, opened for entry: every key changes the estimated tax.
+        QWidget* champ = vue->EditSalaire1;
+        vue->EditSalaire1->SetActivated(true);
+        champ->setFocus(Qt::TabFocusReason);
+        for (QDeadlineTimer delai(2000); !champ->hasFocus() && !delai.hasExpired();)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ASSERT_TRUE(champ->hasFocus());
+        QStatusBar* barreStatut = qobject_cast<TViewBaseForm*>(vue->window())->getStatusText();
+        evenements.Clear();
+        Tape(champ, QStringLiteral("12345"));
+        focusGarde = champ->hasFocus();
+        for (const auto& e : evenements.Of(QAccessible::Focus))
+            if (e.object != champ)
+                focusAilleurs.push_back(e.object ? e.object->metaObject()->className() : "?");
+        changementsEstimation =
+            evenements
+                .Of(QAccessible::NameChanged,
+                    [&](const AccessibilityEvents::Event& e) { return e.object == barreStatut; })
+                .size();
+        statut = NomAccessible(barreStatut);
+
+        evenements.Clear();
+        Suivant(*m_assistant);
+        for (const auto& e : evenements.Of(QAccessible::NameChanged))
+            if (e.object == demotest::Ecran(*m_assistant))
+                titreAnnonce = e.name;
+    });
+    EXPECT_EQ(focusAilleurs, std::vector<std::string>{});
+    EXPECT_TRUE(focusGarde);
+    EXPECT_GE(changementsEstimation, 1u);
+    EXPECT_TRUE(statut.contains(QString::fromUtf8("impôt net estimé"))) << statut.toStdString();
+    EXPECT_FALSE(titreAnnonce.isEmpty());
+}

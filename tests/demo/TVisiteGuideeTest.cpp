@@ -190,6 +190,27 @@ TEST_F(TVisiteGuideeTest, TourTypedWhatTheScriptSays)
     EXPECT_TRUE(d.Coche(kCertification));
 }
 
+TEST_F(TVisiteGuideeTest, KeyboardOnlyRunCompletesTheDeclarationAndShowsTheFocusMark)
+{
+    QTemporaryDir dossier;
+    std::ostringstream rapport;
+    TVisiteGuidee visite(dossier.path().toStdString(), rapport);
+    const bool reussie = visite.Execute(Options(std::string()), TVisiteGuidee::Mode::Clavier);
+    flushQtEvents();
+    EXPECT_TRUE(reussie) << rapport.str();
+    const TDeclarationRevenus& d = visite.GetBilan().declaration;
+    // What the keys typed, chose, checked and opened.
+    EXPECT_EQ(d.Valeur(kNom), "Martin");
+    EXPECT_EQ(d.Code(kSituationFamille), kMarie);
+    EXPECT_EQ(d.Valeur(kAdresse), "12 rue des Lilas\r\nResidence Les Tilleuls");
+    EXPECT_TRUE(d.Coche(kLocataire));
+    EXPECT_EQ(d.Code(kSalaire1Etat), 2);
+    EXPECT_EQ(d.Montant(kMontantFraisReels), 4200);
+    EXPECT_EQ(d.Personnes().size(), 2u);
+    EXPECT_TRUE(d.Coche(kCertification));
+    EXPECT_TRUE(visite.GetBilan().issue.termine);
+}
+
 TEST_F(TVisiteGuideeTest, SavedDeclarationOpensAgainWithTheSameValuesInTheWindow)
 {
     TAssistantRevenus assistant(Options(Bilan().fichierDeclaration));

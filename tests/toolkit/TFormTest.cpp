@@ -4,6 +4,7 @@
 
 #include "WidgetTest.h"
 
+#include <QAccessible>
 #include <QPointer>
 #include <QTimer>
 
@@ -45,8 +46,12 @@ TEST_F(TFormTest, EmbeddedInAPanelTheFormIsAChildWidget)
     EXPECT_FALSE(form->isVisible()); // not shown merely because its panel is
     form->SetVisible(true);
     EXPECT_TRUE(form->isVisible());
+    // Screen readers see a pane inside the window, a window once it is one again.
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(form);
+    EXPECT_EQ(iface->role(), QAccessible::Pane);
     form->SetParent(nullptr);
     EXPECT_TRUE(form->isWindow());
+    EXPECT_EQ(iface->role(), QAccessible::Window);
 }
 
 TEST_F(TFormTest, ClientSizeAndConstraints)
@@ -68,6 +73,7 @@ TEST_F(TFormTest, ShowModalAnswersTheModalResultThatClosedIt)
     TForm form;
     QTimer::singleShot(0, &form, [&form] {
         EXPECT_TRUE(form.IsModal());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(&form)->role(), QAccessible::Dialog);
         form.SetModalResult(mrOk);
     });
     EXPECT_EQ(form.ShowModal(), mrOk);

@@ -7,6 +7,7 @@
 #include "controls/TdCListBox.h"
 #include "controls/TdCcxEditStr.h"
 
+#include "Cp1252.h"
 #include "TLabel.h"
 #include "TcxEditNum.h"
 #include "TcxEditStr.h"
@@ -31,9 +32,13 @@ void TViewCharges::ConstruitEcran()
     EditAvantages->SetBounds(kMarge, Y(2), kLargeur - 2 * kMarge, 24);
     Lie<TdCcxEditStr>(EditAvantages, kAvantages, Reaction::Aucune);
     ApplyResultStyle(EditAvantages);
+    EditAvantages->setAccessibleName(Cp1252::toQString("R\xE9"
+                                                       "ductions et cr\xE9"
+                                                       "dits"));
 
-    Libelle(3, "Justificatifs \xE0 conserver :");
+    TLabel* legende = Libelle(3, "Justificatifs \xE0 conserver :");
     ListeJustificatifs = new TcxListBox(this);
+    AssocieLibelle(legende, ListeJustificatifs);
     ListeJustificatifs->SetBounds(kMarge, Y(4), kLargeur - 2 * kMarge, 110);
     Lie<TdCListBox>(ListeJustificatifs, kJustificatifs, Reaction::Aucune);
     TModeleRevenus* modele = Modele();

@@ -11,6 +11,7 @@
 #include "presenter/TPrManagementButtons.h"
 #include "view/TViewManagementButtons.h"
 
+#include "Cp1252.h"
 #include "TLabel.h"
 #include "TcxKelButton.h"
 #include "TcxKelTreeList.h"
@@ -69,6 +70,7 @@ void TViewControles::ConstruitEcran()
     ListeMessages = new TcxKelTreeList(this);
     ListeMessages->SetBounds(kMarge, Y(1), kLargeur - 2 * kMarge, 270);
     ListeMessages->SetHeaderVisible(false);
+    ListeMessages->setAccessibleName(Cp1252::toQString("Messages de contr\xF4le"));
     Lie<TdCTreeList>(ListeMessages, kListeAudit, Reaction::Aucune);
     TdControl* controle = FindControl(ListeMessages);
     TModeleRevenus* modele = Modele();

@@ -11,6 +11,7 @@
 #include "presenter/TPrEcranVCL.h"
 #include "presenter/TPrListManager.h"
 
+#include "Cp1252.h"
 #include "TAction.h"
 #include "TKelActionList.h"
 #include "TLabel.h"
@@ -54,6 +55,7 @@ void TViewPersonnesACharge::ConstruitEcran()
     ListePersonnes->SetColumnCaption(1, "N\xE9(e) en");
     ListePersonnes->SetColumnCaption(2, "R\xE9sidence");
     ListePersonnes->SetHeaderVisible(true);
+    ListePersonnes->setAccessibleName(Cp1252::toQString("Personnes \xE0 charge"));
     Lie<TdCTreeList>(ListePersonnes, kListePersonnes, Reaction::Aucune);
     TModeleRevenus* modele = Modele();
     FindControl(ListePersonnes)->m_complexData = new TDonneesListe([modele] {

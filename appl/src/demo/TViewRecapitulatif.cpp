@@ -45,6 +45,8 @@ void TViewRecapitulatif::ConstruitEcran()
     LabelSolde->SetBounds(kMarge, Y(7) + 3, 240, 20);
     Lie<TdCcxKelLabel>(LabelSolde, kSoldeLibelle, Reaction::Aucune);
     EditSolde = Resultat(kSolde, 7);
+    // Its caption changes with the sign of the balance.
+    EditSolde->setAccessibleName(QStringLiteral("Solde"));
 
     PanelTaux = new TPanel(this);
     PanelTaux->SetBevelOuter(bvLowered);

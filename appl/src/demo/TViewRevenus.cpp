@@ -19,8 +19,10 @@
 #include "TcxLabelTitle.h"
 #include "qlettre.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QScopedValueRollback>
 
 TViewRevenus::TViewRevenus(TComponent* owner, TPrEcranVCL* presenter, int ecran, int hauteur)
@@ -52,6 +54,17 @@ void TViewRevenus::InitControls()
     LabelTitre->SetText(titre);
 
     ConstruitEcran();
+    // A field without a label of its own is named after the caption of its row.
+    for (TdControl* control : getListeControl()) {
+        auto* champ = dynamic_cast<QWidget*>(control->m_component);
+        const int dy = champ ? champ->y() - Y(0) : -1;
+        if (dy < 0 || dy % kPas != 0 || qobject_cast<QLabel*>(champ) ||
+            qobject_cast<QAbstractButton*>(champ))
+            continue;
+        const auto legende = m_legendes.find(dy / kPas);
+        if (legende != m_legendes.end())
+            AssocieLibelle(legende->second, control->m_component);
+    }
 
     structLettre* lettres = nullptr;
     for (int lettrage : m_lettres)
@@ -104,6 +117,8 @@ TLabel* TViewRevenus::Libelle(int rang, const std::string& texte, int x, int lar
     libelle->SetAutoSize(false);
     libelle->SetText(texte);
     libelle->SetBounds(x, Y(rang) + 3, largeur, 20);
+    if (x == kMarge)
+        m_legendes[rang] = libelle;
     return libelle;
 }
 

@@ -13,6 +13,7 @@
 #include "view/TViewEcranVCL.h"
 
 #include <functional>
+#include <map>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -111,6 +112,7 @@ protected:
 
 private:
     int m_ecran;
+    std::map<int, TLabel*> m_legendes; // the caption of each row, by row
     std::vector<int> m_lettres;
     std::vector<int> m_lettresStatiques;
     std::vector<std::function<void()>> m_connexions;

@@ -26,6 +26,7 @@
 #include "presenter/TPrManagementButtons.h"
 #include "view/TViewManagementButtons.h"
 
+#include "Accessibility.h"
 #include "Cp1252.h"
 #include "DesktopMetrics.h"
 #include "DialogSeam.h"
@@ -43,15 +44,19 @@
 #include "TcxRadioButton.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QObject>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <filesystem>
+#include <memory>
 #include <ostream>
 #include <system_error>
 
@@ -237,6 +242,79 @@ void TVisiteGuidee::Remplace(QWidget* champ, const QString& texte)
     Tape(champ, texte);
 }
 
+void TVisiteGuidee::Touche(int touche, Qt::KeyboardModifiers modificateurs)
+{
+    // To whatever has the focus, through the shortcuts as a real key goes.
+    QWidget* cible = QApplication::focusWidget();
+    if (!cible)
+        cible = QApplication::activeWindow();
+    if (!cible)
+        return;
+    QTest::keyClick(cible, static_cast<Qt::Key>(touche), modificateurs);
+    QApplication::processEvents();
+}
+
+void TVisiteGuidee::Mnemonique(int touche)
+{
+    AttendEffet([touche] { Touche(touche, Qt::AltModifier); });
+}
+
+void TVisiteGuidee::AttendEffet(const std::function<void()>& action)
+{
+    const int ecran = EcranActif();
+    const std::size_t messages = m_bilan.messages.size();
+    action();
+    // A button pressed by its mnemonic shows itself pressed a moment before it clicks: the
+    // tour waits for what the click does (another screen, a message, the window closed).
+    for (QDeadlineTimer delai(2000); !delai.hasExpired();) {
+        QWidget* fenetre = Fenetre();
+        if (EcranActif() != ecran || m_bilan.messages.size() != messages || !fenetre ||
+            !fenetre->isVisible())
+            break;
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+void TVisiteGuidee::TabVers(QWidget* champ)
+{
+    // As the window manager does when a dialog closes: the field's window is the active one.
+    if (champ && QApplication::activeWindow() != champ->window()) {
+        QApplication::setActiveWindow(champ->window());
+        QApplication::processEvents();
+    }
+    for (int i = 0; champ && i < 60 && QApplication::focusWidget() != champ; ++i)
+        Touche(Qt::Key_Tab);
+    Attendu(champ && QApplication::focusWidget() == champ,
+            "Tab atteint " +
+                (champ ? champ->objectName().toStdString() + champ->metaObject()->className()
+                       : std::string("?")));
+}
+
+void TVisiteGuidee::Frappe(const QString& texte)
+{
+    if (QWidget* cible = QApplication::focusWidget())
+        QTest::keyClicks(cible, texte);
+    QApplication::processEvents();
+}
+
+bool TVisiteGuidee::MarqueDuFocusVisible() const
+{
+    QWidget* fenetre = Fenetre();
+    QWidget* focus = QApplication::focusWidget();
+    if (!fenetre || !focus || focus->window() != fenetre)
+        return false;
+    const QImage image = fenetre->grab().toImage();
+    const QRect cadre(focus->mapTo(fenetre, QPoint(0, 0)), focus->size());
+    const QColor marque(QLatin1String(Accessibility::kFocusMarkColor));
+    // The mark runs along the top edge of the widget.
+    int points = 0;
+    for (int x = cadre.left(); x <= cadre.right(); ++x) {
+        for (int y = cadre.top(); y < cadre.top() + Accessibility::kFocusMarkWidth; ++y)
+            points += image.pixelColor(x, y) == marque ? 1 : 0;
+    }
+    return points >= cadre.width();
+}
+
 void TVisiteGuidee::RemplitDialogue(const QString& prenom, const QString& annee, bool gardeAlternee)
 {
     // Runs from the editor's own modal loop.
@@ -296,8 +374,9 @@ void TVisiteGuidee::Prochaine()
     });
 }
 
-bool TVisiteGuidee::Execute(TAssistantRevenus::Options options)
+bool TVisiteGuidee::Execute(TAssistantRevenus::Options options, Mode mode)
 {
+    m_mode = mode;
     std::error_code ec;
     std::filesystem::create_directories(m_dossier, ec);
     options.fichierDeclaration =
@@ -312,7 +391,8 @@ bool TVisiteGuidee::Execute(TAssistantRevenus::Options options)
     m_sortie << "Visite guid\xC3\xA9"
                 "e de l'assistant de d\xC3\xA9"
                 "claration des revenus\n"
-             << "Dossier : " << m_dossier << "\n";
+             << (mode == Mode::Clavier ? "Au clavier seulement\n" : "") << "Dossier : " << m_dossier
+             << "\n";
 
     m_assistant = std::make_unique<TAssistantRevenus>(options);
     m_assistant->OuvreAuDemarrage();
@@ -325,7 +405,10 @@ bool TVisiteGuidee::Execute(TAssistantRevenus::Options options)
     m_reponsesOuiNon.clear();
     m_etapes.clear();
     m_etape = 0;
-    Programme();
+    if (mode == Mode::Clavier)
+        ProgrammeClavier();
+    else
+        Programme();
 
     // A wide desktop, so that the window has its navigation tree.
     SetDesktopSizeOverride(1280, 1024);
@@ -580,5 +663,222 @@ void TVisiteGuidee::Programme()
         vue->CheckCertification->click();
         if (TViewManagementButtons* barre = Barre())
             barre->IDOK_->Click();
+    });
+}
+
+void TVisiteGuidee::ProgrammeClavier()
+{
+    auto etape = [this](Etape e) { m_etapes.push_back(std::move(e)); };
+    // "Suivant >" by its mnemonic.
+    const auto suivant = [this] { Mnemonique(Qt::Key_S); };
+
+    etape([this, suivant] {
+        if (QWidget* fenetre = Fenetre()) {
+            QApplication::setActiveWindow(fenetre);
+            QApplication::processEvents();
+        }
+        EcranDe<TViewAccueil>(kEcranAccueil);
+        suivant();
+    });
+    etape([this, suivant] {
+        auto* vue = EcranDe<TViewDeclarant>(kEcranDeclarant);
+        if (!vue)
+            return;
+        const int erreurs = m_bilan.erreurs;
+        suivant();
+        Attendu(m_bilan.erreurs == erreurs + 1, "un d\xE9"
+                                                "clarant sans nom est refus\xE9");
+        TabVers(vue->EditNom);
+        Frappe(QStringLiteral("Martin"));
+        Attendu(MarqueDuFocusVisible(), "le champ qui a le focus porte sa marque");
+        Capture("clavier-01-focus");
+        TabVers(vue->EditPrenom);
+        Frappe(QStringLiteral("Claire"));
+        TabVers(vue->EditJour);
+        Frappe(QStringLiteral("14"));
+        TabVers(vue->EditMois);
+        Frappe(QStringLiteral("06"));
+        TabVers(vue->EditAnnee);
+        Frappe(QStringLiteral("1985"));
+        TabVers(vue->ComboSituation);
+        Touche(Qt::Key_Down);
+        Touche(Qt::Key_Down);
+        Attendu(vue->ComboSituation->currentIndex() == 2, "les fl\xE8"
+                                                          "ches choisissent la situation");
+        suivant();
+    });
+    etape([this, suivant] {
+        auto* vue = EcranDe<TViewAdresse>(kEcranAdresse);
+        if (!vue)
+            return;
+        TabVers(vue->MemoAdresse);
+        Frappe(QStringLiteral("12 rue des Lilas"));
+        Touche(Qt::Key_Return);
+        Frappe(QStringLiteral("Residence Les Tilleuls"));
+        TabVers(vue->EditCodePostal);
+        Frappe(QStringLiteral("69003"));
+        TabVers(vue->EditCommune);
+        Frappe(QStringLiteral("Lyon"));
+        TabVers(vue->EditTelephone);
+        Frappe(QStringLiteral("0478123456"));
+        suivant();
+    });
+    etape([this, suivant] {
+        auto* vue = EcranDe<TViewSituation>(kEcranSituation);
+        if (!vue)
+            return;
+        TabVers(vue->CheckACharge);
+        Touche(Qt::Key_Space);
+        TabVers(vue->CheckFonciers);
+        Touche(Qt::Key_Space);
+        TabVers(vue->RadioProprietaire);
+        Touche(Qt::Key_Down); // to the next radio button of the group
+        Touche(Qt::Key_Space);
+        Attendu(vue->RadioLocataire->isChecked(), "les fl\xE8"
+                                                  "ches choisissent le logement");
+        suivant();
+    });
+    // The element editor opens from its button (Return), is filled, and OK by Return.
+    const auto ajoute = [this](const QString& prenom, const QString& annee) {
+        // The editor opens a moment after the key, in a modal loop of its own: it is looked
+        // for until it shows.
+        auto* attente = new QTimer(m_contexte.get());
+        auto essais = std::make_shared<int>(0);
+        QObject::connect(attente, &QTimer::timeout, attente,
+                         [this, attente, essais, prenom, annee] {
+                             TDialoguePersonne* dialogue = nullptr;
+                             for (QWidget* fenetre : QApplication::topLevelWidgets()) {
+                                 if (auto* candidat = qobject_cast<TDialoguePersonne*>(fenetre);
+                                     candidat && candidat->isVisible())
+                                     dialogue = candidat;
+                             }
+                             if (!dialogue && ++*essais < 150)
+                                 return;
+                             attente->deleteLater();
+                             attente->stop();
+                             Attendu(dialogue != nullptr, "l'\xE9"
+                                                          "diteur de personne \xE0 charge s'ouvre");
+                             if (!dialogue)
+                                 return;
+                             QApplication::setActiveWindow(dialogue);
+                             TabVers(dialogue->EditPrenom);
+                             Frappe(prenom);
+                             TabVers(dialogue->EditAnnee);
+                             Frappe(annee);
+                             TabVers(dialogue->ButtonOk);
+                             Touche(Qt::Key_Return);
+                         });
+        attente->start(20);
+        auto* vue = EcranDe<TViewPersonnesACharge>(kEcranPersonnes);
+        TcxKelButton* bouton = nullptr;
+        for (TcxKelButton* candidat :
+             vue ? vue->findChildren<TcxKelButton*>() : QList<TcxKelButton*>()) {
+            if (candidat->GetAction() == vue->ACT_Ajouter)
+                bouton = candidat;
+        }
+        // Back from an editor, the wizard's window is the active one again.
+        if (QWidget* fenetre = Fenetre())
+            QApplication::setActiveWindow(fenetre);
+        const std::size_t avant = m_assistant->getModele().Declaration().Personnes().size();
+        TabVers(bouton);
+        Touche(Qt::Key_Return);
+        for (QDeadlineTimer delai(4000);
+             !delai.hasExpired() &&
+             m_assistant->getModele().Declaration().Personnes().size() == avant;)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+    };
+    etape([ajoute] { ajoute(QStringLiteral("Lea"), QStringLiteral("2016")); });
+    etape([this, ajoute, suivant] {
+        ajoute(QStringLiteral("Hugo"), QStringLiteral("2019"));
+        Attendu(m_assistant->getModele().Declaration().Personnes().size() == 2,
+                "deux personnes \xE0 charge sont saisies");
+        // Alt+S is also "Supprimer" here: Tab to "Suivant >" and Return.
+        if (TViewManagementButtons* barre = Barre()) {
+            TabVers(barre->PB_SUIVANT);
+            AttendEffet([] { Touche(Qt::Key_Return); });
+        }
+    });
+    etape([this, suivant] {
+        auto* vue = EcranDe<TViewSalaires>(kEcranSalaires);
+        if (!vue)
+            return;
+        TabVers(vue->EditSalaire1);
+        Touche(Qt::Key_F2);
+        Attendu(vue->EditSalaire1->GetActivated(),
+                "F2 ouvre le salaire pr\xE9rempli \xE0 la saisie");
+        Touche(Qt::Key_A, Qt::ControlModifier);
+        Frappe(QStringLiteral("32400"));
+        TabVers(vue->CheckFraisReels);
+        Touche(Qt::Key_Space);
+        TabVers(vue->EditFraisReels);
+        Frappe(QStringLiteral("19500"));
+        const int avertissements = m_bilan.avertissements;
+        m_reponsesOuiNon.push_back(Answer::Yes);
+        suivant();
+        Attendu(m_bilan.avertissements == avertissements + 1 && EcranActif() == kEcranSalaires,
+                "des frais r\xE9"
+                "els trop \xE9lev\xE9s font poser la question");
+        // Back in the faulty field.
+        TabVers(vue->EditFraisReels);
+        Touche(Qt::Key_A, Qt::ControlModifier);
+        Frappe(QStringLiteral("4200"));
+        suivant();
+    });
+    etape([this, suivant] {
+        auto* vue = EcranDe<TViewRevenusFonciers>(kEcranFoncier);
+        if (!vue)
+            return;
+        TabVers(vue->EditLoyers);
+        Frappe(QStringLiteral("9600"));
+        suivant();
+    });
+    etape([this, suivant] {
+        auto* vue = EcranDe<TViewBiensLoues>(kEcranBiens);
+        if (!vue)
+            return;
+        TabVers(vue->EditAdresseBien);
+        Frappe(QStringLiteral("3 place Bellecour, Lyon"));
+        TabVers(vue->EditDateAcquisition);
+        Frappe(QStringLiteral("01092015"));
+        TabVers(vue->EditLogements);
+        Frappe(QStringLiteral("1"));
+        suivant();
+    });
+    etape([this, suivant] {
+        auto* vue = EcranDe<TViewCharges>(kEcranCharges);
+        if (!vue)
+            return;
+        TabVers(vue->EditDons);
+        Frappe(QStringLiteral("300"));
+        TabVers(vue->EditEmploi);
+        Frappe(QStringLiteral("1800"));
+        suivant();
+    });
+    etape([this, suivant] {
+        auto* vue = EcranDe<TViewRecapitulatif>(kEcranRecapitulatif);
+        if (!vue)
+            return;
+        TabVers(vue->EditPrelevement);
+        Frappe(QStringLiteral("2000"));
+        suivant();
+    });
+    etape([this, suivant] {
+        EcranDe<TViewControles>(kEcranControles);
+        suivant();
+    });
+    // "Terminer" by its mnemonic, once the certification is checked.
+    etape([this] {
+        auto* vue = EcranDe<TViewSignature>(kEcranSignature);
+        if (!vue)
+            return;
+        TabVers(vue->EditLieu);
+        Frappe(QStringLiteral("Lyon"));
+        TabVers(vue->EditDate);
+        Frappe(QStringLiteral("15052025"));
+        TabVers(vue->MemoObservations);
+        Frappe(QStringLiteral("Saisie au clavier."));
+        TabVers(vue->CheckCertification);
+        Touche(Qt::Key_Space);
+        Mnemonique(Qt::Key_T);
     });
 }

@@ -6,12 +6,18 @@
 // the declaration to a PDF file, finishes, and saves a PNG picture of every screen. It then
 // tells the outcome as the host reads it from the report.
 //
+// Its second run, at the keyboard, completes the same declaration with keys alone (Tab, arrows,
+// Space, Return, Alt letters, F2), as a user who cannot use a mouse would, and checks that the
+// focused field shows its focus mark.
+//
 // Everything goes into the tour's folder: the pictures (01-accueil.png...), the declaration
 // file, the PDF and the trace. Dialogs are answered by the tour itself (through the toolkit's
 // dialog seam), so that it never waits for anyone.
 
 #include "TAssistantRevenus.h"
 #include "TDeclarationRevenus.h"
+
+#include <Qt>
 
 #include <functional>
 #include <iosfwd>
@@ -61,9 +67,15 @@ public:
     // Same folder and same outcome.
     bool operator==(const TVisiteGuidee& other) const;
 
+    enum class Mode
+    {
+        Souris, // widgets clicked and typed into directly
+        Clavier // keys alone, to whatever widget has the focus
+    };
+
     // Runs the tour with `options` (its declaration file is the folder's, started afresh) and
     // prints its report. True when it succeeded.
-    bool Execute(TAssistantRevenus::Options options);
+    bool Execute(TAssistantRevenus::Options options, Mode mode = Mode::Souris);
 
     const Bilan& GetBilan() const { return m_bilan; }
 
@@ -71,6 +83,7 @@ private:
     using Etape = std::function<void()>;
 
     void Programme();
+    void ProgrammeClavier();
     void Prochaine();
     DialogSeam::Answer Repond(const DialogSeam::Request& demande);
 
@@ -87,6 +100,17 @@ private:
     void Capture(const std::string& nom);
     static void Tape(QWidget* champ, const QString& texte);
     static void Remplace(QWidget* champ, const QString& texte);
+    // At the keyboard: one key to the focused widget; Tab until `champ` has the focus; the
+    // text typed key by key into the focused widget.
+    static void Touche(int touche, Qt::KeyboardModifiers modificateurs = Qt::NoModifier);
+    void TabVers(QWidget* champ);
+    // Alt + `touche`, then what the button it presses does.
+    void Mnemonique(int touche);
+    // Runs `action`, then waits for what it does to the wizard (see Mnemonique).
+    void AttendEffet(const std::function<void()>& action);
+    static void Frappe(const QString& texte);
+    // Whether the focused widget shows its focus mark in the window's picture.
+    bool MarqueDuFocusVisible() const;
     // Arms the filling of the element editor that the next action opens.
     void RemplitDialogue(const QString& prenom, const QString& annee, bool gardeAlternee);
     void Rapport() const;
@@ -97,6 +121,7 @@ private:
     std::unique_ptr<QObject> m_contexte; // owns the tour's timers
     std::vector<Etape> m_etapes;
     std::size_t m_etape = 0;
+    Mode m_mode = Mode::Souris;
     std::vector<DialogSeam::Answer> m_reponsesOuiNon; // answers to the next questions
     Bilan m_bilan;
 };

@@ -120,7 +120,12 @@ int main(int argc, char** argv)
 
     if (!tour.empty()) {
         TVisiteGuidee visite(QFile::encodeName(dossierTrace).toStdString(), std::cout);
-        return visite.Execute(options) ? 0 : 1;
+        const bool souris = visite.Execute(options);
+        // The same declaration again, with keys alone.
+        TVisiteGuidee auClavier(QFile::encodeName(dossierTrace + "/clavier").toStdString(),
+                                std::cout);
+        const bool clavier = auClavier.Execute(options, TVisiteGuidee::Mode::Clavier);
+        return souris && clavier ? 0 : 1;
     }
 
     options.fichierDeclaration =

@@ -1,5 +1,6 @@
 #include "TForm.h"
 
+#include "Accessibility.h"
 #include "Cp1252.h"
 
 #include <QApplication>
@@ -9,7 +10,12 @@
 #include <QScreen>
 #include <QShowEvent>
 
-TForm::TForm(TComponent* owner) : QWidget(OwnerWidget(owner), Qt::Window), TWinControl(clBtnFace) {}
+TForm::TForm(TComponent* owner) : QWidget(OwnerWidget(owner), Qt::Window), TWinControl(clBtnFace)
+{
+    Accessibility::Install();
+    // Every focusable widget of the form shows where the keyboard is.
+    setStyleSheet(Accessibility::FocusMarkStyleSheet());
+}
 
 TForm::~TForm()
 {

@@ -1,5 +1,6 @@
 #include "TcxComboBox.h"
 
+#include "Accessibility.h"
 #include "Cp1252.h"
 
 #include <QVariant>
@@ -58,6 +59,7 @@ void TcxComboBox::TProperties::SetDropDownRows(int rows)
 TcxComboBox::TcxComboBox(TComponent* owner)
     : QComboBox(OwnerWidget(owner)), TWinControl(clWindow), m_properties(this)
 {
+    Accessibility::Install();
     setEditable(false);
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::currentIndexChanged, this, [this](int) {

@@ -393,7 +393,15 @@ void TcxKelTreeList::mouseReleaseEvent(QMouseEvent* event)
 
 void TcxKelTreeList::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
-    QTreeView::currentChanged(current, previous);
+    // QTreeView tells assistive technologies that the new current line has the focus, even
+    // while the keyboard is elsewhere: a line made current by a refresh would then be read
+    // out at every key typed in a field. Only a tree that has the focus says so.
+    if (hasFocus()) {
+        QTreeView::currentChanged(current, previous);
+    } else {
+        QAbstractItemView::currentChanged(current, previous);
+        viewport()->update(); // whole lines: every column shows the focus
+    }
     if (m_syncing || m_destroying || (current.isValid() && current.model() != m_model.get()))
         return;
     FocusChanged(current.isValid() ? m_model->NodeOf(current) : nullptr);

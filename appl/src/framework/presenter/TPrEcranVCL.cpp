@@ -240,6 +240,7 @@ void TPrEcranVCL::ChangeView()
     TVisitorFixClientHeight fixClientHeight(ecran ? ecran->GetClientHeight() : 0);
     top->Accept(&fixClientHeight);
     Show();
+    AnnonceTitre();
     top->SetControlHelpContext();
     top->Update();
 
@@ -292,6 +293,18 @@ bool TPrEcranVCL::SaisiesCompletes(bool afficher)
             alive->SetControlFocus(lettrage);
     }
     return false;
+}
+
+void TPrEcranVCL::AnnonceTitre()
+{
+    TViewEcranVCL* ecran = getViewEcran();
+    const TCinematicManagerAbstract* flow = getCinematicManager();
+    const TScreenInformation* active = flow ? flow->getScreenInformationEcranActif() : nullptr;
+    if (!ecran || !active)
+        return;
+    std::string titre;
+    flow->GetTitleScreen(active->getIdRessource(), titre);
+    ecran->setTitreEcran(titre);
 }
 
 void TPrEcranVCL::MajUnLibelle(std::string& libelle)

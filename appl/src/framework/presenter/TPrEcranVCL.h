@@ -119,6 +119,8 @@ protected:
 private:
     void WarnMnemonicClashes(const TViewEcranVCL& ecran);
 
+    // Names the new screen after its title, which screen readers announce.
+    void AnnonceTitre();
     // Depth of nested Update calls: changes count as the user's again once the outermost ends.
     int updateDepth = 0;
     // Screens whose Alt letters were already checked.

@@ -3,6 +3,8 @@
 #include "model/TModelAbstract.h"
 #include "presenter/TPrBaseForm.h"
 
+#include "Accessibility.h"
+#include "Cp1252.h"
 #include "DesktopMetrics.h"
 #include "MessageQueue.h"
 #include "TInfoGene.h"
@@ -15,6 +17,7 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QStatusBar>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -124,6 +127,12 @@ void TViewBaseForm::BuildLayout()
                                        kClientWidth - kNavigateTreeWidth, kButtonsHeight);
     PanelNavigateTree = makePanel("PanelNavigateTree", 0, 0, kNavigateTreeWidth, kClientHeight);
 
+    // A status bar of no size: screen readers read it on demand, and hear it change.
+    m_statusText = new QStatusBar(this);
+    m_statusText->setObjectName(QStringLiteral("StatusText"));
+    m_statusText->setSizeGripEnabled(false);
+    m_statusText->setGeometry(0, 0, 0, 0);
+
     resize(kClientWidth, kClientHeight);
     UpdateScrollRange();
 }
@@ -143,6 +152,7 @@ bool TViewBaseForm::operator==(const TViewBaseForm& other) const
 void TViewBaseForm::Update()
 {
     SetCaption(m_screenName);
+    Accessibility::SetName(m_statusText, Cp1252::toQString(m_screenName));
 }
 
 void TViewBaseForm::Reduce()

@@ -22,6 +22,7 @@
 #include <string>
 
 class QScrollBar;
+class QStatusBar;
 class TPanel;
 class TPrBaseForm;
 
@@ -113,6 +114,10 @@ public:
     TPanel* PanelEcranVCL = nullptr;
     TPanel* PanelManagementButtons = nullptr;
 
+    // What an assistive technology reads as the window's status: the caption, running
+    // figures included. Not drawn; it follows every Update.
+    QStatusBar* getStatusText() const { return m_statusText; }
+
 protected:
     bool CloseQuery() override;
     void DoClose(TCloseAction& action) override;
@@ -123,6 +128,7 @@ protected:
 
 private:
     void BuildLayout();
+    QStatusBar* m_statusText = nullptr; // child of the window
     // Runs FormConstrainedResize and applies the bounds it chose.
     void ConstrainResize();
     // The scrolled area always spans the panels.

@@ -2,6 +2,7 @@
 
 #include "controls/TControlController.h"
 #include "controls/TControlDisplayInfo.h"
+#include "controls/TDateController.h"
 #include "controls/TdCCheckBox.h"
 #include "controls/TdCcxEditDate.h"
 #include "controls/TdControl.h"
@@ -13,8 +14,10 @@
 #include "kelassert.h"
 #include "qlettre.h"
 
+#include "Accessibility.h"
 #include "Cp1252.h"
 #include "Mnemonic.h"
+#include "TCustomLabel.h"
 #include "TCustomMemo.h"
 #include "TEdit.h"
 #include "TWinControl.h"
@@ -33,6 +36,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QWidget>
 
 #include <algorithm>
@@ -98,6 +102,7 @@ void TViewEcranVCL::InitView()
     InitComplexData();
     SetOnChangeControl();
     CreeLettrageEcranLie();
+    NommeControles();
 }
 
 TViewEcranVCL::~TViewEcranVCL()
@@ -162,6 +167,76 @@ void TViewEcranVCL::AjouteControl(TdControl* control)
                  "");
     control->SetIdValue();
     ListeControl.push_front(control);
+}
+
+void TViewEcranVCL::AssocieLibelle(TCustomLabel* libelle, TComponent* champ)
+{
+    if (champ)
+        m_libelles[champ] = libelle;
+}
+
+void TViewEcranVCL::setTitreEcran(const std::string& titre)
+{
+    Accessibility::SetName(this, Cp1252::toQString(titre));
+}
+
+std::string TViewEcranVCL::LibelleDe(const TComponent* champ) const
+{
+    const auto* widget = dynamic_cast<const QWidget*>(champ);
+    if (!widget)
+        return {};
+    for (const TCustomLabel* libelle : findChildren<TCustomLabel*>()) {
+        if (libelle->buddy() == widget)
+            return libelle->GetText();
+    }
+    const auto paired = m_libelles.find(champ);
+    if (paired != m_libelles.end() && paired->second)
+        return paired->second->GetText();
+    return {};
+}
+
+void TViewEcranVCL::NommeControles()
+{
+    // A name the host gave itself is kept.
+    const auto sansNom = [](TComponent* champ) -> QWidget* {
+        auto* widget = dynamic_cast<QWidget*>(champ);
+        return widget && widget->accessibleName().isEmpty() ? widget : nullptr;
+    };
+    std::set<const TComponent*> nommes;
+    for (TControlController* controller : ListeControlController) {
+        auto* date = dynamic_cast<TDateController*>(controller);
+        if (!date)
+            continue;
+        const std::pair<TComponent*, const char*> parties[] = {{date->get_dayControl(), "jour"},
+                                                               {date->get_monthControl(), "mois"},
+                                                               {date->get_yearControl(), "ann\xE9"
+                                                                                         "e"}};
+        QString legende;
+        for (const auto& [champ, partie] : parties) {
+            if (legende.isEmpty() && champ)
+                legende = Accessibility::NameFromCaption(Cp1252::toQString(LibelleDe(champ)));
+        }
+        // "Date de naissance (jour / mois / année)" names the date; its parts follow.
+        legende.remove(QRegularExpression(QStringLiteral("\\s*\\([^()]*\\)$")));
+        if (legende.isEmpty())
+            continue;
+        for (const auto& [champ, partie] : parties) {
+            if (QWidget* widget = sansNom(champ))
+                Accessibility::SetName(widget,
+                                       legende + QStringLiteral(", ") + Cp1252::toQString(partie));
+            nommes.insert(champ);
+        }
+    }
+    for (TdControl* control : ListeControl) {
+        QWidget* widget = sansNom(control->m_component);
+        // A label is its own text.
+        if (!widget || qobject_cast<QLabel*>(widget) || nommes.count(control->m_component))
+            continue;
+        const QString nom =
+            Accessibility::NameFromCaption(Cp1252::toQString(LibelleDe(control->m_component)));
+        if (!nom.isEmpty())
+            Accessibility::SetName(widget, nom);
+    }
 }
 
 void TViewEcranVCL::AjouteControlController(TControlController* controller)

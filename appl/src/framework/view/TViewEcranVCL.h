@@ -18,7 +18,10 @@
 
 #include "view/TView.h"
 
+#include <QPointer>
+
 #include <list>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,6 +29,7 @@
 class TComponent;
 class TControl;
 class TControlController;
+class TCustomLabel;
 class TcxEditNum;
 class TcxEditStr;
 class TdControl;
@@ -118,6 +122,11 @@ public:
 
     // Registers a control at the front of the list; the view owns it from now on.
     void AjouteControl(TdControl* control);
+    // Pairs `champ` with the label that captions it, for a field that is not the label's
+    // focus control: screen readers name the field after the label.
+    void AssocieLibelle(TCustomLabel* libelle, TComponent* champ);
+    // The screen's title, which screen readers announce as the name of the screen.
+    void setTitreEcran(const std::string& titre);
     // Registers a cross-field checker; the view owns it from now on.
     void AjouteControlController(TControlController* controller);
     void setFilter(int filter);
@@ -192,8 +201,14 @@ protected:
 
 private:
     void FreeLetterLists();
+    // Gives every registered widget that has none the accessible name of its caption: the
+    // label whose focus control it is, else the label paired with it. The fields of a date
+    // triple take the date's caption followed by the part they hold.
+    void NommeControles();
+    std::string LibelleDe(const TComponent* champ) const;
     bool Attach(TComponent* widget, void (TViewEcranVCL::*handler)(TObject*));
 
+    std::map<const TComponent*, QPointer<TCustomLabel>> m_libelles; // the form owns the labels
     bool m_initialised = false;
     bool m_destroying = false; // change events arriving while the view is destroyed are ignored
 };

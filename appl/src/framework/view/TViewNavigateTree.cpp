@@ -134,6 +134,8 @@ void TViewNavigateTree::BuildLayout()
     cxKelTreeList_Navigate->SetContentStyle(KelStyle_L2);
     cxKelTreeList_Navigate->SetTabStop(true);
     cxKelTreeList_Navigate->installEventFilter(this);
+    // What a screen reader calls the list of screens.
+    cxKelTreeList_Navigate->setAccessibleName(QStringLiteral("\u00c9crans de l'assistant"));
 
     cxKelTreeList_Navigate->OnClick = [this](TObject* sender) {
         cxKelTreeList_NavigateClick(sender);
