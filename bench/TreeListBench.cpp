@@ -59,6 +59,26 @@ BENCHMARK(BM_TreeListFillRestore)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond);
 
+// The first fill of the screen's tree: no saved state yet, the record is made from the lines.
+void BM_TreeListFirstFill(benchmark::State& state)
+{
+    bench::SetTrace(true);
+    Tree tree(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        TControlDisplayInfo* info = nullptr;
+        tree.control.Update(info);
+        bench::Settle();
+        state.PauseTiming();
+        delete info; // the wizard form would keep it
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_TreeListFirstFill)
+    ->ArgName("lines")
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+
 void BM_TreeListSave(benchmark::State& state)
 {
     bench::SetTrace(true);
