@@ -20,6 +20,24 @@ QT_QPA_PLATFORM=offscreen WIZARD_BENCH_TRACE_DIR="$root/build-bench/bench" \
     "$@" | tee "$out/results.txt"
 
 echo
-echo "Medians (build/bench/results.json):"
-grep -E '^Benchmark|_median|BM_QWizard/pages:500' "$out/results.txt" \
-    | grep -vE '_(mean|stddev|cv) ' || true
+echo "Medians over the repetitions (time on the wall clock and on the CPU; full figures in"
+echo "build/bench/results.json):"
+if command -v python3 >/dev/null; then
+    python3 - "$out/results.json" <<'PY'
+import json, sys
+runs = json.load(open(sys.argv[1]))["benchmarks"]
+rows = {}
+for r in runs:
+    name = r["run_name"]
+    single = r.get("run_type") == "iteration" and r.get("repetitions", 1) == 1
+    if r.get("aggregate_name") == "median" or single:
+        rows[name] = r
+print(f"{'benchmark':<52} {'wall':>11} {'cpu':>11}  counters")
+for name, r in rows.items():
+    unit = r["time_unit"]
+    counters = "  ".join(f"{k}={r[k]:.4g}" for k in ("cpu_ms", "rss_MB", "heap_MB", "next_ms", "next_cpu_ms") if k in r)
+    print(f"{name:<52} {r['real_time']:>8.3g} {unit:<2} {r['cpu_time']:>8.3g} {unit:<2}  {counters}")
+PY
+else
+    grep -E '_median|BM_QWizard/pages:500' "$out/results.txt" | grep -vE '_(mean|stddev|cv) ' || true
+fi

@@ -45,7 +45,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <ctime>
 
 namespace bench {
 
@@ -554,6 +554,13 @@ Memory MemoryNow()
     const struct mallinfo2 info = mallinfo2();
     memory.heapMB = static_cast<double>(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
     return memory;
+}
+
+double CpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 Memory MemoryBaseline()

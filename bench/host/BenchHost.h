@@ -234,4 +234,8 @@ struct Memory
 Memory MemoryNow();
 Memory MemoryBaseline();
 
+// CPU time of the calling thread, in seconds: on a shared machine, the part of the wall time
+// the program really worked.
+double CpuSeconds();
+
 } // namespace bench
