@@ -108,15 +108,20 @@ void BM_QWizard(benchmark::State& state)
 
         // next(): the median of three.
         std::vector<double> times;
+        std::vector<double> cpuTimes;
         for (int i = 0; i < 3 && i + 1 < pages; ++i) {
             const auto begin = Clock::now();
+            const double cpuBegin = bench::CpuSeconds();
             wizard->next();
             bench::Settle();
             times.push_back(
                 std::chrono::duration<double, std::milli>(Clock::now() - begin).count());
+            cpuTimes.push_back((bench::CpuSeconds() - cpuBegin) * 1000.0);
         }
         std::sort(times.begin(), times.end());
+        std::sort(cpuTimes.begin(), cpuTimes.end());
         nextMs = times.empty() ? 0 : times[times.size() / 2];
+        nextCpuMs = cpuTimes.empty() ? 0 : cpuTimes[cpuTimes.size() / 2];
         wizard.reset();
         bench::Settle();
     }
