@@ -59,6 +59,15 @@ constexpr int kScreenWidth = kColumns * kColumnWidth + 20;
 constexpr int kScreenHeight = 560;
 constexpr int kTreeLines = 40;
 
+// "<prefix><n>". Texts are built by construction and appending: GCC 12 at -O3 warns wrongly
+// (-Wrestrict) about a literal inserted into, or assigned to, a string.
+std::string Numbered(const char* prefix, long n)
+{
+    std::string text = prefix;
+    text += std::to_string(n);
+    return text;
+}
+
 int ControlIndex(Sizes sizes, int screenIndex, int control)
 {
     return screenIndex * sizes.controls + control;
@@ -68,7 +77,7 @@ std::string InitialValue(int lettrage)
 {
     switch (KindOf(lettrage)) {
     case Kind::Text:
-        return "Texte " + std::to_string(lettrage);
+        return Numbered("Texte ", lettrage);
     case Kind::Amount:
     case Kind::Amount2:
         return "100";
@@ -103,11 +112,11 @@ Lines TreeLines(std::size_t count)
     for (std::size_t i = 0; i < count; ++i) {
         const int level = kLevelOf[i % 10];
         Line line;
-        line.expand = level < 4 && i % 4 == 0 ? "1" : "0";
+        line.expand = std::string(1, level < 4 && i % 4 == 0 ? '1' : '0');
         line.id = std::to_string(i + 1);
         line.level = std::to_string(level);
         line.filter = std::to_string(1 + i % 3);
-        line.text = "Ligne " + std::to_string(i + 1);
+        line.text = Numbered("Ligne ", i + 1);
         lines->push_back(std::move(line));
     }
     return lines;
@@ -119,7 +128,7 @@ Lines ComboLines()
     for (int code = 1; code <= 5; ++code) {
         Line line;
         line.text = std::to_string(code);
-        line.label = "Choix " + std::to_string(code);
+        line.label = Numbered("Choix ", code);
         lines->push_back(std::move(line));
     }
     return lines;
@@ -181,8 +190,8 @@ Model::Model(TInfoGene* info, Sizes sizes)
     for (int control = 0; control < controls; ++control) {
         const int lettrage = LettrageOf(control);
         m_values[static_cast<std::size_t>(lettrage)] = InitialValue(lettrage);
-        m_values[static_cast<std::size_t>(lettrage + 1)] = "";
-        m_values[static_cast<std::size_t>(lettrage + 2)] = "1";
+        m_values[static_cast<std::size_t>(lettrage + 1)].clear();
+        m_values[static_cast<std::size_t>(lettrage + 2)] = std::string(1, '1');
         const Kind kind = KindOf(lettrage);
         if (kind == Kind::Amount || kind == Kind::Amount2)
             m_amounts[static_cast<std::size_t>(lettrage)] = 100;
@@ -250,12 +259,11 @@ void Flow::Init()
 {
     for (int i = 0; i < m_model->sizes().screens; ++i) {
         const int id = kFirstScreen + i;
-        InitScreen(id, 1000 + i, "Ecran " + std::to_string(i + 1),
-                   TScreenInformation::SELECTION_OUI, TScreenInformation::ON,
-                   TScreenInformation::FAMILLE_DEFAUT);
+        InitScreen(id, 1000 + i, Numbered("Ecran ", i + 1), TScreenInformation::SELECTION_OUI,
+                   TScreenInformation::ON, TScreenInformation::FAMILLE_DEFAUT);
         TScreenInformation* info = GetInfoEcran(id);
         info->setNiveau(1);
-        info->setScreenName("Ecran" + std::to_string(i + 1));
+        info->setScreenName(Numbered("Ecran", i + 1));
     }
     Update();
 }
@@ -367,7 +375,7 @@ void Screen::InitControls()
             }
             case Kind::CheckBox: {
                 auto* box = new TcxCheckBox(this);
-                box->SetText("Case " + std::to_string(lettrage));
+                box->SetText(Numbered("Case ", lettrage));
                 control = new TdCCheckBox();
                 widget = box;
                 break;
