@@ -1,16 +1,14 @@
 // How long a screen with hundreds of fields takes to move its letters to its widgets and back,
-// which happens at every keystroke. Run: QT_QPA_PLATFORM=offscreen build/bench/wizard_bench
+// which happens at every keystroke: the controls alone, without the rest of the change road.
 
 #include "TEdit.h"
 #include "TForm.h"
 #include "controls/TdCEdit.h"
 #include "qlettre.h"
 
+#include "host/BenchHost.h"
+
 #include <benchmark/benchmark.h>
-#include <log4cxx/logger.h>
-
-#include <QApplication>
-
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -42,15 +40,9 @@ struct Screen
     structLettre* lettres = nullptr;
 };
 
-void setTrace(bool on)
-{
-    log4cxx::Logger::getLogger("fr.kelmar.framework")
-        ->setLevel(on ? log4cxx::Level::getInfo() : log4cxx::Level::getOff());
-}
-
 void BM_LettrageVersEcran(benchmark::State& state)
 {
-    setTrace(state.range(1) != 0);
+    bench::SetTrace(state.range(1) != 0);
     Screen screen(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         for (auto& control : screen.controls)
@@ -65,7 +57,7 @@ BENCHMARK(BM_LettrageVersEcran)
 
 void BM_EcranVersLettrage(benchmark::State& state)
 {
-    setTrace(state.range(1) != 0);
+    bench::SetTrace(state.range(1) != 0);
     Screen screen(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         for (auto& control : screen.controls)
@@ -78,29 +70,4 @@ BENCHMARK(BM_EcranVersLettrage)
     ->ArgNames({"fields", "trace"})
     ->Unit(benchmark::kMillisecond);
 
-// The letter store is a list walked from its head: a whole screen's lookups are quadratic.
-void BM_TrouveLettreWholeScreen(benchmark::State& state)
-{
-    structLettre* lettres = nullptr;
-    const int count = static_cast<int>(state.range(0));
-    for (int i = 0; i < count; ++i)
-        AjouteLettre(&lettres, static_cast<short>(i + 1), 0, 0, 0, 1, 0);
-    for (auto _ : state) {
-        for (int i = 1; i <= count; ++i)
-            benchmark::DoNotOptimize(TrouveLettre(i, lettres));
-    }
-    LibereLettre(&lettres);
-}
-BENCHMARK(BM_TrouveLettreWholeScreen)->Arg(100)->Arg(500)->Arg(1000)->Unit(benchmark::kMicrosecond);
-
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

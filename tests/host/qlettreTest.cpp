@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -85,6 +86,57 @@ TEST(qlettre, TrouveLettreFindsTheFirstLetterOrNull)
     // No 16-bit letter carries 65536 + 5, even though it truncates to 5.
     EXPECT_EQ(TrouveLettre(65536 + 5, lettres.tete), nullptr);
     EXPECT_EQ(TrouveLettre(5, nullptr), nullptr);
+}
+
+// A list of letters 1 to 40, long enough for the store to index it, looked up once, then
+// renumbered in place as the screen view does (each letter by its code before the pass), then
+// appended to. Each list is freed before the next is built, so heads are reused.
+TEST(qlettre, TrouveLettreFollowsLettersRenumberedInPlace)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<std::pair<short, short>> renumbering; // old code -> new code
+        std::vector<short> appended;
+        std::vector<std::pair<int, int>> lookups; // lettrage -> position in the list, -1 none
+    };
+    std::vector<std::pair<short, short>> shift;
+    for (short code = 1; code <= 40; ++code)
+        shift.emplace_back(code, static_cast<short>(code + 100));
+    const Case cases[] = {
+        {"untouched", {}, {}, {{1, 0}, {40, 39}, {41, -1}, {0, -1}}},
+        {"one letter to a free code", {{10, 100}}, {}, {{100, 9}, {10, -1}, {11, 10}}},
+        {"chained codes", {{10, 20}, {20, 41}}, {}, {{20, 9}, {41, 19}, {10, -1}, {21, 20}}},
+        {"two codes swapped", {{5, 6}, {6, 5}}, {}, {{5, 5}, {6, 4}, {7, 6}}},
+        {"whole screen shifted", shift, {}, {{101, 0}, {140, 39}, {1, -1}, {40, -1}}},
+        {"appended after", {{1, 200}}, {1, 300}, {{1, 40}, {200, 0}, {300, 41}, {2, 1}}},
+        {"a second letter of a code", {}, {7, 7}, {{7, 6}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Lettres lettres;
+        std::vector<structLettre*> positions;
+        for (short code = 1; code <= 40; ++code)
+            positions.push_back(lettres.ajoute(code));
+        for (short code = 1; code <= 40; ++code)
+            ASSERT_EQ(TrouveLettre(code, lettres.tete), positions[code - 1]);
+        for (structLettre* l = lettres.tete; l; l = VaLettreSuivante(l)) {
+            const short code = l->lettrage;
+            for (const auto& [from, to] : c.renumbering) {
+                if (from == code) {
+                    l->lettrage = to;
+                    break;
+                }
+            }
+        }
+        for (short code : c.appended)
+            positions.push_back(lettres.ajoute(code));
+        for (const auto& [lettrage, position] : c.lookups) {
+            structLettre* expected =
+                position < 0 ? nullptr : positions[static_cast<std::size_t>(position)];
+            EXPECT_EQ(TrouveLettre(lettrage, lettres.tete), expected) << "lettrage " << lettrage;
+        }
+    }
 }
 
 TEST(qlettre, ValueIsACopyThatTheFrameworkMayReallocAndOverwrite)

@@ -2,8 +2,53 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <limits>
+#include <unordered_map>
 
 namespace {
+
+// A screen looks every one of its letters up at each refresh: walking the list for each would
+// make a screen of a thousand fields quadratic. Lists from this length on get an index from
+// lettrage to letter, kept beside the list and keyed by its head; shorter ones are walked.
+//
+// The screen view renumbers letters by writing their lettrage directly, so the index may be
+// behind the list: a hit is used only when the letter still carries the lettrage looked up;
+// anything else walks the list and, when the walk shows the index wrong, rebuilds it.
+constexpr std::size_t kIndexFrom = 16;
+
+struct LetterIndex
+{
+    std::unordered_map<short, structLettre*> first; // the first letter seen with each lettrage
+    structLettre* last = nullptr;                   // a letter at or near the end of the list
+};
+
+// Letters are freed only with their whole list (LibereLettre), which drops the indexes of the
+// list; so the letters an index points to stay valid as long as it exists.
+std::unordered_map<const structLettre*, LetterIndex>& Indexes()
+{
+    static std::unordered_map<const structLettre*, LetterIndex> indexes;
+    return indexes;
+}
+
+void Rebuild(LetterIndex& index, structLettre* tete)
+{
+    index.first.clear();
+    structLettre* lettre = tete;
+    for (; lettre->suivante; lettre = lettre->suivante)
+        index.first.try_emplace(lettre->lettrage, lettre);
+    index.first.try_emplace(lettre->lettrage, lettre);
+    index.last = lettre;
+}
+
+structLettre* Walk(structLettre* tete, short lettrage, std::size_t& walked)
+{
+    walked = 0;
+    for (structLettre* lettre = tete; lettre; lettre = lettre->suivante, ++walked) {
+        if (lettre->lettrage == lettrage)
+            return lettre;
+    }
+    return nullptr;
+}
 
 // Walks to the last link of a list so that new records are appended.
 template <typename Record, typename Next>
@@ -51,26 +96,69 @@ structLettre* AjouteLettre(structLettre** tete, short lettrage, short format, sh
     lettre->groupe = groupe;
     lettre->options = options;
     lettre->suivante = nullptr;
-    *lastLink(tete, &structLettre::suivante) = lettre;
+    if (!*tete) {
+        *tete = lettre;
+        return lettre;
+    }
+    auto& indexes = Indexes();
+    const auto found = indexes.find(*tete);
+    if (found != indexes.end()) {
+        LetterIndex& index = found->second;
+        structLettre* last = index.last; // another head of the same list may have added after
+        while (last->suivante)
+            last = last->suivante;
+        last->suivante = lettre;
+        index.last = lettre;
+        index.first.try_emplace(lettrage, lettre);
+        return lettre;
+    }
+    std::size_t length = 1;
+    structLettre* last = *tete;
+    for (; last->suivante; last = last->suivante)
+        ++length;
+    last->suivante = lettre;
+    if (length + 1 >= kIndexFrom)
+        Rebuild(indexes[*tete], *tete);
     return lettre;
 }
 
 structLettre* TrouveLettre(int lettrage, structLettre* tete)
 {
-    for (structLettre* lettre = tete; lettre; lettre = lettre->suivante) {
-        if (lettre->lettrage == lettrage)
-            return lettre;
+    if (!tete || lettrage < std::numeric_limits<short>::min() ||
+        lettrage > std::numeric_limits<short>::max())
+        return nullptr;
+    const auto code = static_cast<short>(lettrage);
+    auto& indexes = Indexes();
+    const auto found = indexes.find(tete);
+    if (found == indexes.end()) {
+        std::size_t walked = 0;
+        structLettre* lettre = Walk(tete, code, walked);
+        if (walked >= kIndexFrom)
+            Rebuild(indexes[tete], tete);
+        return lettre;
     }
-    return nullptr;
+    LetterIndex& index = found->second;
+    const auto hit = index.first.find(code);
+    if (hit != index.first.end() && hit->second->lettrage == code)
+        return hit->second;
+    // Not in the index, or renumbered since: only the list knows.
+    std::size_t walked = 0;
+    structLettre* lettre = Walk(tete, code, walked);
+    if (lettre || hit != index.first.end())
+        Rebuild(index, tete);
+    return lettre;
 }
 
 void LibereLettre(structLettre** tete)
 {
     if (!tete)
         return;
+    auto& indexes = Indexes();
     structLettre* lettre = *tete;
     while (lettre) {
         structLettre* suivante = lettre->suivante;
+        if (!indexes.empty())
+            indexes.erase(lettre);
         std::free(lettre->valeur);
         std::free(lettre);
         lettre = suivante;

@@ -52,7 +52,10 @@ structLettre* AjouteLettre(structLettre** tete, short lettrage, short format, sh
                            short groupe, short selection, short options);
 
 // The first letter of the list with that lettrage, or null (also for a lettrage that no
-// 16-bit letter can carry).
+// 16-bit letter can carry). A long list is looked up through an index the store keeps beside
+// it, in constant time; a lettrage the list lacks costs a walk. Letters whose lettrage was
+// written directly (renumbered) are found under their new lettrage; should a renumbering give
+// two letters the same lettrage, the one found may be either.
 structLettre* TrouveLettre(int lettrage, structLettre* tete);
 
 // Frees every letter of the list and its value, and sets the head to null.

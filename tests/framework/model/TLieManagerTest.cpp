@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 TEST(TLieElement, DefaultIsUnlinkedAndCopiesCompareEqual)
 {
     const TLieElement none;
@@ -62,4 +64,14 @@ TEST(TLieManager, CopiesKeepTheLinksInOrder)
     EXPECT_EQ(manager.getIdValeurSaisie(7), -1);
     copy = manager;
     EXPECT_EQ(copy, manager);
+
+    // Copies answer from their own links, once the original is gone too.
+    auto original = std::make_unique<TLieManager>(manager);
+    TLieManager copied(*original);
+    TLieManager assigned;
+    assigned = *original;
+    original.reset();
+    EXPECT_EQ(copied.getIdEtatEdit(-4), -6);
+    EXPECT_EQ(assigned.getIdValeurSaisie(1), 2);
+    EXPECT_EQ(assigned.getIdValeurSaisie(7), -1);
 }

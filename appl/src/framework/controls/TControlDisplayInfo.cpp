@@ -1,14 +1,16 @@
 #include "controls/TControlDisplayInfo.h"
 
-#include <algorithm>
 #include <unordered_set>
 
 TControlDisplayInfo::TControlDisplayInfo(const TControlDisplayInfo& other)
     : m_ctrlId(other.m_ctrlId)
 {
     m_nodeInfoList.reserve(other.m_nodeInfoList.size());
-    for (const Framework::TNodeInfo* info : other.m_nodeInfoList)
+    m_held.reserve(other.m_nodeInfoList.size());
+    for (const Framework::TNodeInfo* info : other.m_nodeInfoList) {
         m_nodeInfoList.push_back(new Framework::TNodeInfo(*info));
+        m_held.insert(m_nodeInfoList.back());
+    }
 }
 
 TControlDisplayInfo& TControlDisplayInfo::operator=(const TControlDisplayInfo& other)
@@ -17,6 +19,7 @@ TControlDisplayInfo& TControlDisplayInfo::operator=(const TControlDisplayInfo& o
         TControlDisplayInfo copy(other);
         ClearNodeInfoList();
         m_nodeInfoList.swap(copy.m_nodeInfoList);
+        m_held.swap(copy.m_held);
         m_ctrlId = other.m_ctrlId;
     }
     return *this;
@@ -34,8 +37,7 @@ bool TControlDisplayInfo::operator==(const TControlDisplayInfo& other) const
 
 void TControlDisplayInfo::AddNodeInfo(Framework::TNodeInfo* info)
 {
-    if (info == nullptr ||
-        std::find(m_nodeInfoList.begin(), m_nodeInfoList.end(), info) != m_nodeInfoList.end())
+    if (info == nullptr || !m_held.insert(info).second)
         return;
     m_nodeInfoList.push_back(info);
 }
@@ -51,6 +53,7 @@ void TControlDisplayInfo::setNodeInfoList(const std::vector<Framework::TNodeInfo
             taken.push_back(info);
     }
     m_nodeInfoList.swap(taken);
+    m_held.swap(seen);
 }
 
 void TControlDisplayInfo::ClearNodeInfoList()
@@ -58,4 +61,5 @@ void TControlDisplayInfo::ClearNodeInfoList()
     for (Framework::TNodeInfo* info : m_nodeInfoList)
         delete info;
     m_nodeInfoList.clear();
+    m_held.clear();
 }

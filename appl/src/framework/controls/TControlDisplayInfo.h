@@ -4,6 +4,7 @@
 // them when a screen is rebuilt: the control's lettrage and, per node, whether it was expanded.
 // The wizard form presenter owns the records; a control working on one does not.
 
+#include <unordered_set>
 #include <vector>
 
 namespace Framework {
@@ -70,5 +71,7 @@ public:
 
 private:
     std::vector<Framework::TNodeInfo*> m_nodeInfoList; // owned
+    // The same entries, so that a tree of many nodes is recorded in linear time.
+    std::unordered_set<const Framework::TNodeInfo*> m_held;
     int m_ctrlId = 0;
 };

@@ -1,15 +1,30 @@
 #include "model/TLieManager.h"
 
+TLieManager::TLieManager(const TLieManager& other) : m_elements(other.m_elements)
+{
+    Reindex();
+}
+
 TLieManager& TLieManager::operator=(const TLieManager& other)
 {
-    if (this != &other)
+    if (this != &other) {
         m_elements = other.m_elements;
+        Reindex();
+    }
     return *this;
+}
+
+void TLieManager::Reindex()
+{
+    m_first.clear();
+    for (const TLieElement& element : m_elements)
+        m_first.try_emplace(element.getLettrage(), &element);
 }
 
 TLieManager::~TLieManager()
 {
     m_elements.clear();
+    m_first.clear();
 }
 
 bool TLieManager::operator==(const TLieManager& other) const
@@ -20,15 +35,13 @@ bool TLieManager::operator==(const TLieManager& other) const
 void TLieManager::LierElements(short lettrage, short idValeurSaisie, short idEtatEdit)
 {
     m_elements.emplace_back(lettrage, idValeurSaisie, idEtatEdit);
+    m_first.try_emplace(lettrage, &m_elements.back());
 }
 
 const TLieElement* TLieManager::find(short lettrage) const
 {
-    for (const TLieElement& element : m_elements) {
-        if (element.getLettrage() == lettrage)
-            return &element;
-    }
-    return nullptr;
+    const auto found = m_first.find(lettrage);
+    return found == m_first.end() ? nullptr : found->second;
 }
 
 short TLieManager::getIdValeurSaisie(short lettrage) const

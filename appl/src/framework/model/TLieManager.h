@@ -8,12 +8,13 @@
 
 #include <cstddef>
 #include <list>
+#include <unordered_map>
 
 class TLieManager
 {
 public:
     TLieManager() = default;
-    TLieManager(const TLieManager& other) = default;
+    TLieManager(const TLieManager& other);
     TLieManager& operator=(const TLieManager& other);
     ~TLieManager();
 
@@ -33,6 +34,10 @@ public:
 
 private:
     const TLieElement* find(short lettrage) const;
+    void Reindex();
 
     std::list<TLieElement> m_elements;
+    // The first link of each lettrage, into m_elements: a screen asks for every one of its
+    // controls, and a declaration has thousands of links.
+    std::unordered_map<short, const TLieElement*> m_first;
 };
