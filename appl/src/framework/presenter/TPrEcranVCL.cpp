@@ -18,6 +18,9 @@
 
 #include <log4cxx/level.h>
 
+#include <QScopeGuard>
+#include <QScopedValueRollback>
+
 namespace {
 
 void Trace(const char* message)
@@ -105,13 +108,17 @@ void TPrEcranVCL::Accept(TCompositeVisitor* visitor)
 void TPrEcranVCL::Update()
 {
     Trace("TPrEcranVCL::Update()");
-    // What the refresh writes into the widgets must not come back as the user's changes.
+    const TPrBaseForm::HandlerScope handling(this);
+    // What the refresh writes into the widgets must not come back as the user's changes;
+    // they count as the user's again once the outermost refresh ends, however it ends.
+    const QScopedValueRollback<int> depth(updateDepth, updateDepth + 1);
     enableOnChange = false;
-    ++updateDepth;
+    const auto reopen = qScopeGuard([this] {
+        if (updateDepth == 1)
+            enableOnChange = true;
+    });
     LoadData();
     TPrComposite::Update();
-    if (--updateDepth == 0)
-        enableOnChange = true;
 }
 
 void TPrEcranVCL::OnChange()
@@ -119,6 +126,7 @@ void TPrEcranVCL::OnChange()
     if (!enableOnChange)
         return;
     Trace("--TViewEcranVCL::OnChangeControl()");
+    const TPrBaseForm::HandlerScope handling(this);
     SaveData();
     Calcul();
 
@@ -137,6 +145,7 @@ void TPrEcranVCL::OnChange()
 bool TPrEcranVCL::DonneesValide(bool afficher)
 {
     Trace("TPrEcranVCL::DonneesValide()");
+    const TPrBaseForm::HandlerScope handling(this);
     bool bloquant = false;
     int lettrageFocus = 0;
     TViewEcranVCL* ecran = getViewEcran();
