@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -124,12 +125,18 @@ TModalResult TForm::ShowModal()
     QPointer<TForm> guard(this);
     QEventLoop loop;
     m_modalLoop = &loop;
+    // The loop may end by an exception from a handler: the form never keeps a loop that has
+    // ended, and a form deleted while modal is not touched.
+    const auto leave = qScopeGuard([&] {
+        if (!guard)
+            return;
+        m_modalLoop = nullptr;
+        hide();
+        setWindowModality(previousModality);
+    });
     loop.exec(QEventLoop::DialogExec);
     if (!guard)
         return mrCancel; // deleted while modal
-    m_modalLoop = nullptr;
-    hide();
-    setWindowModality(previousModality);
     return m_modalResult;
 }
 

@@ -6,6 +6,7 @@
 #include "TImageList.h"
 
 #include <QMenu>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 
@@ -150,9 +151,8 @@ void TTBCustomItem::Triggered()
     // Qt toggled the check mark; the item shows what its action (or its owner) says.
     if (m_action)
         setChecked(m_action->GetChecked());
-    ++s_clickDepth;
+    const QScopedValueRollback<int> depth(s_clickDepth, s_clickDepth + 1);
     Click();
-    --s_clickDepth;
 }
 
 TTBCustomItem* TTBCustomItem::GetItem(int index) const

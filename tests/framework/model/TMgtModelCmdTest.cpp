@@ -76,16 +76,6 @@ TEST_F(TMgtModelCmdTest, ListsAreKeptByPointerNotCopied)
     EXPECT_NE(TrouveLettre(3, m_model.calls[0].lettres), nullptr);
 }
 
-TEST_F(TMgtModelCmdTest, InvokerWithoutCommandDoesNothing)
-{
-    LogCapture log;
-    m_invoker.execute();
-    m_invoker.executeCommand(nullptr);
-    EXPECT_EQ(m_invoker.getCommand(), nullptr);
-    EXPECT_TRUE(log.lines().empty());
-    EXPECT_TRUE(m_model.calls.empty());
-}
-
 TEST_F(TMgtModelCmdTest, InvokerKeepsTheLastCommandUntilTheNext)
 {
     TMgtModelCmdCalcul calcul(&m_model);
@@ -105,14 +95,32 @@ TEST_F(TMgtModelCmdTest, InvokerKeepsTheLastCommandUntilTheNext)
     EXPECT_FALSE(copy == m_invoker);
 }
 
-TEST_F(TMgtModelCmdTest, CommandWithoutModelOnlyTraces)
+TEST_F(TMgtModelCmdTest, RunningWithoutModelOrCommandCallsNothingAndTracesAnError)
 {
-    TMgtModelCmdCalcul calcul;
     TMgtModelCmdDVL dvl(nullptr, m_lettres, m_statiques);
-    LogCapture log;
-    m_invoker.executeCommand(&calcul);
-    m_invoker.executeCommand(&dvl);
-    EXPECT_EQ(log.lines().size(), 2u);
+    TMgtModelCmdLVD lvd(nullptr, m_lettres, m_statiques);
+    TMgtModelCmdCalcul calcul;
+    TMgtModelCmdSelect select(nullptr, m_lettres);
+    const struct
+    {
+        TMgtModelCmd* command;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {&dvl, {"TMgtModelCmdDVL::execute()", "TMgtModelCmdDVL::execute() sans mod\xE8le"}},
+        {&lvd, {"TMgtModelCmdLVD::execute()", "TMgtModelCmdLVD::execute() sans mod\xE8le"}},
+        {&calcul,
+         {"TMgtModelCmdCalcul::execute()", "TMgtModelCmdCalcul::execute() sans mod\xE8le"}},
+        {&select,
+         {"TMgtModelCmdSelect::execute()", "TMgtModelCmdSelect::execute() sans mod\xE8le"}},
+        {nullptr, {"TMgtModelInvoker::execute() sans commande"}},
+    };
+    for (const auto& wiring : cases) {
+        SCOPED_TRACE(wiring.lines.back());
+        LogCapture log;
+        m_invoker.executeCommand(wiring.command);
+        EXPECT_EQ(log.messages(), wiring.lines);
+        EXPECT_EQ(log.lines().back().level, log4cxx::Level::getError());
+    }
     EXPECT_TRUE(m_model.calls.empty());
 }
 

@@ -394,15 +394,49 @@ TEST_F(TPrBaseFormTest, ScreenChangeRequestedThroughTheRelayWindowHappensFromThe
     EXPECT_EQ(m_screen->shownScreens, (std::vector<int>{10, 40}));
 }
 
-TEST_F(TPrBaseFormTest, WithoutFlowTheWizardEndsAtOnce)
+TEST_F(TPrBaseFormTest, AWizardWiredWrongEndsAtOnceWithAnErrorAndANotRunReport)
 {
-    TPrBaseForm bare(nullptr, m_model.get(), nullptr);
-    LogCapture log;
-    bare.Execute();
+    struct Case
+    {
+        const char* error;
+        std::function<void(TPrBaseForm&)> wire; // from a form on the fixture's model
+    };
+    const std::vector<Case> cases = {
+        {"TPrBaseForm::Execute() sans gestionnaire de cin\xE9matique", [](TPrBaseForm&) {}},
+        {"TPrBaseForm::Execute() sans mod\xE8le",
+         [](TPrBaseForm& form) {
+             form.setModel(nullptr);
+             form.setCinematicManager(new FormTestFlow(nullptr));
+         }},
+        {"TPrBaseForm::Execute() pr\xE9sentateur d'\xE9"
+         "cran sans mod\xE8le",
+         [](TPrBaseForm& form) {
+             form.setCinematicManager(new FormTestFlow(nullptr));
+             form.Add(new FormTestScreen(&form, nullptr, form.getCinematicManager()));
+         }},
+        {"TPrBaseForm::Execute() sans fen\xEAtre (d\xE9j\xE0 lib\xE9r\xE9"
+         "e)",
+         [](TPrBaseForm& form) {
+             form.setCinematicManager(new FormTestFlow(nullptr));
+             QTimer::singleShot(0, [&form] { form.getView()->Close(); });
+             form.Execute(); // the window frees itself on closing
+             flushQtEvents();
+             form.getCompteRendu()->setUserAction(1);
+         }},
+    };
+    for (const Case& wiring : cases) {
+        SCOPED_TRACE(wiring.error);
+        TPrBaseForm bare(nullptr, m_model.get(), nullptr);
+        wiring.wire(bare);
+        LogCapture log;
+        bare.Execute();
 
-    EXPECT_EQ(log.messages(), std::vector<std::string>{"TPrBaseForm::Execute()"});
-    EXPECT_FALSE(bare.getView()->isVisible());
-    EXPECT_EQ(bare.getCompteRendu()->getUserAction(), 1);
+        EXPECT_EQ(log.messages(),
+                  (std::vector<std::string>{"TPrBaseForm::Execute()", wiring.error}));
+        EXPECT_EQ(log.lines().back().level, log4cxx::Level::getError());
+        EXPECT_TRUE(!bare.getView() || !bare.getView()->isVisible());
+        EXPECT_EQ(bare.getCompteRendu()->getUserAction(), TPrBaseForm::kUserActionNotRun);
+    }
 }
 
 TEST_F(TPrBaseFormTest, CascadeAndCentreMoveTheWindow)

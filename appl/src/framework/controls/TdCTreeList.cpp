@@ -7,6 +7,9 @@
 #include "TcxKelTreeList.h"
 #include "TcxTreeListNode.h"
 
+#include <QScopeGuard>
+#include <QScopedValueRollback>
+
 #include <log4cxx/level.h>
 
 #include <algorithm>
@@ -63,6 +66,7 @@ void TdCTreeList::Update(TControlDisplayInfo*& info)
     tree->Clear();
     if (current) {
         tree->BeginUpdate();
+        const auto endUpdate = qScopeGuard([tree] { tree->EndUpdate(); });
         // The last node of levels 1 to 3, parents of the next deeper lines.
         std::array<TcxTreeListNode*, kLevels> lastOfLevel{};
         int level = 0;
@@ -87,14 +91,12 @@ void TdCTreeList::Update(TControlDisplayInfo*& info)
             }
             current = m_complexData->NextDonneeComp(m_lettrage);
         }
-        tree->EndUpdate();
         FrameworkLog(log4cxx::Level::getInfo(), "----TdCTreeList::Update()", "");
     }
 
     // The widget's expand and collapse events during the restore must not start a refresh.
-    m_refreshEnabled = false;
+    const QScopedValueRollback<bool> gate(m_refreshEnabled, false);
     RestoreExpansions(tree->GetNodes()->GetAbsoluteItem(0));
-    m_refreshEnabled = true;
 }
 
 void TdCTreeList::RestoreExpansions(TcxTreeListNode* node)

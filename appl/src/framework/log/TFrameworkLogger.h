@@ -9,7 +9,9 @@
 
 // Writes `message` (Windows-1252 text) at `level`, with `context` pushed on the nested
 // diagnostic context for the duration of the call. Callers pass Level::getInfo() for the
-// entry trace and Level::getWarn() for the one warning of the wizard's start.
+// entry trace, Level::getWarn() for the one warning of the wizard's start, and
+// Level::getError() for a host's exception stopped at a road into the wizard (THostGuard) and
+// for the host's wiring errors (Execute, commands and invoker without their objects).
 void FrameworkLog(const log4cxx::LevelPtr& level, const char* message, const char* context);
 
 // Size of the buffer into which callers format a trace line that carries values.

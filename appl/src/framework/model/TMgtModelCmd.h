@@ -11,6 +11,8 @@ class TMgtModelCmd
 public:
     explicit TMgtModelCmd(TMgtModel* model = nullptr) : m_model(model) {}
 
+    // Runs the call on the model. A command without model calls nothing and writes an ERROR
+    // trace line naming the command, after its entry line.
     virtual void execute() = 0;
 
     TMgtModel* getModel() const { return m_model; }

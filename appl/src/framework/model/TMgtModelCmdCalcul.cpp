@@ -22,6 +22,11 @@ bool TMgtModelCmdCalcul::operator==(const TMgtModelCmdCalcul& other) const
 void TMgtModelCmdCalcul::execute()
 {
     FrameworkLog(log4cxx::Level::getInfo(), "TMgtModelCmdCalcul::execute()", "");
-    if (m_model)
-        m_model->Calcul();
+    if (!m_model) {
+        // A command built without model is a wiring error of the host, not a silent no-op.
+        FrameworkLog(log4cxx::Level::getError(), "TMgtModelCmdCalcul::execute() sans mod\xE8le",
+                     "");
+        return;
+    }
+    m_model->Calcul();
 }

@@ -29,6 +29,10 @@ bool TMgtModelCmdDVL::operator==(const TMgtModelCmdDVL& other) const
 void TMgtModelCmdDVL::execute()
 {
     FrameworkLog(log4cxx::Level::getInfo(), "TMgtModelCmdDVL::execute()", "");
-    if (m_model)
-        m_model->DonneesVersLettrage(m_lettres, m_lettresStatic);
+    if (!m_model) {
+        // A command built without model is a wiring error of the host, not a silent no-op.
+        FrameworkLog(log4cxx::Level::getError(), "TMgtModelCmdDVL::execute() sans mod\xE8le", "");
+        return;
+    }
+    m_model->DonneesVersLettrage(m_lettres, m_lettresStatic);
 }

@@ -29,6 +29,10 @@ bool TMgtModelCmdLVD::operator==(const TMgtModelCmdLVD& other) const
 void TMgtModelCmdLVD::execute()
 {
     FrameworkLog(log4cxx::Level::getInfo(), "TMgtModelCmdLVD::execute()", "");
-    if (m_model)
-        m_model->LettrageVersDonnees(m_lettres, m_lettresStatic);
+    if (!m_model) {
+        // A command built without model is a wiring error of the host, not a silent no-op.
+        FrameworkLog(log4cxx::Level::getError(), "TMgtModelCmdLVD::execute() sans mod\xE8le", "");
+        return;
+    }
+    m_model->LettrageVersDonnees(m_lettres, m_lettresStatic);
 }

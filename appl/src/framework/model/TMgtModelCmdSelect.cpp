@@ -26,6 +26,11 @@ bool TMgtModelCmdSelect::operator==(const TMgtModelCmdSelect& other) const
 void TMgtModelCmdSelect::execute()
 {
     FrameworkLog(log4cxx::Level::getInfo(), "TMgtModelCmdSelect::execute()", "");
-    if (m_model)
-        m_model->Select(m_lettres);
+    if (!m_model) {
+        // A command built without model is a wiring error of the host, not a silent no-op.
+        FrameworkLog(log4cxx::Level::getError(), "TMgtModelCmdSelect::execute() sans mod\xE8le",
+                     "");
+        return;
+    }
+    m_model->Select(m_lettres);
 }

@@ -1,6 +1,9 @@
 #include "model/TMgtModelInvoker.h"
 
+#include "log/TFrameworkLogger.h"
 #include "model/TMgtModelCmd.h"
+
+#include <log4cxx/level.h>
 
 TMgtModelInvoker& TMgtModelInvoker::operator=(const TMgtModelInvoker& other)
 {
@@ -21,8 +24,11 @@ void TMgtModelInvoker::setCommand(TMgtModelCmd* command)
 
 void TMgtModelInvoker::execute()
 {
-    if (m_command)
-        m_command->execute();
+    if (!m_command) {
+        FrameworkLog(log4cxx::Level::getError(), "TMgtModelInvoker::execute() sans commande", "");
+        return;
+    }
+    m_command->execute();
 }
 
 void TMgtModelInvoker::executeCommand(TMgtModelCmd* command)

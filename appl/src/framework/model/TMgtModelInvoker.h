@@ -17,7 +17,8 @@ public:
 
     void setCommand(TMgtModelCmd* command);
     TMgtModelCmd* getCommand() const { return m_command; }
-    // Runs the stored command; does nothing when none was set.
+    // Runs the stored command; without one, does nothing but an ERROR trace line
+    // ("TMgtModelInvoker::execute() sans commande").
     void execute();
     // setCommand then execute.
     void executeCommand(TMgtModelCmd* command);

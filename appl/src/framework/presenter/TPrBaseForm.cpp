@@ -6,6 +6,8 @@
 #include "model/TCompteRendu.h"
 #include "model/TModelAbstract.h"
 #include "presenter/TCompositeVisitor.h"
+#include "presenter/THostGuard.h"
+#include "presenter/TPrEcranVCL.h"
 #include "presenter/TVisitorChangeView.h"
 #include "view/TMessageManager.h"
 #include "view/TViewBaseForm.h"
@@ -16,6 +18,7 @@
 #include <log4cxx/level.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -96,35 +99,98 @@ void TPrBaseForm::Accept(TCompositeVisitor* visitor)
 void TPrBaseForm::Execute()
 {
     FrameworkLog(log4cxx::Level::getInfo(), "TPrBaseForm::Execute()", "");
-    TCinematicManagerAbstract* flow = getCinematicManager();
-    auto* window = qobject_cast<TViewBaseForm*>(getView());
-    // Without a flow there is no screen to show, and a window already freed by a previous
-    // run cannot be shown again: the wizard ends at once, its report unchanged.
-    if (!flow || !window)
+    if (const char* error = WiringError()) {
+        FrameworkLog(log4cxx::Level::getError(), error, "");
+        if (TCompteRendu* report = getCompteRendu())
+            report->setUserAction(kUserActionNotRun);
         return;
+    }
+    THostGuard::Run("TPrBaseForm::Execute()", this, [this] { Start(*getCinematicManager()); });
 
+    // The roads into the wizard stop the host's exceptions themselves; what still comes out
+    // of the loop was thrown by a handler outside the framework. The window then ends here,
+    // its outcome in the report as the user left it.
+    try {
+        if (auto* window = qobject_cast<TViewBaseForm*>(getView()))
+            window->ShowModal();
+    } catch (const std::exception& error) {
+        THostGuard::Report("TPrBaseForm::Execute()", error.what(), this);
+    } catch (...) {
+        THostGuard::Report("TPrBaseForm::Execute()", nullptr, this);
+    }
+}
+
+const char* TPrBaseForm::WiringError() const
+{
+    if (!getCinematicManager())
+        return "TPrBaseForm::Execute() sans gestionnaire de cin\xE9matique";
+    // A window freed by a previous run cannot be shown again.
+    if (!qobject_cast<TViewBaseForm*>(getView()))
+        return "TPrBaseForm::Execute() sans fen\xEAtre (d\xE9j\xE0 lib\xE9r\xE9"
+               "e)";
+    if (!getModel())
+        return "TPrBaseForm::Execute() sans mod\xE8le";
+    std::vector<TPrComposite*> pending = getFils();
+    while (!pending.empty()) {
+        TPrComposite* node = pending.back();
+        pending.pop_back();
+        if (!node)
+            continue;
+        if (dynamic_cast<TPrEcranVCL*>(node) && !node->getModel())
+            return "TPrBaseForm::Execute() pr\xE9sentateur d'\xE9"
+                   "cran sans mod\xE8le";
+        const std::vector<TPrComposite*> children = node->getFils();
+        pending.insert(pending.end(), children.begin(), children.end());
+    }
+    return nullptr;
+}
+
+void TPrBaseForm::Start(TCinematicManagerAbstract& flow)
+{
     TInfoGene* info = getModel() ? getModel()->getInfoGene() : nullptr;
     if (info && info->isScreenToFind())
-        info->setIdScreen(flow->getScreenFromLettrage(info->getIdControl()));
+        info->setIdScreen(flow.getScreenFromLettrage(info->getIdControl()));
 
     if (info && info->isDisplayedScreen()) {
-        if (flow->ExistScreen(info->getIdScreen())) {
-            flow->setEnumEcranActif(info->getIdScreen());
+        if (flow.ExistScreen(info->getIdScreen())) {
+            flow.setEnumEcranActif(info->getIdScreen());
         } else {
             FrameworkLog(log4cxx::Level::getWarn(), kMissingScreenWarning, "");
-            flow->FirstScreen();
+            flow.FirstScreen();
         }
         ChangeScreen();
         CenterWindow();
     } else {
-        flow->FirstScreen();
+        flow.FirstScreen();
         ChangeScreen();
     }
 
     for (TPrComposite* child : getFils())
         child->Show();
+}
 
-    window->ShowModal();
+void TPrBaseForm::LeaveHandler()
+{
+    if (--handlerDepth > 0)
+        return;
+    handlerDepth = 0;
+    if (TMessageManager* relay = getMessageManager())
+        relay->ReleaseHeld();
+}
+
+TPrBaseForm::HandlerScope::HandlerScope(TPrComposite* presenter)
+    : m_form(presenter ? dynamic_cast<TPrBaseForm*>(presenter->getRoot() ? presenter->getRoot()
+                                                                         : presenter)
+                       : nullptr)
+{
+    if (m_form)
+        m_form->EnterHandler();
+}
+
+TPrBaseForm::HandlerScope::~HandlerScope()
+{
+    if (m_form)
+        m_form->LeaveHandler();
 }
 
 void TPrBaseForm::ChangeScreen()
@@ -178,11 +244,12 @@ void TPrBaseForm::OnCloseQuery(bool& canClose)
         canClose = true;
         return;
     }
+    // Refused until the screens accept their data, also when a check throws.
+    const bool allowed = std::exchange(closeAllowed, false);
+    canClose = false;
     if (tree->EcranValide(true)) {
+        closeAllowed = allowed;
         canClose = true;
-    } else {
-        closeAllowed = false;
-        canClose = false;
     }
 }
 

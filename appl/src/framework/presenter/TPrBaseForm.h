@@ -29,6 +29,10 @@ class TPrBaseForm : public TPrComposite
 public:
     using DisplayInfoList = std::vector<TControlDisplayInfo*>;
 
+    // The report's user action after an Execute that could not run (a wiring error of the
+    // host), told apart from 0 (finished) and 1 (abandoned).
+    static constexpr int kUserActionNotRun = -1;
+
     // Makes the wizard window and the relay window with `owner`; the presenter is its own root.
     TPrBaseForm(TComponent* owner, TModelAbstract* model, TMgtModelInvoker* invoker);
     // Presenters are never copied by the framework. A copy shares the links of the composite
@@ -44,8 +48,11 @@ public:
     // Chooses the first screen (the one the general information asks for, else the flow's
     // first), builds it, shows the children and runs the window modally; returns once the
     // window has closed, the outcome in the report (user action 0 finished, 1 abandoned).
-    // Without a flow manager, or once the window has been freed by a previous run, it returns
-    // at once and leaves the report as it is.
+    // What the host throws while the first screen is built is reported (THostGuard) and the
+    // window opens on what could be built. A wizard that cannot run at all returns at once
+    // with an ERROR trace line and the user action kUserActionNotRun: no flow manager, no
+    // model on this presenter or on a screen presenter, or a window already freed by a
+    // previous run.
     virtual void Execute();
     // Every screen presenter rebuilds its view for the flow's active screen.
     virtual void ChangeScreen();
@@ -92,12 +99,40 @@ public:
     bool isCloseAllowed() const { return closeAllowed; }
     bool isClosed() const { return closed; }
 
+    // Whether a handler of this wizard is on the stack (a road entered through THostGuard, a
+    // change notification, a validation, a refresh): the relay window then keeps its messages
+    // until the outermost one has returned. Enter and Leave go in pairs; THostGuard and the
+    // HandlerScope below make them.
+    bool isInHandler() const { return handlerDepth > 0; }
+    void EnterHandler() { ++handlerDepth; }
+    void LeaveHandler();
+
+    // Marks the wizard of `presenter`'s tree (when its root is a wizard form presenter) as
+    // running a handler for the scope's lifetime.
+    class HandlerScope
+    {
+    public:
+        explicit HandlerScope(TPrComposite* presenter);
+        ~HandlerScope();
+        HandlerScope(const HandlerScope&) = delete;
+        HandlerScope& operator=(const HandlerScope&) = delete;
+
+    private:
+        TPrBaseForm* m_form;
+    };
+
 protected:
     // For a host whose OnCloseQuery refuses a finish the framework accepted: the window then
     // stays open as after a refused screen, and closing it later asks about the changes again.
     void setCloseAllowed(bool allowed) { closeAllowed = allowed; }
 
 private:
+    // Execute's steps before the modal loop.
+    void Start(TCinematicManagerAbstract& flow);
+    // Why this wizard cannot run (the ERROR trace line), or null when it can.
+    const char* WiringError() const;
+
+    int handlerDepth = 0;
     DisplayInfoList controlDisplayInfoList;
     bool closeAllowed = false;
     bool closed = false;

@@ -26,6 +26,9 @@
 #include <string>
 #include <vector>
 
+#include <QScopeGuard>
+#include <QScopedValueRollback>
+
 namespace {
 
 void Trace(const char* message)
@@ -113,13 +116,17 @@ void TPrEcranVCL::Accept(TCompositeVisitor* visitor)
 void TPrEcranVCL::Update()
 {
     Trace("TPrEcranVCL::Update()");
-    // What the refresh writes into the widgets must not come back as the user's changes.
+    const TPrBaseForm::HandlerScope handling(this);
+    // What the refresh writes into the widgets must not come back as the user's changes;
+    // they count as the user's again once the outermost refresh ends, however it ends.
+    const QScopedValueRollback<int> depth(updateDepth, updateDepth + 1);
     enableOnChange = false;
-    ++updateDepth;
+    const auto reopen = qScopeGuard([this] {
+        if (updateDepth == 1)
+            enableOnChange = true;
+    });
     LoadData();
     TPrComposite::Update();
-    if (--updateDepth == 0)
-        enableOnChange = true;
 }
 
 void TPrEcranVCL::OnChange()
@@ -127,6 +134,7 @@ void TPrEcranVCL::OnChange()
     if (!enableOnChange)
         return;
     Trace("--TViewEcranVCL::OnChangeControl()");
+    const TPrBaseForm::HandlerScope handling(this);
     SaveData();
     Calcul();
 
@@ -145,6 +153,7 @@ void TPrEcranVCL::OnChange()
 bool TPrEcranVCL::DonneesValide(bool afficher)
 {
     Trace("TPrEcranVCL::DonneesValide()");
+    const TPrBaseForm::HandlerScope handling(this);
     bool bloquant = false;
     int lettrageFocus = 0;
     TViewEcranVCL* ecran = getViewEcran();

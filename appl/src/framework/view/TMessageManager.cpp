@@ -1,6 +1,9 @@
 #include "view/TMessageManager.h"
 
+#include "presenter/THostGuard.h"
 #include "presenter/TPrBaseForm.h"
+
+#include <QMetaObject>
 
 #include <QFont>
 
@@ -52,19 +55,59 @@ void TMessageManager::Dispatch(void* message)
     TMessage& msg = *static_cast<TMessage*>(message);
     switch (msg.Msg) {
     case kMsgChangeView:
-        MsgChangeView(msg);
-        break;
     case kMsgChangeFocus:
-        MsgChangeFocus(msg);
-        break;
     case kMsgLanceDeclarationFirst:
     case kMsgLanceDeclarationSecond:
     case kMsgLanceDeclarationThird:
-        MsgLanceDeclaration(msg);
+        if (MustWait())
+            m_held.push_back(msg);
+        else
+            Route(msg);
         break;
     default:
         TMessageTarget::Dispatch(message);
         break;
+    }
+}
+
+bool TMessageManager::MustWait() const
+{
+    // Behind those already waiting, so that the posting order holds.
+    return !m_held.empty() || (m_Presenter && m_Presenter->isInHandler());
+}
+
+void TMessageManager::Route(TMessage& message)
+{
+    THostGuard::Run("TMessageManager::Dispatch()", m_Presenter, [this, &message] {
+        switch (message.Msg) {
+        case kMsgChangeView:
+            MsgChangeView(message);
+            break;
+        case kMsgChangeFocus:
+            MsgChangeFocus(message);
+            break;
+        default:
+            MsgLanceDeclaration(message);
+            break;
+        }
+    });
+}
+
+void TMessageManager::ReleaseHeld()
+{
+    if (m_held.empty())
+        return;
+    // From the event loop: the handler that just ended may still have callers on the stack.
+    QMetaObject::invokeMethod(
+        this, [this] { DeliverHeld(); }, Qt::QueuedConnection);
+}
+
+void TMessageManager::DeliverHeld()
+{
+    while (!m_held.empty() && !(m_Presenter && m_Presenter->isInHandler())) {
+        TMessage message = m_held.front();
+        m_held.pop_front();
+        Route(message);
     }
 }
 

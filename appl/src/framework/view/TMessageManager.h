@@ -8,6 +8,8 @@
 #include "TForm.h"
 #include "TMessageTarget.h"
 
+#include <deque>
+
 class TPrBaseForm;
 
 // The relay window's messages.
@@ -42,8 +44,15 @@ public:
     TPrBaseForm* getPresenter() const { return m_Presenter; }
 
     // Routes the five relay messages to their handlers and every other one to the inherited
-    // dispatch. A null message is ignored.
+    // dispatch. A null message is ignored. A relay message that arrives while a handler of the
+    // wizard is on the stack (a modal dialog opened by a change notification runs the loop
+    // that delivers it) waits, with every later one, until that handler has returned.
     void Dispatch(void* message) override;
+    // The presenter's outermost handler returned: the waiting messages are delivered from the
+    // event loop, in posting order.
+    void ReleaseHeld();
+    // Number of relay messages waiting for a handler to return.
+    int HeldCount() const { return static_cast<int>(m_held.size()); }
 
     // The presenter's ChangeScreen, then the focus as MsgChangeFocus.
     void MsgChangeView(TMessage& message);
@@ -54,6 +63,12 @@ public:
 
 private:
     void BuildLayout();
+    // The handler of one relay message, as the road into the wizard it is.
+    void Route(TMessage& message);
+    void DeliverHeld();
+    bool MustWait() const;
+
+    std::deque<TMessage> m_held;
 
     TPrBaseForm* m_Presenter; // not owned
 };

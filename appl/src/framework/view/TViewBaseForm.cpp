@@ -1,6 +1,7 @@
 #include "view/TViewBaseForm.h"
 
 #include "model/TModelAbstract.h"
+#include "presenter/THostGuard.h"
 #include "presenter/TPrBaseForm.h"
 
 #include "Accessibility.h"
@@ -230,16 +231,24 @@ void TViewBaseForm::Center()
     SetPosition(poMainFormCenter);
 }
 
+// The roads of closing the window. A close whose checks threw keeps the window open, with
+// what the user typed.
 void TViewBaseForm::OnClose(TObject* Sender, TCloseAction& Action)
 {
-    if (m_Presenter)
-        m_Presenter->OnClose(Sender, Action);
+    if (!m_Presenter)
+        return;
+    if (!THostGuard::Run("TViewBaseForm::OnClose()", m_Presenter,
+                         [&] { m_Presenter->OnClose(Sender, Action); }))
+        Action = caNone;
 }
 
 void TViewBaseForm::FormCloseQuery(TObject* /*Sender*/, bool& CanClose)
 {
-    if (m_Presenter)
-        m_Presenter->OnCloseQuery(CanClose);
+    if (!m_Presenter)
+        return;
+    if (!THostGuard::Run("TViewBaseForm::FormCloseQuery()", m_Presenter,
+                         [&] { m_Presenter->OnCloseQuery(CanClose); }))
+        CanClose = false;
 }
 
 void TViewBaseForm::FormConstrainedResize(TObject* /*Sender*/, int& /*MinWidth*/,

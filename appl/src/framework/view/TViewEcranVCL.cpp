@@ -7,6 +7,7 @@
 #include "controls/TdCcxEditDate.h"
 #include "controls/TdControl.h"
 #include "log/TFrameworkLogger.h"
+#include "presenter/THostGuard.h"
 #include "presenter/TPrBaseForm.h"
 #include "presenter/TPrEcranVCL.h"
 
@@ -37,6 +38,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QWidget>
 
 #include <algorithm>
@@ -318,17 +320,20 @@ void TViewEcranVCL::UpdateControl()
                 kept = *found;
         }
         TControlDisplayInfo* info = kept;
+        // A record the control made is kept even when its refresh throws half-way.
+        const auto keep = qScopeGuard([&] {
+            if (!info || info == kept)
+                return;
+            if (form) {
+                form->AddControlDisplayInfo(info);
+            } else {
+                // Nobody keeps display states without a wizard form presenter.
+                if (control->m_displayInfo == info)
+                    control->m_displayInfo = nullptr;
+                delete info;
+            }
+        });
         control->Update(info);
-        if (!info || info == kept)
-            continue;
-        if (form) {
-            form->AddControlDisplayInfo(info);
-        } else {
-            // Nobody keeps display states without a wizard form presenter.
-            if (control->m_displayInfo == info)
-                control->m_displayInfo = nullptr;
-            delete info;
-        }
     }
 }
 
@@ -368,6 +373,7 @@ void TViewEcranVCL::SetOnChangeControl() {}
 
 void TViewEcranVCL::InitComplexData() {}
 
+// The road of a keystroke: what the presenter, the model or the host throw stops here.
 void TViewEcranVCL::OnChangeControl(TObject* sender)
 {
     if (m_destroying || !m_Presenter)
@@ -375,38 +381,43 @@ void TViewEcranVCL::OnChangeControl(TObject* sender)
     // Host screens attach this handler only to widgets of registered controls; a change from
     // any other widget still reaches the presenter, so that no entry is lost.
     TdControl* control = FindControl(dynamic_cast<TComponent*>(sender));
-    if (!control) {
-        m_Presenter->OnChange();
-        return;
-    }
-    // The presenter refreshes every control from the letters: not the one being typed into.
-    const bool refreshEnabled = control->m_refreshEnabled;
-    control->m_refreshEnabled = false;
-    QPointer<QObject> alive(this);
-    m_Presenter->OnChange();
-    if (alive)
-        control->m_refreshEnabled = refreshEnabled;
+    // The presenter refreshes every control from the letters: not the one being typed into,
+    // also when the road ends on an error. The gate opens again whichever way it ends.
+    const bool refreshEnabled = control ? control->m_refreshEnabled : true;
+    if (control)
+        control->m_refreshEnabled = false;
+    const QPointer<QObject> alive(this);
+    const auto reopen = qScopeGuard([&] {
+        if (control && alive)
+            control->m_refreshEnabled = refreshEnabled;
+    });
+    THostGuard::Run("--TViewEcranVCL::OnChangeControl()", m_Presenter,
+                    [this] { m_Presenter->OnChange(); });
 }
 
+// The road of a change in a checked field: the change, then the cross-field checks, which may
+// ask the user (date controller messages) and store the screen.
 void TViewEcranVCL::OnControlControl(TObject* sender)
 {
     if (m_destroying)
         return;
     Trace("--TViewEcranVCL::OnControlControl()");
-    QPointer<QObject> alive(this);
-    OnChangeControl(sender);
-    if (!alive || !m_Presenter)
-        return;
-    auto* component = dynamic_cast<TComponent*>(sender);
-    const ControllerList controllers = ListeControlController;
-    for (TControlController* controller : controllers) {
-        // A controller that completed a field changed the screen: store it.
-        if (controller->isContain(component) && controller->Control()) {
-            m_Presenter->SaveData();
-            if (!alive)
-                return;
+    THostGuard::Run("--TViewEcranVCL::OnControlControl()", m_Presenter, [this, sender] {
+        const QPointer<QObject> alive(this);
+        OnChangeControl(sender);
+        if (!alive || !m_Presenter)
+            return;
+        auto* component = dynamic_cast<TComponent*>(sender);
+        const ControllerList controllers = ListeControlController;
+        for (TControlController* controller : controllers) {
+            // A controller that completed a field changed the screen: store it.
+            if (controller->isContain(component) && controller->Control()) {
+                m_Presenter->SaveData();
+                if (!alive)
+                    return;
+            }
         }
-    }
+    });
 }
 
 bool TViewEcranVCL::Attach(TComponent* widget, void (TViewEcranVCL::*handler)(TObject*))

@@ -3,6 +3,7 @@
 #include "flow/TCinematicManagerAbstract.h"
 #include "flow/TScreenInformation.h"
 #include "model/TComplexDataNavigateTree.h"
+#include "presenter/THostGuard.h"
 #include "presenter/TPrBaseForm.h"
 #include "presenter/TPrManagementButtons.h"
 #include "presenter/TServiceManager.h"
@@ -28,10 +29,31 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QStyle>
 
 #include <charconv>
 #include <initializer_list>
+
+template <class Work>
+void TViewManagementButtons::OnBar(const char* edge, Work&& work)
+{
+    THostGuard::Run(edge, m_Presenter, std::forward<Work>(work));
+}
+
+template <class Clickable>
+void TViewManagementButtons::RunThroughBar(Clickable* clickable, TAction* action)
+{
+    // A service is the host's action: it runs on the bar's road, so that what it throws stops
+    // there.
+    const QPointer<TAction> service(action);
+    clickable->OnClick = [this, service](TObject*) {
+        OnBar("TViewManagementButtons::Services()", [&] {
+            if (service)
+                service->Execute();
+        });
+    };
+}
 
 namespace {
 
@@ -168,47 +190,64 @@ void TViewManagementButtons::BuildActions()
     List_Declaration->SetImages(ImagesAudit);
     auto makeAction = [this](const std::string& caption, int image,
                              void (TViewManagementButtons::*execute)(TObject*),
-                             void (TViewManagementButtons::*update)(TObject*)) {
+                             void (TViewManagementButtons::*update)(TObject*), const char* edge) {
         auto* action = new TAction(List_Declaration);
         action->SetCaption(caption);
         action->SetCategory("Services");
         action->SetImageIndex(image);
-        action->OnExecute = [this, execute](TObject* sender) { (this->*execute)(sender); };
+        action->OnExecute = [this, execute, edge](TObject* sender) {
+            OnBar(edge, [&] { (this->*execute)(sender); });
+        };
         if (update)
-            action->OnUpdate = [this, update](TObject* sender) { (this->*update)(sender); };
+            action->OnUpdate = [this, update, edge](TObject* sender) {
+                OnBar(edge, [&] { (this->*update)(sender); });
+            };
         return action;
     };
     using V = TViewManagementButtons;
-    ACT_Filtre_AuditGeneral = makeAction("Voir tous les &messages", 0,
-                                         &V::ACT_Filtre_AuditGeneralExecute, &V::ACT_FiltreUpdate);
+    ACT_Filtre_AuditGeneral = makeAction(
+        "Voir tous les &messages", 0, &V::ACT_Filtre_AuditGeneralExecute, &V::ACT_FiltreUpdate,
+        "TViewManagementButtons::ACT_Filtre_AuditGeneralExecute()");
     ACT_Filtre_Anomalies =
-        makeAction("Voir les a&nomalies", 1, &V::ACT_Filtre_AnomaliesExecute, &V::ACT_FiltreUpdate);
+        makeAction("Voir les a&nomalies", 1, &V::ACT_Filtre_AnomaliesExecute, &V::ACT_FiltreUpdate,
+                   "TViewManagementButtons::ACT_Filtre_AnomaliesExecute()");
     ACT_Filtre_Avertissement = makeAction(
-        "Voir les a&vertissements", 2, &V::ACT_Filtre_AvertissementExecute, &V::ACT_FiltreUpdate);
+        "Voir les a&vertissements", 2, &V::ACT_Filtre_AvertissementExecute, &V::ACT_FiltreUpdate,
+        "TViewManagementButtons::ACT_Filtre_AvertissementExecute()");
     ACT_Filtre_Conseils =
-        makeAction("Voir les &conseils", 3, &V::ACT_Filtre_ConseilsExecute, &V::ACT_FiltreUpdate);
+        makeAction("Voir les &conseils", 3, &V::ACT_Filtre_ConseilsExecute, &V::ACT_FiltreUpdate,
+                   "TViewManagementButtons::ACT_Filtre_ConseilsExecute()");
     ACT_Filtre_Messages =
-        makeAction("Voir les &remarques", 4, &V::ACT_Filtre_MessagesExecute, &V::ACT_FiltreUpdate);
+        makeAction("Voir les &remarques", 4, &V::ACT_Filtre_MessagesExecute, &V::ACT_FiltreUpdate,
+                   "TViewManagementButtons::ACT_Filtre_MessagesExecute()");
     ACT_Filtre_PiecesJointes =
         makeAction("Voir les pi\xE8"
                    "ces \xE0 &joindre",
-                   5, &V::ACT_Filtre_PiecesJointesExecute, &V::ACT_FiltreUpdate);
+                   5, &V::ACT_Filtre_PiecesJointesExecute, &V::ACT_FiltreUpdate,
+                   "TViewManagementButtons::ACT_Filtre_PiecesJointesExecute()");
     // The services menu puts a separator after it.
     ACT_Filtre_PiecesJointes->SetTag(1);
     ACT_Modifier_Declaration =
         makeAction("Modifier la &d\xE9"
                    "claration",
-                   -1, &V::ACT_Modifier_DeclarationExecute, &V::ACT_Modifier_DeclarationUpdate);
+                   -1, &V::ACT_Modifier_DeclarationExecute, &V::ACT_Modifier_DeclarationUpdate,
+                   "TViewManagementButtons::ACT_Modifier_DeclarationExecute()");
     ACT_Services_Imprimer = makeAction("&Imprimer", -1, &V::ACT_Services_ImprimerExecute,
-                                       &V::ACT_Services_ImprimerUpdate);
+                                       &V::ACT_Services_ImprimerUpdate,
+                                       "TViewManagementButtons::ACT_Services_ImprimerExecute()");
     ACT_Services_Import =
-        makeAction("", -1, &V::ACT_Services_ImportExecute, &V::ACT_Services_ImportUpdate);
-    ACT_Services_ReinitPartielle = makeAction("R\xE9initialiser &partiellement la d\xE9"
-                                              "claration (montants, ...)",
-                                              -1, &V::ACT_Services_ReinitPartielleExecute, nullptr);
-    ACT_Services_ReintTotale = makeAction("R\xE9initialiser &totalement la d\xE9"
-                                          "claration",
-                                          -1, &V::ACT_Services_ReintTotaleExecute, nullptr);
+        makeAction("", -1, &V::ACT_Services_ImportExecute, &V::ACT_Services_ImportUpdate,
+                   "TViewManagementButtons::ACT_Services_ImportExecute()");
+    ACT_Services_ReinitPartielle =
+        makeAction("R\xE9initialiser &partiellement la d\xE9"
+                   "claration (montants, ...)",
+                   -1, &V::ACT_Services_ReinitPartielleExecute, nullptr,
+                   "TViewManagementButtons::ACT_Services_ReinitPartielleExecute()");
+    ACT_Services_ReintTotale =
+        makeAction("R\xE9initialiser &totalement la d\xE9"
+                   "claration",
+                   -1, &V::ACT_Services_ReintTotaleExecute, nullptr,
+                   "TViewManagementButtons::ACT_Services_ReintTotaleExecute()");
 }
 
 void TViewManagementButtons::BuildMenus()
@@ -258,17 +297,25 @@ void TViewManagementButtons::BuildLayout()
                               "< &Pr\xE9"
                               "c\xE9"
                               "dent");
-    PB_PRECEDENT->OnClick = [this](TObject* sender) { OnPrevious(sender); };
+    PB_PRECEDENT->OnClick = [this](TObject* sender) {
+        OnBar("TViewManagementButtons::OnPrevious()", [&] { OnPrevious(sender); });
+    };
     PB_SUIVANT = MakeButton(this, 325, 17, 93, 37, "&Suivant >");
-    PB_SUIVANT->OnClick = [this](TObject* sender) { OnNext(sender); };
+    PB_SUIVANT->OnClick = [this](TObject* sender) {
+        OnBar("TViewManagementButtons::OnNext()", [&] { OnNext(sender); });
+    };
     IDOK_ = MakeButton(this, 441, 17, 93, 37, "&Terminer");
     IDOK_->SetDefault(true);
     IDOK_->SetModalResult(mrOk);
-    IDOK_->OnClick = [this](TObject* sender) { cmOk(sender); };
+    IDOK_->OnClick = [this](TObject* sender) {
+        OnBar("TViewManagementButtons::cmOk()", [&] { cmOk(sender); });
+    };
     IDCANCEL_ = MakeButton(this, 541, 17, 93, 37, "&Annuler");
     IDCANCEL_->SetCancel(true);
     IDCANCEL_->SetModalResult(mrCancel);
-    IDCANCEL_->OnClick = [this](TObject* sender) { cmCancel(sender); };
+    IDCANCEL_->OnClick = [this](TObject* sender) {
+        OnBar("TViewManagementButtons::cmCancel()", [&] { cmCancel(sender); });
+    };
 
     IDC_BORSHADE_PAIEMENT = new TPanel(this);
     IDC_BORSHADE_PAIEMENT->SetBevelOuter(bvNone);
@@ -290,7 +337,9 @@ void TViewManagementButtons::BuildLayout()
     AllerAButton->SetLayout(blGlyphBottom);
     AllerAButton->SetAnchors(akTop | akRight);
     AllerAButton->SetHint("Activer la navigation par lettrage");
-    AllerAButton->OnClick = [this](TObject* sender) { AllerAButtonClick(sender); };
+    AllerAButton->OnClick = [this](TObject* sender) {
+        OnBar("TViewManagementButtons::AllerAButtonClick()", [&] { AllerAButtonClick(sender); });
+    };
     AllerA_ = new TcxKelTreeList(AllerAPanel);
     AllerA_->SetBounds(8, -25, 33, 40);
     AllerA_->SetVisible(false);
@@ -303,8 +352,9 @@ void TViewManagementButtons::BuildLayout()
     AllerA_->setColumnWidth(ColonneInfoCode, 60);
     AllerA_->setColumnWidth(ColonneInfoLibelle, 188);
     AllerA_->SetSortedColumn(ColonneInfoCode);
-    connect(AllerA_, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex&) { AllerA_DblClick(AllerA_); });
+    connect(AllerA_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex&) {
+        OnBar("TViewManagementButtons::AllerA_DblClick()", [&] { AllerA_DblClick(AllerA_); });
+    });
     AllerA_->installEventFilter(this);
 
     m_TimerAllerA = new TTimer(this);
@@ -388,8 +438,10 @@ void TViewManagementButtons::UpdateServices()
         ButtonServices->SetVisible(true);
         ButtonServices->SetKind(cxbkStandard);
         if (m_Presenter->BeginServiceButtonData())
-            if (TAction* action = m_Presenter->GetServiceButtonData())
+            if (TAction* action = m_Presenter->GetServiceButtonData()) {
                 ButtonServices->SetAction(action);
+                RunThroughBar(ButtonServices, action);
+            }
         return;
     }
     // Several services: the drop-down of the layout again, whatever a single service made of
@@ -408,6 +460,7 @@ void TViewManagementButtons::UpdateServices()
             continue;
         auto* item = new TTBXItem();
         item->SetAction(action);
+        RunThroughBar(item, action);
         items->Add(item);
         if (action->GetTag() == 1)
             items->Add(new TTBXSeparatorItem());
@@ -477,7 +530,9 @@ void TViewManagementButtons::InitItem(TTBXItem* item, int index)
         m_complexData->GetDonneeComp(0, TComplexData::kColumnText, caption);
     item->SetCaption(caption);
     item->SetTag(index);
-    item->OnClick = [this](TObject* sender) { LancerNavigation(sender); };
+    item->OnClick = [this](TObject* sender) {
+        OnBar("TViewManagementButtons::LancerNavigation()", [&] { LancerNavigation(sender); });
+    };
     const TCinematicManagerAbstract* flow =
         m_Presenter ? m_Presenter->getCinematicManager() : nullptr;
     item->SetBold(flow && index == flow->getIndexEcranActif());
@@ -773,7 +828,8 @@ bool TViewManagementButtons::eventFilter(QObject* watched, QEvent* event)
         unsigned short key = (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter)
                                  ? VK_RETURN
                                  : static_cast<unsigned short>(qtKey & 0xFFFF);
-        AllerA_KeyDown(AllerA_, key, keyEvent->modifiers());
+        OnBar("TViewManagementButtons::AllerA_KeyDown()",
+              [&] { AllerA_KeyDown(AllerA_, key, keyEvent->modifiers()); });
         // A handler that cleared the key has used it.
         if (key == 0)
             return true;

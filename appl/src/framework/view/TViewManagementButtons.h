@@ -180,6 +180,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The road of every button, menu item and action of the bar: `work` runs through
+    // THostGuard under the name `edge`.
+    template <class Work>
+    void OnBar(const char* edge, Work&& work);
+    // Makes a click on `clickable` run the host's service `action` on the bar's road.
+    template <class Clickable>
+    void RunThroughBar(Clickable* clickable, TAction* action);
     void BuildLayout();
     void BuildActions();
     void BuildMenus();

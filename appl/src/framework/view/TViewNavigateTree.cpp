@@ -5,6 +5,7 @@
 #include "flow/TCinematicManagerAbstract.h"
 #include "flow/TScreenInformation.h"
 #include "model/TComplexData.h"
+#include "presenter/THostGuard.h"
 #include "presenter/TPrBaseForm.h"
 #include "presenter/TPrNavigateTree.h"
 
@@ -137,14 +138,19 @@ void TViewNavigateTree::BuildLayout()
     // What a screen reader calls the list of screens.
     cxKelTreeList_Navigate->setAccessibleName(QStringLiteral("\u00c9crans de l'assistant"));
 
+    // The roads of a click and of an expansion in the column: what the host throws while
+    // the screen changes stops here.
     cxKelTreeList_Navigate->OnClick = [this](TObject* sender) {
-        cxKelTreeList_NavigateClick(sender);
+        THostGuard::Run("TViewNavigateTree::cxKelTreeList_NavigateClick()", m_Presenter,
+                        [&] { cxKelTreeList_NavigateClick(sender); });
     };
     cxKelTreeList_Navigate->OnCollapsed = [this](TObject* sender, TcxTreeListNode* node) {
-        cxKelTreeList_NavigateCollapsed(sender, node);
+        THostGuard::Run("TViewNavigateTree::cxKelTreeList_NavigateCollapsed()", m_Presenter,
+                        [&] { cxKelTreeList_NavigateCollapsed(sender, node); });
     };
     cxKelTreeList_Navigate->OnExpanded = [this](TObject* sender, TcxTreeListNode* node) {
-        cxKelTreeList_NavigateExpanded(sender, node);
+        THostGuard::Run("TViewNavigateTree::cxKelTreeList_NavigateExpanded()", m_Presenter,
+                        [&] { cxKelTreeList_NavigateExpanded(sender, node); });
     };
     cxKelTreeList_Navigate->OnGetContentStyle =
         [this](TObject* sender, int column, TcxTreeListNode* node, const TcxStyle*& style) {

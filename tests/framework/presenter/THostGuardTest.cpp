@@ -1,0 +1,362 @@
+#include "../view/ScreenTestHost.h"
+
+#include "model/TCompteRendu.h"
+#include "model/TMgtModelInvoker.h"
+#include "presenter/THostGuard.h"
+#include "presenter/TPrBaseForm.h"
+#include "presenter/TPrManagementButtons.h"
+#include "view/TMessageManager.h"
+#include "view/TViewManagementButtons.h"
+
+#include "DesktopMetrics.h"
+#include "DialogSeam.h"
+#include "MessageQueue.h"
+#include "TEdit.h"
+#include "TPanel.h"
+#include "TcxEditNum.h"
+#include "TcxKelButton.h"
+
+#include "LogCapture.h"
+#include "QtLeakCheck.h"
+#include "ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QPixmap>
+#include <QPixmapCache>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+using namespace screentest;
+
+namespace {
+
+// Which host hook throws next (once), shared by the host's classes below.
+struct Panne
+{
+    std::string armed;
+    bool unknownType = false; // throw something that is not a std::exception
+
+    void Maybe(const char* hook)
+    {
+        if (armed != hook)
+            return;
+        armed.clear();
+        if (unknownType)
+            throw 42;
+        throw std::runtime_error(std::string(hook) + " en panne");
+    }
+};
+
+class FaultyModel : public TestModel
+{
+public:
+    FaultyModel(TInfoGene* info, Panne& panne) : TestModel(info), m_panne(panne) {}
+    void DonneesVersLettrage(structLettre* lettres, structLettre* statiques) override
+    {
+        m_panne.Maybe("DonneesVersLettrage");
+        TestModel::DonneesVersLettrage(lettres, statiques);
+    }
+    void LettrageVersDonnees(structLettre* lettres, structLettre* statiques) override
+    {
+        m_panne.Maybe("LettrageVersDonnees");
+        TestModel::LettrageVersDonnees(lettres, statiques);
+    }
+    void Calcul() override
+    {
+        m_panne.Maybe("Calcul");
+        TestModel::Calcul();
+    }
+    void Select(structLettre* lettres) override
+    {
+        m_panne.Maybe("Select");
+        TestModel::Select(lettres);
+    }
+    structMessage* ControleLettres(structLettre* lettres) override
+    {
+        m_panne.Maybe("ControleLettres");
+        return TestModel::ControleLettres(lettres);
+    }
+
+private:
+    Panne& m_panne;
+};
+
+class FaultyFactory : public TestFactory
+{
+public:
+    FaultyFactory(Journal& journal, Panne& panne)
+        : TestFactory(journal, "f", {1, 2}), m_panne(panne)
+    {}
+    bool CreeVue(int idScreen, TComponent* owner, TPrEcranVCL* presenter) override
+    {
+        m_panne.Maybe("CreeVue");
+        return TestFactory::CreeVue(idScreen, owner, presenter);
+    }
+
+private:
+    Panne& m_panne;
+};
+
+class FaultyForm : public TPrBaseForm
+{
+public:
+    FaultyForm(TModelAbstract* model, TMgtModelInvoker* invoker, Panne& panne)
+        : TPrBaseForm(nullptr, model, invoker), m_panne(panne)
+    {}
+    void UpdateInfo() override { m_panne.Maybe("UpdateInfo"); }
+
+private:
+    Panne& m_panne;
+};
+
+class FaultyButtons : public TPrManagementButtons
+{
+public:
+    FaultyButtons(TPrBaseForm* form, TModelAbstract* model, TMgtModelInvoker* invoker,
+                  TCinematicManagerAbstract* flow, Panne& panne)
+        : TPrManagementButtons(form->getPanelManagementButtons(), form, model, invoker, flow),
+          m_panne(panne)
+    {}
+    bool CanLanceEditionAutonome() override { return true; }
+    void LanceEditionAutonome() override { m_panne.Maybe("LanceEditionAutonome"); }
+
+private:
+    Panne& m_panne;
+};
+
+class THostGuardTest : public QtLeakCheckedTest
+{
+protected:
+    void SetUp() override
+    {
+        WarmUpWidgetsOnce();
+        SetDesktopSizeOverride(1280, 1024);
+        WarmUpWizardOnce();
+        FlushGestures();
+        QtLeakCheckedTest::SetUp();
+    }
+
+    // Qt keeps for good what the first wizard with its buttons bar loads (image plugins...).
+    static void WarmUpWizardOnce()
+    {
+        static bool done = false;
+        if (std::exchange(done, true))
+            return;
+        Panne panne;
+        Journal journal;
+        TInfoGene info;
+        FaultyModel model(&info, panne);
+        TMgtModelInvoker invoker;
+        {
+            FaultyForm wizard(&model, &invoker, panne);
+            auto* flow = NouveauFlux(2);
+            wizard.setCinematicManager(flow);
+            auto* ecran = new TestScreenPresenter(journal, wizard.getPanelEcranVCL(), &wizard,
+                                                  &model, &invoker, flow);
+            wizard.Add(ecran);
+            ecran->addFactory(new FaultyFactory(journal, panne));
+            auto* buttons = new FaultyButtons(&wizard, &model, &invoker, flow, panne);
+            buttons->AddService(TPrManagementButtons::kServiceImprimer);
+            wizard.Add(buttons);
+            QTimer::singleShot(0, [&] {
+                QTest::keyClicks(dynamic_cast<TestScreen*>(ecran->getView())->nom, "a");
+                wizard.getView()->Close();
+            });
+            wizard.Execute();
+        }
+        // The pixmap cache, which a later repaint of the bar may be the first to use.
+        QPixmap pixmap;
+        QPixmapCache::find(QStringLiteral("warm-up"), &pixmap);
+        flushQtEvents();
+    }
+    void TearDown() override
+    {
+        SetDesktopSizeOverride(0, 0);
+        FlushGestures();
+        QtLeakCheckedTest::TearDown();
+    }
+};
+
+// How the user meets the faulty hook.
+enum class Geste
+{
+    Frappe,   // a keystroke in the amount
+    Suivant,  // the next button, onto a screen whose view cannot be made
+    Terminer, // finish: the screens are checked
+    Relais,   // a screen change posted to the relay window
+    Imprimer  // the print service of the buttons bar
+};
+
+struct HostFault
+{
+    const char* hook;
+    Geste geste;
+    const char* edge; // the road that stops it
+    bool unknownType;
+};
+
+class THostGuardFaultTest : public THostGuardTest, public ::testing::WithParamInterface<HostFault>
+{};
+
+const HostFault kFaults[] = {
+    {"LettrageVersDonnees", Geste::Frappe, "--TViewEcranVCL::OnChangeControl()", false},
+    {"Calcul", Geste::Frappe, "--TViewEcranVCL::OnChangeControl()", false},
+    {"Select", Geste::Frappe, "--TViewEcranVCL::OnChangeControl()", false},
+    {"DonneesVersLettrage", Geste::Frappe, "--TViewEcranVCL::OnChangeControl()", false},
+    {"UpdateInfo", Geste::Frappe, "--TViewEcranVCL::OnChangeControl()", false},
+    {"Calcul", Geste::Frappe, "--TViewEcranVCL::OnChangeControl()", true},
+    {"ControleLettres", Geste::Terminer, "TViewBaseForm::FormCloseQuery()", false},
+    {"CreeVue", Geste::Suivant, "TViewManagementButtons::OnNext()", false},
+    {"CreeVue", Geste::Relais, "TMessageManager::Dispatch()", false},
+    {"LanceEditionAutonome", Geste::Imprimer,
+     "TViewManagementButtons::ACT_Services_ImprimerExecute()", false},
+};
+
+TEST_P(THostGuardFaultTest, TheWizardSurvivesAHostThatThrowsAndKeepsWhatIsTypedAfter)
+{
+    const HostFault& fault = GetParam();
+    Panne panne;
+    Journal journal;
+    TInfoGene info;
+    info.setApplicationName("Kelmar");
+    FaultyModel model(&info, panne);
+    TMgtModelInvoker invoker;
+    ScriptedDialogs dialogs;
+    LogCapture log;
+    QPointer<QWidget> window;
+    bool survived = false;
+    {
+        FaultyForm wizard(&model, &invoker, panne);
+        window = wizard.getView();
+        auto* flow = NouveauFlux(2);
+        wizard.setCinematicManager(flow);
+        auto* ecran = new TestScreenPresenter(journal, wizard.getPanelEcranVCL(), &wizard, &model,
+                                              &invoker, flow);
+        wizard.Add(ecran);
+        ecran->addFactory(new FaultyFactory(journal, panne));
+        auto* buttons = new FaultyButtons(&wizard, &model, &invoker, flow, panne);
+        buttons->AddService(TPrManagementButtons::kServiceImprimer);
+        wizard.Add(buttons);
+
+        const auto finish = [&] {
+            wizard.Ok();
+            wizard.getView()->Close();
+        };
+        QTimer::singleShot(0, [&] {
+            auto* bar = dynamic_cast<TViewManagementButtons*>(buttons->getView());
+            ASSERT_NE(bar, nullptr);
+            panne.armed = fault.hook;
+            panne.unknownType = fault.unknownType;
+            switch (fault.geste) {
+            case Geste::Frappe:
+                QTest::keyClicks(dynamic_cast<TestScreen*>(ecran->getView())->montant, "2");
+                break;
+            case Geste::Suivant:
+                bar->PB_SUIVANT->Click();
+                break;
+            case Geste::Terminer:
+                finish();
+                break;
+            case Geste::Relais:
+                PostMessageA(wizard.getMessageManager()->Handle(), kMsgChangeView, 0, 0);
+                QTRY_VERIFY(PendingPostedMessages() == 0);
+                break;
+            case Geste::Imprimer:
+                bar->ButtonServices->Click();
+                break;
+            }
+            EXPECT_TRUE(panne.armed.empty()) << "the hook was never reached";
+            survived = window && window->isVisible();
+
+            // The user carries on: back to a screen that shows, types, finishes.
+            if (!ecran->getView()) {
+                if (flow->getEnumEcranActif() != 1)
+                    bar->PB_PRECEDENT->Click();
+                else
+                    wizard.ChangeScreen();
+            }
+            auto* view = dynamic_cast<TestScreen*>(ecran->getView());
+            ASSERT_NE(view, nullptr);
+            QTest::keyClicks(view->nom, "Paul");
+            finish();
+        });
+        wizard.Execute();
+
+        EXPECT_EQ(wizard.getCompteRendu()->getUserAction(), 0);
+        flushQtEvents();
+    }
+    EXPECT_TRUE(survived);
+    EXPECT_EQ(model.donnees[kNom], "Paul");
+    EXPECT_TRUE(window.isNull());
+
+    const std::string cause =
+        fault.unknownType ? "exception d'un type inconnu" : std::string(fault.hook) + " en panne";
+    ASSERT_EQ(dialogs.count(), 1u);
+    EXPECT_EQ(dialogs.textOf(0), "Une erreur inattendue est survenue : " + cause +
+                                     ". Votre saisie est conserv\xE9"
+                                     "e.");
+    EXPECT_EQ(dialogs.last().icon, DialogSeam::Icon::Stop);
+    EXPECT_EQ(dialogs.captionOf(0), "Kelmar");
+    EXPECT_EQ(log.count(std::string(fault.edge) + " erreur inattendue : " + cause), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryHook, THostGuardFaultTest, ::testing::ValuesIn(kFaults));
+
+// A change handler that opens a modal dialog (here one that runs the event loop for a while,
+// as a real one does) while a screen change is posted: the change waits for the handler.
+TEST_F(THostGuardTest, AScreenChangePostedDuringAChangeWaitsForItsHandler)
+{
+    Journal journal;
+    TInfoGene info;
+    TestModel model(&info);
+    TMgtModelInvoker invoker;
+    {
+        TPrBaseForm wizard(nullptr, &model, &invoker);
+        auto* flow = NouveauFlux(2);
+        wizard.setCinematicManager(flow);
+        auto* ecran = new TestScreenPresenter(journal, wizard.getPanelEcranVCL(), &wizard, &model,
+                                              &invoker, flow);
+        wizard.Add(ecran);
+        ecran->addFactory(new TestFactory(journal, "f", {1, 2}));
+        ecran->ChangeView();
+
+        QPointer<TestScreen> first = dynamic_cast<TestScreen*>(ecran->getView());
+        ASSERT_FALSE(first.isNull());
+        QPointer<TEdit> edited = first->nom;
+        bool aliveAfterDialog = false;
+        bool changedDuringDialog = true;
+        DialogSeam::ScopedHandler spinning([&](const DialogSeam::Request& request) {
+            QTest::qWait(50); // the dialog's own loop delivers what is posted
+            return DialogSeam::effectiveDefault(request);
+        });
+        bool posted = false;
+        ecran->onChangeHook = [&] {
+            if (std::exchange(posted, true))
+                return;
+            flow->setEnumEcranActif(2);
+            PostMessageA(wizard.getMessageManager()->Handle(), kMsgChangeView, kNom, 0);
+            PostMessageA(wizard.getMessageManager()->Handle(), kMsgChangeFocus, kNom, 0);
+            DialogSeam::show(DialogSeam::Request{});
+            aliveAfterDialog = !edited.isNull();
+            changedDuringDialog = first.isNull();
+        };
+        QTest::keyClicks(edited, "P");
+
+        EXPECT_TRUE(aliveAfterDialog);
+        EXPECT_FALSE(changedDuringDialog);
+        QTRY_VERIFY(first.isNull());
+        EXPECT_EQ(wizard.getMessageManager()->HeldCount(), 0);
+        EXPECT_EQ(flow->getEnumEcranActif(), 2);
+        EXPECT_NE(ecran->getView(), nullptr);
+        EXPECT_EQ(model.donnees[kNom], "P");
+    }
+    flushQtEvents();
+}
+
+} // namespace
