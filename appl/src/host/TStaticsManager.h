@@ -3,10 +3,12 @@
 // The text token service (the host's zbn_framework library): named tokens such as
 // "#PRODUIT#" and their values, replaced in labels before they are shown.
 
+#include "wizard_host_export.h"
+
 #include <map>
 #include <string>
 
-class TStaticsManager
+class WIZARD_HOST_EXPORT TStaticsManager
 {
 public:
     TStaticsManager() = default;

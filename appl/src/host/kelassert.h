@@ -9,6 +9,8 @@
 // values (so they stay correct) in a branch that never runs; nothing is evaluated or
 // reported.
 
+#include "wizard_host_export.h"
+
 #include <sstream>
 #include <string>
 #include <type_traits>
@@ -17,7 +19,7 @@
 
 namespace kel {
 
-class assert_context
+class WIZARD_HOST_EXPORT assert_context
 {
 public:
     assert_context() = default;
@@ -72,7 +74,7 @@ private:
 };
 
 // Where an assertion is made; it opens the context that describes it.
-class Assert
+class WIZARD_HOST_EXPORT Assert
 {
 public:
     static constexpr bool enabled = false;

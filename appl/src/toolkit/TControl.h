@@ -4,6 +4,8 @@
 // colours as TColor, help contexts. The Qt widget stays the single holder of the state that Qt
 // knows (text, enabled, visible, geometry); this mixin keeps only what Qt has no notion of.
 
+#include "wizard_toolkit_export.h"
+
 #include "TColor.h"
 #include "TComponent.h"
 
@@ -11,7 +13,7 @@
 
 class TWinControl;
 
-class TControl : public TComponent
+class WIZARD_TOOLKIT_EXPORT TControl : public TComponent
 {
 public:
     // `defaultColor` is what GetColor answers until SetColor is called (clWindow for edits,

@@ -4,6 +4,8 @@
 // keyboard mnemonic (see Mnemonic.h), an optional control that the mnemonic focuses, and
 // automatic sizing to the caption.
 
+#include "wizard_toolkit_export.h"
+
 #include "TControl.h"
 
 #include <QLabel>
@@ -11,7 +13,7 @@
 
 class TWinControl;
 
-class TCustomLabel : public QLabel, public TControl
+class WIZARD_TOOLKIT_EXPORT TCustomLabel : public QLabel, public TControl
 {
     Q_OBJECT
 

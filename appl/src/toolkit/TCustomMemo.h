@@ -5,12 +5,14 @@
 // until then), so that a value shown and stored again comes back unchanged. Tab moves the
 // focus, as in any form. OnChange tells when the user changes the text.
 
+#include "wizard_toolkit_export.h"
+
 #include "TWinControl.h"
 
 #include <QPlainTextEdit>
 #include <QString>
 
-class TCustomMemo : public QPlainTextEdit, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TCustomMemo : public QPlainTextEdit, public TWinControl
 {
     Q_OBJECT
 

@@ -3,11 +3,13 @@
 // The single-line edit. Its text is Windows-1252; OnChange tells when the user changes it
 // (not when the program does, so that showing data never looks like an entry).
 
+#include "wizard_toolkit_export.h"
+
 #include "TWinControl.h"
 
 #include <QLineEdit>
 
-class TEdit : public QLineEdit, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TEdit : public QLineEdit, public TWinControl
 {
     Q_OBJECT
 

@@ -3,13 +3,15 @@
 // A numbered list of small images, shared by the buttons, actions and menu items that show
 // them by index.
 
+#include "wizard_toolkit_export.h"
+
 #include "TComponent.h"
 
 #include <QIcon>
 #include <QList>
 #include <QObject>
 
-class TImageList : public QObject, public TComponent
+class WIZARD_TOOLKIT_EXPORT TImageList : public QObject, public TComponent
 {
     Q_OBJECT
 

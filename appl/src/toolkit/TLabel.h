@@ -2,9 +2,11 @@
 
 // The plain label.
 
+#include "wizard_toolkit_export.h"
+
 #include "TCustomLabel.h"
 
-class TLabel : public TCustomLabel
+class WIZARD_TOOLKIT_EXPORT TLabel : public TCustomLabel
 {
     Q_OBJECT
 

@@ -2,9 +2,11 @@
 
 // The plain multi-line edit.
 
+#include "wizard_toolkit_export.h"
+
 #include "TCustomMemo.h"
 
-class TMemo : public TCustomMemo
+class WIZARD_TOOLKIT_EXPORT TMemo : public TCustomMemo
 {
     Q_OBJECT
 

@@ -3,6 +3,8 @@
 // A panel: a framed container that hosts other controls (the wizard's views are embedded in
 // panels) and shows its caption centred behind them.
 
+#include "wizard_toolkit_export.h"
+
 #include "TWinControl.h"
 
 #include <QFrame>
@@ -16,7 +18,7 @@ enum TBevelCut
     bvSpace
 };
 
-class TPanel : public QFrame, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TPanel : public QFrame, public TWinControl
 {
     Q_OBJECT
 

@@ -3,7 +3,9 @@
 // Rectangles in pixels: RECT as window calls fill it, TRect as the widget layer speaks of it.
 // Right and Bottom lie one past the last pixel, so Width() = Right - Left.
 
-struct RECT
+#include "wizard_toolkit_export.h"
+
+struct WIZARD_TOOLKIT_EXPORT RECT
 {
     int left = 0;
     int top = 0;
@@ -13,7 +15,7 @@ struct RECT
     bool operator==(const RECT&) const = default;
 };
 
-struct TRect
+struct WIZARD_TOOLKIT_EXPORT TRect
 {
     int Left = 0;
     int Top = 0;

@@ -2,9 +2,11 @@
 
 // A plain menu item: a caption that runs OnClick (or its action) when chosen.
 
+#include "wizard_toolkit_export.h"
+
 #include "TTBCustomItem.h"
 
-class TTBXItem : public TTBCustomItem
+class WIZARD_TOOLKIT_EXPORT TTBXItem : public TTBCustomItem
 {
     Q_OBJECT
 

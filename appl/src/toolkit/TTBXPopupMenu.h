@@ -3,6 +3,8 @@
 // A pop-up menu: the items of GetItems(), shown where Popup asks or under the button whose
 // drop-down menu it is.
 
+#include "wizard_toolkit_export.h"
+
 #include "TComponent.h"
 
 #include <QMenu>
@@ -10,7 +12,7 @@
 class TImageList;
 class TTBCustomItem;
 
-class TTBXPopupMenu : public QMenu, public TComponent
+class WIZARD_TOOLKIT_EXPORT TTBXPopupMenu : public QMenu, public TComponent
 {
     Q_OBJECT
 

@@ -2,9 +2,11 @@
 
 // A separator line between menu items.
 
+#include "wizard_toolkit_export.h"
+
 #include "TTBCustomItem.h"
 
-class TTBXSeparatorItem : public TTBCustomItem
+class WIZARD_TOOLKIT_EXPORT TTBXSeparatorItem : public TTBCustomItem
 {
     Q_OBJECT
 

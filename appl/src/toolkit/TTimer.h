@@ -4,11 +4,13 @@
 // toolkit it stands for, a new timer is enabled with an interval of one second; an interval of
 // 0 keeps it silent.
 
+#include "wizard_toolkit_export.h"
+
 #include "TComponent.h"
 
 #include <QTimer>
 
-class TTimer : public QTimer, public TComponent
+class WIZARD_TOOLKIT_EXPORT TTimer : public QTimer, public TComponent
 {
     Q_OBJECT
 

@@ -2,9 +2,11 @@
 
 // A date as day, month and four-digit year separated by '/'; blank, it shows "  /  /    ".
 
+#include "wizard_toolkit_export.h"
+
 #include "TcxStaticOrEdit.h"
 
-class TcxEditDate : public TcxStaticOrEdit
+class WIZARD_TOOLKIT_EXPORT TcxEditDate : public TcxStaticOrEdit
 {
     Q_OBJECT
 

@@ -5,9 +5,11 @@
 // most DecimalPlaces decimals, trailing zeros dropped. The typed text is tidied when the user
 // leaves the field. Conversions never depend on the process locale.
 
+#include "wizard_toolkit_export.h"
+
 #include "TcxStaticOrEdit.h"
 
-class TcxEditNum : public TcxStaticOrEdit
+class WIZARD_TOOLKIT_EXPORT TcxEditNum : public TcxStaticOrEdit
 {
     Q_OBJECT
 

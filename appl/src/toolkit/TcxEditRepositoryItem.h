@@ -6,6 +6,8 @@
 // '#' a digit shown when significant, '.' the decimal point, ',' thousands grouping, other
 // characters and quoted text shown as they stand). Texts are Windows-1252.
 
+#include "wizard_toolkit_export.h"
+
 #include <string>
 
 enum TAlignment
@@ -28,7 +30,7 @@ enum TcxEditRepositoryKind
     erkCurrency // an amount, shown through the display format
 };
 
-class TcxEditRepositoryItem
+class WIZARD_TOOLKIT_EXPORT TcxEditRepositoryItem
 {
 public:
     TcxEditRepositoryItem() = default;

@@ -2,9 +2,11 @@
 
 // A text field whose result is a text.
 
+#include "wizard_toolkit_export.h"
+
 #include "TcxStaticOrEdit.h"
 
-class TcxEditStr : public TcxStaticOrEdit
+class WIZARD_TOOLKIT_EXPORT TcxEditStr : public TcxStaticOrEdit
 {
     Q_OBJECT
 

@@ -3,9 +3,11 @@
 // A French phone number: five pairs of digits separated by dots; blank, it shows
 // "  .  .  .  .  ".
 
+#include "wizard_toolkit_export.h"
+
 #include "TcxStaticOrEdit.h"
 
-class TcxEditTel : public TcxStaticOrEdit
+class WIZARD_TOOLKIT_EXPORT TcxEditTel : public TcxStaticOrEdit
 {
     Q_OBJECT
 

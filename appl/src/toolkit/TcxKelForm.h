@@ -2,9 +2,11 @@
 
 // The in-house skinned form: a TForm that every framework view derives from.
 
+#include "wizard_toolkit_export.h"
+
 #include "TForm.h"
 
-class TcxKelForm : public TForm
+class WIZARD_TOOLKIT_EXPORT TcxKelForm : public TForm
 {
     Q_OBJECT
 

@@ -2,9 +2,11 @@
 
 // The in-house multi-line edit, which knows the lettrage of the letter it shows.
 
+#include "wizard_toolkit_export.h"
+
 #include "TCustomMemo.h"
 
-class TcxKelMemo : public TCustomMemo
+class WIZARD_TOOLKIT_EXPORT TcxKelMemo : public TCustomMemo
 {
     Q_OBJECT
 

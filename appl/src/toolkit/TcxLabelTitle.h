@@ -2,9 +2,11 @@
 
 // The label that titles a screen or a group of fields: a plain label in a bold, larger font.
 
+#include "wizard_toolkit_export.h"
+
 #include "TCustomLabel.h"
 
-class TcxLabelTitle : public TCustomLabel
+class WIZARD_TOOLKIT_EXPORT TcxLabelTitle : public TCustomLabel
 {
     Q_OBJECT
 

@@ -4,12 +4,14 @@
 // program may still uncheck any of them (Qt alone refuses to uncheck the checked one).
 // OnChange tells when the user picks it.
 
+#include "wizard_toolkit_export.h"
+
 #include "TWinControl.h"
 
 #include <QRadioButton>
 #include <QString>
 
-class TcxRadioButton : public QRadioButton, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TcxRadioButton : public QRadioButton, public TWinControl
 {
     Q_OBJECT
 

@@ -12,6 +12,8 @@
 // shows, blanks included. A text that does not fit the mask is shown as it is, unmasked, so
 // that nothing of it is lost; the mask comes back once the user empties the field.
 
+#include "wizard_toolkit_export.h"
+
 #include "TWinControl.h"
 
 #include <QLineEdit>
@@ -32,7 +34,7 @@ enum TcxEditBorderStyle
 
 // The look of the field in one state (normal or disabled). clDefault leaves a colour as the
 // field's mode chooses it.
-struct TcxEditStyle
+struct WIZARD_TOOLKIT_EXPORT TcxEditStyle
 {
     TcxEditBorderStyle BorderStyle = ebs3D;
     TColor Color = clDefault;
@@ -47,7 +49,7 @@ struct TcxEditStyle
     }
 };
 
-class TcxStaticOrEdit : public QLineEdit, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TcxStaticOrEdit : public QLineEdit, public TWinControl
 {
     Q_OBJECT
 

@@ -4,6 +4,8 @@
 // style assigns is applied; everything it leaves unset stays as the widget would draw it, so
 // styles can be layered (content, then the level's style, then the style-event's choice).
 
+#include "wizard_toolkit_export.h"
+
 #include "TColor.h"
 
 #include <optional>
@@ -11,7 +13,7 @@
 
 class QFont;
 
-class TcxStyle
+class WIZARD_TOOLKIT_EXPORT TcxStyle
 {
 public:
     TcxStyle() = default;

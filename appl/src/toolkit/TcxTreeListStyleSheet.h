@@ -3,13 +3,15 @@
 // A named set of tree-list styles that several tree lists share: the background, the content,
 // the even and odd rows, and one style per level (the last one serving every deeper level).
 
+#include "wizard_toolkit_export.h"
+
 #include "TcxStyle.h"
 
 #include <vector>
 
 class TcxKelTreeList;
 
-class TcxTreeListStyleSheet
+class WIZARD_TOOLKIT_EXPORT TcxTreeListStyleSheet
 {
 public:
     TcxTreeListStyleSheet() = default;

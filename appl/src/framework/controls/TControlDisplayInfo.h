@@ -4,11 +4,13 @@
 // them when a screen is rebuilt: the control's lettrage and, per node, whether it was expanded.
 // The wizard form presenter owns the records; a control working on one does not.
 
+#include "wizard_framework_export.h"
+
 #include <vector>
 
 namespace Framework {
 
-class TNodeInfo
+class WIZARD_FRAMEWORK_EXPORT TNodeInfo
 {
 public:
     TNodeInfo() = default;
@@ -37,7 +39,7 @@ private:
 
 // Each record owns the entries of its list and deletes them when destroyed. To keep one owner
 // per entry, a copy duplicates the entries: it never shares them with the original.
-class TControlDisplayInfo
+class WIZARD_FRAMEWORK_EXPORT TControlDisplayInfo
 {
 public:
     TControlDisplayInfo() = default;

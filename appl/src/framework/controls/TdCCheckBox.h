@@ -4,9 +4,11 @@
 // not ('1' and '2' by default); it shows checked exactly when the letter starts with
 // m_codeCoche.
 
+#include "wizard_framework_export.h"
+
 #include "controls/TdControl.h"
 
-class TdCCheckBox : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCCheckBox : public TdControl
 {
 public:
     TdCCheckBox() = default;

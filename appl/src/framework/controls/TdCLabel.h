@@ -2,9 +2,11 @@
 
 // A label's letter is a text of the screen's static list, shown as the label's caption.
 
+#include "wizard_framework_export.h"
+
 #include "controls/TdControl.h"
 
-class TdCLabel : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCLabel : public TdControl
 {
 public:
     TdCLabel() = default;

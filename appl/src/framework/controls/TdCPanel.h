@@ -2,9 +2,11 @@
 
 // A panel shows its letter as its caption.
 
+#include "wizard_framework_export.h"
+
 #include "controls/TdControl.h"
 
-class TdCPanel : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCPanel : public TdControl
 {
 public:
     TdCPanel() = default;

@@ -7,9 +7,11 @@
 // A letter without a value leaves the field as it was, as does a one-character value or a
 // value holding a blank.
 
+#include "wizard_framework_export.h"
+
 #include "controls/TdControl.h"
 
-class TdCcxEditDate : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCcxEditDate : public TdControl
 {
 public:
     TdCcxEditDate() = default;

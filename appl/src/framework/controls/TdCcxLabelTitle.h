@@ -2,9 +2,11 @@
 
 // A title's letter is a text of the screen's static list, shown as the title.
 
+#include "wizard_framework_export.h"
+
 #include "controls/TdControl.h"
 
-class TdCcxLabelTitle : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCcxLabelTitle : public TdControl
 {
 public:
     TdCcxLabelTitle() = default;

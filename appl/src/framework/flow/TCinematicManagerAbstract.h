@@ -8,13 +8,15 @@
 // Two counts must not be confused: the list index counts every screen, the display index
 // only the displayable ones (TScreenInformation::IsValid()).
 
+#include "wizard_framework_export.h"
+
 #include "flow/TScreenInformation.h"
 
 #include <map>
 #include <string>
 #include <vector>
 
-class TCinematicManagerAbstract
+class WIZARD_FRAMEWORK_EXPORT TCinematicManagerAbstract
 {
 public:
     using ENUM_STATE = TScreenInformation::ENUM_STATE;

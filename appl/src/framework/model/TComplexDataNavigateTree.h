@@ -5,12 +5,14 @@
 // (GetLibelleTreeData), typically the screen's title read with
 // TCinematicManagerAbstract::GetDisplayScreenTitle(getCursor(), ...).
 
+#include "wizard_framework_export.h"
+
 #include "model/TComplexData.h"
 
 class TModelAbstract;
 class TCinematicManagerAbstract;
 
-class TComplexDataNavigateTree : public TComplexData
+class WIZARD_FRAMEWORK_EXPORT TComplexDataNavigateTree : public TComplexData
 {
 public:
     TComplexDataNavigateTree() = default;

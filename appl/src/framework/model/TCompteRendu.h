@@ -5,7 +5,9 @@
 // (MiseAJour) so that the root's report speaks for the whole wizard; the host reads it after
 // the wizard has closed.
 
-class TCompteRendu
+#include "wizard_framework_export.h"
+
+class WIZARD_FRAMEWORK_EXPORT TCompteRendu
 {
 public:
     TCompteRendu() = default;

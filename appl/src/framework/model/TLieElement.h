@@ -4,7 +4,9 @@
 // holding the value the user really entered and the one holding the field's edit state.
 // -1 stands for "no such companion".
 
-class TLieElement
+#include "wizard_framework_export.h"
+
+class WIZARD_FRAMEWORK_EXPORT TLieElement
 {
 public:
     TLieElement() = default;

@@ -5,12 +5,14 @@
 // enterable letters and the checks. TModelAbstract gives it its common part; the host
 // derives its model from TModelAbstract.
 
+#include "wizard_framework_export.h"
+
 #include <string>
 
 struct structLettre;
 struct structMessage;
 
-class TMgtModel
+class WIZARD_FRAMEWORK_EXPORT TMgtModel
 {
 public:
     virtual ~TMgtModel() = default;

@@ -2,9 +2,11 @@
 
 // Lets the model recompute its dependent data.
 
+#include "wizard_framework_export.h"
+
 #include "model/TMgtModelCmd.h"
 
-class TMgtModelCmdCalcul final : public TMgtModelCmd
+class WIZARD_FRAMEWORK_EXPORT TMgtModelCmdCalcul final : public TMgtModelCmd
 {
 public:
     explicit TMgtModelCmdCalcul(TMgtModel* model = nullptr);

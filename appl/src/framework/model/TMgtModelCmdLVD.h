@@ -2,11 +2,13 @@
 
 // Saves a screen: its letter list and static letter list into the model's data.
 
+#include "wizard_framework_export.h"
+
 #include "model/TMgtModelCmd.h"
 
 struct structLettre;
 
-class TMgtModelCmdLVD final : public TMgtModelCmd
+class WIZARD_FRAMEWORK_EXPORT TMgtModelCmdLVD final : public TMgtModelCmd
 {
 public:
     // The lists are kept by pointer, neither copied nor owned.

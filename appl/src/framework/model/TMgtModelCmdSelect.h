@@ -2,11 +2,13 @@
 
 // Lets the model set the selection state (enterable or not) of each letter of a list.
 
+#include "wizard_framework_export.h"
+
 #include "model/TMgtModelCmd.h"
 
 struct structLettre;
 
-class TMgtModelCmdSelect final : public TMgtModelCmd
+class WIZARD_FRAMEWORK_EXPORT TMgtModelCmdSelect final : public TMgtModelCmd
 {
 public:
     // The list is kept by pointer, neither copied nor owned.

@@ -5,6 +5,8 @@
 // class adds the link to the host's TInfoGene, the product-name token in labels, the
 // linked letters and the dialogue that shows one check message.
 
+#include "wizard_framework_export.h"
+
 #include "model/TMgtModel.h"
 
 #include "WinTypes.h"
@@ -16,7 +18,7 @@ class TInfoGene;
 class TLieManager;
 class TStaticsManager;
 
-class TModelAbstract : public TMgtModel
+class WIZARD_FRAMEWORK_EXPORT TModelAbstract : public TMgtModel
 {
 public:
     // `info` stays the host's; it may be null (no application name then).

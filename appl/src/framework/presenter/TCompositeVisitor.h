@@ -8,12 +8,14 @@
 // Visitors are short-lived: made on the caller's stack for one walk, holding no pointer to the
 // tree.
 
+#include "wizard_framework_export.h"
+
 class TPrBaseForm;
 class TPrEcranVCL;
 class TPrManagementButtons;
 class TPrNavigateTree;
 
-class TCompositeVisitor
+class WIZARD_FRAMEWORK_EXPORT TCompositeVisitor
 {
 public:
     TCompositeVisitor() = default;

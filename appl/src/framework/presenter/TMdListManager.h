@@ -5,12 +5,14 @@
 // operations of the list's actions. The host derives its list models from it; the operations
 // not overridden do nothing (an empty list with no current element).
 
+#include "wizard_framework_export.h"
+
 #include <string>
 
 class TMgtModelInvoker;
 class TModelAbstract;
 
-class TMdListManager
+class WIZARD_FRAMEWORK_EXPORT TMdListManager
 {
 public:
     // Neither the model nor the invoker is owned: both are the host's.

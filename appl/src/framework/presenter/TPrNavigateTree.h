@@ -5,12 +5,14 @@
 // (TViewNavigateTree); the presenter brings the view the flow manager and the root presenter,
 // and is visited as the navigation tree kind.
 
+#include "wizard_framework_export.h"
+
 #include "presenter/TPrComposite.h"
 
 class TComponent;
 class TViewNavigateTree;
 
-class TPrNavigateTree : public TPrComposite
+class WIZARD_FRAMEWORK_EXPORT TPrNavigateTree : public TPrComposite
 {
 public:
     // Makes the tree view in `owner` (the wizard window's navigation panel) as this presenter's

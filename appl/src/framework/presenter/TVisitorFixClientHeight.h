@@ -1,10 +1,12 @@
 #pragma once
 
+#include "wizard_framework_export.h"
+
 #include "presenter/TCompositeVisitor.h"
 
 // Sent when a screen view was built: the wizard window fits its screen area to that view's
 // client height.
-class TVisitorFixClientHeight : public TCompositeVisitor
+class WIZARD_FRAMEWORK_EXPORT TVisitorFixClientHeight : public TCompositeVisitor
 {
 public:
     explicit TVisitorFixClientHeight(int theHeight) : height(theHeight) {}

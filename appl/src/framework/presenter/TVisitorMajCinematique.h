@@ -1,10 +1,12 @@
 #pragma once
 
+#include "wizard_framework_export.h"
+
 #include "presenter/TCompositeVisitor.h"
 
 // Sent after every change of the data: the management buttons presenter refreshes what the
 // buttons bar knows of the screen flow.
-class TVisitorMajCinematique : public TCompositeVisitor
+class WIZARD_FRAMEWORK_EXPORT TVisitorMajCinematique : public TCompositeVisitor
 {
 public:
     void VisitManagementButtons(TPrManagementButtons* presenter) override;

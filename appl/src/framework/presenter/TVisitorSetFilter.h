@@ -1,10 +1,12 @@
 #pragma once
 
+#include "wizard_framework_export.h"
+
 #include "presenter/TCompositeVisitor.h"
 
 // Sent by the buttons bar's audit filter actions: every screen view shows only the lines of
 // the chosen kind. -1 shows everything.
-class TVisitorSetFilter : public TCompositeVisitor
+class WIZARD_FRAMEWORK_EXPORT TVisitorSetFilter : public TCompositeVisitor
 {
 public:
     TVisitorSetFilter() = default;

@@ -5,6 +5,8 @@
 // a focus move or the launch of a declaration gets it done after it has returned, from the
 // message loop, in posting order. Senders post to its Handle() with PostMessageA.
 
+#include "wizard_framework_export.h"
+
 #include "TForm.h"
 #include "TMessageTarget.h"
 
@@ -21,7 +23,7 @@ inline constexpr UINT kMsgLanceDeclarationFirst = 11039;
 inline constexpr UINT kMsgLanceDeclarationSecond = 11099;
 inline constexpr UINT kMsgLanceDeclarationThird = 11147;
 
-class TMessageManager : public TForm, public TMessageTarget
+class WIZARD_FRAMEWORK_EXPORT TMessageManager : public TForm, public TMessageTarget
 {
     Q_OBJECT
 

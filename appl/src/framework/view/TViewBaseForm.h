@@ -11,6 +11,8 @@
 // the panels live in a scrolled area that fills the window, which also follows the keyboard
 // focus and the mouse wheel.
 
+#include "wizard_framework_export.h"
+
 #include "view/TView.h"
 
 #include "TForm.h"
@@ -25,7 +27,7 @@ class QScrollBar;
 class TPanel;
 class TPrBaseForm;
 
-class TViewBaseForm : public TView, public TMessageTarget
+class WIZARD_FRAMEWORK_EXPORT TViewBaseForm : public TView, public TMessageTarget
 {
     Q_OBJECT
 

@@ -9,6 +9,8 @@
 //
 // The view sits in the wizard window's navigation panel and follows the panel's size.
 
+#include "wizard_framework_export.h"
+
 #include "view/TView.h"
 
 #include "TcxEditRepositoryItem.h"
@@ -29,7 +31,7 @@ class TcxKelTreeList;
 class TcxTreeListNode;
 class TdCTreeList;
 
-class TViewNavigateTree : public TView
+class WIZARD_FRAMEWORK_EXPORT TViewNavigateTree : public TView
 {
     Q_OBJECT
 
