@@ -3,6 +3,7 @@
 // The colour configuration (the host's qrtconfiguration library): one table of colours
 // shared by the whole process. The wizard window takes its background from entry 1 and the
 // management buttons their default-state colour from entry 7; a host may set any entry.
+// One instance for the process (GetInstance), which owns it.
 
 #include "wizard_host_export.h"
 

@@ -19,6 +19,7 @@
 
 namespace kel {
 
+// What an assertion records (its expression and named values); a value of its Assert.
 class WIZARD_HOST_EXPORT assert_context
 {
 public:
@@ -74,6 +75,7 @@ private:
 };
 
 // Where an assertion is made; it opens the context that describes it.
+// A temporary of the KEL_ASSERT macro.
 class WIZARD_HOST_EXPORT Assert
 {
 public:

@@ -20,6 +20,8 @@ extern "C" {
 typedef struct structLettre structLettre;
 typedef struct structMessage structMessage;
 
+// One letter of a list: a data field of the declaration as a screen shows it. The list owns
+// its letters (LibereLettre frees them).
 struct structLettre
 {
     short select;   // 1: the letter may be entered (its control is enabled); other: may not
@@ -33,6 +35,8 @@ struct structLettre
     structLettre* suivante;
 };
 
+// One check message of a list made by the model. The list owns its messages
+// (LibereListeMessage frees them).
 struct structMessage
 {
     short lettrage; // the letter concerned (the control to focus)

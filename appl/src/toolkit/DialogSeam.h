@@ -51,6 +51,7 @@ enum class Icon
     Question
 };
 
+// One message box to show, handed by value to the current handler.
 struct WIZARD_TOOLKIT_EXPORT Request
 {
     QWidget* owner = nullptr; // the dialog is modal to this window (or to the application)
@@ -93,6 +94,7 @@ WIZARD_TOOLKIT_EXPORT std::unique_ptr<QMessageBox> createMessageBox(const Reques
 WIZARD_TOOLKIT_EXPORT Answer answerOfMessageBox(const QMessageBox& box, const Request& request);
 
 // Installs a handler for the lifetime of the guard and restores the previous one after.
+// A guard kept on the stack.
 class WIZARD_TOOLKIT_EXPORT ScopedHandler
 {
 public:

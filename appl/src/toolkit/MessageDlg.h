@@ -34,6 +34,7 @@ enum TMsgDlgBtn
 };
 
 // A set of buttons: `TMsgDlgButtons() << mbOK << mbCancel`, or one of the constants below.
+// A value.
 class WIZARD_TOOLKIT_EXPORT TMsgDlgButtons
 {
 public:

@@ -67,6 +67,7 @@ inline constexpr bool IsSystemColor(TColor color)
 }
 
 // Where a system colour lives in a Qt palette.
+// A value.
 struct WIZARD_TOOLKIT_EXPORT TSystemColorRole
 {
     QPalette::ColorGroup group = QPalette::Active;

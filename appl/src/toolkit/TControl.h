@@ -3,6 +3,7 @@
 // Operations every toolkit widget offers, in the toolkit's terms: text as Windows-1252 bytes,
 // colours as TColor, help contexts. The Qt widget stays the single holder of the state that Qt
 // knows (text, enabled, visible, geometry); this mixin keeps only what Qt has no notion of.
+// Owned by its owner component, which deletes it with itself (see TComponent).
 
 #include "wizard_toolkit_export.h"
 

@@ -4,6 +4,7 @@
 // its lines joined by the break of the last text it was given ("\r\n", "\n" or "\r"; "\r\n"
 // until then), so that a value shown and stored again comes back unchanged. Tab moves the
 // focus, as in any form. OnChange tells when the user changes the text.
+// Owned by its owner component, which deletes it with itself (see TComponent).
 
 #include "wizard_toolkit_export.h"
 

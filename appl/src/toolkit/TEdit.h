@@ -2,6 +2,7 @@
 
 // The single-line edit. Its text is Windows-1252; OnChange tells when the user changes it
 // (not when the program does, so that showing data never looks like an entry).
+// Owned by its owner component, which deletes it with itself (see TComponent).
 
 #include "wizard_toolkit_export.h"
 

@@ -2,6 +2,7 @@
 
 // A numbered list of small images, shared by the buttons, actions and menu items that show
 // them by index.
+// Owned by its owner component, which deletes it with itself (see TComponent).
 
 #include "wizard_toolkit_export.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 // The plain label.
+// Owned by its owner component, which deletes it with itself (see TComponent).
 
 #include "wizard_toolkit_export.h"
 

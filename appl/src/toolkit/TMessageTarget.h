@@ -4,6 +4,7 @@
 // A window class that wants posted messages derives from TMessageTarget as well as from its
 // widget class, and overrides Dispatch to route the numbers it knows; everything else goes on
 // to the inherited Dispatch, which ends in DefaultHandler.
+// A base of the window itself; the message queue never owns a target.
 
 #include "wizard_toolkit_export.h"
 
@@ -11,6 +12,7 @@
 
 // One window message as the message entry receives it. Result is the answer of the handler
 // (0 unless a handler sets it); a posted message's answer is not read by anybody.
+// A value handed to the handler.
 struct WIZARD_TOOLKIT_EXPORT TMessage
 {
     UINT Msg = 0;

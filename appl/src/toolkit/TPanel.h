@@ -2,6 +2,7 @@
 
 // A panel: a framed container that hosts other controls (the wizard's views are embedded in
 // panels) and shows its caption centred behind them.
+// Owned by its owner component, which deletes it with itself (see TComponent).
 
 #include "wizard_toolkit_export.h"
 

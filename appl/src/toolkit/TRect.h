@@ -2,9 +2,11 @@
 
 // Rectangles in pixels: RECT as window calls fill it, TRect as the widget layer speaks of it.
 // Right and Bottom lie one past the last pixel, so Width() = Right - Left.
+// Both are values.
 
 #include "wizard_toolkit_export.h"
 
+// A rectangle as window calls fill it; a value.
 struct WIZARD_TOOLKIT_EXPORT RECT
 {
     int left = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 // A plain menu item: a caption that runs OnClick (or its action) when chosen.
+// Belongs to the container it is added to (see TTBCustomItem).
 
 #include "wizard_toolkit_export.h"
 

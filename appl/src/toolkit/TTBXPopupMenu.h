@@ -2,6 +2,7 @@
 
 // A pop-up menu: the items of GetItems(), shown where Popup asks or under the button whose
 // drop-down menu it is.
+// Owned by its owner component, which deletes it with itself (see TComponent).
 
 #include "wizard_toolkit_export.h"
 

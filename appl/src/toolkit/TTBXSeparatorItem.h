@@ -1,6 +1,7 @@
 #pragma once
 
 // A separator line between menu items.
+// Belongs to the container it is added to (see TTBCustomItem).
 
 #include "wizard_toolkit_export.h"
 

@@ -2,6 +2,7 @@
 
 // The check box. Its caption is its Text ('&' marks the mnemonic, a lone '&' shows as is);
 // OnChange tells when the user ticks or unticks it.
+// Owned by its owner component, which deletes it with itself (see TComponent).
 
 #include "wizard_toolkit_export.h"
 

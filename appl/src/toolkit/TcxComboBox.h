@@ -4,6 +4,7 @@
 // ComboSelectCode, ComboGetCurrentCode below). The list is picked from, not typed into. As on
 // the desktop toolkits this stands for, filling the list selects nothing: a line is selected
 // only by the user or by code.
+// Owned by its owner component, which deletes it with itself (see TComponent).
 
 #include "wizard_toolkit_export.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 // A date as day, month and four-digit year separated by '/'; blank, it shows "  /  /    ".
+// Owned by its owner component, which deletes it with itself (see TComponent).
 
 #include "wizard_toolkit_export.h"
 

@@ -4,6 +4,7 @@
 // comma or a point as the decimal separator when typed (a point becomes a comma), and shows at
 // most DecimalPlaces decimals, trailing zeros dropped. The typed text is tidied when the user
 // leaves the field. Conversions never depend on the process locale.
+// Owned by its owner component, which deletes it with itself (see TComponent).
 
 #include "wizard_toolkit_export.h"
 

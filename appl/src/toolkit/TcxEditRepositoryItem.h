@@ -5,6 +5,7 @@
 // (",0.00 €;-,0.00 €": sections for positive and negative values, '0' a digit always shown,
 // '#' a digit shown when significant, '.' the decimal point, ',' thousands grouping, other
 // characters and quoted text shown as they stand). Texts are Windows-1252.
+// Shared: the host keeps it (usually for the whole run); columns and fields only point to it.
 
 #include "wizard_toolkit_export.h"
 

@@ -2,6 +2,7 @@
 
 // A French phone number: five pairs of digits separated by dots; blank, it shows
 // "  .  .  .  .  ".
+// Owned by its owner component, which deletes it with itself (see TComponent).
 
 #include "wizard_toolkit_export.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 // The in-house skinned form: a TForm that every framework view derives from.
+// Owned by its owner component, which deletes it with itself (see TComponent).
 
 #include "wizard_toolkit_export.h"
 

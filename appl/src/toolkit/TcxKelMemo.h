@@ -1,6 +1,7 @@
 #pragma once
 
 // The in-house multi-line edit, which knows the lettrage of the letter it shows.
+// Owned by its owner component, which deletes it with itself (see TComponent).
 
 #include "wizard_toolkit_export.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 // The label that titles a screen or a group of fields: a plain label in a bold, larger font.
+// Owned by its owner component, which deletes it with itself (see TComponent).
 
 #include "wizard_toolkit_export.h"
 

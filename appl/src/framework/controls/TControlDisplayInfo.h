@@ -10,6 +10,7 @@
 
 namespace Framework {
 
+// One node of a saved tree: its id and whether it was expanded; a value of its record.
 class WIZARD_FRAMEWORK_EXPORT TNodeInfo
 {
 public:

@@ -1,6 +1,7 @@
 #pragma once
 
 // A panel shows its letter as its caption.
+// Owned by the screen view that registers it (AjouteControl); the widget is its form's.
 
 #include "wizard_framework_export.h"
 

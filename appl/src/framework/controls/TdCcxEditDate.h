@@ -6,6 +6,7 @@
 //
 // A letter without a value leaves the field as it was, as does a one-character value or a
 // value holding a blank.
+// Owned by the screen view that registers it (AjouteControl); the widget is its form's.
 
 #include "wizard_framework_export.h"
 

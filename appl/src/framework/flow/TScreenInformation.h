@@ -2,6 +2,7 @@
 
 // The descriptor of one screen of a wizard: its enumerator, its title resource, whether it
 // takes part in the current flow, and what the navigation tree needs to show it.
+// Owned by the flow manager that lists it.
 
 #include "wizard_framework_export.h"
 

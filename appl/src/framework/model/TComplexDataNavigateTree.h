@@ -4,6 +4,7 @@
 // per displayable screen of the flow, in flow order. The host supplies the text of a line
 // (GetLibelleTreeData), typically the screen's title read with
 // TCinematicManagerAbstract::GetDisplayScreenTitle(getCursor(), ...).
+// Owned by the view or tree control it is attached to (SetComplexData).
 
 #include "wizard_framework_export.h"
 

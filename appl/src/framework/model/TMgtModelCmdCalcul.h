@@ -1,6 +1,7 @@
 #pragma once
 
 // Lets the model recompute its dependent data.
+// Built by the screen presenter for one call through the invoker; the model is not owned.
 
 #include "wizard_framework_export.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 // Loads a screen: the model's data into its letter list and static letter list.
+// Built by the screen presenter for one call through the invoker; the model is not owned.
 
 #include "wizard_framework_export.h"
 

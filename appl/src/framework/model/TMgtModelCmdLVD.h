@@ -1,6 +1,7 @@
 #pragma once
 
 // Saves a screen: its letter list and static letter list into the model's data.
+// Built by the screen presenter for one call through the invoker; the model is not owned.
 
 #include "wizard_framework_export.h"
 

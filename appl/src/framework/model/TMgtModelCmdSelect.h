@@ -1,6 +1,7 @@
 #pragma once
 
 // Lets the model set the selection state (enterable or not) of each letter of a list.
+// Built by the screen presenter for one call through the invoker; the model is not owned.
 
 #include "wizard_framework_export.h"
 

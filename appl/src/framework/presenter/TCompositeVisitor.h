@@ -7,6 +7,7 @@
 //
 // Visitors are short-lived: made on the caller's stack for one walk, holding no pointer to the
 // tree.
+// Made by its sender for one walk of the presenter tree; the presenters only visit it.
 
 #include "wizard_framework_export.h"
 

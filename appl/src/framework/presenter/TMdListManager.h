@@ -4,6 +4,7 @@
 // (TPrListManager) sees it: a current element, elements addressed by their position, and the
 // operations of the list's actions. The host derives its list models from it; the operations
 // not overridden do nothing (an empty list with no current element).
+// The host owns it; the list manager only points to it.
 
 #include "wizard_framework_export.h"
 

@@ -6,6 +6,7 @@
 
 // Sent when a screen view was built: the wizard window fits its screen area to that view's
 // client height.
+// Made by its sender for one walk of the presenter tree; the presenters only visit it.
 class WIZARD_FRAMEWORK_EXPORT TVisitorFixClientHeight : public TCompositeVisitor
 {
 public:

@@ -6,6 +6,7 @@
 
 // Sent after every change of the data: the management buttons presenter refreshes what the
 // buttons bar knows of the screen flow.
+// Made by its sender for one walk of the presenter tree; the presenters only visit it.
 class WIZARD_FRAMEWORK_EXPORT TVisitorMajCinematique : public TCompositeVisitor
 {
 public:

@@ -6,6 +6,7 @@
 
 // Internal to the framework: the finish button reaches the wizard form presenter, which
 // records the outcome and allows the window to close.
+// Made by its sender for one walk of the presenter tree; the presenters only visit it.
 class WIZARD_FRAMEWORK_EXPORT TVisitorOk : public TCompositeVisitor
 {
 public:

@@ -6,6 +6,7 @@
 
 // Sent by the buttons bar's audit filter actions: every screen view shows only the lines of
 // the chosen kind. -1 shows everything.
+// Made by its sender for one walk of the presenter tree; the presenters only visit it.
 class WIZARD_FRAMEWORK_EXPORT TVisitorSetFilter : public TCompositeVisitor
 {
 public:

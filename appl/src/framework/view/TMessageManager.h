@@ -4,6 +4,7 @@
 // window messages into calls on that presenter, so that a handler asking for a screen change,
 // a focus move or the launch of a declaration gets it done after it has returned, from the
 // message loop, in posting order. Senders post to its Handle() with PostMessageA.
+// Owned by the wizard form presenter.
 
 #include "wizard_framework_export.h"
 

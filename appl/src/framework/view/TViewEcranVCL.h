@@ -37,6 +37,8 @@ struct structLettre;
 // One record of a help-context table: which help topic a screen, or one control of a screen,
 // opens. A table is an array of these, ended by a record whose idRessource is -1; the end
 // record's helpContext applies wherever nothing else matched.
+// Help tables are the host's (usually static arrays); the screen presenter only points to one
+// (setHelpData).
 struct WIZARD_FRAMEWORK_EXPORT HelpId
 {
     short idRessource; // title resource id of the screen

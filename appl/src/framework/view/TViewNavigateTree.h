@@ -8,6 +8,7 @@
 // it survives the rebuild that every refresh makes.
 //
 // The view sits in the wizard window's navigation panel and follows the panel's size.
+// Owned by its presenter; its parent, the navigation panel, deletes it otherwise.
 
 #include "wizard_framework_export.h"
 
