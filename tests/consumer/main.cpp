@@ -21,6 +21,7 @@
 #include "TColor.h"
 #include "TEdit.h"
 #include "TInfoGene.h"
+#include "TPanel.h"
 #include "qlettre.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ class Model : public TModelAbstract
 public:
     using TModelAbstract::TModelAbstract;
     std::map<int, std::string> data;
+    std::map<int, std::string> initial; // as the wizard found it
 
     void DonneesVersLettrage(structLettre* lettres, structLettre*) override
     {
@@ -141,6 +143,12 @@ public:
         listeFactory.push_back(new Factory()); // owned by the presenter
     }
     void InitDonnees() override {}
+    void SauveDataInit() override { model().initial = model().data; }
+    void RestaureDataInit() override { model().data = model().initial; }
+    void CheckIsModified() override
+    {
+        getCompteRendu()->setModified(model().data != model().initial);
+    }
     void DonneesVersLettrage(structLettre* lettres, structLettre* statiques) override
     {
         TMgtModelCmdDVL commande(getModel(), lettres, statiques);
@@ -151,6 +159,9 @@ public:
         TMgtModelCmdLVD commande(getModel(), lettres, statiques);
         getInvoker()->executeCommand(&commande);
     }
+
+private:
+    Model& model() const { return *static_cast<Model*>(getModel()); }
 };
 
 Screen* Shown(TPrEcranVCL* presenter)
@@ -180,6 +191,7 @@ int main(int argc, char** argv)
         auto* buttons = new TPrManagementButtons(wizard.getPanelManagementButtons(), &wizard,
                                                  &model, &invoker, flow);
         wizard.Add(buttons);
+        wizard.SauveDataInit();
 
         QTimer::singleShot(0, [&] {
             if (Screen* first = Shown(screens))
