@@ -24,6 +24,9 @@
 #include "TPanel.h"
 #include "qlettre.h"
 
+#include <log4cxx/basicconfigurator.h>
+#include <log4cxx/logger.h>
+
 #include <QApplication>
 #include <QTimer>
 
@@ -174,6 +177,8 @@ Screen* Shown(TPrEcranVCL* presenter)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    log4cxx::BasicConfigurator::configure(); // the framework's trace: warnings only
+    log4cxx::Logger::getRootLogger()->setLevel(log4cxx::Level::getWarn());
     TInfoGene info;
     Model model(&info);
     TMgtModelInvoker invoker;
@@ -194,11 +199,16 @@ int main(int argc, char** argv)
         wizard.SauveDataInit();
 
         QTimer::singleShot(0, [&] {
-            if (Screen* first = Shown(screens))
+            // What typing does: the text, then the change road of the screen.
+            if (Screen* first = Shown(screens)) {
                 first->edit->SetText("Paul");
+                first->OnChangeControl(first->edit);
+            }
             buttons->NextScreen();
-            if (Screen* second = Shown(screens))
+            if (Screen* second = Shown(screens)) {
                 second->edit->SetText("Lyon");
+                second->OnChangeControl(second->edit);
+            }
             flow->GetTitleScreen(102, title);
             buttons->Ok();
             wizard.getView()->Close();
