@@ -17,23 +17,33 @@ tools/package.sh "$build"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-# consumer <name> <prefix> [cmake options...]: configure, build and run the consumer.
+# consumer <name> <shared|static> <prefix> [cmake options...]: configure, build and run the
+# consumer, linked with the libraries of that kind.
 consumer() {
-    local name="$1" prefix="$2"
-    shift 2
+    local name="$1" kind="$2" prefix="$3"
+    shift 3
     echo "== consumer: $name"
     cmake -S tests/consumer -B "$work/$name" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON "$@"
     if grep -E -- "-(I|isystem) ?$repo/(appl|build)" "$work/$name/compile_commands.json"; then
-        echo "consumer-check: the consumer was compiled with the source tree on its include path" >&2
+        echo "consumer-check: $name was compiled with the source tree on its include path" >&2
         exit 1
     fi
     cmake --build "$work/$name" -j "$(nproc)"
+    local libraries linked=static
+    libraries="$(ldd "$work/$name/wizard_consumer")"
+    if grep -q libwizard_ <<<"$libraries"; then
+        linked=shared
+    fi
+    if [ "$linked" != "$kind" ]; then
+        echo "consumer-check: $name linked the $linked libraries, not the $kind ones" >&2
+        exit 1
+    fi
     QT_QPA_PLATFORM=offscreen "$work/$name/wizard_consumer"
 }
 
 cmake --install "$build" --prefix "$work/prefix"
-consumer installed-shared "$work/prefix" -DWIZARD_SHARED_LIBS=ON
+consumer installed-shared shared "$work/prefix" -DWIZARD_SHARED_LIBS=ON
 
 dpkg -x "$(ls "$build"/libwizard-dev_*.deb)" "$work/root"
-consumer package-static "$work/root/usr"
+consumer package-static static "$work/root/usr"
