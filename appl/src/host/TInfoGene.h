@@ -4,11 +4,13 @@
 // record the host fills before opening a wizard. The model holds it; nobody in the framework
 // owns it.
 
+#include "wizard_host_export.h"
+
 #include "TColor.h"
 
 #include <string>
 
-class TInfoGene
+class WIZARD_HOST_EXPORT TInfoGene
 {
 public:
     TInfoGene() = default;

@@ -3,6 +3,9 @@
 // The colour configuration (the host's qrtconfiguration library): one table of colours
 // shared by the whole process. The wizard window takes its background from entry 1 and the
 // management buttons their default-state colour from entry 7; a host may set any entry.
+// One instance for the process (GetInstance), which owns it.
+
+#include "wizard_host_export.h"
 
 #include "TColor.h"
 
@@ -22,7 +25,7 @@ enum enumCouleurs
     nbCouleurs
 };
 
-class TSingletonCouleur
+class WIZARD_HOST_EXPORT TSingletonCouleur
 {
 public:
     // The process-wide table, never null.
@@ -54,4 +57,4 @@ private:
 
 // Prepares the table before use. Called before each use; only the first call fills the
 // defaults, so colours set by the host are kept.
-void InitConfigcolors(TSingletonCouleur& couleurs);
+WIZARD_HOST_EXPORT void InitConfigcolors(TSingletonCouleur& couleurs);

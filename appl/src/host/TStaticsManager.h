@@ -2,11 +2,14 @@
 
 // The text token service (the host's zbn_framework library): named tokens such as
 // "#PRODUIT#" and their values, replaced in labels before they are shown.
+// Owned by the host's model (TModelAbstract).
+
+#include "wizard_host_export.h"
 
 #include <map>
 #include <string>
 
-class TStaticsManager
+class WIZARD_HOST_EXPORT TStaticsManager
 {
 public:
     TStaticsManager() = default;

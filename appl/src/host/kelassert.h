@@ -9,6 +9,8 @@
 // values (so they stay correct) in a branch that never runs; nothing is evaluated or
 // reported.
 
+#include "wizard_host_export.h"
+
 #include <sstream>
 #include <string>
 #include <type_traits>
@@ -17,7 +19,8 @@
 
 namespace kel {
 
-class assert_context
+// What an assertion records (its expression and named values); a value of its Assert.
+class WIZARD_HOST_EXPORT assert_context
 {
 public:
     assert_context() = default;
@@ -72,7 +75,8 @@ private:
 };
 
 // Where an assertion is made; it opens the context that describes it.
-class Assert
+// A temporary of the KEL_ASSERT macro.
+class WIZARD_HOST_EXPORT Assert
 {
 public:
     static constexpr bool enabled = false;

@@ -9,6 +9,8 @@
 // malloc: a caller may enlarge a value with realloc and overwrite it with strcpy, and must
 // free what it replaces with free.
 
+#include "wizard_host_export.h"
+
 #include <stddef.h>
 
 #ifdef __cplusplus
@@ -18,6 +20,8 @@ extern "C" {
 typedef struct structLettre structLettre;
 typedef struct structMessage structMessage;
 
+// One letter of a list: a data field of the declaration as a screen shows it. The list owns
+// its letters (LibereLettre frees them).
 struct structLettre
 {
     short select;   // 1: the letter may be entered (its control is enabled); other: may not
@@ -31,6 +35,8 @@ struct structLettre
     structLettre* suivante;
 };
 
+// One check message of a list made by the model. The list owns its messages
+// (LibereListeMessage frees them).
 struct structMessage
 {
     short lettrage; // the letter concerned (the control to focus)
@@ -48,55 +54,57 @@ struct structMessage
 // passes 1); `format`, `occurrence`, `groupe` and `options` (the framework passes 0) are kept
 // in the letter for the host. Returns null, adding nothing, when `tete` is null or memory
 // runs out.
-structLettre* AjouteLettre(structLettre** tete, short lettrage, short format, short occurrence,
-                           short groupe, short selection, short options);
+WIZARD_HOST_EXPORT structLettre* AjouteLettre(structLettre** tete, short lettrage, short format,
+                                              short occurrence, short groupe, short selection,
+                                              short options);
 
 // The first letter of the list with that lettrage, or null (also for a lettrage that no
 // 16-bit letter can carry). A long list is looked up through an index the store keeps beside
 // it, in constant time; a lettrage the list lacks costs a walk. Letters whose lettrage was
 // written directly (renumbered) are found under their new lettrage; should a renumbering give
 // two letters the same lettrage, the one found may be either.
-structLettre* TrouveLettre(int lettrage, structLettre* tete);
+WIZARD_HOST_EXPORT structLettre* TrouveLettre(int lettrage, structLettre* tete);
 
 // Frees every letter of the list and its value, and sets the head to null.
-void LibereLettre(structLettre** tete);
+WIZARD_HOST_EXPORT void LibereLettre(structLettre** tete);
 
-structLettre* VaPremiereLettre(structLettre* tete);
+WIZARD_HOST_EXPORT structLettre* VaPremiereLettre(structLettre* tete);
 // The letter after `lettre`; null after the last one (and for null).
-structLettre* VaLettreSuivante(structLettre* lettre);
+WIZARD_HOST_EXPORT structLettre* VaLettreSuivante(structLettre* lettre);
 // Non-zero when `lettre` is past the end of the list (null).
-short FinListeLettre(structLettre* lettre);
+WIZARD_HOST_EXPORT short FinListeLettre(structLettre* lettre);
 
 // Replaces the letter's value by a copy of `valeur` (null clears the value). Returns 0
 // when memory runs out, the value being then left as it was; non-zero otherwise.
-int MetValeurLettre(structLettre* lettre, const char* valeur);
+WIZARD_HOST_EXPORT int MetValeurLettre(structLettre* lettre, const char* valeur);
 // The letter's value (null when it has none, or for a null letter).
-const char* LitValeurLettre(const structLettre* lettre);
+WIZARD_HOST_EXPORT const char* LitValeurLettre(const structLettre* lettre);
 // Sets the letter's selection state (1: may be entered).
-void MetSelectionLettre(structLettre* lettre, short select);
+WIZARD_HOST_EXPORT void MetSelectionLettre(structLettre* lettre, short select);
 
 // --- Messages ---
 
 // Appends a message with a copy of `texte` (null allowed) at the end of the list whose head
 // is at `tete`, and returns it; null when `tete` is null or memory runs out.
-structMessage* AjouteMessage(structMessage** tete, short lettrage, short type, const char* texte);
+WIZARD_HOST_EXPORT structMessage* AjouteMessage(structMessage** tete, short lettrage, short type,
+                                                const char* texte);
 // The message's text (null when it has none, or for a null message).
-const char* LitTexteMessage(const structMessage* message);
+WIZARD_HOST_EXPORT const char* LitTexteMessage(const structMessage* message);
 
-structMessage* VaPremierMessage(structMessage* tete);
+WIZARD_HOST_EXPORT structMessage* VaPremierMessage(structMessage* tete);
 // The message after `message`; null after the last one (and for null).
-structMessage* VaMessageSuivant(structMessage* message);
+WIZARD_HOST_EXPORT structMessage* VaMessageSuivant(structMessage* message);
 // Non-zero when `message` is past the end of the list (null).
-short FinListeMessage(structMessage* message);
+WIZARD_HOST_EXPORT short FinListeMessage(structMessage* message);
 
 // Frees every message of the list and its text, and sets the head to null.
-void LibereListeMessage(structMessage** tete);
+WIZARD_HOST_EXPORT void LibereListeMessage(structMessage** tete);
 
 // A malloc'd copy of `texte` (null for null or when memory runs out), for instance the text
 // a model hands out for display; freed with LibereTexteMessage.
-char* DupliqueTexte(const char* texte);
+WIZARD_HOST_EXPORT char* DupliqueTexte(const char* texte);
 // Frees a text produced for display and sets the pointer to null.
-void LibereTexteMessage(char** texte);
+WIZARD_HOST_EXPORT void LibereTexteMessage(char** texte);
 
 #ifdef __cplusplus
 } // extern "C"

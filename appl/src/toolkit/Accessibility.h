@@ -8,6 +8,8 @@
 //   pane, named by its accessible name;
 // - every focusable widget of a form draws a focus mark (FocusMarkStyleSheet).
 
+#include "wizard_toolkit_export.h"
+
 #include <QString>
 
 class QObject;
@@ -17,15 +19,15 @@ namespace Accessibility {
 
 // Installs the toolkit's accessible interfaces; the widgets that need them call it, once is
 // enough and later calls do nothing.
-void Install();
+WIZARD_TOOLKIT_EXPORT void Install();
 
 // The accessible name of a caption: mnemonic marks removed ("&&" read as '&'), then the
 // blanks and the colon that end a caption ("Nom :" gives "Nom").
-QString NameFromCaption(const QString& caption);
+WIZARD_TOOLKIT_EXPORT QString NameFromCaption(const QString& caption);
 
 // Names `widget` (the text of an assistive technology's "name"), raising a name change when
 // the name changes.
-void SetName(QWidget* widget, const QString& name);
+WIZARD_TOOLKIT_EXPORT void SetName(QWidget* widget, const QString& name);
 
 // The colour of the focus mark: neither the blue of a selected line nor the frame of a
 // default button.
@@ -33,6 +35,6 @@ inline constexpr const char* kFocusMarkColor = "#e35d00";
 // Width of the focus mark, in pixels.
 inline constexpr int kFocusMarkWidth = 2;
 // The style sheet that gives every focusable widget under a form its focus mark.
-QString FocusMarkStyleSheet();
+WIZARD_TOOLKIT_EXPORT QString FocusMarkStyleSheet();
 
 } // namespace Accessibility

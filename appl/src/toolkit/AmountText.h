@@ -5,6 +5,8 @@
 // conventions whatever the process locale: a decimal comma, thousands separated by a space
 // ("-1 234 567,89"). Pure functions of their arguments.
 
+#include "wizard_toolkit_export.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -26,15 +28,15 @@ struct Layout
 
 // The digits of `magnitude` (its sign is ignored) laid out as `layout` says, in ASCII:
 // "1 234,5". `isZero` tells whether the rounded value is zero. Empty when not finite.
-std::string Digits(double magnitude, const Layout& layout, bool& isZero);
+WIZARD_TOOLKIT_EXPORT std::string Digits(double magnitude, const Layout& layout, bool& isZero);
 
 // An amount as it is shown: a '-' for a negative value that does not round to zero, grouped
 // digits, at most `decimals` decimals (0 to kMaxDecimals), trailing zeros dropped.
 // Empty for a value that is not finite.
-QString Format(double value, int decimals);
+WIZARD_TOOLKIT_EXPORT QString Format(double value, int decimals);
 
 // `value` rounded to `decimals` decimals, exactly as Format shows it.
-double Round(double value, int decimals);
+WIZARD_TOOLKIT_EXPORT double Round(double value, int decimals);
 
 // The amount a whole text stands for, as a French reader sees it: a leading sign, digits,
 // blanks of any kind (ignored) and a trailing euro sign (U+20AC or "EUR"). A single ',' or '.'
@@ -42,6 +44,6 @@ double Round(double value, int decimals);
 // decimal separator and the other groups thousands ("1.234,56", "1,234.56"); one of them
 // appearing several times groups thousands ("1.234.567"). Grouping is checked: a group has
 // three digits. False, with 0, when the text is not such an amount or is too large.
-bool Parse(QStringView text, double& value);
+WIZARD_TOOLKIT_EXPORT bool Parse(QStringView text, double& value);
 
 } // namespace AmountText

@@ -4,22 +4,24 @@
 // and the metrics come from the application's style, so that sizes computed from them match
 // what the widgets really draw.
 
+#include "wizard_toolkit_export.h"
+
 #include "TRect.h"
 #include "WinTypes.h"
 
 // The desktop window. It is a handle, not a widget: only the calls of this toolkit that take a
 // window (GetWindowRect, PostMessageA) may be given it; it must never be dereferenced.
-HWND GetDesktopWindow();
+WIZARD_TOOLKIT_EXPORT HWND GetDesktopWindow();
 
 // The window's rectangle in screen coordinates, frame included for a top-level window; for the
 // desktop, the primary screen's geometry (or the overriding size). False, leaving `rect`
 // untouched, for a null window or a null rect.
-bool GetWindowRect(HWND window, RECT* rect);
+WIZARD_TOOLKIT_EXPORT bool GetWindowRect(HWND window, RECT* rect);
 
 // Lets tests and demonstrations lay the wizard out for a given desktop: while set, the desktop
 // reads as width x height at (0, 0), for GetWindowRect and the screen metrics. A width or height
 // of 0 or less goes back to the real screen.
-void SetDesktopSizeOverride(int width, int height);
+WIZARD_TOOLKIT_EXPORT void SetDesktopSizeOverride(int width, int height);
 
 // Indices of GetSystemMetrics (the values of the Windows constants).
 inline constexpr int SM_CXSCREEN = 0;
@@ -65,4 +67,4 @@ inline constexpr int SM_CMONITORS = 80;
 
 // The metric in pixels (or the count or flag it stands for); 0 for an index not listed above
 // or when no QApplication exists, as Windows answers for an unknown index.
-int GetSystemMetrics(int index);
+WIZARD_TOOLKIT_EXPORT int GetSystemMetrics(int index);

@@ -5,6 +5,8 @@
 // handler (ScopedHandler) to record the requests and give scripted answers, so that no test
 // ever waits on a real modal window.
 
+#include "wizard_toolkit_export.h"
+
 #include <QString>
 
 #include <functional>
@@ -49,7 +51,8 @@ enum class Icon
     Question
 };
 
-struct Request
+// One message box to show, handed by value to the current handler.
+struct WIZARD_TOOLKIT_EXPORT Request
 {
     QWidget* owner = nullptr; // the dialog is modal to this window (or to the application)
     QString caption;
@@ -63,35 +66,36 @@ struct Request
 };
 
 // The buttons of a set, in display order.
-std::vector<Answer> answersOf(Buttons buttons);
+WIZARD_TOOLKIT_EXPORT std::vector<Answer> answersOf(Buttons buttons);
 
 // The default button that will really be used: the requested one when the set holds it,
 // otherwise the first button of the set.
-Answer effectiveDefault(const Request& request);
+WIZARD_TOOLKIT_EXPORT Answer effectiveDefault(const Request& request);
 
 using Handler = std::function<Answer(const Request&)>;
 
 // Asks the current handler. Always returns one of the request's buttons when the handler
 // is the default one; a scripted handler answers what it was told.
-Answer show(const Request& request);
+WIZARD_TOOLKIT_EXPORT Answer show(const Request& request);
 
 // Installs `handler` (an empty handler restores the Qt one) and returns the previous one.
-Handler setHandler(Handler handler);
+WIZARD_TOOLKIT_EXPORT Handler setHandler(Handler handler);
 
 // The default handler: runs the box of createMessageBox and answers answerOfMessageBox.
-Answer showMessageBox(const Request& request);
+WIZARD_TOOLKIT_EXPORT Answer showMessageBox(const Request& request);
 
 // The box the default handler shows, not yet run: parented to the owner, window-modal when
 // there is an owner, with French button captions, the default button and the escape
 // button (Cancel or No when the set has one, otherwise the default button).
-std::unique_ptr<QMessageBox> createMessageBox(const Request& request);
+WIZARD_TOOLKIT_EXPORT std::unique_ptr<QMessageBox> createMessageBox(const Request& request);
 
 // The answer of a box made by createMessageBox once it has closed: its clicked button, or
 // the escape button when it was closed without one.
-Answer answerOfMessageBox(const QMessageBox& box, const Request& request);
+WIZARD_TOOLKIT_EXPORT Answer answerOfMessageBox(const QMessageBox& box, const Request& request);
 
 // Installs a handler for the lifetime of the guard and restores the previous one after.
-class ScopedHandler
+// A guard kept on the stack.
+class WIZARD_TOOLKIT_EXPORT ScopedHandler
 {
 public:
     explicit ScopedHandler(Handler handler);

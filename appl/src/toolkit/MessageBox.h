@@ -5,6 +5,8 @@
 // the next 4, default button in the next 4. Bits it has no Qt meaning for (modality flags,
 // MB_TOPMOST, MB_RIGHT...) are accepted and ignored.
 
+#include "wizard_toolkit_export.h"
+
 #include "WinTypes.h"
 
 // Button sets
@@ -54,10 +56,11 @@ struct Request;
 
 // The seam request a message box call stands for. An unknown button set gives an OK box,
 // an unknown icon no icon, a default button beyond the set the first button.
-DialogSeam::Request messageBoxRequest(HWND owner, const char* text, const char* caption,
-                                      UINT style);
+WIZARD_TOOLKIT_EXPORT DialogSeam::Request messageBoxRequest(HWND owner, const char* text,
+                                                            const char* caption, UINT style);
 
 // Shows a modal message box (through the dialog seam) and returns the ID of the button
 // chosen: IDOK, IDCANCEL, IDYES, IDNO, IDABORT, IDRETRY or IDIGNORE. Null text or caption
 // is an empty one.
-int MessageBoxA(HWND owner, const char* text, const char* caption, UINT style);
+WIZARD_TOOLKIT_EXPORT int MessageBoxA(HWND owner, const char* text, const char* caption,
+                                      UINT style);

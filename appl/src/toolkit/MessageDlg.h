@@ -6,6 +6,8 @@
 //
 //     if (MessageDlg(text, mtInformation, mbOKCancel, 0) == mrOk) ...
 
+#include "wizard_toolkit_export.h"
+
 #include "TModalResult.h"
 
 #include <cstdint>
@@ -32,7 +34,8 @@ enum TMsgDlgBtn
 };
 
 // A set of buttons: `TMsgDlgButtons() << mbOK << mbCancel`, or one of the constants below.
-class TMsgDlgButtons
+// A value.
+class WIZARD_TOOLKIT_EXPORT TMsgDlgButtons
 {
 public:
     constexpr TMsgDlgButtons() = default;
@@ -67,5 +70,5 @@ inline constexpr TMsgDlgButtons mbAbortRetryIgnore = TMsgDlgButtons(mbAbort) << 
 // "Information", "Avertissement", "Confirmation", or the application's name for mtCustom.
 // Button sets the desktop cannot show as such are shown as the nearest one it can (an empty set
 // as OK). `helpContext` is accepted for the callers' sake; no help is shown.
-TModalResult MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons buttons,
-                        int helpContext);
+WIZARD_TOOLKIT_EXPORT TModalResult MessageDlg(const std::string& message, TMsgDlgType type,
+                                              TMsgDlgButtons buttons, int helpContext);

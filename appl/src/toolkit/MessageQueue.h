@@ -8,18 +8,20 @@
 // delivery simply never receives it. Sleep waits while keeping the windows painted, without
 // delivering posted messages: a handler that pauses never has a posted request run inside it.
 
+#include "wizard_toolkit_export.h"
+
 #include "WinTypes.h"
 
 // Queues (msg, wParam, lParam) for `window`. Answers false, posting nothing, when there is no
 // window, when the window is the desktop (GetDesktopWindow) or when no QApplication exists.
 // A window that is not a TMessageTarget accepts the message and ignores it, as a window
 // procedure does with a number it does not know.
-bool PostMessageA(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+WIZARD_TOOLKIT_EXPORT bool PostMessageA(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Number of posted messages not delivered yet.
-int PendingPostedMessages();
+WIZARD_TOOLKIT_EXPORT int PendingPostedMessages();
 
 // Waits `milliseconds`, processing the window system's events (painting, exposure) but
 // neither user input nor posted messages; those are delivered once the caller returns to the
 // event loop, in posting order.
-void Sleep(unsigned long milliseconds);
+WIZARD_TOOLKIT_EXPORT void Sleep(unsigned long milliseconds);

@@ -4,18 +4,20 @@
 // Qt reads the same marks, except that it also swallows a lone '&' (before a blank, a
 // punctuation sign or the end), which the toolkit's captions show as a plain '&'.
 
+#include "wizard_toolkit_export.h"
+
 #include <QString>
 
 namespace Mnemonic {
 
 // The caption in Qt's syntax: every lone '&' doubled so that it stays visible.
-QString ToQt(const QString& caption);
+WIZARD_TOOLKIT_EXPORT QString ToQt(const QString& caption);
 
 // The caption as read on screen: marks removed, "&&" shown as '&', a lone '&' kept.
-QString Strip(const QString& caption);
+WIZARD_TOOLKIT_EXPORT QString Strip(const QString& caption);
 
 // The mnemonic key of a caption in Qt's syntax ("&Suivant >" gives 'S'), upper case; a null
 // character when it has none.
-QChar KeyOf(const QString& qtCaption);
+WIZARD_TOOLKIT_EXPORT QChar KeyOf(const QString& qtCaption);
 
 } // namespace Mnemonic

@@ -5,9 +5,11 @@
 // creating its QApplication and before showing any window. On Debian the translations come
 // with the package qt6-translations-l10n.
 
+#include "wizard_toolkit_export.h"
+
 #include <QLocale>
 
 // Loads Qt's translation of `locale` (the system's by default: "qtbase_fr" under fr_FR) from
 // Qt's translations folder and installs it in the application, which owns it. False, nothing
 // installed, when there is no application or no such translation (English needs none).
-bool InstallQtTranslations(const QLocale& locale = QLocale::system());
+WIZARD_TOOLKIT_EXPORT bool InstallQtTranslations(const QLocale& locale = QLocale::system());

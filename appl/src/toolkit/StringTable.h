@@ -16,6 +16,8 @@
 //
 // Texts are Windows-1252 bytes. All calls belong to the user-interface thread.
 
+#include "wizard_toolkit_export.h"
+
 #include <cstddef>
 
 extern "C" {
@@ -49,23 +51,24 @@ using HMODULE = WizardModule*;
 
 // The module of that name if the process already holds it (a registered table, or a library
 // already loaded); null otherwise. Loads nothing and takes no reference, as on Windows.
-HMODULE GetModuleHandleA(const char* moduleName);
+WIZARD_TOOLKIT_EXPORT HMODULE GetModuleHandleA(const char* moduleName);
 
 // The module of that name, loading the library when it is not registered. Each non-null
 // answer is released with FreeLibrary.
-HMODULE LoadLibraryA(const char* moduleName);
+WIZARD_TOOLKIT_EXPORT HMODULE LoadLibraryA(const char* moduleName);
 
 // Releases a module returned by LoadLibraryA; a registered table stays registered.
-bool FreeLibrary(HMODULE module);
+WIZARD_TOOLKIT_EXPORT bool FreeLibrary(HMODULE module);
 
 // Copies the string `id` of the module's table into `buffer`: at most bufferMax - 1 bytes,
 // always NUL-terminated (a longer text is cut). Returns the number of bytes copied; 0, with
 // an empty buffer, when the module has no such string (an empty entry reads the same way, as in
 // a Windows string table) or when the module is null.
-int LoadStringA(HMODULE module, long id, char* buffer, int bufferMax);
+WIZARD_TOOLKIT_EXPORT int LoadStringA(HMODULE module, long id, char* buffer, int bufferMax);
 
 // Registers `table` (ending with WIZARD_STRING_TABLE_END) under `moduleName`, replacing any
 // table registered under that name. The table is not copied: it must outlive its registration.
-void RegisterStringTable(const char* moduleName, const WizardStringTableEntry* table);
+WIZARD_TOOLKIT_EXPORT void RegisterStringTable(const char* moduleName,
+                                               const WizardStringTableEntry* table);
 // Removes the registration; handles obtained for it then read no string.
-void UnregisterStringTable(const char* moduleName);
+WIZARD_TOOLKIT_EXPORT void UnregisterStringTable(const char* moduleName);

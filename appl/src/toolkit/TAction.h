@@ -8,6 +8,8 @@
 // An action that belongs to an action list is owned by it; destroying the action first takes
 // it out of the list.
 
+#include "wizard_toolkit_export.h"
+
 #include "TComponent.h"
 
 #include <QAction>
@@ -17,7 +19,7 @@
 
 class TKelActionList;
 
-class TAction : public QAction, public TComponent
+class WIZARD_TOOLKIT_EXPORT TAction : public QAction, public TComponent
 {
     Q_OBJECT
 

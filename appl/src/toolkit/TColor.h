@@ -3,6 +3,8 @@
 // A colour as the framework stores it: 0x00BBGGRR for an explicit colour, or a system colour
 // (0x80000000 | index) resolved against the widget palette when it is applied.
 
+#include "wizard_toolkit_export.h"
+
 #include <QPalette>
 
 class QColor;
@@ -65,20 +67,21 @@ inline constexpr bool IsSystemColor(TColor color)
 }
 
 // Where a system colour lives in a Qt palette.
-struct TSystemColorRole
+// A value.
+struct WIZARD_TOOLKIT_EXPORT TSystemColorRole
 {
     QPalette::ColorGroup group = QPalette::Active;
     QPalette::ColorRole role = QPalette::Window;
 };
 
 // The palette entry of a system colour; false for an explicit colour or an unknown index.
-bool SystemColorRole(TColor color, TSystemColorRole& where);
+WIZARD_TOOLKIT_EXPORT bool SystemColorRole(TColor color, TSystemColorRole& where);
 
 // The colour to paint: explicit colours are decoded from 0x00BBGGRR, system colours looked up
 // in `palette` (the application's palette by default). clNone gives a transparent colour,
 // clDefault and unknown system indices the palette's window colour.
-QColor TColorToQColor(TColor color);
-QColor TColorToQColor(TColor color, const QPalette& palette);
+WIZARD_TOOLKIT_EXPORT QColor TColorToQColor(TColor color);
+WIZARD_TOOLKIT_EXPORT QColor TColorToQColor(TColor color, const QPalette& palette);
 
 // The explicit TColor of a Qt colour (alpha is dropped).
-TColor QColorToTColor(const QColor& color);
+WIZARD_TOOLKIT_EXPORT TColor QColorToTColor(const QColor& color);

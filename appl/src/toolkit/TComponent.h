@@ -5,12 +5,14 @@
 // has the owner's Qt object as its parent and is deleted with it. Deleting through a
 // TComponent* destroys the whole Qt object, since the destructor is virtual.
 
+#include "wizard_toolkit_export.h"
+
 #include "TObject.h"
 
 class QObject;
 class QWidget;
 
-class TComponent : public TObject
+class WIZARD_TOOLKIT_EXPORT TComponent : public TObject
 {
 public:
     TComponent() = default;

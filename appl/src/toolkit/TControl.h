@@ -3,6 +3,9 @@
 // Operations every toolkit widget offers, in the toolkit's terms: text as Windows-1252 bytes,
 // colours as TColor, help contexts. The Qt widget stays the single holder of the state that Qt
 // knows (text, enabled, visible, geometry); this mixin keeps only what Qt has no notion of.
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TColor.h"
 #include "TComponent.h"
@@ -22,7 +25,7 @@ enum TAnchorKind : unsigned
 };
 using TAnchors = unsigned;
 
-class TControl : public TComponent
+class WIZARD_TOOLKIT_EXPORT TControl : public TComponent
 {
 public:
     // `defaultColor` is what GetColor answers until SetColor is called (clWindow for edits,

@@ -3,6 +3,9 @@
 // What every label of the toolkit shares: a caption in Windows-1252 where '&' marks the
 // keyboard mnemonic (see Mnemonic.h), an optional control that the mnemonic focuses, and
 // automatic sizing to the caption.
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TControl.h"
 
@@ -11,7 +14,7 @@
 
 class TWinControl;
 
-class TCustomLabel : public QLabel, public TControl
+class WIZARD_TOOLKIT_EXPORT TCustomLabel : public QLabel, public TControl
 {
     Q_OBJECT
 

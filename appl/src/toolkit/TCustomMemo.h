@@ -6,13 +6,16 @@
 // "\n" or "\r"; "\r\n" when it had none). The user cannot enter a character Windows-1252
 // does not hold: it is refused with a tool tip. Tab moves the focus, as in any form; Return
 // makes a new line. OnChange tells when the user changes the text.
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TWinControl.h"
 
 #include <QPlainTextEdit>
 #include <QString>
 
-class TCustomMemo : public QPlainTextEdit, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TCustomMemo : public QPlainTextEdit, public TWinControl
 {
     Q_OBJECT
 

@@ -3,6 +3,9 @@
 // The single-line edit. Its text is Windows-1252: the user cannot enter a character it does not
 // hold (TextValidator). OnChange tells when the user changes it (not when the program does, so
 // that showing data never looks like an entry).
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TWinControl.h"
 
@@ -10,7 +13,7 @@
 
 class TextValidator;
 
-class TEdit : public QLineEdit, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TEdit : public QLineEdit, public TWinControl
 {
     Q_OBJECT
 

@@ -4,6 +4,8 @@
 // own on top of the owner's window (and deleted with the owner); SetParent embeds it in a panel
 // instead, where it behaves as a plain child widget.
 
+#include "wizard_toolkit_export.h"
+
 #include "TModalResult.h"
 #include "TWinControl.h"
 
@@ -43,7 +45,7 @@ enum TWindowState
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
-class TForm : public QWidget, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TForm : public QWidget, public TWinControl
 {
     Q_OBJECT
 

@@ -2,6 +2,9 @@
 
 // A numbered list of small images, shared by the buttons, actions and menu items that show
 // them by index.
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TComponent.h"
 
@@ -9,7 +12,7 @@
 #include <QList>
 #include <QObject>
 
-class TImageList : public QObject, public TComponent
+class WIZARD_TOOLKIT_EXPORT TImageList : public QObject, public TComponent
 {
     Q_OBJECT
 

@@ -4,6 +4,8 @@
 // toolkit updates actions when asked (UpdateActions), not on idle time, so that the state a
 // user sees is the one computed at the last refresh of the form.
 
+#include "wizard_toolkit_export.h"
+
 #include "TComponent.h"
 
 #include <QObject>
@@ -14,7 +16,7 @@
 class TAction;
 class TImageList;
 
-class TKelActionList : public QObject, public TComponent
+class WIZARD_TOOLKIT_EXPORT TKelActionList : public QObject, public TComponent
 {
     Q_OBJECT
 

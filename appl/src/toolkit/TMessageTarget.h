@@ -4,12 +4,16 @@
 // A window class that wants posted messages derives from TMessageTarget as well as from its
 // widget class, and overrides Dispatch to route the numbers it knows; everything else goes on
 // to the inherited Dispatch, which ends in DefaultHandler.
+// A base of the window itself; the message queue never owns a target.
+
+#include "wizard_toolkit_export.h"
 
 #include "WinTypes.h"
 
 // One window message as the message entry receives it. Result is the answer of the handler
 // (0 unless a handler sets it); a posted message's answer is not read by anybody.
-struct TMessage
+// A value handed to the handler.
+struct WIZARD_TOOLKIT_EXPORT TMessage
 {
     UINT Msg = 0;
     WPARAM WParam = 0;
@@ -19,7 +23,7 @@ struct TMessage
     bool operator==(const TMessage&) const = default;
 };
 
-class TMessageTarget
+class WIZARD_TOOLKIT_EXPORT TMessageTarget
 {
 public:
     TMessageTarget() = default;

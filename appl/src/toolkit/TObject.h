@@ -2,10 +2,13 @@
 
 // The root of the toolkit's class tree, as event handlers name their sender (`TObject* Sender`).
 // It carries no state; components are compared by identity.
+// A base of every toolkit object; it owns nothing.
+
+#include "wizard_toolkit_export.h"
 
 #include <functional>
 
-class TObject
+class WIZARD_TOOLKIT_EXPORT TObject
 {
 public:
     TObject() = default;

@@ -2,6 +2,9 @@
 
 // A panel: a framed container that hosts other controls (the wizard's views are embedded in
 // panels) and shows its caption centred behind them.
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TWinControl.h"
 
@@ -16,7 +19,7 @@ enum TBevelCut
     bvSpace
 };
 
-class TPanel : public QFrame, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TPanel : public QFrame, public TWinControl
 {
     Q_OBJECT
 

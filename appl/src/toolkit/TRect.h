@@ -2,8 +2,12 @@
 
 // Rectangles in pixels: RECT as window calls fill it, TRect as the widget layer speaks of it.
 // Right and Bottom lie one past the last pixel, so Width() = Right - Left.
+// Both are values.
 
-struct RECT
+#include "wizard_toolkit_export.h"
+
+// A rectangle as window calls fill it; a value.
+struct WIZARD_TOOLKIT_EXPORT RECT
 {
     int left = 0;
     int top = 0;
@@ -13,7 +17,7 @@ struct RECT
     bool operator==(const RECT&) const = default;
 };
 
-struct TRect
+struct WIZARD_TOOLKIT_EXPORT TRect
 {
     int Left = 0;
     int Top = 0;

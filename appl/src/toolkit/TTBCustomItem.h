@@ -9,6 +9,8 @@
 // handled are destroyed once control returns to the event loop, so that a click handler may
 // rebuild the very menu it was called from.
 
+#include "wizard_toolkit_export.h"
+
 #include "TComponent.h"
 
 #include <QAction>
@@ -22,7 +24,7 @@ class QMenu;
 class TAction;
 class TImageList;
 
-class TTBCustomItem : public QAction, public TComponent
+class WIZARD_TOOLKIT_EXPORT TTBCustomItem : public QAction, public TComponent
 {
     Q_OBJECT
 

@@ -2,6 +2,9 @@
 
 // A pop-up menu: the items of GetItems(), shown where Popup asks or under the button whose
 // drop-down menu it is.
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TComponent.h"
 
@@ -10,7 +13,7 @@
 class TImageList;
 class TTBCustomItem;
 
-class TTBXPopupMenu : public QMenu, public TComponent
+class WIZARD_TOOLKIT_EXPORT TTBXPopupMenu : public QMenu, public TComponent
 {
     Q_OBJECT
 

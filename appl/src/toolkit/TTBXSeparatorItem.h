@@ -1,10 +1,13 @@
 #pragma once
 
 // A separator line between menu items.
+// Belongs to the container it is added to (see TTBCustomItem).
+
+#include "wizard_toolkit_export.h"
 
 #include "TTBCustomItem.h"
 
-class TTBXSeparatorItem : public TTBCustomItem
+class WIZARD_TOOLKIT_EXPORT TTBXSeparatorItem : public TTBCustomItem
 {
     Q_OBJECT
 

@@ -3,12 +3,15 @@
 // A timer that runs OnTimer every Interval milliseconds while it is enabled. As in the
 // toolkit it stands for, a new timer is enabled with an interval of one second; an interval of
 // 0 keeps it silent.
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TComponent.h"
 
 #include <QTimer>
 
-class TTimer : public QTimer, public TComponent
+class WIZARD_TOOLKIT_EXPORT TTimer : public QTimer, public TComponent
 {
     Q_OBJECT
 

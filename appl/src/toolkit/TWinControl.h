@@ -3,10 +3,12 @@
 // A control with a window of its own: it can hold other controls, take the focus and carry a
 // window identifier.
 
+#include "wizard_toolkit_export.h"
+
 #include "TControl.h"
 #include "WinTypes.h"
 
-class TWinControl : public TControl
+class WIZARD_TOOLKIT_EXPORT TWinControl : public TControl
 {
 public:
     using TControl::TControl;
@@ -35,6 +37,6 @@ inline constexpr int GWL_ID = -12;
 
 // Sets a window value and returns the previous one. Only GWL_ID is kept (on the widget itself);
 // another index, or a null window, changes nothing and answers 0.
-long SetWindowLongA(HWND window, int index, long value);
+WIZARD_TOOLKIT_EXPORT long SetWindowLongA(HWND window, int index, long value);
 // A window value; 0 for a value never set, an unknown index or a null window.
-long GetWindowLongA(HWND window, int index);
+WIZARD_TOOLKIT_EXPORT long GetWindowLongA(HWND window, int index);

@@ -2,13 +2,16 @@
 
 // The check box. Its caption is its Text ('&' marks the mnemonic, a lone '&' shows as is);
 // OnChange tells when the user ticks or unticks it.
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TWinControl.h"
 
 #include <QCheckBox>
 #include <QString>
 
-class TcxCheckBox : public QCheckBox, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TcxCheckBox : public QCheckBox, public TWinControl
 {
     Q_OBJECT
 

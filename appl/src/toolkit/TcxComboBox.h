@@ -4,6 +4,9 @@
 // ComboSelectCode, ComboGetCurrentCode below). The list is picked from, not typed into. As on
 // the desktop toolkits this stands for, filling the list selects nothing: a line is selected
 // only by the user or by code.
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TWinControl.h"
 
@@ -11,7 +14,7 @@
 
 #include <string>
 
-class TcxComboBox : public QComboBox, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TcxComboBox : public QComboBox, public TWinControl
 {
     Q_OBJECT
 
@@ -109,10 +112,10 @@ private:
 };
 
 // Appends a line with `label` (Windows-1252) and `code`. A null combo is ignored.
-void ComboAdd(TcxComboBox* combo, const std::string& label, long code);
+WIZARD_TOOLKIT_EXPORT void ComboAdd(TcxComboBox* combo, const std::string& label, long code);
 // Selects the first line whose code is `code`; false, the selection unchanged, when no line
 // has it (or the combo is null).
-bool ComboSelectCode(TcxComboBox* combo, long code);
+WIZARD_TOOLKIT_EXPORT bool ComboSelectCode(TcxComboBox* combo, long code);
 // The code of the selected line; false, `code` unchanged, when no line is selected (or the
 // combo is null).
-bool ComboGetCurrentCode(TcxComboBox* combo, long& code);
+WIZARD_TOOLKIT_EXPORT bool ComboGetCurrentCode(TcxComboBox* combo, long& code);

@@ -1,10 +1,13 @@
 #pragma once
 
 // A date as day, month and four-digit year separated by '/'; blank, it shows "  /  /    ".
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TcxStaticOrEdit.h"
 
-class TcxEditDate : public TcxStaticOrEdit
+class WIZARD_TOOLKIT_EXPORT TcxEditDate : public TcxStaticOrEdit
 {
     Q_OBJECT
 

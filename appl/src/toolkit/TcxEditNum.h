@@ -6,10 +6,13 @@
 // separator but no digit after it, so that "1234,56" never becomes 123456. A pasted or dropped
 // amount is read as a French reader reads it ("1 234,56 EUR", "1234.56", "1.234,56") and
 // rounded to the field's decimals. The typed text is tidied when the user leaves the field.
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TcxStaticOrEdit.h"
 
-class TcxEditNum : public TcxStaticOrEdit
+class WIZARD_TOOLKIT_EXPORT TcxEditNum : public TcxStaticOrEdit
 {
     Q_OBJECT
 

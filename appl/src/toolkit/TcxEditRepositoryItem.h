@@ -5,6 +5,9 @@
 // (",0.00 €;-,0.00 €": sections for positive and negative values, '0' a digit always shown,
 // '#' a digit shown when significant, '.' the decimal point, ',' thousands grouping, other
 // characters and quoted text shown as they stand). Texts are Windows-1252.
+// Shared: the host keeps it (usually for the whole run); columns and fields only point to it.
+
+#include "wizard_toolkit_export.h"
 
 #include <string>
 
@@ -28,7 +31,7 @@ enum TcxEditRepositoryKind
     erkCurrency // an amount, shown through the display format
 };
 
-class TcxEditRepositoryItem
+class WIZARD_TOOLKIT_EXPORT TcxEditRepositoryItem
 {
 public:
     TcxEditRepositoryItem() = default;

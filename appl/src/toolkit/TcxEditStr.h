@@ -1,10 +1,13 @@
 #pragma once
 
 // A text field whose result is a text.
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TcxStaticOrEdit.h"
 
-class TcxEditStr : public TcxStaticOrEdit
+class WIZARD_TOOLKIT_EXPORT TcxEditStr : public TcxStaticOrEdit
 {
     Q_OBJECT
 

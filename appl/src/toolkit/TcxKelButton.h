@@ -10,6 +10,8 @@
 // - show an image of an image list.
 // A focused button is pressed by Enter or Space, whatever the default button.
 
+#include "wizard_toolkit_export.h"
+
 #include "TModalResult.h"
 #include "TWinControl.h"
 
@@ -38,7 +40,7 @@ enum TButtonLayout
     blGlyphBottom
 };
 
-class TcxKelButton : public QPushButton, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TcxKelButton : public QPushButton, public TWinControl
 {
     Q_OBJECT
 

@@ -1,13 +1,16 @@
 #pragma once
 
-// The in-house label whose text may carry simple formatting tags: <b>, <i>, <u> (with their
-// closing tags) and <br>, in any case. Anything else, '<' and '&' included, shows as typed.
+// The in-house label whose text may carry simple formatting tags: `<b>`, `<i>`, `<u>` (with their
+// closing tags) and `<br>`, in any case. Anything else, '<' and '&' included, shows as typed.
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TCustomLabel.h"
 
 #include <string>
 
-class TcxKelLabel : public TCustomLabel
+class WIZARD_TOOLKIT_EXPORT TcxKelLabel : public TCustomLabel
 {
     Q_OBJECT
 

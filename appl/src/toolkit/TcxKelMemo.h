@@ -1,10 +1,13 @@
 #pragma once
 
 // The in-house multi-line edit, which knows the lettrage of the letter it shows.
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TCustomMemo.h"
 
-class TcxKelMemo : public TCustomMemo
+class WIZARD_TOOLKIT_EXPORT TcxKelMemo : public TCustomMemo
 {
     Q_OBJECT
 

@@ -8,6 +8,8 @@
 // Between BeginUpdate and EndUpdate the view is not told of each change: nodes can be added,
 // valued, expanded and hidden in bulk and the view catches up once at EndUpdate.
 
+#include "wizard_toolkit_export.h"
+
 #include "TWinControl.h"
 #include "TcxStyle.h"
 #include "TcxTreeListHitTest.h"
@@ -35,7 +37,7 @@ using TcxTreeListFocusedNodeChangedEvent = std::function<void(
 using TcxTreeListGetContentStyleEvent = std::function<void(
     TObject* Sender, int Column, TcxTreeListNode* Node, const TcxStyle*& AStyle)>;
 
-class TcxKelTreeList : public QTreeView, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TcxKelTreeList : public QTreeView, public TWinControl
 {
     Q_OBJECT
 

@@ -3,13 +3,15 @@
 // A flat list of text lines, each line may carry an object pointer (not owned). One line is
 // selected at a time unless MultiSelect is set.
 
+#include "wizard_toolkit_export.h"
+
 #include "TWinControl.h"
 
 #include <QListWidget>
 
 #include <string>
 
-class TcxListBox : public QListWidget, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TcxListBox : public QListWidget, public TWinControl
 {
     Q_OBJECT
 

@@ -3,13 +3,16 @@
 // The radio button. Buttons of one parent exclude each other when the user picks one; the
 // program may still uncheck any of them (Qt alone refuses to uncheck the checked one).
 // OnChange tells when the user picks it.
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TWinControl.h"
 
 #include <QRadioButton>
 #include <QString>
 
-class TcxRadioButton : public QRadioButton, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TcxRadioButton : public QRadioButton, public TWinControl
 {
     Q_OBJECT
 

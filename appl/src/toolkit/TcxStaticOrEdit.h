@@ -12,6 +12,9 @@
 // shows the separators among blanks, typing fills the blanks, and its Text is exactly what it
 // shows, blanks included. A text that does not fit the mask is shown as it is, unmasked, so
 // that nothing of it is lost; the mask comes back once the user empties the field.
+// Owned by its owner component, which deletes it with itself (see TComponent).
+
+#include "wizard_toolkit_export.h"
 
 #include "TWinControl.h"
 
@@ -33,7 +36,8 @@ enum TcxEditBorderStyle
 
 // The look of the field in one state (normal or disabled). clDefault leaves a colour as the
 // field's mode chooses it.
-struct TcxEditStyle
+// A value held by its field.
+struct WIZARD_TOOLKIT_EXPORT TcxEditStyle
 {
     TcxEditBorderStyle BorderStyle = ebs3D;
     TColor Color = clDefault;
@@ -48,7 +52,7 @@ struct TcxEditStyle
     }
 };
 
-class TcxStaticOrEdit : public QLineEdit, public TWinControl
+class WIZARD_TOOLKIT_EXPORT TcxStaticOrEdit : public QLineEdit, public TWinControl
 {
     Q_OBJECT
 

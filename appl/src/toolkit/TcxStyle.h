@@ -3,6 +3,9 @@
 // A look for the rows of a tree list: background colour, text colour and font. Only what a
 // style assigns is applied; everything it leaves unset stays as the widget would draw it, so
 // styles can be layered (content, then the level's style, then the style-event's choice).
+// Shared: the host keeps it (usually for the whole run); tree lists only point to it.
+
+#include "wizard_toolkit_export.h"
 
 #include "TColor.h"
 
@@ -11,7 +14,7 @@
 
 class QFont;
 
-class TcxStyle
+class WIZARD_TOOLKIT_EXPORT TcxStyle
 {
 public:
     TcxStyle() = default;

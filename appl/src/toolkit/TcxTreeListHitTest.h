@@ -5,6 +5,8 @@
 // reads where the click happened. The result is worked out when asked, so it never refers to
 // a node that has been deleted since.
 
+#include "wizard_toolkit_export.h"
+
 #include <QPoint>
 
 class TcxKelTreeList;
@@ -24,7 +26,7 @@ enum TcxTreeListHitCode
     tlhc_HitAtButton = 7,     // the expand/collapse button of a node with children
 };
 
-class TcxTreeListHitTest
+class WIZARD_TOOLKIT_EXPORT TcxTreeListHitTest
 {
 public:
     explicit TcxTreeListHitTest(TcxKelTreeList* tree = nullptr) : m_tree(tree) {}

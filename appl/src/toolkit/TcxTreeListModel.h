@@ -3,12 +3,14 @@
 // The Qt item model behind a TcxKelTreeList: it shows the tree's nodes and forwards to the view
 // the changes the tree reports. The nodes stay the tree's; the model holds no state of its own.
 
+#include "wizard_toolkit_export.h"
+
 #include <QAbstractItemModel>
 
 class TcxKelTreeList;
 class TcxTreeListNode;
 
-class TcxTreeListModel : public QAbstractItemModel
+class WIZARD_TOOLKIT_EXPORT TcxTreeListModel : public QAbstractItemModel
 {
     Q_OBJECT
 

@@ -8,6 +8,8 @@
 // included); the tree's invisible root node is not part of it and has level -1, so top-level
 // nodes have level 0.
 
+#include "wizard_toolkit_export.h"
+
 #include "TObject.h"
 
 #include <QString>
@@ -28,7 +30,7 @@ enum TcxTreeListImageIndexType
     tlitOverlayIndex = 3
 };
 
-class TcxTreeListNode : public TObject
+class WIZARD_TOOLKIT_EXPORT TcxTreeListNode : public TObject
 {
 public:
     // A node is a place in one tree: copies would have no tree to live in, so there are none;

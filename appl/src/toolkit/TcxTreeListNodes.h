@@ -3,10 +3,12 @@
 // The node collection of a tree list, as the tree's Nodes: every node in absolute
 // (depth-first) order, and the root. A light handle onto its tree; it owns nothing.
 
+#include "wizard_toolkit_export.h"
+
 class TcxKelTreeList;
 class TcxTreeListNode;
 
-class TcxTreeListNodes
+class WIZARD_TOOLKIT_EXPORT TcxTreeListNodes
 {
 public:
     explicit TcxTreeListNodes(TcxKelTreeList* tree = nullptr) : m_tree(tree) {}

@@ -2,6 +2,9 @@
 
 // A named set of tree-list styles that several tree lists share: the background, the content,
 // the even and odd rows, and one style per level (the last one serving every deeper level).
+// Shared: the host keeps it (usually for the whole run); tree lists only point to it.
+
+#include "wizard_toolkit_export.h"
 
 #include "TcxStyle.h"
 
@@ -9,7 +12,7 @@
 
 class TcxKelTreeList;
 
-class TcxTreeListStyleSheet
+class WIZARD_TOOLKIT_EXPORT TcxTreeListStyleSheet
 {
 public:
     TcxTreeListStyleSheet() = default;

@@ -5,13 +5,15 @@
 // as '?'; and, with a maximum length, no typing or pasting beyond it. A text the program sets
 // is never cut: a value longer than the maximum shows whole, and the user may shorten it.
 
+#include "wizard_toolkit_export.h"
+
 #include <QPointer>
 #include <QValidator>
 
 class QLineEdit;
 class QWidget;
 
-class TextValidator : public QValidator
+WIZARD_TOOLKIT_EXPORT class TextValidator : public QValidator
 {
     Q_OBJECT
 

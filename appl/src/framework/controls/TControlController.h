@@ -4,9 +4,11 @@
 // A screen keeps one controller per group, asks it whether a widget belongs to the group and
 // lets it check the whole group when the user leaves one of its fields.
 
+#include "wizard_framework_export.h"
+
 class TComponent;
 
-class TControlController
+class WIZARD_FRAMEWORK_EXPORT TControlController
 {
 public:
     TControlController() = default;

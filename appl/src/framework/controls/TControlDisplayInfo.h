@@ -5,11 +5,15 @@
 // The wizard form presenter owns the records; a control working on one does not.
 
 #include <unordered_set>
+
+#include "wizard_framework_export.h"
+
 #include <vector>
 
 namespace Framework {
 
-class TNodeInfo
+// One node of a saved tree: its id and whether it was expanded; a value of its record.
+class WIZARD_FRAMEWORK_EXPORT TNodeInfo
 {
 public:
     TNodeInfo() = default;
@@ -38,7 +42,7 @@ private:
 
 // Each record owns the entries of its list and deletes them when destroyed. To keep one owner
 // per entry, a copy duplicates the entries: it never shares them with the original.
-class TControlDisplayInfo
+class WIZARD_FRAMEWORK_EXPORT TControlDisplayInfo
 {
 public:
     TControlDisplayInfo() = default;

@@ -8,6 +8,8 @@
 // Fields may be TEdit, TLabel or a static-or-edit field (TcxEditStr and its family); a widget
 // of any other class reads as empty and is never written. No widget is owned.
 
+#include "wizard_framework_export.h"
+
 #include "controls/TControlController.h"
 
 #include "WinTypes.h"
@@ -15,7 +17,7 @@
 class TComponent;
 class TObject;
 
-class TDateController : public TControlController
+class WIZARD_FRAMEWORK_EXPORT TDateController : public TControlController
 {
 public:
     TDateController(HWND owner, TComponent* day, TComponent* month, TComponent* year,

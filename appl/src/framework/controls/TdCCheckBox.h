@@ -3,10 +3,13 @@
 // The check box stores a one-character code: m_codeCoche when checked, m_codeNonCoche when
 // not ('1' and '2' by default); it shows checked exactly when the letter starts with
 // m_codeCoche.
+// Owned by the screen view that registers it (AjouteControl); the widget is its form's.
+
+#include "wizard_framework_export.h"
 
 #include "controls/TdControl.h"
 
-class TdCCheckBox : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCCheckBox : public TdControl
 {
 public:
     TdCCheckBox() = default;

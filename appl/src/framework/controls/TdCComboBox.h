@@ -4,10 +4,13 @@
 // chosen line, the widget shows its label. Update fills the lines from the list data (column 0
 // the code, column 1 the label). Unlike the other controls it tells the user when the letter
 // and the lines do not match, in an error dialog; the letter is then left as it was.
+// Owned by the screen view that registers it (AjouteControl); the widget is its form's.
+
+#include "wizard_framework_export.h"
 
 #include "controls/TdControl.h"
 
-class TdCComboBox : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCComboBox : public TdControl
 {
 public:
     TdCComboBox() = default;

@@ -2,10 +2,13 @@
 
 // The edit shows its letter's text; an edit whose letter may not be entered is disabled and
 // painted as a button face, so that it reads as a fixed value.
+// Owned by the screen view that registers it (AjouteControl); the widget is its form's.
+
+#include "wizard_framework_export.h"
 
 #include "controls/TdControl.h"
 
-class TdCEdit : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCEdit : public TdControl
 {
 public:
     TdCEdit() = default;

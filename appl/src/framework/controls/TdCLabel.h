@@ -1,10 +1,13 @@
 #pragma once
 
 // A label's letter is a text of the screen's static list, shown as the label's caption.
+// Owned by the screen view that registers it (AjouteControl); the widget is its form's.
+
+#include "wizard_framework_export.h"
 
 #include "controls/TdControl.h"
 
-class TdCLabel : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCLabel : public TdControl
 {
 public:
     TdCLabel() = default;

@@ -2,10 +2,13 @@
 
 // The data-bound control of a flat list (TcxListBox): Update fills it with the first text
 // column of its list data; it moves no letter.
+// Owned by the screen view that registers it (AjouteControl); the widget is its form's.
+
+#include "wizard_framework_export.h"
 
 #include "controls/TdControl.h"
 
-class TdCListBox : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCListBox : public TdControl
 {
 public:
     TdCListBox() = default;

@@ -2,10 +2,13 @@
 
 // A memo shows its letter's text, line breaks included; the trace line has room for longer
 // texts (1024 bytes).
+// Owned by the screen view that registers it (AjouteControl); the widget is its form's.
+
+#include "wizard_framework_export.h"
 
 #include "controls/TdControl.h"
 
-class TdCMemo : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCMemo : public TdControl
 {
 public:
     TdCMemo() = default;

@@ -1,10 +1,13 @@
 #pragma once
 
 // A panel shows its letter as its caption.
+// Owned by the screen view that registers it (AjouteControl); the widget is its form's.
+
+#include "wizard_framework_export.h"
 
 #include "controls/TdControl.h"
 
-class TdCPanel : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCPanel : public TdControl
 {
 public:
     TdCPanel() = default;

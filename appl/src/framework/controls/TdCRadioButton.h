@@ -2,10 +2,13 @@
 
 // The radio button stores "1" when checked and "0" when not; it shows checked exactly when the
 // letter starts with '1'. Not gated: a radio button always follows its letter.
+// Owned by the screen view that registers it (AjouteControl); the widget is its form's.
+
+#include "wizard_framework_export.h"
 
 #include "controls/TdControl.h"
 
-class TdCRadioButton : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCRadioButton : public TdControl
 {
 public:
     TdCRadioButton() = default;

@@ -5,13 +5,15 @@
 // opens again the nodes that were open before, from the display state record of the control
 // (TControlDisplayInfo, owned by the wizard form). It moves no letter.
 
+#include "wizard_framework_export.h"
+
 #include "controls/TdControl.h"
 
 #include <cstddef>
 
 class TcxTreeListNode;
 
-class TdCTreeList : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCTreeList : public TdControl
 {
 public:
     TdCTreeList() = default;

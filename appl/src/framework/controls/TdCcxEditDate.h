@@ -9,12 +9,15 @@
 //
 // A letter without a value leaves the field as it was, as does a one-character value or a
 // value holding a blank.
+// Owned by the screen view that registers it (AjouteControl); the widget is its form's.
+
+#include "wizard_framework_export.h"
 
 #include "controls/TdControl.h"
 
 #include <string>
 
-class TdCcxEditDate : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCcxEditDate : public TdControl
 {
 public:
     TdCcxEditDate() = default;

@@ -9,11 +9,13 @@
 // (m_lettrageCalcul > 0) and the own letter in state 2, the control reads and writes the
 // entered-value letter instead of its own.
 
+#include "wizard_framework_export.h"
+
 #include "controls/TdControl.h"
 
 #include <cstddef>
 
-class TdCcxEditNum : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCcxEditNum : public TdControl
 {
 public:
     TdCcxEditNum() = default;

@@ -3,9 +3,11 @@
 // The text field: a switchable field follows its edit-state letter and shows its entered-value
 // letter as the result; the field's text is the control's own letter.
 
+#include "wizard_framework_export.h"
+
 #include "controls/TdControl.h"
 
-class TdCcxEditStr : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCcxEditStr : public TdControl
 {
 public:
     TdCcxEditStr() = default;

@@ -2,10 +2,13 @@
 
 // The phone field shows its letter, a blank number ("" or the short blank "  .  .  .  .")
 // as the full blank mask, and stores the field's text as it shows it.
+// Owned by the screen view that registers it (AjouteControl); the widget is its form's.
+
+#include "wizard_framework_export.h"
 
 #include "controls/TdControl.h"
 
-class TdCcxEditTel : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCcxEditTel : public TdControl
 {
 public:
     TdCcxEditTel() = default;

@@ -2,10 +2,13 @@
 
 // The in-house tagged label shows its letter (a text of the screen's static list) with its
 // formatting tags, and gives back the tagged text it holds.
+// Owned by the screen view that registers it (AjouteControl); the widget is its form's.
+
+#include "wizard_framework_export.h"
 
 #include "controls/TdControl.h"
 
-class TdCcxKelLabel : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCcxKelLabel : public TdControl
 {
 public:
     TdCcxKelLabel() = default;

@@ -2,10 +2,13 @@
 
 // The in-house memo shows its letter's text, line breaks included; the trace line has room
 // for longer texts (1024 bytes).
+// Owned by the screen view that registers it (AjouteControl); the widget is its form's.
+
+#include "wizard_framework_export.h"
 
 #include "controls/TdControl.h"
 
-class TdCcxKelMemo : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCcxKelMemo : public TdControl
 {
 public:
     TdCcxKelMemo() = default;

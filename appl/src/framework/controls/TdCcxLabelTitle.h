@@ -1,10 +1,13 @@
 #pragma once
 
 // A title's letter is a text of the screen's static list, shown as the title.
+// Owned by the screen view that registers it (AjouteControl); the widget is its form's.
+
+#include "wizard_framework_export.h"
 
 #include "controls/TdControl.h"
 
-class TdCcxLabelTitle : public TdControl
+class WIZARD_FRAMEWORK_EXPORT TdCcxLabelTitle : public TdControl
 {
 public:
     TdCcxLabelTitle() = default;

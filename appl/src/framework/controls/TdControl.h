@@ -4,6 +4,8 @@
 // the widget that shows it. The application fills the public members after construction; the
 // screen view drives the virtual operations and deletes the control with the view.
 
+#include "wizard_framework_export.h"
+
 #include <cstddef>
 
 struct structLettre;
@@ -12,7 +14,7 @@ class TComplexData;
 class TControlDisplayInfo;
 class TcxStaticOrEdit;
 
-class TdControl
+class WIZARD_FRAMEWORK_EXPORT TdControl
 {
 public:
     TdControl() = default;

@@ -7,6 +7,10 @@
 //
 // Two counts must not be confused: the list index counts every screen, the display index
 // only the displayable ones (TScreenInformation::IsValid()).
+// Owned by the wizard form presenter once the host hands it over (setCinematicManager); the other
+// presenters only point to it.
+
+#include "wizard_framework_export.h"
 
 #include "flow/TScreenInformation.h"
 
@@ -14,7 +18,7 @@
 #include <string>
 #include <vector>
 
-class TCinematicManagerAbstract
+class WIZARD_FRAMEWORK_EXPORT TCinematicManagerAbstract
 {
 public:
     using ENUM_STATE = TScreenInformation::ENUM_STATE;

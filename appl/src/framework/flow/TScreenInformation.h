@@ -2,11 +2,14 @@
 
 // The descriptor of one screen of a wizard: its enumerator, its title resource, whether it
 // takes part in the current flow, and what the navigation tree needs to show it.
+// Owned by the flow manager that lists it.
+
+#include "wizard_framework_export.h"
 
 #include <string>
 #include <utility>
 
-class TScreenInformation
+class WIZARD_FRAMEWORK_EXPORT TScreenInformation
 {
 public:
     // Only ON lets a screen be displayed.

@@ -12,10 +12,12 @@
 // Columns: -4 initial expansion ("0" collapsed, any other number expanded), -3 node
 // identifier, -2 level from 1, -1 filter code, 0 and up the displayed texts.
 
+#include "wizard_framework_export.h"
+
 #include <iosfwd>
 #include <string>
 
-class TComplexData
+class WIZARD_FRAMEWORK_EXPORT TComplexData
 {
 public:
     // Columns shared by every source and the list controls.

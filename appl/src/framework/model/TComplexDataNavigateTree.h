@@ -4,13 +4,16 @@
 // per displayable screen of the flow, in flow order. The host supplies the text of a line
 // (GetLibelleTreeData), typically the screen's title read with
 // TCinematicManagerAbstract::GetDisplayScreenTitle(getCursor(), ...).
+// Owned by the view or tree control it is attached to (SetComplexData).
+
+#include "wizard_framework_export.h"
 
 #include "model/TComplexData.h"
 
 class TModelAbstract;
 class TCinematicManagerAbstract;
 
-class TComplexDataNavigateTree : public TComplexData
+class WIZARD_FRAMEWORK_EXPORT TComplexDataNavigateTree : public TComplexData
 {
 public:
     TComplexDataNavigateTree() = default;

@@ -4,8 +4,11 @@
 // the user left, whether the data are frozen and how. Reports are merged bottom-up
 // (MiseAJour) so that the root's report speaks for the whole wizard; the host reads it after
 // the wizard has closed.
+// Every presenter owns its own report.
 
-class TCompteRendu
+#include "wizard_framework_export.h"
+
+class WIZARD_FRAMEWORK_EXPORT TCompteRendu
 {
 public:
     TCompteRendu() = default;

@@ -5,10 +5,12 @@
 // owner and presenter, sets it on the presenter (setView) and answers true; otherwise it
 // creates nothing and answers false.
 
+#include "wizard_framework_export.h"
+
 class TComponent;
 class TPrEcranVCL;
 
-class TFactoryAbstract
+class WIZARD_FRAMEWORK_EXPORT TFactoryAbstract
 {
 public:
     TFactoryAbstract() = default;

@@ -3,8 +3,11 @@
 // One linked letter: the lettrage shown by a control and its two companion letters, the one
 // holding the value the user really entered and the one holding the field's edit state.
 // -1 stands for "no such companion".
+// A value held by the model's TLieManager.
 
-class TLieElement
+#include "wizard_framework_export.h"
+
+class WIZARD_FRAMEWORK_EXPORT TLieElement
 {
 public:
     TLieElement() = default;

@@ -4,13 +4,15 @@
 // value, edit state), in the order the host declared them. The model owns one and answers
 // the presenters' lookups from it.
 
+#include "wizard_framework_export.h"
+
 #include "model/TLieElement.h"
 
 #include <cstddef>
 #include <list>
 #include <unordered_map>
 
-class TLieManager
+class WIZARD_FRAMEWORK_EXPORT TLieManager
 {
 public:
     TLieManager() = default;

@@ -4,13 +4,16 @@
 // and the letters of a screen, the computation of dependent values, the selection of
 // enterable letters and the checks. TModelAbstract gives it its common part; the host
 // derives its model from TModelAbstract.
+// The host owns its model; presenters and commands only point to it.
+
+#include "wizard_framework_export.h"
 
 #include <string>
 
 struct structLettre;
 struct structMessage;
 
-class TMgtModel
+class WIZARD_FRAMEWORK_EXPORT TMgtModel
 {
 public:
     virtual ~TMgtModel() = default;

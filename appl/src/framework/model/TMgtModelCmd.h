@@ -4,9 +4,11 @@
 // owned. Commands are built and disposed of by their caller, never through this base: its
 // destructor is not virtual, hence protected.
 
+#include "wizard_framework_export.h"
+
 class TMgtModel;
 
-class TMgtModelCmd
+class WIZARD_FRAMEWORK_EXPORT TMgtModelCmd
 {
 public:
     explicit TMgtModelCmd(TMgtModel* model = nullptr) : m_model(model) {}

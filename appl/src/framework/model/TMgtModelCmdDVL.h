@@ -1,12 +1,15 @@
 #pragma once
 
 // Loads a screen: the model's data into its letter list and static letter list.
+// Built by the screen presenter for one call through the invoker; the model is not owned.
+
+#include "wizard_framework_export.h"
 
 #include "model/TMgtModelCmd.h"
 
 struct structLettre;
 
-class TMgtModelCmdDVL final : public TMgtModelCmd
+class WIZARD_FRAMEWORK_EXPORT TMgtModelCmdDVL final : public TMgtModelCmd
 {
 public:
     // The lists are kept by pointer, neither copied nor owned.

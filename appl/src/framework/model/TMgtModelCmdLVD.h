@@ -1,12 +1,15 @@
 #pragma once
 
 // Saves a screen: its letter list and static letter list into the model's data.
+// Built by the screen presenter for one call through the invoker; the model is not owned.
+
+#include "wizard_framework_export.h"
 
 #include "model/TMgtModelCmd.h"
 
 struct structLettre;
 
-class TMgtModelCmdLVD final : public TMgtModelCmd
+class WIZARD_FRAMEWORK_EXPORT TMgtModelCmdLVD final : public TMgtModelCmd
 {
 public:
     // The lists are kept by pointer, neither copied nor owned.

@@ -1,12 +1,15 @@
 #pragma once
 
 // Lets the model set the selection state (enterable or not) of each letter of a list.
+// Built by the screen presenter for one call through the invoker; the model is not owned.
+
+#include "wizard_framework_export.h"
 
 #include "model/TMgtModelCmd.h"
 
 struct structLettre;
 
-class TMgtModelCmdSelect final : public TMgtModelCmd
+class WIZARD_FRAMEWORK_EXPORT TMgtModelCmdSelect final : public TMgtModelCmd
 {
 public:
     // The list is kept by pointer, neither copied nor owned.

@@ -3,9 +3,11 @@
 // Runs model commands. It keeps the last command it was given, without owning it: the
 // caller that built a command disposes of it.
 
+#include "wizard_framework_export.h"
+
 class TMgtModelCmd;
 
-class TMgtModelInvoker
+class WIZARD_FRAMEWORK_EXPORT TMgtModelInvoker
 {
 public:
     TMgtModelInvoker() = default;

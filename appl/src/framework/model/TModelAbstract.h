@@ -4,6 +4,9 @@
 // The host supplies the transfers, the computation, the selection and the checks; this
 // class adds the link to the host's TInfoGene, the product-name token in labels, the
 // linked letters and the dialogue that shows one check message.
+// The host owns its model; presenters and commands only point to it.
+
+#include "wizard_framework_export.h"
 
 #include "model/TMgtModel.h"
 
@@ -16,7 +19,7 @@ class TInfoGene;
 class TLieManager;
 class TStaticsManager;
 
-class TModelAbstract : public TMgtModel
+class WIZARD_FRAMEWORK_EXPORT TModelAbstract : public TMgtModel
 {
 public:
     // `info` stays the host's; it may be null (no application name then).

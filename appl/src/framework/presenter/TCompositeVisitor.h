@@ -7,13 +7,16 @@
 //
 // Visitors are short-lived: made on the caller's stack for one walk, holding no pointer to the
 // tree.
+// Made by its sender for one walk of the presenter tree; the presenters only visit it.
+
+#include "wizard_framework_export.h"
 
 class TPrBaseForm;
 class TPrEcranVCL;
 class TPrManagementButtons;
 class TPrNavigateTree;
 
-class TCompositeVisitor
+class WIZARD_FRAMEWORK_EXPORT TCompositeVisitor
 {
 public:
     TCompositeVisitor() = default;

@@ -2,13 +2,16 @@
 
 // The editor of one element of a screen's list, supplied by the host to the list manager
 // (TPrListManager), which opens it to fill a new element or to modify the current one.
+// The host owns its editor; the list manager only points to it.
+
+#include "wizard_framework_export.h"
 
 class TCompteRendu;
 class TMgtModelInvoker;
 class TModelAbstract;
 class TView;
 
-class TCreeIHM
+class WIZARD_FRAMEWORK_EXPORT TCreeIHM
 {
 public:
     TCreeIHM() = default;

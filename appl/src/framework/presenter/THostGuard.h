@@ -15,12 +15,14 @@
 // screen change never destroys a screen under a handler still on the stack, even when the
 // handler opens a modal dialog.
 
+#include "wizard_framework_export.h"
+
 #include <exception>
 
 class TPrBaseForm;
 class TPrComposite;
 
-class THostGuard
+WIZARD_FRAMEWORK_EXPORT class THostGuard
 {
 public:
     // Runs `work` as the road `edge` (its qualified name, for the trace) of the wizard whose

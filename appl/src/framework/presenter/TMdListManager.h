@@ -4,13 +4,16 @@
 // (TPrListManager) sees it: a current element, elements addressed by their position, and the
 // operations of the list's actions. The host derives its list models from it; the operations
 // not overridden do nothing (an empty list with no current element).
+// The host owns it; the list manager only points to it.
+
+#include "wizard_framework_export.h"
 
 #include <string>
 
 class TMgtModelInvoker;
 class TModelAbstract;
 
-class TMdListManager
+class WIZARD_FRAMEWORK_EXPORT TMdListManager
 {
 public:
     // Neither the model nor the invoker is owned: both are the host's.

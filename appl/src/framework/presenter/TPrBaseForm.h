@@ -10,6 +10,8 @@
 // Ownership: besides what every presenter owns (children, view, report), this presenter owns
 // the flow manager once the host has set it, the relay window and the display records.
 
+#include "wizard_framework_export.h"
+
 #include "presenter/TPrComposite.h"
 
 #include "TForm.h"
@@ -24,7 +26,7 @@ class TMessageManager;
 class TObject;
 class TPanel;
 
-class TPrBaseForm : public TPrComposite
+class WIZARD_FRAMEWORK_EXPORT TPrBaseForm : public TPrComposite
 {
 public:
     using DisplayInfoList = std::vector<TControlDisplayInfo*>;

@@ -10,6 +10,8 @@
 // two, the wizard form presenter the third). A node knows the root of its tree, never its
 // parent.
 
+#include "wizard_framework_export.h"
+
 #include <QPointer>
 
 #include <vector>
@@ -21,7 +23,7 @@ class TMgtModelInvoker;
 class TModelAbstract;
 class TView;
 
-class TPrComposite
+class WIZARD_FRAMEWORK_EXPORT TPrComposite
 {
 public:
     // Takes the root of `parent`'s tree (if any) but does not add itself to `parent`: whoever

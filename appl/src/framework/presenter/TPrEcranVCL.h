@@ -9,6 +9,8 @@
 // The view is always a TViewEcranVCL, made by the view factories of `listeFactory`, which
 // this presenter owns.
 
+#include "wizard_framework_export.h"
+
 #include "presenter/TPrComposite.h"
 
 #include <map>
@@ -22,7 +24,7 @@ class TViewEcranVCL;
 struct HelpId;
 struct structLettre;
 
-class TPrEcranVCL : public TPrComposite
+class WIZARD_FRAMEWORK_EXPORT TPrEcranVCL : public TPrComposite
 {
 public:
     // `owner` is the component the factories give the views they make: the wizard window's

@@ -12,13 +12,15 @@
 // Nothing is owned: the list model, the screen presenter and the editor are the host's and
 // outlive the list manager.
 
+#include "wizard_framework_export.h"
+
 class TAction;
 class TCreeIHM;
 class TMdListManager;
 class TPrComposite;
 class TcxKelTreeList;
 
-class TPrListManager
+class WIZARD_FRAMEWORK_EXPORT TPrListManager
 {
 public:
     // `presenter` is the screen presenter that shows the list: its root is refreshed and its

@@ -8,6 +8,8 @@
 //
 // Ownership: besides what every presenter owns (children, view, report), the service manager.
 
+#include "wizard_framework_export.h"
+
 #include "presenter/TPrComposite.h"
 
 #include <string>
@@ -16,7 +18,7 @@ class TAction;
 class TComponent;
 class TServiceManager;
 
-class TPrManagementButtons : public TPrComposite
+class WIZARD_FRAMEWORK_EXPORT TPrManagementButtons : public TPrComposite
 {
 public:
     // Service codes of AddService / RemoveService.

@@ -4,13 +4,16 @@
 // moves to another screen. Everything the user sees and does lives in its view
 // (TViewNavigateTree); the presenter brings the view the flow manager and the root presenter,
 // and is visited as the navigation tree kind.
+// Owned by its parent presenter once added (Add); it owns its view and report.
+
+#include "wizard_framework_export.h"
 
 #include "presenter/TPrComposite.h"
 
 class TComponent;
 class TViewNavigateTree;
 
-class TPrNavigateTree : public TPrComposite
+class WIZARD_FRAMEWORK_EXPORT TPrNavigateTree : public TPrComposite
 {
 public:
     // Makes the tree view in `owner` (the wizard window's navigation panel) as this presenter's

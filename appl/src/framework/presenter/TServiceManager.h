@@ -8,13 +8,15 @@
 // its list when it is destroyed (each then leaves its action list). An action that the
 // toolkit destroyed first (with the bar) is simply forgotten.
 
+#include "wizard_framework_export.h"
+
 #include <QPointer>
 
 #include <vector>
 
 class TAction;
 
-class TServiceManager
+class WIZARD_FRAMEWORK_EXPORT TServiceManager
 {
 public:
     TServiceManager();

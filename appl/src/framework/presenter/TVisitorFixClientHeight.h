@@ -1,10 +1,13 @@
 #pragma once
 
+#include "wizard_framework_export.h"
+
 #include "presenter/TCompositeVisitor.h"
 
 // Sent when a screen view was built: the wizard window fits its screen area to that view's
 // client height.
-class TVisitorFixClientHeight : public TCompositeVisitor
+// Made by its sender for one walk of the presenter tree; the presenters only visit it.
+class WIZARD_FRAMEWORK_EXPORT TVisitorFixClientHeight : public TCompositeVisitor
 {
 public:
     explicit TVisitorFixClientHeight(int theHeight) : height(theHeight) {}

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "wizard_framework_export.h"
+
 #include "presenter/TCompositeVisitor.h"
 
 // Sent by the buttons bar's "modify the declaration" action: every screen view does its own
 // Perform.
-class TVisitorPerform : public TCompositeVisitor
+class WIZARD_FRAMEWORK_EXPORT TVisitorPerform : public TCompositeVisitor
 {
 public:
     void VisitEcranVCL(TPrEcranVCL* presenter) override;

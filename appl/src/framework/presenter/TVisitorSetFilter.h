@@ -1,10 +1,13 @@
 #pragma once
 
+#include "wizard_framework_export.h"
+
 #include "presenter/TCompositeVisitor.h"
 
 // Sent by the buttons bar's audit filter actions: every screen view shows only the lines of
 // the chosen kind. -1 shows everything.
-class TVisitorSetFilter : public TCompositeVisitor
+// Made by its sender for one walk of the presenter tree; the presenters only visit it.
+class WIZARD_FRAMEWORK_EXPORT TVisitorSetFilter : public TCompositeVisitor
 {
 public:
     TVisitorSetFilter() = default;

@@ -4,6 +4,9 @@
 // window messages into calls on that presenter, so that a handler asking for a screen change,
 // a focus move or the launch of a declaration gets it done after it has returned, from the
 // message loop, in posting order. Senders post to its Handle() with PostMessageA.
+// Owned by the wizard form presenter.
+
+#include "wizard_framework_export.h"
 
 #include "TForm.h"
 #include "TMessageTarget.h"
@@ -23,7 +26,7 @@ inline constexpr UINT kMsgLanceDeclarationFirst = 11039;
 inline constexpr UINT kMsgLanceDeclarationSecond = 11099;
 inline constexpr UINT kMsgLanceDeclarationThird = 11147;
 
-class TMessageManager : public TForm, public TMessageTarget
+class WIZARD_FRAMEWORK_EXPORT TMessageManager : public TForm, public TMessageTarget
 {
     Q_OBJECT
 

@@ -4,9 +4,11 @@
 // below. A view is created with an owner component, which deletes it unless its presenter does
 // first; TView frees nothing of its own.
 
+#include "wizard_framework_export.h"
+
 #include "TcxKelForm.h"
 
-class TView : public TcxKelForm
+class WIZARD_FRAMEWORK_EXPORT TView : public TcxKelForm
 {
     Q_OBJECT
 

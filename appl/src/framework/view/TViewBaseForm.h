@@ -10,6 +10,10 @@
 // When the window is made smaller than its content, scroll bars let the user reach the rest:
 // the panels live in a scrolled area that fills the window, which also follows the keyboard
 // focus and the mouse wheel.
+// Made by the wizard form presenter; deleted with its owner component, or freed when it closes at
+// the end of a run.
+
+#include "wizard_framework_export.h"
 
 #include "view/TView.h"
 
@@ -26,7 +30,7 @@ class QStatusBar;
 class TPanel;
 class TPrBaseForm;
 
-class TViewBaseForm : public TView, public TMessageTarget
+class WIZARD_FRAMEWORK_EXPORT TViewBaseForm : public TView, public TMessageTarget
 {
     Q_OBJECT
 

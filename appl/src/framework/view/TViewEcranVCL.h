@@ -16,6 +16,8 @@
 //
 // Ownership: the view owns its registered controls, its controllers and both letter lists.
 
+#include "wizard_framework_export.h"
+
 #include "view/TView.h"
 
 #include <QPointer>
@@ -41,7 +43,9 @@ struct structLettre;
 // One record of a help-context table: which help topic a screen, or one control of a screen,
 // opens. A table is an array of these, ended by a record whose idRessource is -1; the end
 // record's helpContext applies wherever nothing else matched.
-struct HelpId
+// Help tables are the host's (usually static arrays); the screen presenter only points to one
+// (setHelpData).
+struct WIZARD_FRAMEWORK_EXPORT HelpId
 {
     short idRessource; // title resource id of the screen
     short lettrage;    // the control's lettrage; 0 = the whole screen
@@ -53,7 +57,7 @@ struct HelpId
 };
 static_assert(sizeof(HelpId) == 10, "help tables are arrays of five 16-bit fields");
 
-class TViewEcranVCL : public TView
+class WIZARD_FRAMEWORK_EXPORT TViewEcranVCL : public TView
 {
     Q_OBJECT
 

@@ -11,6 +11,8 @@
 // The services and navigation menus are rebuilt from scratch at every Update; their items are
 // owned by the menus.
 
+#include "wizard_framework_export.h"
+
 #include "view/TView.h"
 
 #include "TcxEditRepositoryItem.h"
@@ -34,7 +36,7 @@ class TTimer;
 class TcxKelButton;
 class TcxKelTreeList;
 
-class TViewManagementButtons : public TView
+class WIZARD_FRAMEWORK_EXPORT TViewManagementButtons : public TView
 {
     Q_OBJECT
 

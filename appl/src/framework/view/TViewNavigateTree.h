@@ -9,6 +9,9 @@
 // form's display records, so it survives the rebuild that every refresh makes.
 //
 // The view sits in the wizard window's navigation panel and follows the panel's size.
+// Owned by its presenter; its parent, the navigation panel, deletes it otherwise.
+
+#include "wizard_framework_export.h"
 
 #include "view/TView.h"
 
@@ -30,7 +33,7 @@ class TcxKelTreeList;
 class TcxTreeListNode;
 class TdCTreeList;
 
-class TViewNavigateTree : public TView
+class WIZARD_FRAMEWORK_EXPORT TViewNavigateTree : public TView
 {
     Q_OBJECT
 
