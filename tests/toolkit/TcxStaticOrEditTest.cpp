@@ -181,6 +181,7 @@ TEST_F(TcxEditNumTest, TypedOrPastedAmountsAreNeverMultiplied)
         const char* input; // UTF-8
         const char* shown; // once the user leaves the field
         double value;
+        const char* before = ""; // the text the input replaces
     } cases[] = {
         {0, false, "1234,56", "1 234", 1234.0},
         {0, false, "1234.56", "1 234", 1234.0},
@@ -194,10 +195,13 @@ TEST_F(TcxEditNumTest, TypedOrPastedAmountsAreNeverMultiplied)
         {2, true, "1.234,56", "1 234,56", 1234.56},
         {2, true, "-1,234.5", "-1 234,5", -1234.5},
         {2, true, "douze", "", 0.0},
+        {2, true, "1.234,56", "1 234,56", 1234.56, "12345678"},
     };
     for (const auto& c : cases) {
         TcxEditNum edit(nullptr);
         edit.SetDecimalPlaces(c.decimals);
+        edit.SetText(c.before);
+        edit.selectAll();
         if (c.paste) {
             QApplication::clipboard()->setText(QString::fromUtf8(c.input));
             QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);

@@ -39,6 +39,8 @@ protected:
     void AfterUserEdit() override;
 
 private:
+    class Validator;
+
     void Tidy();
 
     int m_decimalPlaces = 2;
