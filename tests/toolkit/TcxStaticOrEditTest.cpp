@@ -223,6 +223,8 @@ TEST_F(TcxEditNumTest, ValueThatIsNotFiniteShowsBlankAndComesBackUntilTheUserTyp
     EXPECT_TRUE(std::isinf(edit.GetValue()));
     QTest::keyClicks(&edit, "5");
     EXPECT_EQ(edit.GetValue(), 5.0);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit.GetValue(), 0.0);
 }
 
 TEST_F(TcxEditNumTest, BlankFieldIsZero)

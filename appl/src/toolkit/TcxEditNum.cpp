@@ -144,6 +144,8 @@ QString TcxEditNum::InitialEditText() const
 
 void TcxEditNum::AfterUserEdit()
 {
+    // The user's text is the value now, even once it reads as the program's again.
+    m_hasExactValue = false;
     // A French keypad types a point: it shows as the decimal comma at once.
     const QString current = text();
     if (!current.contains(u'.'))
