@@ -132,14 +132,46 @@ void TcxKelTreeList::SetSortedColumn(int column)
 
 namespace {
 
-// Ascending by the text of one column; equal texts keep their order (stable sort).
+bool IsNumber(const QString& text)
+{
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Two texts of digits by the numbers they write, whatever their digit counts.
+int CompareNumbers(QStringView a, QStringView b)
+{
+    const auto significant = [](QStringView digits) {
+        while (digits.size() > 1 && digits.front() == u'0')
+            digits = digits.mid(1);
+        return digits;
+    };
+    a = significant(a);
+    b = significant(b);
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return a.compare(b);
+}
+
+// Ascending by the text of one column, codes of digits by their numbers and before the other
+// texts, which follow the locale; equal texts keep their order (stable sort).
 struct ByColumn
 {
     int column;
     bool operator()(const std::unique_ptr<TcxTreeListNode>& a,
                     const std::unique_ptr<TcxTreeListNode>& b) const
     {
-        return a->DisplayText(column).localeAwareCompare(b->DisplayText(column)) < 0;
+        const QString x = a->DisplayText(column);
+        const QString y = b->DisplayText(column);
+        const bool xNumber = IsNumber(x);
+        const bool yNumber = IsNumber(y);
+        if (xNumber != yNumber)
+            return xNumber;
+        if (xNumber) {
+            if (const int order = CompareNumbers(x, y))
+                return order < 0;
+        }
+        return x.localeAwareCompare(y) < 0;
     }
 };
 
