@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTest>
 
 #include <memory>
 #include <string>
@@ -501,8 +502,16 @@ TEST_F(TcxKelTreeListTest, ASortedColumnOrdersTheChildrenOfEveryNode)
     EXPECT_EQ(middle->GetIndex(), 2);
     EXPECT_EQ(tree->model()->data(IndexOf(middle, 1)).toString(), QStringLiteral("205"));
 
-    tree->GetItem(0)->SetValue(1, "999"); // a changed code moves its node
-    EXPECT_EQ(tree->GetItem(3)->GetValue(1), "999");
+    // Changed codes move their nodes all at once: a loop setting the codes of the nodes it
+    // walks meets each node once.
+    for (int i = 0; i < 5; ++i)
+        tree->GetItem(i)->SetValue(1, std::to_string(10 - i));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tree->GetItem(0)->GetValue(1) == "6"; }));
+    codes.clear();
+    for (int i = 0; i < 5; ++i)
+        codes.push_back(tree->GetItem(i)->GetValue(1));
+    EXPECT_THAT(codes, ElementsAre("6", "7", "8", "9", "10"));
+    EXPECT_EQ(middle->GetIndex(), 2);
     EXPECT_EQ(tree->GetFocusedNode(), middle);
     EXPECT_EQ(tree->currentIndex(), IndexOf(middle));
 }

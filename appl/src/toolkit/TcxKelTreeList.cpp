@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -210,12 +211,30 @@ void TcxKelTreeList::Sort(TcxTreeListNode* parent, bool deep)
         m_sortPending = true;
         return;
     }
-    m_syncing = true;
+    const QScopedValueRollback<bool> syncing(m_syncing, true);
     m_model->BeginReset();
     SortNodes(parent, deep);
     m_model->EndReset();
     SyncView();
-    m_syncing = false;
+}
+
+void TcxKelTreeList::SortLater()
+{
+    m_sortPending = true;
+    if (m_updateCount > 0 || m_sortPosted)
+        return;
+    m_sortPosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_sortPosted = false;
+            // During an update, EndUpdate sorts.
+            if (!m_sortPending || m_updateCount > 0)
+                return;
+            m_sortPending = false;
+            Sort(m_root.get(), true);
+        },
+        Qt::QueuedConnection);
 }
 
 void TcxKelTreeList::SetColumnCount(int count)
@@ -513,7 +532,7 @@ void TcxKelTreeList::NodeValueChanged(TcxTreeListNode* node, int column)
     if (m_updateCount == 0)
         m_model->CellChanged(node, column);
     if (column == m_sortedColumn)
-        Sort(node->m_parent, false);
+        SortLater();
 }
 
 void TcxKelTreeList::NodeExpandedChanged(TcxTreeListNode* node)
