@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
 
 #include <cmath>
@@ -212,6 +214,20 @@ TEST_F(TcxEditNumTest, TypedOrPastedAmountsAreNeverMultiplied)
         EXPECT_EQ(edit.text(), QString::fromUtf8(c.shown)) << c.input;
         EXPECT_DOUBLE_EQ(edit.GetValue(), c.value) << c.input;
     }
+    // The context menu's Paste is a paste too.
+    TcxEditNum edit(nullptr);
+    edit.SetText("12345678");
+    edit.selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("1.234,56"));
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(1, 1));
+    QApplication::sendEvent(&edit, &menuEvent);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions())
+        if (action->objectName() == QLatin1String("edit-paste"))
+            action->trigger();
+    menu->close();
+    EXPECT_DOUBLE_EQ(edit.GetValue(), 1234.56);
     QApplication::clipboard()->clear();
 }
 
