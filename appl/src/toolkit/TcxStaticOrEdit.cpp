@@ -298,9 +298,11 @@ QMenu* TcxStaticOrEdit::ContextMenu()
 {
     QMenu* menu = createStandardContextMenu();
     for (QAction* action : menu->actions()) {
-        if (action->objectName() != QLatin1String("edit-paste"))
+        // The Paste entry is the one Qt connected to paste() (by name in some Qt versions).
+        const bool byPointer = disconnect(action, &QAction::triggered, this, &QLineEdit::paste);
+        const bool byName = disconnect(action, SIGNAL(triggered()), this, SLOT(paste()));
+        if (!byPointer && !byName)
             continue;
-        disconnect(action, &QAction::triggered, this, &QLineEdit::paste);
         connect(action, &QAction::triggered, this, [this] {
             const QScopedValueRollback<bool> pasting(m_pasting, true);
             paste();
