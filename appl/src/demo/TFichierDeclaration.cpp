@@ -151,14 +151,13 @@ std::string RaisonSysteme(int erreur)
 // changed by the calls made since).
 std::string RaisonFichier(const QFileDevice& fichier)
 {
-    const std::string detail = " (" + Cp1252::fromQString(fichier.errorString()) + ")";
     switch (fichier.error()) {
     case QFileDevice::ResourceError:
         return RaisonSysteme(ENOSPC);
     case QFileDevice::WriteError:
-        return RaisonSysteme(EIO) + detail;
+        return RaisonSysteme(EIO);
     default:
-        return RaisonSysteme(0) + detail;
+        return RaisonSysteme(0);
     }
 }
 
