@@ -679,13 +679,13 @@ TEST_F(TPrEcranVCLWizardTest, EachScreenOpensOnItsFirstFieldAndWarnsOnceOfAnAltL
                                               &invoker, flow);
         wizard.Add(ecran);
         ecran->addFactory(new TestFactory(journal, "f1", {1, 2}));
-        // A button of the window that takes the screen's Alt+C ("&Client de ...").
-        (new TcxKelButton(wizard.getView()))->SetText("&Continuer");
         // Neither a hidden button nor a menu entry (its letter works only while it is open).
         auto* hidden = new TcxKelButton(wizard.getView());
         hidden->SetText("&Cacher");
         hidden->hide();
         (new QMenu(hidden->parentWidget()))->addAction(QStringLiteral("&Copier"));
+        // A button of the window that takes the screen's Alt+C ("&Client de ...").
+        (new TcxKelButton(wizard.getView()))->SetText("&Continuer");
 
         std::vector<bool> focusOnFirstField;
         QTimer::singleShot(0, [&] {
