@@ -469,6 +469,16 @@ TEST_F(TAssistantRevenusTest, RecoveryIsOfferedAfterTheWizardWasKilledBetweenTwo
     refus.OuvreAuDemarrage();
     EXPECT_EQ(refus.getModele().Declaration(), m_avant);
     EXPECT_FALSE(std::filesystem::exists(options.fichierReprise));
+
+    // A copy written before the changes were taken back goes at the next screen change.
+    TAssistantRevenus inchange(options);
+    ASSERT_TRUE(inchange.OuvreAuDemarrage());
+    Execute(inchange, [&] {
+        std::filesystem::copy_file(options.fichierDeclaration, options.fichierReprise);
+        Suivant(inchange);
+        EXPECT_FALSE(std::filesystem::exists(options.fichierReprise));
+        Annule(inchange);
+    });
 }
 
 // A file named with --declaration that does not exist yet is a new declaration, said in one

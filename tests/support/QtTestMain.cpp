@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QStyleHints>
 #include <QWidget>
@@ -33,6 +34,8 @@ int main(int argc, char** argv)
         edit.activateWindow();
         edit.setFocus();
         QApplication::processEvents();
+        // A context menu's icons load their theme's plugins once.
+        delete edit.createStandardContextMenu();
     }
     flushQtEvents(); // also creates Qt's gesture manager, which lives as long as the application
     ::testing::InitGoogleTest(&argc, argv);

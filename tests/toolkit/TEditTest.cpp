@@ -59,14 +59,19 @@ TEST_F(TEditTest, MaximumLengthLimitsTypingOnlyAndALongerValueShowsWhole)
     EXPECT_EQ(edit.text(), QStringLiteral("690031"));
     const struct
     {
-        const char* keys; // typed at the end; '<' is Backspace
+        const char* keys; // typed at the end; '<' is Backspace, '*' selects all, '^' undoes
         const char* text;
-    } steps[] = {{"7", "690031"}, {"<", "69003"}, {"1", "69003"}, {"<<9", "6909"}, {"12", "69091"}};
+    } steps[] = {{"7", "690031"}, {"*7", "7"},     {"^", "690031"}, {"<", "69003"},
+                 {"2", "69003"},  {"<<9", "6909"}, {"12", "69091"}};
     for (const auto& step : steps) {
         edit.end(false);
         for (const char* key = step.keys; *key; ++key) {
             if (*key == '<')
                 QTest::keyClick(&edit, Qt::Key_Backspace);
+            else if (*key == '*')
+                edit.selectAll();
+            else if (*key == '^')
+                QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier);
             else
                 QTest::keyClick(&edit, *key);
         }

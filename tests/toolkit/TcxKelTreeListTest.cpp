@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTest>
 
 #include <memory>
 #include <string>
@@ -484,7 +485,7 @@ TEST_F(TcxKelTreeListTest, ASortedColumnOrdersTheChildrenOfEveryNode)
     tree->SetColumnCount(2);
     tree->SetSortedColumn(1);
     // Filled one by one, then in a batch: each node takes its place once its text is set.
-    for (const char* code : {"300", "101"})
+    for (const char* code : {"1000", "300", "99", "101"})
         tree->AddChild()->SetValue(1, code);
     tree->BeginUpdate();
     TcxTreeListNode* middle = tree->AddChild();
@@ -497,12 +498,20 @@ TEST_F(TcxKelTreeListTest, ASortedColumnOrdersTheChildrenOfEveryNode)
     std::vector<std::string> codes;
     for (TcxTreeListNode* node = tree->GetNodes()->GetAbsoluteItem(0); node; node = node->GetNext())
         codes.push_back(node->GetValue(1));
-    EXPECT_THAT(codes, ElementsAre("101", "205", "a", "b", "300"));
-    EXPECT_EQ(middle->GetIndex(), 1);
+    EXPECT_THAT(codes, ElementsAre("99", "101", "205", "a", "b", "300", "1000"));
+    EXPECT_EQ(middle->GetIndex(), 2);
     EXPECT_EQ(tree->model()->data(IndexOf(middle, 1)).toString(), QStringLiteral("205"));
 
-    tree->GetItem(0)->SetValue(1, "999"); // a changed code moves its node
-    EXPECT_EQ(tree->GetItem(2)->GetValue(1), "999");
+    // Changed codes move their nodes all at once: a loop setting the codes of the nodes it
+    // walks meets each node once.
+    for (int i = 0; i < 5; ++i)
+        tree->GetItem(i)->SetValue(1, std::to_string(10 - i));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tree->GetItem(0)->GetValue(1) == "6"; }));
+    codes.clear();
+    for (int i = 0; i < 5; ++i)
+        codes.push_back(tree->GetItem(i)->GetValue(1));
+    EXPECT_THAT(codes, ElementsAre("6", "7", "8", "9", "10"));
+    EXPECT_EQ(middle->GetIndex(), 2);
     EXPECT_EQ(tree->GetFocusedNode(), middle);
     EXPECT_EQ(tree->currentIndex(), IndexOf(middle));
 }

@@ -8,6 +8,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeySequence>
+#include <QMenu>
 #include <QTest>
 
 #include <cmath>
@@ -181,6 +184,7 @@ TEST_F(TcxEditNumTest, TypedOrPastedAmountsAreNeverMultiplied)
         const char* input; // UTF-8
         const char* shown; // once the user leaves the field
         double value;
+        const char* before = ""; // the text the input replaces
     } cases[] = {
         {0, false, "1234,56", "1 234", 1234.0},
         {0, false, "1234.56", "1 234", 1234.0},
@@ -194,10 +198,13 @@ TEST_F(TcxEditNumTest, TypedOrPastedAmountsAreNeverMultiplied)
         {2, true, "1.234,56", "1 234,56", 1234.56},
         {2, true, "-1,234.5", "-1 234,5", -1234.5},
         {2, true, "douze", "", 0.0},
+        {2, true, "1.234,56", "1 234,56", 1234.56, "12345678"},
     };
     for (const auto& c : cases) {
         TcxEditNum edit(nullptr);
         edit.SetDecimalPlaces(c.decimals);
+        edit.SetText(c.before);
+        edit.selectAll();
         if (c.paste) {
             QApplication::clipboard()->setText(QString::fromUtf8(c.input));
             QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
@@ -208,6 +215,20 @@ TEST_F(TcxEditNumTest, TypedOrPastedAmountsAreNeverMultiplied)
         EXPECT_EQ(edit.text(), QString::fromUtf8(c.shown)) << c.input;
         EXPECT_DOUBLE_EQ(edit.GetValue(), c.value) << c.input;
     }
+    // The context menu's Paste is a paste too.
+    TcxEditNum edit(nullptr);
+    edit.SetText("12345678");
+    edit.selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("1.234,56"));
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(1, 1), QPoint(1, 1));
+    QApplication::sendEvent(&edit, &menuEvent);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions())
+        if (action->text().endsWith(QKeySequence(QKeySequence::Paste).toString()))
+            action->trigger();
+    menu->close();
+    EXPECT_DOUBLE_EQ(edit.GetValue(), 1234.56);
     QApplication::clipboard()->clear();
 }
 
@@ -219,6 +240,8 @@ TEST_F(TcxEditNumTest, ValueThatIsNotFiniteShowsBlankAndComesBackUntilTheUserTyp
     EXPECT_TRUE(std::isinf(edit.GetValue()));
     QTest::keyClicks(&edit, "5");
     EXPECT_EQ(edit.GetValue(), 5.0);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit.GetValue(), 0.0);
 }
 
 TEST_F(TcxEditNumTest, BlankFieldIsZero)

@@ -208,8 +208,13 @@ void TAssistantRevenus::OffreReprise()
 
 void TAssistantRevenus::SauveReprise()
 {
-    if (m_options.fichierReprise.empty() || !m_modele->EstModifie())
+    if (m_options.fichierReprise.empty())
         return;
+    if (!m_modele->EstModifie()) {
+        // Nothing is left to recover: an old copy would be offered again at the next start.
+        QFile::remove(EnQString(m_options.fichierReprise));
+        return;
+    }
     TFichierDeclaration fichier(m_options.fichierReprise);
     if (!fichier.Ecrit(m_modele->Declaration()))
         Avertissement(fichier.MessageErreur());

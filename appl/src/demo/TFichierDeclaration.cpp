@@ -147,6 +147,39 @@ std::string RaisonSysteme(int erreur)
     }
 }
 
+// Why Qt could not write `fichier`, from its own record of the failure (errno may have been
+// changed by the calls made since).
+std::string RaisonFichier(const QFileDevice& fichier)
+{
+    switch (fichier.error()) {
+    case QFileDevice::ResourceError:
+        return RaisonSysteme(ENOSPC);
+    case QFileDevice::WriteError:
+        return RaisonSysteme(EIO);
+    default:
+        return RaisonSysteme(0);
+    }
+}
+
+// Renames `de` to `vers` unless `vers` exists (errno EEXIST then). A file system without
+// RENAME_NOREPLACE gets a hard link then the removal of the old name, which never replaces
+// either.
+bool RenommeSansRemplacer(const std::string& de, const std::string& vers)
+{
+    if (::renameat2(AT_FDCWD, de.c_str(), AT_FDCWD, vers.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    if (::link(de.c_str(), vers.c_str()) != 0)
+        return false;
+    if (::unlink(de.c_str()) == 0)
+        return true;
+    const int raison = errno;
+    ::unlink(vers.c_str());
+    errno = raison;
+    return false;
+}
+
 // Text that holds a byte above 0x7F and reads as UTF-8 throughout.
 bool EstUtf8NonAscii(const std::string& contenu)
 {
@@ -234,7 +267,7 @@ std::string TFichierDeclaration::MessageErreur() const
         return "La d\xE9"
                "claration n'a pas pu \xEAtre enregistr\xE9"
                "e dans " +
-               fichier + " : " + RaisonSysteme(m_errno) + ".";
+               fichier + " : " + m_raison + ".";
     case Erreur::Dossier:
         return fichier + " est un dossier et non un fichier de d\xE9"
                          "claration.";
@@ -253,7 +286,7 @@ std::string TFichierDeclaration::MessageErreur() const
                "intact et la d\xE9"
                "claration n'y a pas \xE9t\xE9 enregistr\xE9"
                "e (" +
-               RaisonSysteme(m_errno) + ").";
+               m_raison + ").";
     }
     return std::string();
 }
@@ -466,21 +499,18 @@ bool TFichierDeclaration::Ecrit(const TDeclarationRevenus& declaration)
 {
     m_erreur = Erreur::Aucune;
     m_ligne = 0;
-    m_errno = 0;
+    m_raison = RaisonSysteme(0);
     if (m_chemin.empty())
         return Echec(Erreur::Ecriture);
     const QString nom = EnQString(m_chemin);
     // A folder made for the declaration is private like it.
     const QString dossier = QFileInfo(nom).absolutePath();
     if (!QFileInfo::exists(dossier)) {
-        errno = 0;
-        if (!PrepareDossierPrive(dossier.toStdString())) {
-            m_errno = errno;
+        if (!PrepareDossierPrive(dossier.toStdString()))
             return Echec(Erreur::Ecriture);
-        }
     }
     if (QFileInfo(nom).isDir()) {
-        m_errno = EISDIR;
+        m_raison = RaisonSysteme(EISDIR);
         return Echec(Erreur::Ecriture);
     }
 
@@ -489,24 +519,21 @@ bool TFichierDeclaration::Ecrit(const TDeclarationRevenus& declaration)
     const QString cible = lien.isSymLink() ? lien.symLinkTarget() : nom;
     // A unique temporary file beside the target, synced, then renamed over it.
     QSaveFile fichier(cible);
-    errno = 0;
     if (!fichier.open(QIODevice::WriteOnly)) {
-        m_errno = errno;
+        m_raison = RaisonFichier(fichier);
         return Echec(Erreur::Ecriture);
     }
     fichier.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     const std::string texte = Texte(declaration);
-    errno = 0;
     if (fichier.write(texte.data(), static_cast<qint64>(texte.size())) !=
         static_cast<qint64>(texte.size())) {
-        m_errno = errno;
+        m_raison = RaisonFichier(fichier);
         fichier.cancelWriting();
         fichier.commit();
         return Echec(Erreur::Ecriture);
     }
-    errno = 0;
     if (!fichier.commit()) {
-        m_errno = errno;
+        m_raison = RaisonFichier(fichier);
         return Echec(Erreur::Ecriture);
     }
     return true;
@@ -515,7 +542,7 @@ bool TFichierDeclaration::Ecrit(const TDeclarationRevenus& declaration)
 bool TFichierDeclaration::MetDeCote()
 {
     m_erreur = Erreur::Aucune;
-    m_errno = 0;
+    m_raison.clear();
     m_cheminDeCote.clear();
     // Enough for years of unreadable files; past that something else is wrong.
     constexpr int kRangsDeCote = 100;
@@ -523,16 +550,15 @@ bool TFichierDeclaration::MetDeCote()
         const std::string cible =
             m_chemin + ".illisible" + (rang == 0 ? std::string() : "." + std::to_string(rang));
         // Never replaces a file kept aside before.
-        if (::renameat2(AT_FDCWD, m_chemin.c_str(), AT_FDCWD, cible.c_str(), RENAME_NOREPLACE) ==
-            0) {
+        if (RenommeSansRemplacer(m_chemin, cible)) {
             m_cheminDeCote = cible;
             return true;
         }
         if (errno != EEXIST) {
-            m_errno = errno;
+            m_raison = RaisonSysteme(errno);
             return Echec(Erreur::MiseDeCote);
         }
     }
-    m_errno = EEXIST;
+    m_raison = RaisonSysteme(EEXIST);
     return Echec(Erreur::MiseDeCote);
 }

@@ -99,5 +99,5 @@ private:
     std::string m_autreVersion; // the version found in a file of another version
     std::string m_remarque;
     std::string m_cheminDeCote;
-    int m_errno = 0; // the system's reason of a failed write or rename
+    std::string m_raison; // why the system refused a write or a rename (Windows-1252)
 };

@@ -74,12 +74,13 @@ void TPrAssistantRevenus::OnCloseQuery(bool& canClose)
 {
     TPrBaseForm::OnCloseQuery(canClose);
     TCompteRendu* report = getCompteRendu();
-    if (!canClose || !report || report->getUserAction() != 0 || !m_finition)
+    if (!canClose || !report || report->getUserAction() != TCompteRendu::kUserActionFinished ||
+        !m_finition)
         return;
     if (!m_finition()) {
         canClose = false;
         // Not finished after all: closing the window later is an abandon, which asks.
-        report->setUserAction(1);
+        report->setUserAction(TCompteRendu::kUserActionAbandoned);
         setCloseAllowed(false);
     }
 }

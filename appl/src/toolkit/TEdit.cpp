@@ -3,13 +3,15 @@
 #include "Cp1252.h"
 #include "TextValidator.h"
 
+#include <QPointer>
 #include <QScopedValueRollback>
 
 #include <limits>
 
 TEdit::TEdit(TComponent* owner)
     : QLineEdit(OwnerWidget(owner)), TWinControl(clWindow),
-      m_validator(new TextValidator(this, m_settingText))
+      m_validator(new TextValidator(
+          this, [edit = QPointer<TEdit>(this)] { return edit && edit->m_settingText; }))
 {
     setValidator(m_validator);
     // Qt cuts texts at 32767 characters by default.

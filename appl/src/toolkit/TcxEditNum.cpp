@@ -2,6 +2,7 @@
 
 #include "AmountText.h"
 
+#include <QPointer>
 #include <QValidator>
 
 namespace {
@@ -11,29 +12,31 @@ bool IsSpace(QChar c)
     return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F);
 }
 
+} // namespace
+
 // Typing: digits, blanks, one decimal separator (',' or '.'), a leading minus; no more digits
 // than the field keeps. Several characters at once (a paste, a drop) may be any amount a French
 // reader reads: they become the field's own writing of it.
-class AmountValidator : public QValidator
+class TcxEditNum::Validator : public QValidator
 {
 public:
-    AmountValidator(const int& decimalPlaces, const QString& accepted, const bool& settingText,
-                    QObject* parent)
-        : QValidator(parent), m_decimalPlaces(decimalPlaces), m_accepted(accepted),
-          m_settingText(settingText)
-    {}
+    // Validates `edit`'s input; owned by `edit`.
+    explicit Validator(TcxEditNum* edit) : QValidator(edit), m_edit(edit) {}
 
     State validate(QString& input, int& pos) const override
     {
+        if (!m_edit)
+            return Invalid;
         const State typed = Typed(input);
-        if (m_settingText)
+        if (m_edit->SettingText())
             return typed == Invalid ? Intermediate : typed; // the program's text stays whole
-        if (typed != Invalid || input.size() - m_accepted.size() <= 1)
+        if (typed != Invalid ||
+            (!m_edit->Pasting() && input.size() - m_edit->m_acceptedText.size() <= 1))
             return typed;
         double value = 0.0;
         if (!AmountText::Parse(input, value))
             return Invalid;
-        QString tidy = AmountText::Format(value, m_decimalPlaces);
+        QString tidy = AmountText::Format(value, m_edit->m_decimalPlaces);
         if (Typed(tidy) != Acceptable)
             return Invalid; // beyond what the field keeps
         input = tidy;
@@ -67,7 +70,7 @@ private:
                 return Invalid;
             digits = true;
             // Without decimals, a digit after the separator is refused rather than run on.
-            if (separator && ++decimals > m_decimalPlaces)
+            if (separator && ++decimals > m_edit->m_decimalPlaces)
                 return Invalid;
             if (!separator && ++integerDigits > TcxEditNum::kMaxIntegerDigits)
                 return Invalid;
@@ -75,17 +78,16 @@ private:
         return digits || input.isEmpty() ? Acceptable : Intermediate;
     }
 
-    const int& m_decimalPlaces;
-    const QString& m_accepted;
-    const bool& m_settingText;
+    QPointer<TcxEditNum> m_edit;
 };
-
-} // namespace
 
 TcxEditNum::TcxEditNum(TComponent* owner) : TcxStaticOrEdit(owner)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setValidator(new AmountValidator(m_decimalPlaces, m_acceptedText, SettingText(), this));
+    // The base's text validator gives way to this one.
+    const QValidator* replaced = validator();
+    setValidator(new Validator(this));
+    delete replaced;
     connect(this, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_acceptedText = text; });
     connect(this, &QLineEdit::editingFinished, this, &TcxEditNum::Tidy);
@@ -142,6 +144,8 @@ QString TcxEditNum::InitialEditText() const
 
 void TcxEditNum::AfterUserEdit()
 {
+    // The user's text is the value now, even once it reads as the program's again.
+    m_hasExactValue = false;
     // A French keypad types a point: it shows as the decimal comma at once.
     const QString current = text();
     if (!current.contains(u'.'))

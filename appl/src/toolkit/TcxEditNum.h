@@ -42,6 +42,8 @@ protected:
     void AfterUserEdit() override;
 
 private:
+    class Validator;
+
     void Tidy();
 
     int m_decimalPlaces = 2;

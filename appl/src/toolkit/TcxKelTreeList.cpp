@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -132,14 +133,46 @@ void TcxKelTreeList::SetSortedColumn(int column)
 
 namespace {
 
-// Ascending by the text of one column; equal texts keep their order (stable sort).
+bool IsNumber(const QString& text)
+{
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Two texts of digits by the numbers they write, whatever their digit counts.
+int CompareNumbers(QStringView a, QStringView b)
+{
+    const auto significant = [](QStringView digits) {
+        while (digits.size() > 1 && digits.front() == u'0')
+            digits = digits.mid(1);
+        return digits;
+    };
+    a = significant(a);
+    b = significant(b);
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return a.compare(b);
+}
+
+// Ascending by the text of one column, codes of digits by their numbers and before the other
+// texts, which follow the locale; equal texts keep their order (stable sort).
 struct ByColumn
 {
     int column;
     bool operator()(const std::unique_ptr<TcxTreeListNode>& a,
                     const std::unique_ptr<TcxTreeListNode>& b) const
     {
-        return a->DisplayText(column).localeAwareCompare(b->DisplayText(column)) < 0;
+        const QString x = a->DisplayText(column);
+        const QString y = b->DisplayText(column);
+        const bool xNumber = IsNumber(x);
+        const bool yNumber = IsNumber(y);
+        if (xNumber != yNumber)
+            return xNumber;
+        if (xNumber) {
+            if (const int order = CompareNumbers(x, y))
+                return order < 0;
+        }
+        return x.localeAwareCompare(y) < 0;
     }
 };
 
@@ -178,12 +211,30 @@ void TcxKelTreeList::Sort(TcxTreeListNode* parent, bool deep)
         m_sortPending = true;
         return;
     }
-    m_syncing = true;
+    const QScopedValueRollback<bool> syncing(m_syncing, true);
     m_model->BeginReset();
     SortNodes(parent, deep);
     m_model->EndReset();
     SyncView();
-    m_syncing = false;
+}
+
+void TcxKelTreeList::SortLater()
+{
+    m_sortPending = true;
+    if (m_updateCount > 0 || m_sortPosted)
+        return;
+    m_sortPosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_sortPosted = false;
+            // During an update, EndUpdate sorts.
+            if (!m_sortPending || m_updateCount > 0)
+                return;
+            m_sortPending = false;
+            Sort(m_root.get(), true);
+        },
+        Qt::QueuedConnection);
 }
 
 void TcxKelTreeList::SetColumnCount(int count)
@@ -489,7 +540,7 @@ void TcxKelTreeList::NodeValueChanged(TcxTreeListNode* node, int column)
     if (m_updateCount == 0)
         m_model->CellChanged(node, column);
     if (column == m_sortedColumn)
-        Sort(node->m_parent, false);
+        SortLater();
 }
 
 void TcxKelTreeList::NodeExpandedChanged(TcxTreeListNode* node)

@@ -67,9 +67,11 @@ public:
     void EndUpdate();
     bool IsUpdateLocked() const { return m_updateCount > 0; }
 
-    // The column whose texts order the children of every node, ascending (-1: the order in
-    // which they were added). A node takes its place when its text in that column is set, or
-    // at EndUpdate during an update.
+    // The column whose texts order the children of every node, ascending, codes of digits by
+    // their numbers (-1: the order in which they were added). Nodes whose text in that column
+    // is set take their places all at once: at EndUpdate during an update, otherwise once the
+    // events posted meanwhile are processed (so that a loop setting the texts of the nodes it
+    // walks sees them stay in place).
     int GetSortedColumn() const { return m_sortedColumn; }
     void SetSortedColumn(int column);
 
@@ -156,6 +158,8 @@ private:
     void SortNodes(TcxTreeListNode* parent, bool deep);
     // Puts them in order and tells the view, or waits for EndUpdate during an update.
     void Sort(TcxTreeListNode* parent, bool deep);
+    // Sorts every node once the current batch of changes is over.
+    void SortLater();
 
     // The row of a node among the rows shown (-1 without a row), rebuilt on demand.
     int RowOf(const TcxTreeListNode* node) const;
@@ -179,7 +183,8 @@ private:
     mutable bool m_absoluteValid = true;
     mutable bool m_rowsValid = false;
     int m_sortedColumn = -1;
-    bool m_sortPending = false; // a sorted text changed during an update
+    bool m_sortPending = false; // a sorted text changed since the nodes were last sorted
+    bool m_sortPosted = false;  // a sort is posted to the event loop
     bool m_syncing = false;     // the view is being given the nodes' states
     bool m_pressed = false;
     bool m_destroying = false;

@@ -5,10 +5,12 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScopedValueRollback>
 
 #include <limits>
@@ -45,7 +47,8 @@ TcxStaticOrEdit::TcxStaticOrEdit(TComponent* owner)
     : QLineEdit(OwnerWidget(owner)), TWinControl(clWindow)
 {
     setMaxLength(std::numeric_limits<int>::max());
-    setValidator(new TextValidator(this, m_settingText));
+    setValidator(new TextValidator(
+        this, [edit = QPointer<TcxStaticOrEdit>(this)] { return edit && edit->m_settingText; }));
     connect(this, &QLineEdit::textEdited, this, [this] {
         // A field emptied out of an unmasked text gets its mask back.
         if (!m_maskTemplate.isEmpty() && inputMask().isEmpty() && text().isEmpty())
@@ -291,13 +294,33 @@ void TcxStaticOrEdit::changeEvent(QEvent* event)
         ApplyLook();
 }
 
+QMenu* TcxStaticOrEdit::ContextMenu()
+{
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* action : menu->actions()) {
+        // The Paste entry is the one Qt connected to paste() (by name in some Qt versions).
+        const bool byPointer = disconnect(action, &QAction::triggered, this, &QLineEdit::paste);
+        const bool byName = disconnect(action, SIGNAL(triggered()), this, SLOT(paste()));
+        if (!byPointer && !byName)
+            continue;
+        connect(action, &QAction::triggered, this, [this] {
+            const QScopedValueRollback<bool> pasting(m_pasting, true);
+            paste();
+        });
+    }
+    return menu;
+}
+
 void TcxStaticOrEdit::contextMenuEvent(QContextMenuEvent* event)
 {
     if (!Switchable || !isEnabled()) {
-        QLineEdit::contextMenuEvent(event);
+        QMenu* menu = ContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
+        event->accept();
         return;
     }
-    std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    std::unique_ptr<QMenu> menu(ContextMenu());
     menu->addSeparator();
     const bool activate = !m_activated;
     QAction* action =
@@ -315,7 +338,14 @@ void TcxStaticOrEdit::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    const QScopedValueRollback<bool> pasting(m_pasting, event->matches(QKeySequence::Paste));
     QLineEdit::keyPressEvent(event);
+}
+
+void TcxStaticOrEdit::dropEvent(QDropEvent* event)
+{
+    const QScopedValueRollback<bool> pasting(m_pasting, true);
+    QLineEdit::dropEvent(event);
 }
 
 void TcxStaticOrEdit::focusInEvent(QFocusEvent* event)

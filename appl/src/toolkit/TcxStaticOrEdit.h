@@ -93,7 +93,9 @@ public:
 
 protected:
     // While true, the text being set is the program's (TcxEditNum's own validator reads it).
-    const bool& SettingText() const { return m_settingText; }
+    bool SettingText() const { return m_settingText; }
+    // While true, the text being validated comes from a paste or a drop, whatever its length.
+    bool Pasting() const { return m_pasting; }
 
     // For the typed fields: the mask ('#' a digit, other characters fixed), "" for none.
     void SetMaskTemplate(const QString& maskTemplate);
@@ -122,8 +124,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // The standard context menu, its Paste marked as a paste; owned by the caller.
+    QMenu* ContextMenu();
+
     void PlaceCursorOnFirstBlank();
     void ShowEditText(const QString& text);
     void ApplyMode();
@@ -135,6 +141,7 @@ private:
     bool m_readOnly = false;
     bool m_colorSet = false;
     bool m_settingText = false; // the program, not the user, is setting the text
+    bool m_pasting = false;
     int m_idValue = -1;
     QString m_editText; // kept while the result is shown
     QString m_calculateText;

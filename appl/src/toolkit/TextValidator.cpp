@@ -7,18 +7,25 @@
 
 #include <algorithm>
 
-TextValidator::TextValidator(QLineEdit* edit, const bool& settingText)
-    : QValidator(edit), m_edit(edit), m_settingText(settingText)
+TextValidator::TextValidator(QLineEdit* edit, std::function<bool()> settingText)
+    : QValidator(edit), m_edit(edit), m_settingText(std::move(settingText))
 {
-    connect(edit, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_accepted = text; });
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_accepted = text;
+        const bool program = m_settingText();
+        if (program)
+            m_longShown.clear();
+        if ((program || (m_maxLength > 0 && text.size() > m_maxLength)) &&
+            !m_longShown.contains(text))
+            m_longShown.append(text);
+    });
 }
 
 TextValidator::~TextValidator() = default;
 
 QValidator::State TextValidator::validate(QString& input, int& pos) const
 {
-    if (m_settingText)
+    if (m_settingText())
         return Acceptable;
     const qsizetype before = input.size();
     const QString refused = Cp1252::takeUnencodable(input);
@@ -30,15 +37,11 @@ QValidator::State TextValidator::validate(QString& input, int& pos) const
                         m_edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().bottomLeft(),
                         refused);
     }
-    // Typing may not go beyond the maximum, but a longer value shown whole may be shortened.
+    // Typing may not go beyond the maximum, but a longer value shown whole may be shortened, and
+    // come back whole by undo.
     const qsizetype limit = std::max<qsizetype>(m_maxLength, m_accepted.size());
-    if (m_maxLength > 0 && input.size() > limit) {
-        const qsizetype excess = input.size() - limit;
-        if (pos < excess)
-            return Invalid;
-        input.remove(pos - excess, excess);
-        pos -= static_cast<int>(excess);
-    }
+    if (m_maxLength > 0 && input.size() > limit && !m_longShown.contains(input))
+        return Invalid;
     return Acceptable;
 }
 

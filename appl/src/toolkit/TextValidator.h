@@ -2,13 +2,17 @@
 
 // What a single-line text field takes from the user: only characters Windows-1252 holds (the
 // letters store nothing else), the others refused with a tool tip saying so rather than stored
-// as '?'; and, with a maximum length, no typing or pasting beyond it. A text the program sets
-// is never cut: a value longer than the maximum shows whole, and the user may shorten it.
+// as '?'; and, with a maximum length, no typing or pasting beyond it (refused, never cut). A text
+// the program sets is never cut: a value longer than the maximum shows whole, the user may
+// shorten it, and undoing brings it back whole.
 
 #include "wizard_toolkit_export.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <QValidator>
+
+#include <functional>
 
 class QLineEdit;
 class QWidget;
@@ -18,9 +22,9 @@ WIZARD_TOOLKIT_EXPORT class TextValidator : public QValidator
     Q_OBJECT
 
 public:
-    // Validates `edit`'s input; owned by `edit`. `settingText` is true while the program sets
-    // the text.
-    TextValidator(QLineEdit* edit, const bool& settingText);
+    // Validates `edit`'s input; owned by `edit`. `settingText` tells whether the program is
+    // setting the text (it reaches the edit through a guarded pointer, not a reference).
+    TextValidator(QLineEdit* edit, std::function<bool()> settingText);
     ~TextValidator() override;
 
     // 0: no limit.
@@ -33,7 +37,10 @@ public:
 
 private:
     QPointer<QLineEdit> m_edit;
-    const bool& m_settingText;
+    std::function<bool()> m_settingText;
     int m_maxLength = 0;
     QString m_accepted; // the text before the edit being validated
+    // The program's last text and the texts beyond the maximum shown since (undo may bring them
+    // back).
+    QStringList m_longShown;
 };

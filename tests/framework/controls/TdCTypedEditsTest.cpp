@@ -358,6 +358,9 @@ TEST_F(TdCcxEditDateTest, UntouchedDatesComeBackAndAPartlyTypedOneStaysOnScreen)
     EXPECT_EQ(Value(m_lettre), "");
     m_control.LettrageVersEcran(m_liste, m_listeStatic);
     EXPECT_EQ(m_date->GetText(), "03/06/    ");
+    // Emptied by the model itself (a re-initialisation), the letter empties the field.
+    Show("");
+    EXPECT_EQ(m_date->GetText(), TdCcxEditDate::kBlank);
 }
 
 TEST_F(TdCcxEditDateTest, CompleteDateGoesToTheResultOrToTheEntry)

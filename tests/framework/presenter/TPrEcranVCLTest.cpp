@@ -1,5 +1,6 @@
 #include "../view/ScreenTestHost.h"
 
+#include "controls/TdCcxEditNum.h"
 #include "flow/TScreenInformation.h"
 #include "model/TCompteRendu.h"
 #include "model/TLieManager.h"
@@ -29,6 +30,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenu>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -395,7 +397,7 @@ TEST_F(TPrEcranVCLTest, TypingSavesComputesRefreshesTheFlowAndTheWholeTree)
                             "LettrageVersDonnees", "Calcul", "buttons.MajCinematique", "UpdateInfo",
                             "flow.Update", "flow.Update", "form.Update", "DonneesVersLettrage",
                             "Select", "buttons.Update"));
-    EXPECT_DOUBLE_EQ(std::atof(model->donnees[kMontant].c_str()), 2.0);
+    EXPECT_DOUBLE_EQ(TdCcxEditNum::ReadAmount(model->donnees[kMontant].c_str()), 2.0);
     EXPECT_DOUBLE_EQ(view->total->GetValue(), 4.0);
     EXPECT_FALSE(view->total->isEnabled()); // a computed letter is not enterable
     EXPECT_EQ(view->montant->GetText(), "2");
@@ -677,6 +679,11 @@ TEST_F(TPrEcranVCLWizardTest, EachScreenOpensOnItsFirstFieldAndWarnsOnceOfAnAltL
                                               &invoker, flow);
         wizard.Add(ecran);
         ecran->addFactory(new TestFactory(journal, "f1", {1, 2}));
+        // Neither a hidden button nor a menu entry (its letter works only while it is open).
+        auto* hidden = new TcxKelButton(wizard.getView());
+        hidden->SetText("&Cacher");
+        hidden->hide();
+        (new QMenu(hidden->parentWidget()))->addAction(QStringLiteral("&Copier"));
         // A button of the window that takes the screen's Alt+C ("&Client de ...").
         (new TcxKelButton(wizard.getView()))->SetText("&Continuer");
 

@@ -35,6 +35,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTest>
 
 #include <memory>
 #include <string>
@@ -829,13 +830,17 @@ TEST_F(TViewManagementButtonsTest, TheGoToPanelHasTheBarsColourItsCodesInOrderAn
     EXPECT_EQ(bar->AllerAButton->GetLeft(), left + 30);
     EXPECT_EQ(bar->AllerAButton->GetTop(), 0);
 
-    for (const char* code : {"300", "101", "205"})
+    for (const char* code : {"1000", "99", "205"})
         bar->AllerA_->AddChild()->SetValue(TViewManagementButtons::ColonneInfoCode, code);
+    // The list sorts once the events are processed.
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return bar->AllerA_->GetItem(0)->GetValue(TViewManagementButtons::ColonneInfoCode) == "99";
+    }));
     std::vector<std::string> codes;
     for (int i = 0; i < bar->AllerA_->GetCount(); ++i)
         codes.push_back(
             bar->AllerA_->GetItem(i)->GetValue(TViewManagementButtons::ColonneInfoCode));
-    EXPECT_THAT(codes, ElementsAre("101", "205", "300"));
+    EXPECT_THAT(codes, ElementsAre("99", "205", "1000"));
 }
 
 TEST_F(TViewManagementButtonsTest, EnterOrADoubleClickOnAnEntryGoesToItsCodeAndClosesThePanel)

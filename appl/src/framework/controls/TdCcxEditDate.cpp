@@ -39,12 +39,15 @@ void TdCcxEditDate::LettrageVersEcran(structLettre* listeLettre,
                 widget->SetCalculateValue(valeur);
             else
                 widget->SetText(valeur);
-        } else if (valeur[0] == '\0' && !IsPartlyTyped(widget->GetText())) {
-            // A partly typed date is stored as "": it stays on screen, for the user to
-            // complete (the screen is not left while it is there, see TPrEcranVCL).
+        } else if (valeur[0] == '\0' &&
+                   (m_partlyTyped.empty() || widget->GetText() != m_partlyTyped)) {
+            // A partly typed date this control stored as "" stays on screen, for the user to
+            // complete (the screen is not left while it is there, see TPrEcranVCL); a "" the
+            // model wrote itself (a re-initialisation) empties the field.
             widget->SetText(kBlank);
         }
     }
+    m_partlyTyped.clear();
     LogTransfer("----TcxEditDate::LettrageVersEcran() lettrage: %d valeur: %s", lettre);
 }
 
@@ -64,6 +67,7 @@ void TdCcxEditDate::EcranVersLettrage(structLettre* listeLettre,
     if (!widget->GetActivated() && text.find_first_of("0123456789") == std::string::npos)
         text = widget->GetCalculateText();
     StoreValue(lettre, text.find(' ') == std::string::npos ? text.c_str() : "");
+    m_partlyTyped = IsPartlyTyped(text) ? text : std::string();
     LogTransfer("----TcxEditDate::EcranVersLettrage() lettrage: %d valeur: %s", lettre);
 }
 

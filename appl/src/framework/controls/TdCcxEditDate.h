@@ -5,7 +5,8 @@
 // blank mask. Only a fully typed date is stored: a text with a blank stores "". A field that
 // is not activated and keeps no entry aside stores the result it shows, so that an untouched
 // date comes back the same;
-// a partly typed date is kept on screen while its letter is "", for the user to complete.
+// a partly typed date stored as "" stays on screen when the letter comes back "", for the user
+// to complete, once: a letter the model empties itself empties the field.
 //
 // A letter without a value leaves the field as it was, as does a one-character value or a
 // value holding a blank.
@@ -38,4 +39,7 @@ public:
     static constexpr const char* kBlank = "  /  /    ";
     // A text holding both digits and blanks ("03/06/    ").
     static bool IsPartlyTyped(const std::string& text);
+
+private:
+    std::string m_partlyTyped; // the text the last store wrote as "", until the next refresh
 };

@@ -21,7 +21,10 @@ public:
     // Kept for the host; the framework never uses it.
     int getAppele() const { return m_appele; }
     void setAppele(int appele) { m_appele = appele; }
-    // 0 after OK, 1 after cancel and before any choice.
+    // The user's action: kUserActionFinished after OK, kUserActionAbandoned after cancel and
+    // before any choice.
+    static constexpr int kUserActionFinished = 0;
+    static constexpr int kUserActionAbandoned = 1;
     int getUserAction() const { return m_userAction; }
     void setUserAction(int userAction) { m_userAction = userAction; }
     bool isModified() const { return m_modified; }
@@ -38,7 +41,7 @@ public:
 
 private:
     int m_appele = 1;
-    int m_userAction = 1;
+    int m_userAction = kUserActionAbandoned;
     bool m_modified = false;
     bool m_fige = false;
     int m_figeType = 3;

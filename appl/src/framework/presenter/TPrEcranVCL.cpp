@@ -162,7 +162,8 @@ bool TPrEcranVCL::DonneesValide(bool afficher)
         return true;
     if (!SaisiesCompletes(afficher))
         return false;
-    ecran = getViewEcran(); // a message may have run events
+    // Fetched again for a host whose SaisiesCompletes runs events (its own message box).
+    ecran = getViewEcran();
     if (!ecran)
         return true;
 

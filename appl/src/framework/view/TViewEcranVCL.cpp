@@ -34,7 +34,6 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
@@ -43,6 +42,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 
 namespace {
@@ -628,7 +628,8 @@ std::vector<QWidget*> TypingWidgets(QWidget* view, const std::list<TdControl*>& 
     return ordered;
 }
 
-// Captions with an Alt letter under `root`, skipping `skipped` and what it holds.
+// Captions with an Alt letter under `root`, skipping `skipped` and what it holds. Hidden
+// widgets and menus (whose letters work only while they are open) take no Alt letter.
 void CollectCaptions(const QWidget* root, const QWidget* skipped,
                      std::vector<std::pair<QChar, QString>>& captions)
 {
@@ -640,13 +641,12 @@ void CollectCaptions(const QWidget* root, const QWidget* skipped,
     for (const QWidget* widget : root->findChildren<const QWidget*>()) {
         if (skipped && (widget == skipped || skipped->isAncestorOf(widget)))
             continue;
+        if (widget->isWindow() || !widget->isVisibleTo(widget->window()))
+            continue;
         if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
             add(button->text());
         else if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->buddy())
             add(label->text());
-        else if (const auto* menu = qobject_cast<const QMenu*>(widget))
-            for (const QAction* action : menu->actions())
-                add(action->text());
     }
 }
 
