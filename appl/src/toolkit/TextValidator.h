@@ -17,7 +17,7 @@
 class QLineEdit;
 class QWidget;
 
-WIZARD_TOOLKIT_EXPORT class TextValidator : public QValidator
+class WIZARD_TOOLKIT_EXPORT TextValidator : public QValidator
 {
     Q_OBJECT
 

@@ -22,7 +22,7 @@
 class TPrBaseForm;
 class TPrComposite;
 
-WIZARD_FRAMEWORK_EXPORT class THostGuard
+class WIZARD_FRAMEWORK_EXPORT THostGuard
 {
 public:
     // Runs `work` as the road `edge` (its qualified name, for the trace) of the wizard whose
