@@ -9,6 +9,20 @@ TcxTreeListNode::TcxTreeListNode(TcxKelTreeList* tree, TcxTreeListNode* parent, 
 
 TcxTreeListNode::~TcxTreeListNode() = default;
 
+void TcxTreeListNode::Reset()
+{
+    m_parent = nullptr;
+    m_children.clear();
+    m_index = 0;
+    m_absoluteIndex = -1;
+    m_row = -1;
+    m_values.clear();
+    m_data = 0;
+    m_imageIndexes = {-1, -1, -1, -1};
+    m_expanded = false;
+    m_visible = true;
+}
+
 int TcxTreeListNode::GetLevel() const
 {
     int level = -1;
