@@ -60,9 +60,11 @@ void TdCTreeList::Update(TControlDisplayInfo*& info)
     auto* tree = dynamic_cast<TcxKelTreeList*>(m_component);
     if (!tree)
         return;
+    // One reset of the view for the emptying and the refill.
+    tree->BeginUpdate();
     tree->Clear();
+    const bool filled = current;
     if (current) {
-        tree->BeginUpdate();
         // The last node of levels 1 to 3, parents of the next deeper lines.
         std::array<TcxTreeListNode*, kLevels> lastOfLevel{};
         int level = 0;
@@ -87,9 +89,10 @@ void TdCTreeList::Update(TControlDisplayInfo*& info)
             }
             current = m_complexData->NextDonneeComp(m_lettrage);
         }
-        tree->EndUpdate();
-        FrameworkLog(log4cxx::Level::getInfo(), "----TdCTreeList::Update()", "");
     }
+    tree->EndUpdate();
+    if (filled)
+        FrameworkLog(log4cxx::Level::getInfo(), "----TdCTreeList::Update()", "");
 
     // The widget's expand and collapse events during the restore must not start a refresh.
     m_refreshEnabled = false;
@@ -164,13 +167,16 @@ void TdCTreeList::SaveControlDisplay(TControlDisplayInfo* info)
     if (!tree || !info)
         return;
     m_displayInfo = info;
-    info->ClearNodeInfoList();
-    // Built apart and handed over at once: the record takes ownership of the new entries.
-    std::vector<Framework::TNodeInfo*> entries;
-    entries.reserve(static_cast<std::size_t>(tree->GetNodes()->GetCount()));
-    for (TcxTreeListNode* node = tree->GetNodes()->GetAbsoluteItem(0); node; node = node->GetNext())
-        entries.push_back(new Framework::TNodeInfo(node->GetData(), node->GetExpanded()));
-    info->setNodeInfoList(entries);
+    // The entries of the last save are rewritten in place: a screen change saves every tree,
+    // and most trees keep their number of lines.
+    info->ResizeNodeInfoList(static_cast<std::size_t>(tree->GetNodes()->GetCount()));
+    const std::vector<Framework::TNodeInfo*> entries = info->getNodeInfoList();
+    std::size_t i = 0;
+    for (TcxTreeListNode* node = tree->GetNodes()->GetAbsoluteItem(0); node && i < entries.size();
+         node = node->GetNext(), ++i) {
+        entries[i]->setNodeId(node->GetData());
+        entries[i]->setExpanded(node->GetExpanded());
+    }
 }
 
 void TdCTreeList::SetHelpContext(int helpContext)
