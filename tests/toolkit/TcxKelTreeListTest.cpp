@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -560,4 +561,48 @@ TEST_F(TcxKelTreeListTest, HundredsOfNodesFillAndWalkInAbsoluteOrder)
          node = node->GetNext(), ++index)
         ASSERT_EQ(node->GetAbsoluteIndex(), index);
     EXPECT_EQ(tree->GetNodes()->GetAbsoluteItem(1199)->GetData(), 299002);
+}
+
+TEST_F(TcxKelTreeListTest, NodesAddedAfterARemovalStartWithNothingOfTheRemovedOnes)
+{
+    tree->SetColumnCount(2);
+    const std::vector<std::pair<const char*, std::function<void()>>> removals = {
+        {"Delete", [this] { a->Delete(); }},
+        {"DeleteChildren", [this] { a->DeleteChildren(); }},
+        {"Clear", [this] { tree->Clear(); }},
+        {"Clear during an update",
+         [this] { tree->BeginUpdate(), tree->Clear(), tree->EndUpdate(); }},
+    };
+    for (const auto& [name, remove] : removals) {
+        SCOPED_TRACE(name);
+        tree->Clear();
+        BuildSmallTree();
+        for (TcxTreeListNode* node : {a, a1, a1x, a2}) {
+            node->SetValue(1, "old");
+            node->SetData(7);
+            node->SetNodeImageIndex(tlitStateIndex, 2);
+            node->SetExpanded(true);
+            node->SetVisible(false);
+        }
+        const int before = tree->GetNodes()->GetCount();
+        remove();
+        const int kept = tree->GetNodes()->GetCount();
+        TcxTreeListNode* parent = tree->AddChild();
+        std::vector<TcxTreeListNode*> added{parent};
+        for (int i = 0; i < before; ++i)
+            added.push_back(parent->AddChild());
+
+        EXPECT_EQ(tree->GetNodes()->GetCount(), kept + before + 1);
+        EXPECT_EQ(parent->GetCount(), before);
+        for (TcxTreeListNode* node : added) {
+            EXPECT_EQ(node->GetValue(0) + node->GetValue(1), "");
+            EXPECT_EQ(node->GetData(), 0);
+            EXPECT_EQ(node->GetStateIndex(), -1);
+            EXPECT_FALSE(node->GetExpanded());
+            EXPECT_TRUE(node->GetVisible());
+            EXPECT_EQ(node->GetCount(), node == parent ? before : 0);
+            EXPECT_EQ(node->GetParent(), node == parent ? tree->GetRoot() : parent);
+        }
+        EXPECT_EQ(tree->model()->rowCount(IndexOf(parent)), before);
+    }
 }

@@ -87,11 +87,11 @@ void TcxKelTreeList::Clear()
     if (m_updateCount == 0) {
         m_syncing = true;
         m_model->BeginReset();
-        m_root->m_children.clear();
+        Recycle(m_root->m_children);
         m_model->EndReset();
         m_syncing = false;
     } else {
-        m_root->m_children.clear();
+        Recycle(m_root->m_children);
     }
     m_absolute.clear();
     m_absoluteValid = true;
@@ -474,8 +474,7 @@ TcxTreeListNode* TcxKelTreeList::InsertChild(TcxTreeListNode* parent)
     const int row = parent->GetCount();
     if (m_updateCount == 0)
         m_model->BeginInsert(parent, row);
-    parent->m_children.push_back(
-        std::unique_ptr<TcxTreeListNode>(new TcxTreeListNode(this, parent, row)));
+    parent->m_children.push_back(MakeNode(parent, row));
     TcxTreeListNode* child = parent->m_children.back().get();
     if (m_updateCount == 0)
         m_model->EndInsert();
@@ -505,7 +504,10 @@ void TcxKelTreeList::RemoveNode(TcxTreeListNode* node)
     if (m_updateCount == 0)
         m_model->BeginRemove(parent, row, row);
     auto& siblings = parent->m_children;
+    std::vector<std::unique_ptr<TcxTreeListNode>> removed;
+    removed.push_back(std::move(siblings[static_cast<std::size_t>(row)]));
     siblings.erase(siblings.begin() + row);
+    Recycle(removed);
     for (std::size_t i = static_cast<std::size_t>(row); i < siblings.size(); ++i)
         siblings[i]->m_index = static_cast<int>(i);
     if (m_updateCount == 0)
@@ -528,7 +530,7 @@ void TcxKelTreeList::RemoveChildren(TcxTreeListNode* parent)
         ForgetFocusWithin(child.get());
     if (m_updateCount == 0)
         m_model->BeginRemove(parent, 0, parent->GetCount() - 1);
-    parent->m_children.clear();
+    Recycle(parent->m_children);
     if (m_updateCount == 0)
         m_model->EndRemove();
     InvalidateAbsoluteOrder();
@@ -564,6 +566,37 @@ void TcxKelTreeList::NodeVisibleChanged(TcxTreeListNode* node)
     InvalidateRows();
     if (m_updateCount == 0)
         setRowHidden(node->m_index, m_model->IndexOf(node->m_parent), !node->m_visible);
+}
+
+void TcxKelTreeList::Recycle(std::vector<std::unique_ptr<TcxTreeListNode>>& nodes)
+{
+    // Depth-first, as the tree was filled; reversed below since m_spare is used from its end.
+    const auto first = static_cast<std::ptrdiff_t>(m_spare.size());
+    std::vector<std::unique_ptr<TcxTreeListNode>> pending;
+    for (auto it = nodes.rbegin(); it != nodes.rend(); ++it)
+        pending.push_back(std::move(*it));
+    nodes.clear();
+    while (!pending.empty()) {
+        std::unique_ptr<TcxTreeListNode> node = std::move(pending.back());
+        pending.pop_back();
+        auto& children = node->m_children;
+        for (auto it = children.rbegin(); it != children.rend(); ++it)
+            pending.push_back(std::move(*it));
+        node->Reset();
+        m_spare.push_back(std::move(node));
+    }
+    std::reverse(m_spare.begin() + first, m_spare.end());
+}
+
+std::unique_ptr<TcxTreeListNode> TcxKelTreeList::MakeNode(TcxTreeListNode* parent, int index)
+{
+    if (m_spare.empty())
+        return std::unique_ptr<TcxTreeListNode>(new TcxTreeListNode(this, parent, index));
+    std::unique_ptr<TcxTreeListNode> node = std::move(m_spare.back());
+    m_spare.pop_back();
+    node->m_parent = parent;
+    node->m_index = index;
+    return node;
 }
 
 void TcxKelTreeList::EnsureAbsoluteOrder() const

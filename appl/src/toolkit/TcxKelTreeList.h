@@ -148,6 +148,12 @@ private:
     void NodeExpandedChanged(TcxTreeListNode* node);
     void NodeVisibleChanged(TcxTreeListNode* node);
 
+    // Nodes taken out of the tree are kept, emptied, and made again by InsertChild: a tree
+    // refilled with as many lines allocates no node. `nodes` (siblings, with their subtrees)
+    // are moved to m_spare so that they are taken back in the order they had in the tree.
+    void Recycle(std::vector<std::unique_ptr<TcxTreeListNode>>& nodes);
+    std::unique_ptr<TcxTreeListNode> MakeNode(TcxTreeListNode* parent, int index);
+
     // Absolute order, rebuilt on demand after a change of structure.
     void InvalidateAbsoluteOrder() { m_absoluteValid = false; }
     void EnsureAbsoluteOrder() const;
@@ -172,6 +178,9 @@ private:
     void FocusChanged(TcxTreeListNode* node);
 
     std::unique_ptr<TcxTreeListNode> m_root;
+    // Spare nodes, the next to be used last. At most as many nodes as the tree ever held at
+    // once, freed with the tree.
+    std::vector<std::unique_ptr<TcxTreeListNode>> m_spare;
     std::unique_ptr<TcxTreeListModel> m_model;
     TcxTreeListNodes m_nodes;
     TcxTreeListHitTest m_hitTest;

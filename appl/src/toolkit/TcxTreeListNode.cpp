@@ -9,6 +9,22 @@ TcxTreeListNode::TcxTreeListNode(TcxKelTreeList* tree, TcxTreeListNode* parent, 
 
 TcxTreeListNode::~TcxTreeListNode() = default;
 
+void TcxTreeListNode::Reset()
+{
+    m_parent = nullptr;
+    m_children.clear();
+    m_index = 0;
+    m_absoluteIndex = -1;
+    m_row = -1;
+    // Emptied, not freed: the next SetValue writes into the same buffer.
+    for (QString& value : m_values)
+        value.resize(0);
+    m_data = 0;
+    m_imageIndexes = {-1, -1, -1, -1};
+    m_expanded = false;
+    m_visible = true;
+}
+
 int TcxTreeListNode::GetLevel() const
 {
     int level = -1;
@@ -69,6 +85,12 @@ void TcxTreeListNode::DeleteChildren()
 
 TcxTreeListNode* TcxTreeListNode::GetNext() const
 {
+    // While the tree's absolute order holds, the next node is its next entry: walks of long
+    // trees then read one array instead of every parent's children.
+    if (m_tree->m_absoluteValid && !GetIsRoot()) {
+        const auto next = static_cast<std::size_t>(m_absoluteIndex) + 1;
+        return next < m_tree->m_absolute.size() ? m_tree->m_absolute[next] : nullptr;
+    }
     if (!m_children.empty())
         return m_children.front().get();
     for (const TcxTreeListNode* node = this; node->m_parent; node = node->m_parent) {
@@ -158,7 +180,12 @@ void TcxTreeListNode::SetValue(int column, const std::string& text)
     const auto slot = static_cast<std::size_t>(column);
     if (slot >= m_values.size())
         m_values.resize(slot + 1);
-    m_values[slot] = Cp1252::toQString(text);
+    // Converted in place: a node reused by a refill keeps the buffer of its former text.
+    QString& value = m_values[slot];
+    value.resize(static_cast<qsizetype>(text.size()));
+    QChar* out = value.data();
+    for (char c : text)
+        *out++ = QChar(static_cast<char16_t>(Cp1252::toUnicode(static_cast<unsigned char>(c))));
     m_tree->NodeValueChanged(this, column);
 }
 
@@ -166,7 +193,8 @@ QString TcxTreeListNode::DisplayText(int column) const
 {
     if (column < 0 || static_cast<std::size_t>(column) >= m_values.size())
         return {};
-    return m_values[static_cast<std::size_t>(column)];
+    const QString& value = m_values[static_cast<std::size_t>(column)];
+    return value.isEmpty() ? QString() : value;
 }
 
 int TcxTreeListNode::GetNodeImageIndex(TcxTreeListImageIndexType kind) const

@@ -2,7 +2,8 @@
 
 // One node (line) of a TcxKelTreeList: a text per column, an integer of user data, image
 // indexes, and its expanded, visible and focused states. Nodes belong to their tree: they are
-// made by AddChild and destroyed by Delete or by the tree's Clear, never by the caller.
+// made by AddChild and taken out by Delete or by the tree's Clear, never by the caller. A node
+// taken out is dead to the caller: the tree keeps its memory to make the next nodes it adds.
 //
 // Absolute order is the depth-first order of every node of the tree (collapsed or hidden ones
 // included); the tree's invisible root node is not part of it and has level -1, so top-level
@@ -113,6 +114,9 @@ private:
     friend class TcxKelTreeList;
 
     TcxTreeListNode(TcxKelTreeList* tree, TcxTreeListNode* parent, int index);
+    // Back to the state of a new node, with no place in the tree; its vectors keep their
+    // capacity for its next use.
+    void Reset();
 
     TcxKelTreeList* m_tree;
     TcxTreeListNode* m_parent;

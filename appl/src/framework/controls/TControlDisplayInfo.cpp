@@ -63,3 +63,17 @@ void TControlDisplayInfo::ClearNodeInfoList()
     m_nodeInfoList.clear();
     m_held.clear();
 }
+
+void TControlDisplayInfo::ResizeNodeInfoList(std::size_t count)
+{
+    while (m_nodeInfoList.size() > count) {
+        m_held.erase(m_nodeInfoList.back());
+        delete m_nodeInfoList.back();
+        m_nodeInfoList.pop_back();
+    }
+    m_nodeInfoList.reserve(count);
+    while (m_nodeInfoList.size() < count) {
+        m_nodeInfoList.push_back(new Framework::TNodeInfo());
+        m_held.insert(m_nodeInfoList.back());
+    }
+}

@@ -4,6 +4,7 @@
 // them when a screen is rebuilt: the control's lettrage and, per node, whether it was expanded.
 // The wizard form presenter owns the records; a control working on one does not.
 
+#include <cstddef>
 #include <unordered_set>
 
 #include "wizard_framework_export.h"
@@ -72,6 +73,10 @@ public:
     void setNodeInfoList(const std::vector<Framework::TNodeInfo*>& nodeInfoList);
     // Deletes every entry and empties the list, before saving a tree afresh.
     void ClearNodeInfoList();
+    // Makes the list `count` entries long: the first entries stay, for the caller to rewrite
+    // in place; those beyond are deleted; default entries are appended. Saving a tree again
+    // thus allocates nothing when its number of nodes has not changed.
+    void ResizeNodeInfoList(std::size_t count);
 
 private:
     std::vector<Framework::TNodeInfo*> m_nodeInfoList; // owned

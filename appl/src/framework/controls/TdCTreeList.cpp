@@ -63,10 +63,12 @@ void TdCTreeList::Update(TControlDisplayInfo*& info)
     auto* tree = dynamic_cast<TcxKelTreeList*>(m_component);
     if (!tree)
         return;
-    tree->Clear();
-    if (current) {
+    const bool filled = current;
+    {
+        // One reset of the view for the emptying and the refill, ended whatever happens.
         tree->BeginUpdate();
         const auto endUpdate = qScopeGuard([tree] { tree->EndUpdate(); });
+        tree->Clear();
         // The last node of levels 1 to 3, parents of the next deeper lines.
         std::array<TcxTreeListNode*, kLevels> lastOfLevel{};
         int level = 0;
@@ -91,8 +93,9 @@ void TdCTreeList::Update(TControlDisplayInfo*& info)
             }
             current = m_complexData->NextDonneeComp(m_lettrage);
         }
-        FrameworkLog(log4cxx::Level::getInfo(), "----TdCTreeList::Update()", "");
     }
+    if (filled)
+        FrameworkLog(log4cxx::Level::getInfo(), "----TdCTreeList::Update()", "");
 
     // The widget's expand and collapse events during the restore must not start a refresh.
     const QScopedValueRollback<bool> gate(m_refreshEnabled, false);
@@ -166,13 +169,16 @@ void TdCTreeList::SaveControlDisplay(TControlDisplayInfo* info)
     if (!tree || !info)
         return;
     m_displayInfo = info;
-    info->ClearNodeInfoList();
-    // Built apart and handed over at once: the record takes ownership of the new entries.
-    std::vector<Framework::TNodeInfo*> entries;
-    entries.reserve(static_cast<std::size_t>(tree->GetNodes()->GetCount()));
-    for (TcxTreeListNode* node = tree->GetNodes()->GetAbsoluteItem(0); node; node = node->GetNext())
-        entries.push_back(new Framework::TNodeInfo(node->GetData(), node->GetExpanded()));
-    info->setNodeInfoList(entries);
+    // The entries of the last save are rewritten in place: a screen change saves every tree,
+    // and most trees keep their number of lines.
+    info->ResizeNodeInfoList(static_cast<std::size_t>(tree->GetNodes()->GetCount()));
+    const std::vector<Framework::TNodeInfo*> entries = info->getNodeInfoList();
+    std::size_t i = 0;
+    for (TcxTreeListNode* node = tree->GetNodes()->GetAbsoluteItem(0); node && i < entries.size();
+         node = node->GetNext(), ++i) {
+        entries[i]->setNodeId(node->GetData());
+        entries[i]->setExpanded(node->GetExpanded());
+    }
 }
 
 void TdCTreeList::SetHelpContext(int helpContext)
