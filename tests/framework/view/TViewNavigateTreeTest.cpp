@@ -485,10 +485,14 @@ TEST_F(TViewNavigateTreeTest, ArrowsMoveAndReturnOpensTheFocusedLineNeverTheDefa
         Qt::Key key;
         bool accepts; // what the screen left answers
         int active;
-    } keys[] = {{Qt::Key_Down, true, 10},  {Qt::Key_Down, true, 10},   {Qt::Key_Return, true, 30},
-                {Qt::Key_Down, false, 30}, {Qt::Key_Enter, false, 30}, // refused: the focus is back
-                                                                       // on the active line
-                {Qt::Key_Down, true, 30},  {Qt::Key_Return, true, 40}};
+    } keys[] = {{Qt::Key_Down, true, 10},
+                {Qt::Key_Down, true, 10},
+                {Qt::Key_Return, true, 30},
+                {Qt::Key_Down, false, 30},
+                {Qt::Key_Enter, false, 30}, // refused: the focus is back
+                                            // on the active line
+                {Qt::Key_Down, true, 30},
+                {Qt::Key_Return, true, 40}};
     for (const auto& k : keys) {
         screen->accepts = k.accepts;
         QTest::keyClick(tree, k.key);
