@@ -13,17 +13,7 @@ packages+=(fontconfig fonts-dejavu-core)
 if [ -n "${WAYLAND_DISPLAY:-}" ]; then
     packages+=(qt6-wayland)
 fi
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=""
-    [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-    $sudo_cmd apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+tools/install-missing.sh "${packages[@]}"
 
 cmake --preset dev
 cmake --build --preset dev -j "$(nproc)" --target wizard_demo wizard_demo_titles
