@@ -280,145 +280,69 @@ protected:
     TSingletonCouleur m_savedColours;
 };
 
-// --- Layout ---
-
-void ExpectButton(const TcxKelButton* button, int left, const std::string& caption)
+TEST_F(TViewManagementButtonsTest, TheButtonsArePlacedForTheDesktopAndColouredAsButtons)
 {
-    EXPECT_EQ(button->GetLeft(), left) << caption;
-    EXPECT_EQ(button->GetTop(), 17) << caption;
-    EXPECT_EQ(button->GetWidth(), 93) << caption;
-    EXPECT_EQ(button->GetHeight(), 37) << caption;
-    EXPECT_EQ(button->GetCaption(), caption);
-}
-
-TEST_F(TViewManagementButtonsTest, OnASmallDesktopTheButtonsKeepTheNavigationButtonsPlace)
-{
-    build(800, 600, {{1, 10, "A"}, {2, 11, "B"}}, 1);
-    EXPECT_TRUE(buttons->isButtonNavigation());
-    ExpectButton(bar->ButtonNavigation, 9, "Navigation");
-    ExpectButton(bar->ButtonServices, 109, "Services");
-    ExpectButton(bar->PB_PRECEDENT, 225,
-                 "< &Pr\xE9"
-                 "c\xE9"
-                 "dent");
-    ExpectButton(bar->PB_SUIVANT, 325, "&Suivant >");
-    ExpectButton(bar->IDOK_, 441, "&Terminer");
-    ExpectButton(bar->IDCANCEL_, 541, "&Annuler");
-}
-
-TEST_F(TViewManagementButtonsTest, OnALargeDesktopTheButtonsCloseUpTheGap)
-{
-    build(1280, 1024, {{1, 10, "A"}, {2, 11, "B"}}, 1);
-    EXPECT_FALSE(buttons->isButtonNavigation());
-    EXPECT_EQ(bar->ButtonServices->GetLeft(), 29);
-    EXPECT_EQ(bar->PB_PRECEDENT->GetLeft(), 175);
-    EXPECT_EQ(bar->PB_SUIVANT->GetLeft(), 275);
-    EXPECT_EQ(bar->IDOK_->GetLeft(), 421);
-    EXPECT_EQ(bar->IDCANCEL_->GetLeft(), 521);
-    bar->Update();
-    EXPECT_FALSE(bar->ButtonNavigation->GetVisible());
-}
-
-TEST_F(TViewManagementButtonsTest, TheBarFillsItsPanelWithTheLaidOutWidgets)
-{
-    build(1280, 1024, {{1, 10, "A"}}, 1);
-    EXPECT_EQ(bar->parentWidget(), form->getPanelManagementButtons());
-    EXPECT_EQ(bar->geometry(), QRect(0, 0, 642, 64));
-    EXPECT_EQ(bar->objectName(), QStringLiteral("ViewManagementButtons"));
-
-    EXPECT_TRUE(bar->IDOK_->GetDefault());
-    EXPECT_EQ(bar->IDOK_->GetModalResult(), mrOk);
-    EXPECT_TRUE(bar->IDCANCEL_->GetCancel());
-    EXPECT_EQ(bar->IDCANCEL_->GetModalResult(), mrCancel);
-    EXPECT_EQ(bar->ButtonNavigation->GetKind(), cxbkDropDown);
-    EXPECT_EQ(bar->ButtonNavigation->GetDropDownMenu(), bar->Menu_Navigation);
-    EXPECT_EQ(bar->ButtonServices->GetKind(), cxbkDropDown);
-    EXPECT_EQ(bar->ButtonServices->GetDropDownMenu(), bar->Menu_Services);
-
-    EXPECT_EQ(bar->IDC_BORSHADE_PAIEMENT->geometry(), QRect(1, 0, 642, 2));
-    EXPECT_EQ(bar->IDC_BORSHADE_PAIEMENT->GetBevelOuter(), bvNone);
-    EXPECT_EQ(bar->AllerAPanel->geometry(), QRect(-8, 2, 161, 15));
-    EXPECT_FALSE(bar->AllerAPanel->GetVisible());
-    EXPECT_FALSE(bar->AllerAPanel->GetEnabled());
-    EXPECT_EQ(bar->AllerAButton->geometry(), QRect(0, 0, 100, 20));
-    EXPECT_EQ(bar->AllerAButton->GetImageIndex(), 0);
-    EXPECT_EQ(bar->AllerAButton->GetHint(), "Activer la navigation par lettrage");
-    EXPECT_EQ(bar->AllerA_->geometry(), QRect(8, -25, 33, 40));
-    EXPECT_FALSE(bar->AllerA_->GetVisible());
-    EXPECT_FALSE(bar->AllerA_->GetTabStop());
-    EXPECT_EQ(bar->AllerA_->GetColumnCount(), 2);
-    EXPECT_FALSE(bar->m_TimerAllerA->GetEnabled());
-    EXPECT_EQ(bar->ImagesAudit->GetCount(), 6);
-    EXPECT_EQ(bar->ImageListAllerA->GetCount(), 2);
-}
-
-TEST_F(TViewManagementButtonsTest, TheButtonsTakeTheColourTableEntryForButtons)
-{
+    struct Case
+    {
+        int width, height;
+        bool navigation;
+        std::vector<int> lefts; // navigation, services, previous, next, finish, cancel
+    };
+    const Case cases[] = {{800, 600, true, {9, 109, 225, 325, 441, 541}},
+                          {1280, 1024, false, {9, 29, 175, 275, 421, 521}}};
     TSingletonCouleur* colours = TSingletonCouleur::GetInstance();
     InitConfigcolors(*colours);
     colours->setColors(couleurBoutons, 0x00123456);
-    build(800, 600, {{1, 10, "A"}}, 1);
-    for (const TcxKelButton* button :
-         {bar->PB_PRECEDENT, bar->PB_SUIVANT, bar->IDCANCEL_, bar->IDOK_, bar->ButtonServices,
-          bar->ButtonNavigation, bar->AllerAButton})
-        EXPECT_EQ(button->GetColorsDefault(), 0x00123456) << button->GetCaption();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.width);
+        build(c.width, c.height, {{1, 10, "A"}, {2, 11, "B"}}, 1);
+        EXPECT_EQ(buttons->isButtonNavigation(), c.navigation);
+        const std::vector<const TcxKelButton*> row = {
+            bar->ButtonNavigation, bar->ButtonServices, bar->PB_PRECEDENT,
+            bar->PB_SUIVANT,       bar->IDOK_,          bar->IDCANCEL_};
+        for (std::size_t i = c.navigation ? 0 : 1; i < row.size(); ++i) {
+            EXPECT_EQ(row[i]->GetLeft(), c.lefts[i]) << row[i]->GetCaption();
+            EXPECT_EQ(row[i]->GetTop(), 17);
+            EXPECT_EQ(row[i]->GetColorsDefault(), 0x00123456);
+        }
+        EXPECT_EQ(bar->AllerAButton->GetColorsDefault(), 0x00123456);
+        EXPECT_FALSE(bar->AllerAPanel->GetEnabled());
+        EXPECT_EQ(bar->AllerAPanel->GetColor(), bar->GetColor());
+        EXPECT_TRUE(bar->IDOK_->GetDefault());
+        EXPECT_TRUE(bar->IDCANCEL_->GetCancel());
+        bar->Update();
+        EXPECT_FALSE(bar->ButtonNavigation->GetVisible()); // no navigation data
+        destroy();
+    }
 }
 
-TEST_F(TViewManagementButtonsTest, TheActionsAndStylesOfTheLayout)
-{
-    build(1280, 1024, {{1, 10, "A"}}, 1);
-    EXPECT_EQ(bar->List_Declaration->GetActionCount(), 11);
-    EXPECT_EQ(bar->ACT_Filtre_PiecesJointes->GetCaption(), "Voir les pi\xE8"
-                                                           "ces \xE0 &joindre");
-    EXPECT_EQ(bar->ACT_Filtre_PiecesJointes->GetTag(), 1);
-    EXPECT_EQ(bar->ACT_Filtre_PiecesJointes->GetImageIndex(), 5);
-    EXPECT_EQ(bar->ACT_Services_ReinitPartielle->GetCaption(),
-              "R\xE9initialiser &partiellement la d\xE9"
-              "claration (montants, ...)");
-    EXPECT_EQ(bar->ACT_Modifier_Declaration->GetCategory(), "Services");
-
-    EXPECT_EQ(bar->KelStyle_L0.GetColor(), 12250361);
-    EXPECT_EQ(bar->KelStyle_L0.GetTextColor(), clNavy);
-    EXPECT_TRUE(bar->KelStyle_L0.GetFontBold());
-    EXPECT_EQ(bar->KelStyle_L0.GetFontHeight(), -11);
-    EXPECT_EQ(bar->KelStyle_L1.GetColor(), 13497851);
-    EXPECT_EQ(bar->KelStyle_L2.GetColor(), 14941179);
-    EXPECT_EQ(bar->KelStyle_Ln.GetColor(), clWhite);
-    EXPECT_FALSE(bar->KelStyle_L0_nocolor.HasTextColor());
-    EXPECT_TRUE(bar->KelStyle_L1_nocolor_bold.GetFontBold());
-    EXPECT_EQ(bar->KelStyle_Highlight.GetTextColor(), clBlue);
-    EXPECT_EQ(bar->cxKelTLStSh_Default.Levels.size(), 4u);
-    EXPECT_EQ(bar->cxKelTLStSh_Highlight.Levels[0], bar->KelStyle_L0_nocolor);
-    EXPECT_EQ(bar->cxKelTLStSh_Default.ContentOdd, bar->KelStyle_Ln);
-    EXPECT_EQ(bar->alignEuro.FormatValue(-1234.4), "-1 234 \x80");
-    EXPECT_EQ(bar->alignEuroDeuxDec.FormatValue(1234.5), "1 234,50 \x80");
-    EXPECT_EQ(bar->alignRight.GetAlignmentHorz(), taRightJustify);
-}
-
-// --- Previous and next ---
-
-TEST_F(TViewManagementButtonsTest, PreviousAndNextFollowThePositionInTheFlow)
+TEST_F(TViewManagementButtonsTest, PreviousAndNextFollowThePositionInTheFlowAndMoveThroughIt)
 {
     build(1280, 1024, {{1, 10, "A"}, {2, 11, "B"}, {3, 12, "C"}}, 1);
+    const struct
+    {
+        int active;
+        bool previous, next;
+    } positions[] = {{1, false, true}, {2, true, true}, {3, true, false}};
+    for (const auto& p : positions) {
+        flow->setEnumEcranActif(p.active);
+        bar->Update();
+        EXPECT_EQ(bar->PB_PRECEDENT->GetEnabled(), p.previous) << p.active;
+        EXPECT_EQ(bar->PB_SUIVANT->GetEnabled(), p.next) << p.active;
+        EXPECT_TRUE(bar->PB_PRECEDENT->GetVisible());
+        EXPECT_TRUE(bar->PB_SUIVANT->GetVisible());
+    }
+    bar->PB_PRECEDENT->Click();
+    EXPECT_EQ(flow->getEnumEcranActif(), 2);
     bar->Update();
-    EXPECT_FALSE(bar->PB_PRECEDENT->GetEnabled());
-    EXPECT_TRUE(bar->PB_SUIVANT->GetEnabled());
-    flow->setEnumEcranActif(2);
-    bar->Update();
-    EXPECT_TRUE(bar->PB_PRECEDENT->GetEnabled());
-    EXPECT_TRUE(bar->PB_SUIVANT->GetEnabled());
-    flow->setEnumEcranActif(3);
-    bar->Update();
-    EXPECT_TRUE(bar->PB_PRECEDENT->GetEnabled());
-    EXPECT_FALSE(bar->PB_SUIVANT->GetEnabled());
-    EXPECT_TRUE(bar->PB_PRECEDENT->GetVisible());
-    EXPECT_TRUE(bar->PB_SUIVANT->GetVisible());
-}
+    bar->PB_SUIVANT->Click();
+    EXPECT_EQ(flow->getEnumEcranActif(), 3);
+    EXPECT_EQ(form->changes, 2);
 
-TEST_F(TViewManagementButtonsTest, ASingleScreenHidesPreviousAndNextUntilTheFlowGrows)
-{
-    build(1280, 1024, {{1, 10, "A"}, {2, 11, "B"}}, 1);
+    // A single screen left hides both until the flow grows again.
     flow->SetOFF(2);
+    flow->SetOFF(3);
+    flow->setEnumEcranActif(1);
     bar->Update();
     EXPECT_FALSE(bar->PB_PRECEDENT->GetVisible());
     EXPECT_FALSE(bar->PB_SUIVANT->GetVisible());
@@ -428,51 +352,28 @@ TEST_F(TViewManagementButtonsTest, ASingleScreenHidesPreviousAndNextUntilTheFlow
     EXPECT_TRUE(bar->PB_SUIVANT->GetVisible());
 }
 
-TEST_F(TViewManagementButtonsTest, PreviousAndNextButtonsMoveThroughThePresenter)
-{
-    build(1280, 1024, {{1, 10, "A"}, {2, 11, "B"}}, 1);
-    bar->Update();
-    bar->PB_SUIVANT->Click();
-    EXPECT_EQ(flow->getEnumEcranActif(), 2);
-    bar->Update();
-    bar->PB_PRECEDENT->Click();
-    EXPECT_EQ(flow->getEnumEcranActif(), 1);
-    EXPECT_EQ(form->changes, 2);
-}
-
-// --- Finish and cancel ---
-
-TEST_F(TViewManagementButtonsTest, FinishReportsTheOutcomeThenGivesTheWindowItsResult)
+TEST_F(TViewManagementButtonsTest, FinishAndCancelReportTheOutcomeAndGiveTheWindowItsResult)
 {
     build(1280, 1024, {{1, 10, "A"}}, 1);
+    auto* window = dynamic_cast<TForm*>(form->getView());
     bar->IDOK_->Click();
     EXPECT_EQ(form->getCompteRendu()->getUserAction(), 0);
     EXPECT_TRUE(form->isCloseAllowed());
-    EXPECT_EQ(dynamic_cast<TForm*>(form->getView())->GetModalResult(), mrOk);
-}
-
-TEST_F(TViewManagementButtonsTest, CancelReportsAbandon)
-{
-    build(1280, 1024, {{1, 10, "A"}}, 1);
-    bar->IDOK_->Click();
+    EXPECT_EQ(window->GetModalResult(), mrOk);
     bar->IDCANCEL_->Click();
     EXPECT_EQ(form->getCompteRendu()->getUserAction(), 1);
-    EXPECT_EQ(dynamic_cast<TForm*>(form->getView())->GetModalResult(), mrCancel);
+    EXPECT_EQ(window->GetModalResult(), mrCancel);
 }
 
 // --- Services ---
 
-TEST_F(TViewManagementButtonsTest, WithoutServicesTheServicesButtonIsHidden)
+TEST_F(TViewManagementButtonsTest, TheServicesButtonIsHiddenPlainOrAMenuByTheNumberOfServices)
 {
     build(1280, 1024, {{1, 10, "A"}}, 1);
     bar->Update();
     EXPECT_FALSE(bar->ButtonServices->GetVisible());
     EXPECT_EQ(services()->GetCount(), 0);
-}
 
-TEST_F(TViewManagementButtonsTest, OneServiceMakesAPlainButtonThatRunsIt)
-{
-    build(1280, 1024, {{1, 10, "A"}}, 1);
     buttons->AddService(2);
     bar->Update();
     EXPECT_TRUE(bar->ButtonServices->GetVisible());
@@ -482,30 +383,25 @@ TEST_F(TViewManagementButtonsTest, OneServiceMakesAPlainButtonThatRunsIt)
                                                  "claration");
     bar->ButtonServices->Click();
     EXPECT_EQ(journal.count("ReinitialisationTotale"), 1u);
-}
+    buttons->RemoveService(2);
 
-TEST_F(TViewManagementButtonsTest, SeveralServicesFillTheMenuWithASeparatorAfterTheTaggedOne)
-{
-    build(1280, 1024, {{1, 10, "A"}}, 1);
-    buttons->AddService(4);
-    buttons->AddService(9);
-    buttons->AddService(0);
-    bar->Update();
-    EXPECT_TRUE(bar->ButtonServices->GetVisible());
-    EXPECT_EQ(bar->ButtonServices->GetKind(), cxbkDropDown);
-    EXPECT_EQ(bar->ButtonServices->menu(), bar->Menu_Services);
-    EXPECT_THAT(Items(services()), ElementsAre("Voir tous les &messages",
-                                               "Voir les pi\xE8"
-                                               "ces \xE0 &joindre",
-                                               "-", "&Imprimer"));
+    for (const int code : {4, 9, 0})
+        buttons->AddService(code);
+    for (int update = 0; update < 2; ++update) { // rebuilt, not added to
+        bar->Update();
+        EXPECT_EQ(bar->ButtonServices->GetKind(), cxbkDropDown);
+        EXPECT_EQ(bar->ButtonServices->GetAction(), nullptr);
+        EXPECT_EQ(bar->ButtonServices->GetCaption(), "Services");
+        EXPECT_EQ(bar->ButtonServices->menu(), bar->Menu_Services);
+        EXPECT_THAT(Items(services()), ElementsAre("Voir tous les &messages",
+                                                   "Voir les pi\xE8"
+                                                   "ces \xE0 &joindre",
+                                                   "-", "&Imprimer"));
+    }
     EXPECT_EQ(services()->GetItem(0)->GetAction(), bar->ACT_Filtre_AuditGeneral);
-
-    // Rebuilt, not added to.
-    bar->Update();
-    EXPECT_EQ(services()->GetCount(), 4);
 }
 
-TEST_F(TViewManagementButtonsTest, FromOneServiceToSeveralTheButtonDropsTheMenuDownAgain)
+TEST_F(TViewManagementButtonsTest, PrintAndImportFollowTheHostsAnswers)
 {
     build(1280, 1024, {{1, 10, "A"}}, 1);
     buttons->canPrint = false;
@@ -513,29 +409,9 @@ TEST_F(TViewManagementButtonsTest, FromOneServiceToSeveralTheButtonDropsTheMenuD
     bar->Update();
     EXPECT_FALSE(bar->ButtonServices->GetEnabled()); // the print action says so
 
-    buttons->AddService(3);
-    bar->Update();
-    EXPECT_EQ(bar->ButtonServices->GetKind(), cxbkDropDown);
-    EXPECT_EQ(bar->ButtonServices->GetAction(), nullptr);
-    EXPECT_EQ(bar->ButtonServices->GetCaption(), "Services");
-    EXPECT_TRUE(bar->ButtonServices->GetEnabled());
-    EXPECT_EQ(services()->GetCount(), 2);
-
-    buttons->RemoveService(0);
-    buttons->RemoveService(3);
-    bar->Update();
-    EXPECT_FALSE(bar->ButtonServices->GetVisible());
-    bar->ACT_Services_Imprimer->SetVisible(true); // no longer linked: the button stays hidden
-    EXPECT_FALSE(bar->ButtonServices->GetVisible());
-}
-
-TEST_F(TViewManagementButtonsTest, PrintAndImportFollowTheHostsAnswers)
-{
-    build(1280, 1024, {{1, 10, "A"}}, 1);
-    buttons->AddService(0);
     buttons->AddService(11);
-    buttons->canPrint = false;
     bar->Update();
+    EXPECT_TRUE(bar->ButtonServices->GetEnabled());
     EXPECT_FALSE(services()->GetItem(0)->GetEnabled());
     EXPECT_EQ(services()->GetItem(1)->GetCaption(), "Importer un &dossier");
 
@@ -544,6 +420,13 @@ TEST_F(TViewManagementButtonsTest, PrintAndImportFollowTheHostsAnswers)
     bar->Update();
     EXPECT_TRUE(bar->ACT_Services_Imprimer->GetEnabled());
     EXPECT_FALSE(services()->GetItem(0)->GetVisible());
+
+    buttons->RemoveService(0);
+    buttons->RemoveService(11);
+    bar->Update();
+    EXPECT_FALSE(bar->ButtonServices->GetVisible());
+    bar->ACT_Services_Imprimer->SetVisible(true); // no longer linked: the button stays hidden
+    EXPECT_FALSE(bar->ButtonServices->GetVisible());
 }
 
 TEST_F(TViewManagementButtonsTest, ServiceItemsRunTheHostsServices)
@@ -564,57 +447,40 @@ TEST_F(TViewManagementButtonsTest, ServiceItemsRunTheHostsServices)
 
 // --- Audit filters ---
 
-TEST_F(TViewManagementButtonsTest, AllMessagesIsTheFilterInForceAfterConstruction)
-{
-    build(1280, 1024, {{1, 10, "A"}}, 1);
-    EXPECT_EQ(bar->getFilter(), -1);
-    EXPECT_FALSE(bar->ACT_Filtre_AuditGeneral->GetEnabled());
-    for (const TAction* action :
-         {bar->ACT_Filtre_Anomalies, bar->ACT_Filtre_Avertissement, bar->ACT_Filtre_Conseils,
-          bar->ACT_Filtre_Messages, bar->ACT_Filtre_PiecesJointes})
-        EXPECT_TRUE(action->GetEnabled()) << action->GetCaption();
-}
-
-TEST_F(TViewManagementButtonsTest, EachFilterReachesTheScreensAndIsDisabledWhileInForce)
+TEST_F(TViewManagementButtonsTest, EachFilterReachesTheScreensAndCannotBeChosenWhileInForce)
 {
     build(1280, 1024, {{1, 10, "A"}}, 1);
     withScreen();
+    // "All messages" is in force after construction, then each filter in turn.
     const std::vector<std::pair<TAction*, int>> filters = {
-        {bar->ACT_Filtre_Anomalies, 1},     {bar->ACT_Filtre_Conseils, 0},
-        {bar->ACT_Filtre_Messages, 2},      {bar->ACT_Filtre_PiecesJointes, 3},
-        {bar->ACT_Filtre_Avertissement, 4}, {bar->ACT_Filtre_AuditGeneral, -1},
+        {bar->ACT_Filtre_AuditGeneral, -1}, {bar->ACT_Filtre_Anomalies, 1},
+        {bar->ACT_Filtre_Conseils, 0},      {bar->ACT_Filtre_Messages, 2},
+        {bar->ACT_Filtre_PiecesJointes, 3}, {bar->ACT_Filtre_Avertissement, 4},
+        {bar->ACT_Filtre_AuditGeneral, -1},
     };
-    for (const auto& [action, value] : filters) {
-        LogCapture log;
-        ASSERT_TRUE(action->Execute()) << action->GetCaption();
+    for (std::size_t i = 0; i < filters.size(); ++i) {
+        const auto& [action, value] = filters[i];
+        SCOPED_TRACE(action->GetCaption());
+        if (i > 0) {
+            LogCapture log;
+            ASSERT_TRUE(action->Execute());
+            EXPECT_EQ(control->filter, value);
+            EXPECT_TRUE(log.contains("--TViewEcranVCL::setFilter()"));
+            EXPECT_TRUE(log.contains("TPrEcranVCL::Update()")) << "the tree is refreshed";
+        }
         EXPECT_EQ(bar->getFilter(), value);
-        EXPECT_EQ(control->filter, value);
-        EXPECT_TRUE(log.contains("--TViewEcranVCL::setFilter()"));
-        EXPECT_TRUE(log.contains("TPrEcranVCL::Update()")) << "the tree is refreshed";
         for (const auto& [other, otherValue] : filters)
             EXPECT_EQ(other->GetEnabled(), other != action) << other->GetCaption();
+        control->filter = -100;
+        EXPECT_FALSE(action->Execute());
+        EXPECT_EQ(control->filter, -100);
     }
-}
-
-TEST_F(TViewManagementButtonsTest, TheFilterInForceCannotBeChosenAgain)
-{
-    build(1280, 1024, {{1, 10, "A"}}, 1);
-    withScreen();
-    bar->ACT_Filtre_Conseils->Execute();
-    control->filter = -100;
-    EXPECT_FALSE(bar->ACT_Filtre_Conseils->Execute());
-    EXPECT_EQ(control->filter, -100);
 }
 
 // --- Navigation menu ---
 
-TEST_F(TViewManagementButtonsTest, WithoutNavigationDataOrOnALargeDesktopNoNavigationButton)
+TEST_F(TViewManagementButtonsTest, OnALargeDesktopNoNavigationButtonEvenWithData)
 {
-    build(800, 600, {{1, 10, "A"}, {2, 11, "B"}}, 1);
-    bar->Update();
-    EXPECT_FALSE(bar->ButtonNavigation->GetVisible());
-    destroy();
-
     build(1280, 1024, {{1, 10, "A"}, {2, 11, "B"}}, 1);
     withNavigation();
     bar->ButtonNavigation->SetVisible(true);
@@ -623,30 +489,7 @@ TEST_F(TViewManagementButtonsTest, WithoutNavigationDataOrOnALargeDesktopNoNavig
     EXPECT_EQ(navigation()->GetCount(), 0);
 }
 
-TEST_F(TViewManagementButtonsTest, AParentEntryBecomesASubmenuOfItsChildren)
-{
-    build(800, 600,
-          {{1, 10, "Revenus"}, {2, 11, "Salaires", 2}, {3, 12, "Pensions", 2}, {4, 13, "Charges"}},
-          2);
-    withNavigation();
-    bar->Update();
-    EXPECT_THAT(Items(navigation()), ElementsAre("Revenus>", "Charges"));
-    const TTBCustomItem* revenus = navigation()->GetItem(0);
-    EXPECT_THAT(Items(revenus), ElementsAre("Salaires", "Pensions"));
-    EXPECT_EQ(revenus->GetItem(1)->GetTag(), 2);
-    EXPECT_EQ(navigation()->GetItem(1)->GetTag(), 3);
-    // The entry of the active screen is bold.
-    EXPECT_TRUE(revenus->GetItem(0)->GetBold());
-    EXPECT_FALSE(revenus->GetItem(1)->GetBold());
-    EXPECT_TRUE(bar->ButtonNavigation->GetVisible());
-    EXPECT_EQ(bar->ButtonNavigation->GetCaption(), "Navigation");
-    // Qt's menus show the same tree.
-    ASSERT_NE(revenus->menu(), nullptr);
-    EXPECT_EQ(revenus->menu()->actions().size(), 2);
-    EXPECT_EQ(bar->Menu_Navigation->actions().size(), 2);
-}
-
-TEST_F(TViewManagementButtonsTest, FourLevelsNestUnderTheCurrentEntryOfTheLevelAbove)
+TEST_F(TViewManagementButtonsTest, EntriesNestUnderTheCurrentEntryOfTheLevelAbove)
 {
     build(800, 600,
           {{1, 9, "N3 d'abord", 3},
@@ -656,68 +499,70 @@ TEST_F(TViewManagementButtonsTest, FourLevelsNestUnderTheCurrentEntryOfTheLevelA
            {5, 13, "N4", 4},
            {6, 14, "N4b", 4},
            {7, 15, "N1b", 1},
-           {8, 16, "N3b", 3}},
-          2);
+           {8, 16, "N3b", 3},
+           {9, 17, "N2b", 2}},
+          5);
     withNavigation();
+    buttons->navigationName = "\xC9"
+                              "crans";
     bar->Update();
     // An entry before any entry of the level above goes at the top.
-    EXPECT_THAT(Items(navigation()), ElementsAre("N3 d'abord", "N1>", "N1b"));
+    EXPECT_THAT(Items(navigation()), ElementsAre("N3 d'abord", "N1>", "N1b>"));
     const TTBCustomItem* n1 = navigation()->GetItem(1);
     EXPECT_THAT(Items(n1), ElementsAre("N2>"));
     // A new level-1 entry leaves the current level-2 entry in place: N3b goes under N2.
     EXPECT_THAT(Items(n1->GetItem(0)), ElementsAre("N3>", "N3b"));
-    EXPECT_THAT(Items(n1->GetItem(0)->GetItem(0)), ElementsAre("N4", "N4b"));
+    const TTBCustomItem* n3 = n1->GetItem(0)->GetItem(0);
+    EXPECT_THAT(Items(n3), ElementsAre("N4", "N4b"));
+    EXPECT_THAT(Items(navigation()->GetItem(2)), ElementsAre("N2b"));
+    EXPECT_EQ(n3->GetItem(1)->GetTag(), 5);
+    EXPECT_EQ(navigation()->GetItem(2)->GetItem(0)->GetTag(), 8);
+    // The entry of the active screen is bold.
+    EXPECT_TRUE(n3->GetItem(0)->GetBold());
+    EXPECT_FALSE(n3->GetItem(1)->GetBold());
+    EXPECT_TRUE(bar->ButtonNavigation->GetVisible());
+    EXPECT_EQ(bar->ButtonNavigation->GetCaption(), "\xC9"
+                                                   "crans");
+    // Qt's menus show the same tree.
+    ASSERT_NE(n3->menu(), nullptr);
+    EXPECT_EQ(n3->menu()->actions().size(), 2);
+    EXPECT_EQ(bar->Menu_Navigation->actions().size(), 3);
 }
 
 TEST_F(TViewManagementButtonsTest, ASingleEntryLeavesTheButtonAsItWas)
 {
     build(800, 600, {{1, 10, "Seul"}}, 1);
     withNavigation();
-    bar->ButtonNavigation->SetVisible(false);
-    bar->Update();
-    EXPECT_EQ(navigation()->GetCount(), 1);
-    EXPECT_FALSE(bar->ButtonNavigation->GetVisible());
-    bar->ButtonNavigation->SetVisible(true);
-    bar->Update();
-    EXPECT_TRUE(bar->ButtonNavigation->GetVisible());
+    for (const bool visible : {false, true}) {
+        bar->ButtonNavigation->SetVisible(visible);
+        bar->Update();
+        EXPECT_EQ(navigation()->GetCount(), 1);
+        EXPECT_EQ(bar->ButtonNavigation->GetVisible(), visible);
+        EXPECT_EQ(bar->ButtonNavigation->GetCaption(), "Navigation");
+    }
 }
 
-TEST_F(TViewManagementButtonsTest, TheHostNamesTheNavigationButton)
+TEST_F(TViewManagementButtonsTest, AnEntryMovesOnceTheScreenLeftAcceptsLandingPastHeadings)
 {
-    build(800, 600, {{1, 10, "A"}, {2, 11, "B"}}, 1);
-    withNavigation();
-    buttons->navigationName = "\xC9"
-                              "crans";
-    bar->Update();
-    EXPECT_EQ(bar->ButtonNavigation->GetCaption(), "\xC9"
-                                                   "crans");
-}
-
-TEST_F(TViewManagementButtonsTest, AnEntryLeadingToAHeadingLandsOnTheNextScreenWithAPage)
-{
-    build(800, 600, {{1, 10, "A"}, {2, 0, "Titre"}, {3, 12, "C"}}, 1);
+    build(800, 600, {{1, 10, "A"}, {2, 0, "Titre"}, {3, 12, "C"}, {4, 13, "D"}}, 1);
     withNavigation();
     bar->Update();
-    navigation()->GetItem(1)->trigger();
-    EXPECT_EQ(flow->getEnumEcranActif(), 3);
-    EXPECT_EQ(form->changes, 1);
-    EXPECT_EQ(validator->asked, 1);
-}
-
-TEST_F(TViewManagementButtonsTest, TheActiveEntryOrARefusedMoveChangesNothing)
-{
-    build(800, 600, {{1, 10, "A"}, {2, 11, "B"}}, 1);
-    withNavigation();
-    bar->Update();
-    navigation()->GetItem(0)->trigger();
+    navigation()->GetItem(0)->trigger(); // the active entry
     EXPECT_EQ(validator->asked, 0);
 
     validator->valid = false;
-    navigation()->GetItem(1)->trigger();
+    navigation()->GetItem(3)->trigger();
     EXPECT_EQ(validator->asked, 1);
     EXPECT_EQ(flow->getEnumEcranActif(), 1);
     EXPECT_EQ(form->changes, 0);
     bar->LancerNavigation(nullptr);
+    EXPECT_EQ(validator->asked, 1);
+
+    validator->valid = true;
+    navigation()->GetItem(1)->trigger();
+    EXPECT_EQ(flow->getEnumEcranActif(), 3);
+    EXPECT_EQ(form->changes, 1);
+    EXPECT_EQ(validator->asked, 2);
 }
 
 TEST_F(TViewManagementButtonsTest, ChoosingAnEntryRefreshesTheMenuItWasChosenFrom)
@@ -741,27 +586,20 @@ TEST_F(TViewManagementButtonsTest, ChoosingAnEntryRefreshesTheMenuItWasChosenFro
 TEST_F(TViewManagementButtonsTest, AddItemPutsTheSubmenuInThePlaceOfItsParent)
 {
     build(800, 600, {{1, 10, "A"}}, 1);
-    auto* first = new TTBXItem();
     auto* parent = new TTBXItem();
-    auto* last = new TTBXItem();
     parent->SetCaption("Parent");
-    parent->SetTag(4);
-    for (TTBXItem* item : {first, parent, last})
+    for (TTBXItem* item : {new TTBXItem(), parent, new TTBXItem()})
         navigation()->Add(item);
     auto* child = new TTBXItem();
     TTBXSubmenuItem* submenu = bar->AddItem(parent, child);
-    ASSERT_NE(submenu, nullptr);
     EXPECT_EQ(navigation()->GetCount(), 3);
     EXPECT_EQ(navigation()->GetItem(1), submenu);
     EXPECT_EQ(submenu->GetCaption(), "Parent");
     EXPECT_EQ(submenu->GetItem(0), child);
-    auto* second = new TTBXItem();
-    bar->AddItem(submenu, second);
+    bar->AddItem(submenu, new TTBXItem());
     EXPECT_EQ(submenu->GetCount(), 2);
     EXPECT_EQ(bar->AddItem(static_cast<TTBXItem*>(nullptr), child), nullptr);
 }
-
-// --- No growth ---
 
 TEST_F(TViewManagementButtonsTest, TenThousandRefreshesLeaveAsManyObjectsAsTheFirst)
 {
@@ -789,58 +627,52 @@ TEST_F(TViewManagementButtonsTest, TenThousandRefreshesLeaveAsManyObjectsAsTheFi
 
 // --- Go-to panel ---
 
-TEST_F(TViewManagementButtonsTest, TheGoToPanelOpensAndClosesStepByStep)
+TEST_F(TViewManagementButtonsTest, TheGoToPanelOpensAndClosesAndItsButtonStaysTopRight)
 {
     build(1280, 1024, {{1, 10, "A"}}, 1);
-    bar->AllerAPanel->SetVisible(true);
-    bar->AllerAPanel->SetEnabled(true);
-
-    bar->AllerAButton->Click();
-    EXPECT_EQ(bar->AllerAPanel->GetHeight(), 65);
-    EXPECT_EQ(bar->AllerA_->GetHeight(), 90);
-    EXPECT_EQ(bar->AllerAButton->GetTop(), 50);
-    EXPECT_EQ(bar->AllerAButton->GetImageIndex(), 1);
-    EXPECT_FALSE(bar->IDOK_->GetEnabled());
-    EXPECT_TRUE(bar->m_TimerAllerA->GetEnabled());
-    EXPECT_TRUE(bar->AllerA_->GetTabStop());
-    for (const TcxKelButton* button :
-         {bar->IDOK_, bar->IDCANCEL_, bar->PB_PRECEDENT, bar->PB_SUIVANT, bar->ButtonServices})
-        EXPECT_FALSE(button->GetTabStop());
-
-    bar->AllerAButton->Click();
-    EXPECT_EQ(bar->AllerAPanel->GetHeight(), 10);
-    EXPECT_EQ(bar->AllerAButton->GetTop(), -5);
-    EXPECT_EQ(bar->AllerA_->GetHeight(), 0);
-    EXPECT_EQ(bar->AllerAButton->GetImageIndex(), 0);
-    EXPECT_TRUE(bar->IDOK_->GetEnabled());
-    EXPECT_FALSE(bar->m_TimerAllerA->GetEnabled());
-    EXPECT_FALSE(bar->AllerA_->GetTabStop());
-    for (const TcxKelButton* button :
-         {bar->IDOK_, bar->IDCANCEL_, bar->PB_PRECEDENT, bar->PB_SUIVANT, bar->ButtonServices})
-        EXPECT_TRUE(button->GetTabStop());
-}
-
-TEST_F(TViewManagementButtonsTest, TheGoToPanelHasTheBarsColourItsCodesInOrderAndItsButtonTopRight)
-{
-    build(1280, 1024, {{1, 10, "A"}}, 1);
-    EXPECT_EQ(bar->AllerAPanel->GetColor(), bar->GetColor());
-
     const int left = bar->AllerAButton->GetLeft();
     bar->AllerAPanel->SetWidth(bar->AllerAPanel->GetWidth() + 30);
     EXPECT_EQ(bar->AllerAButton->GetLeft(), left + 30);
     EXPECT_EQ(bar->AllerAButton->GetTop(), 0);
+    bar->AllerAPanel->SetVisible(true);
+    bar->AllerAPanel->SetEnabled(true);
+    const struct
+    {
+        int panel, list, buttonTop, image;
+        bool open;
+    } steps[] = {{65, 90, 50, 1, true}, {10, 0, -5, 0, false}};
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.open);
+        bar->AllerAButton->Click();
+        EXPECT_EQ(bar->AllerAPanel->GetHeight(), s.panel);
+        EXPECT_EQ(bar->AllerA_->GetHeight(), s.list);
+        EXPECT_EQ(bar->AllerAButton->GetTop(), s.buttonTop);
+        EXPECT_EQ(bar->AllerAButton->GetImageIndex(), s.image);
+        EXPECT_EQ(bar->IDOK_->GetEnabled(), !s.open);
+        EXPECT_EQ(bar->m_TimerAllerA->GetEnabled(), s.open);
+        EXPECT_EQ(bar->AllerA_->GetTabStop(), s.open);
+        for (const TcxKelButton* button :
+             {bar->IDOK_, bar->IDCANCEL_, bar->PB_PRECEDENT, bar->PB_SUIVANT, bar->ButtonServices})
+            EXPECT_EQ(button->GetTabStop(), !s.open) << button->GetCaption();
+    }
+}
 
+TEST_F(TViewManagementButtonsTest, TheGoToListSortsItsCodes)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
     for (const char* code : {"1000", "99", "205"})
         bar->AllerA_->AddChild()->SetValue(TViewManagementButtons::ColonneInfoCode, code);
+    const auto codes = [this] {
+        std::vector<std::string> found;
+        for (int i = 0; i < bar->AllerA_->GetCount(); ++i)
+            found.push_back(
+                bar->AllerA_->GetItem(i)->GetValue(TViewManagementButtons::ColonneInfoCode));
+        return found;
+    };
     // The list sorts once the events are processed.
     EXPECT_TRUE(QTest::qWaitFor([&] {
-        return bar->AllerA_->GetItem(0)->GetValue(TViewManagementButtons::ColonneInfoCode) == "99";
+        return codes() == std::vector<std::string>{"99", "205", "1000"};
     }));
-    std::vector<std::string> codes;
-    for (int i = 0; i < bar->AllerA_->GetCount(); ++i)
-        codes.push_back(
-            bar->AllerA_->GetItem(i)->GetValue(TViewManagementButtons::ColonneInfoCode));
-    EXPECT_THAT(codes, ElementsAre("99", "205", "1000"));
 }
 
 TEST_F(TViewManagementButtonsTest, EnterOrADoubleClickOnAnEntryGoesToItsCodeAndClosesThePanel)
@@ -854,13 +686,12 @@ TEST_F(TViewManagementButtonsTest, EnterOrADoubleClickOnAnEntryGoesToItsCodeAndC
     node->SetValue(TViewManagementButtons::ColonneInfoLibelle, "Salaires");
 
     hostBar->AllerAButton->Click();
-    QKeyEvent enterWithoutRow(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(hostBar->AllerA_, &enterWithoutRow);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(hostBar->AllerA_, &enter); // no row focused
     EXPECT_TRUE(hostBar->codes.empty());
     EXPECT_EQ(hostBar->AllerAPanel->GetHeight(), 65);
 
     hostBar->AllerA_->SetFocusedNode(node);
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(hostBar->AllerA_, &enter);
     EXPECT_THAT(hostBar->codes, ElementsAre("101"));
     EXPECT_EQ(hostBar->AllerAPanel->GetHeight(), 10);
@@ -874,13 +705,13 @@ TEST_F(TViewManagementButtonsTest, EnterOrADoubleClickOnAnEntryGoesToItsCodeAndC
 
     const QPoint row =
         hostBar->AllerA_->visualRect(hostBar->AllerA_->model()->index(0, 0)).center();
-    QMouseEvent press(QEvent::MouseButtonPress, row, hostBar->AllerA_->viewport()->mapToGlobal(row),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(hostBar->AllerA_->viewport(), &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, row,
-                        hostBar->AllerA_->viewport()->mapToGlobal(row), Qt::LeftButton,
+    QWidget* viewport = hostBar->AllerA_->viewport();
+    QMouseEvent press(QEvent::MouseButtonPress, row, viewport->mapToGlobal(row), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, row, viewport->mapToGlobal(row), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(hostBar->AllerA_->viewport(), &release);
+    QApplication::sendEvent(viewport, &release);
     hostBar->AllerA_DblClick(hostBar->AllerA_);
     EXPECT_THAT(hostBar->codes, ElementsAre("101", "101"));
     EXPECT_EQ(hostBar->AllerAPanel->GetHeight(), 10);
