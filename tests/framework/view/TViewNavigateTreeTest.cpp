@@ -178,7 +178,7 @@ public:
         form->getView()->Show();
         form->Show();
         form->Update();
-        QApplication::processEvents();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form->getView()));
     }
 
     void Destroy()
@@ -278,101 +278,74 @@ protected:
     }
 };
 
-// --- Contents ---
-
-TEST_F(TViewNavigateTreeTest, ShowsOneLinePerDisplayableScreenInFlowOrder)
+TEST_F(TViewNavigateTreeTest, ShowsOneLinePerDisplayableScreenAsTheFlowChanges)
 {
     Build({{10, 100}, {20, 200, false}, {30, 300}, {40, -1}, {50, 0}}, 10);
-
     EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 30", "Ecran 50"));
     EXPECT_EQ(Line(1)->GetData(), 30); // the screen's enumerator identifies its line
-    EXPECT_EQ(Line(0)->GetLevel(), 0);
     EXPECT_FALSE(tree->GetHeaderVisible());
-    EXPECT_EQ(tree->GetColumnCount(), 1);
-}
 
-TEST_F(TViewNavigateTreeTest, AScreenSwitchedOffDisappearsAtTheNextRefreshAndTheLinesMoveUp)
-{
-    Build(Screens(4), 10);
-    flow->SetOFF(20);
-    EXPECT_EQ(Lines().size(), 4u); // nothing changes before the refresh
-
+    flow->SetOFF(30);
+    EXPECT_EQ(Lines().size(), 3u); // nothing changes before the refresh
     form->Update();
-
-    EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 30", "Ecran 40"));
-    EXPECT_EQ(Line(1)->GetData(), 30);
-
+    EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 50"));
+    EXPECT_EQ(Line(1)->GetData(), 50);
     flow->SetON(20);
     form->Update();
-    EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 20", "Ecran 30", "Ecran 40"));
-}
+    EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 20", "Ecran 50"));
 
-TEST_F(TViewNavigateTreeTest, TheActiveScreensLineIsFocusedAndTheOnlyBoldOne)
-{
-    Build(Screens(4), 30);
-
-    EXPECT_EQ(FocusedLine(), 2);
-    EXPECT_TRUE(Bold(2));
-    EXPECT_FALSE(Bold(0));
-    EXPECT_FALSE(Bold(3));
-
-    // The bold line follows the active screen at the next refresh.
-    flow->setEnumEcranActif(40);
-    form->Update();
-    EXPECT_EQ(FocusedLine(), 3);
-    EXPECT_TRUE(Bold(3));
-    EXPECT_FALSE(Bold(2));
-}
-
-TEST_F(TViewNavigateTreeTest, AnActiveHeadingIsFocusedButNotBold)
-{
-    Build({{10, 100}, {20, 0}}, 20);
-
-    EXPECT_EQ(FocusedLine(), 1);
-    EXPECT_FALSE(Bold(1));
-}
-
-TEST_F(TViewNavigateTreeTest, WithoutADisplayableActiveScreenNoLineIsFocusedOrBold)
-{
-    Build(Screens(3), 20);
-    flow->SetOFF(20); // still active, but no longer displayable
-    flow->setEnumEcranActif(20);
-    form->Update();
-
-    EXPECT_EQ(FocusedLine(), -1);
-    EXPECT_FALSE(Bold(0));
-    EXPECT_FALSE(Bold(1));
-}
-
-TEST_F(TViewNavigateTreeTest, WithoutListDataTheTreeStaysEmpty)
-{
-    Build(Screens(3), 10);
     view->SetComplexData(nullptr);
     EXPECT_TRUE(dataDestroyed);
     tree->Clear();
-
     form->Update();
-
     EXPECT_THAT(Lines(), IsEmpty());
+}
+
+TEST_F(TViewNavigateTreeTest, TheActiveScreensLineIsFocusedAndBoldUnlessAHeadingOrHidden)
+{
+    struct Case
+    {
+        std::vector<Screen> screens;
+        int active, off;
+        int focused;
+        std::vector<bool> bold;
+    };
+    const Case cases[] = {{Screens(4), 30, 0, 2, {false, false, true, false}},
+                          {Screens(4), 40, 0, 3, {false, false, false, true}},
+                          {{{10, 100}, {20, 0}}, 20, 0, 1, {false, false}},
+                          {Screens(3), 20, 20, -1, {false, false}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.active);
+        Build(c.screens, 10);
+        if (c.off)
+            flow->SetOFF(c.off); // still active, but no longer displayable
+        flow->setEnumEcranActif(c.active);
+        form->Update();
+        EXPECT_EQ(FocusedLine(), c.focused);
+        for (std::size_t i = 0; i < c.bold.size(); ++i)
+            EXPECT_EQ(Bold(static_cast<int>(i)), c.bold[i]) << i;
+        Destroy();
+    }
 }
 
 // --- Refreshes keep the user's view ---
 
-TEST_F(TViewNavigateTreeTest, ARefreshKeepsTheScrollPosition)
+TEST_F(TViewNavigateTreeTest, ARefreshKeepsTheScrollPositionAsFarAsItCan)
 {
     Build(Screens(100), 260);
-    tree->SetTopVisibleIndex(20);
-    ASSERT_EQ(tree->GetTopVisibleIndex(), 20);
-
+    for (const int top : {20, 35}) { // even with the active line out of sight
+        tree->SetTopVisibleIndex(top);
+        form->Update();
+        EXPECT_EQ(tree->GetTopVisibleIndex(), top);
+        EXPECT_EQ(FocusedLine(), 25);
+    }
+    for (int id = 100; id <= 1000; id += 10)
+        flow->SetOFF(id);
+    flow->setEnumEcranActif(10);
     form->Update();
-    EXPECT_EQ(tree->GetTopVisibleIndex(), 20);
-    EXPECT_EQ(FocusedLine(), 25);
-
-    // Even with the active line out of sight: the refresh follows every change in the screen.
-    tree->SetTopVisibleIndex(35);
-    form->Update();
-    EXPECT_EQ(tree->GetTopVisibleIndex(), 35);
-    EXPECT_EQ(FocusedLine(), 25);
+    EXPECT_EQ(Lines().size(), 9u);
+    EXPECT_EQ(tree->GetTopVisibleIndex(), 0);
+    EXPECT_EQ(FocusedLine(), 0);
 }
 
 TEST_F(TViewNavigateTreeTest, TheActiveLineStaysInSightAsTheWizardMovesOnEvenIntoAClosedBranch)
@@ -389,87 +362,87 @@ TEST_F(TViewNavigateTreeTest, TheActiveLineStaysInSightAsTheWizardMovesOnEvenInt
     }
 }
 
-TEST_F(TViewNavigateTreeTest, ARefreshOfAListGrownTooShortScrollsAsFarAsItCan)
+TEST_F(TViewNavigateTreeTest, AUserCollapseIsKeptWithTheWizardFormAndSurvivesTheNextRefresh)
 {
-    Build(Screens(100), 10);
-    tree->SetTopVisibleIndex(30);
-    ASSERT_EQ(tree->GetTopVisibleIndex(), 30);
-    for (int id = 100; id <= 1000; id += 10)
-        flow->SetOFF(id);
-
-    form->Update();
-
-    EXPECT_EQ(Lines().size(), 9u);
-    EXPECT_EQ(tree->GetTopVisibleIndex(), 0);
-    EXPECT_EQ(FocusedLine(), 0);
-}
-
-TEST_F(TViewNavigateTreeTest, AUserCollapseSurvivesTheNextRefresh)
-{
-    // Screen 20 is a line under screen 10; lines start expanded (DefaultExpanded).
+    // Screen 20 is a line under screen 10; lines start expanded.
     Build(Screens(3), 30, {{20, 2}});
     ASSERT_EQ(Line(1)->GetParent(), Line(0));
     ASSERT_TRUE(Line(0)->GetExpanded());
-
-    ClickButton(0);
-    ASSERT_FALSE(Line(0)->GetExpanded());
     form->Update();
+    // One record, under the tree control's lettrage (-1).
+    ASSERT_EQ(form->getControlDisplayInfoList().size(), 1u);
+    const TControlDisplayInfo* record = form->getControlDisplayInfoList()[0];
+    EXPECT_EQ(record->getCtrlId(), -1);
 
+    ClickButton(0); // the expand button opens and closes without navigating
+    EXPECT_EQ(screen->validations, 0);
+    EXPECT_THAT(form->changes, IsEmpty());
+    form->Update();
     EXPECT_FALSE(Line(0)->GetExpanded());
     EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 20", "Ecran 30"));
+    ASSERT_EQ(record->getNodeInfoList().size(), 3u);
+    EXPECT_FALSE(record->getNodeInfoList()[0]->getExpanded());
 
-    // The record lives with the wizard form, under the tree control's lettrage (-1).
-    const auto record = form->getControlDisplayInfo(view->getTreeControl()->m_lettrage);
-    ASSERT_NE(record, form->getControlDisplayInfoEnd());
-    ASSERT_EQ((*record)->getNodeInfoList().size(), 3u);
-    EXPECT_FALSE((*record)->getNodeInfoList()[0]->getExpanded());
+    // Saving during a rebuild changes nothing.
+    const auto entries = record->getNodeInfoList();
+    view->getTreeControl()->m_refreshEnabled = false;
+    Line(0)->SetExpanded(true); // raises the expand handler
+    view->SaveControlDisplay();
+    view->getTreeControl()->m_refreshEnabled = true;
+    EXPECT_EQ(record->getNodeInfoList(), entries);
 
+    Line(0)->SetFocused(true); // even with the focus on the line whose button is clicked
+    ClickButton(0);
     ClickButton(0);
     form->Update();
     EXPECT_TRUE(Line(0)->GetExpanded());
-}
-
-TEST_F(TViewNavigateTreeTest, TheFirstRefreshRegistersOneRecordWithTheWizardForm)
-{
-    Build(Screens(3), 10);
-    form->Update();
-    form->Update();
-
-    EXPECT_EQ(form->getControlDisplayInfoList().size(), 1u);
-    EXPECT_EQ(form->getControlDisplayInfoList()[0]->getCtrlId(), -1);
-}
-
-TEST_F(TViewNavigateTreeTest, SavingDuringARebuildChangesNothing)
-{
-    Build(Screens(3), 10, {{20, 2}});
-    const auto record = *form->getControlDisplayInfo(-1);
-    const auto entries = record->getNodeInfoList();
-
-    view->getTreeControl()->m_refreshEnabled = false;
-    Line(0)->SetExpanded(false); // raises the collapse handler
-    view->SaveControlDisplay();
-    view->Update();
-    view->getTreeControl()->m_refreshEnabled = true;
-
-    EXPECT_EQ(record->getNodeInfoList(), entries);
-    EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 20", "Ecran 30"));
+    EXPECT_EQ(flow->getEnumEcranActif(), 30);
 }
 
 // --- Clicks ---
 
-TEST_F(TViewNavigateTreeTest, AClickMovesToTheClickedScreenOnceTheScreenLeftAcceptsItsData)
+TEST_F(TViewNavigateTreeTest, AClickMovesToTheScreenOfItsLineOnceTheScreenLeftAcceptsItsData)
 {
-    Build(Screens(4), 10);
-
-    ClickLine(2);
-
-    EXPECT_EQ(screen->validations, 1);
-    EXPECT_TRUE(screen->shown);
-    EXPECT_EQ(flow->getEnumEcranActif(), 30);
-    EXPECT_THAT(form->changes, ElementsAre(30));
-    EXPECT_EQ(FocusedLine(), 2);
-    EXPECT_TRUE(Bold(2));
-    EXPECT_FALSE(Bold(0));
+    struct Case
+    {
+        const char* what;
+        std::vector<Screen> screens;
+        int active, line;
+        bool accepts;
+        int validations, landed, focused; // landed 0: no screen change
+        bool bold;
+    };
+    const std::vector<Screen> headings = {{10, 100}, {20, 0}, {25, 0}, {30, 300}, {40, 400}};
+    const std::vector<Screen> lastHeading = {{10, 100}, {20, 200}, {30, 0}};
+    const Case cases[] = {
+        {"accepted", Screens(4), 10, 2, true, 1, 30, 2, true},
+        {"refused", Screens(4), 10, 2, false, 1, 0, 0, true},
+        {"active line", Screens(4), 20, 1, true, 0, 0, 1, true},
+        {"below the lines", Screens(3), 20, -1, true, 0, 0, 1, true},
+        {"heading: next titled", headings, 10, 1, true, 1, 30, 3, true},
+        {"heading, none titled after", lastHeading, 10, 2, true, 1, 30, 2, false},
+        {"heading before active", {{10, 100}, {20, 0}, {30, 300}}, 30, 1, true, 1, 0, 2, true},
+        {"screen off since the refresh", Screens(3), 10, 2, true, 0, 0, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Build(c.screens, c.active);
+        screen->accepts = c.accepts;
+        if (c.line == 2 && c.validations == 0)
+            flow->SetOFF(30); // the tree still shows it until the next refresh
+        if (c.line < 0)
+            Click(QPoint(10, tree->viewport()->height() - 3));
+        else
+            ClickLine(c.line);
+        EXPECT_EQ(screen->validations, c.validations);
+        EXPECT_EQ(screen->shown, c.validations > 0);
+        EXPECT_EQ(flow->getEnumEcranActif(), c.landed ? c.landed : c.active);
+        EXPECT_EQ(form->changes, c.landed ? std::vector<int>{c.landed} : std::vector<int>{});
+        EXPECT_EQ(FocusedLine(), c.focused);
+        EXPECT_EQ(Bold(c.focused), c.bold);
+        Destroy();
+        screen = nullptr;
+    }
 }
 
 TEST_F(TViewNavigateTreeTest, ArrowsMoveAndReturnOpensTheFocusedLineNeverTheDefaultButton)
@@ -502,132 +475,23 @@ TEST_F(TViewNavigateTreeTest, ArrowsMoveAndReturnOpensTheFocusedLineNeverTheDefa
     EXPECT_EQ(pressed, 0);
 }
 
-TEST_F(TViewNavigateTreeTest, AClickRefusedByTheScreenLeftKeepsTheScreenAndTheFocus)
-{
-    Build(Screens(4), 10);
-    screen->accepts = false;
-
-    ClickLine(2);
-
-    EXPECT_EQ(screen->validations, 1);
-    EXPECT_EQ(flow->getEnumEcranActif(), 10);
-    EXPECT_THAT(form->changes, IsEmpty());
-    EXPECT_EQ(FocusedLine(), 0);
-    EXPECT_TRUE(Bold(0));
-}
-
-TEST_F(TViewNavigateTreeTest, AClickOnTheActiveScreensLineDoesNothing)
-{
-    Build(Screens(4), 20);
-
-    ClickLine(1);
-
-    EXPECT_EQ(screen->validations, 0);
-    EXPECT_THAT(form->changes, IsEmpty());
-    EXPECT_EQ(FocusedLine(), 1);
-}
-
-TEST_F(TViewNavigateTreeTest, AClickBelowTheLinesDoesNothing)
-{
-    Build(Screens(3), 20);
-
-    Click(QPoint(10, tree->viewport()->height() - 3));
-
-    EXPECT_EQ(screen->validations, 0);
-    EXPECT_EQ(flow->getEnumEcranActif(), 20);
-}
-
-TEST_F(TViewNavigateTreeTest, AClickOnAHeadingLandsOnTheNextTitledScreen)
-{
-    Build({{10, 100}, {20, 0}, {25, 0}, {30, 300}, {40, 400}}, 10);
-
-    ClickLine(1);
-
-    EXPECT_EQ(flow->getEnumEcranActif(), 30);
-    EXPECT_THAT(form->changes, ElementsAre(30));
-    EXPECT_EQ(FocusedLine(), 3);
-    EXPECT_TRUE(Bold(3));
-}
-
-TEST_F(TViewNavigateTreeTest, AClickOnAHeadingThatNoTitledScreenFollowsMakesTheHeadingActive)
-{
-    Build({{10, 100}, {20, 200}, {30, 0}}, 10);
-
-    ClickLine(2);
-
-    EXPECT_EQ(flow->getEnumEcranActif(), 30);
-    EXPECT_THAT(form->changes, ElementsAre(30)); // the active screen did change
-    EXPECT_EQ(FocusedLine(), 2);
-    EXPECT_FALSE(Bold(2)); // a heading is never bold
-}
-
-TEST_F(TViewNavigateTreeTest, AClickOnTheHeadingJustBeforeTheActiveScreenChangesNothing)
-{
-    Build({{10, 100}, {20, 0}, {30, 300}}, 30);
-
-    ClickLine(1);
-
-    EXPECT_EQ(flow->getEnumEcranActif(), 30);
-    EXPECT_THAT(form->changes, IsEmpty());
-    EXPECT_EQ(FocusedLine(), 2);
-}
-
-TEST_F(TViewNavigateTreeTest, TheExpandButtonOpensAndClosesWithoutNavigating)
-{
-    Build(Screens(3), 30, {{20, 2}});
-    // Even with the focus on the line whose button is clicked.
-    Line(0)->SetFocused(true);
-
-    ClickButton(0);
-
-    EXPECT_FALSE(Line(0)->GetExpanded());
-    EXPECT_EQ(screen->validations, 0);
-    EXPECT_EQ(flow->getEnumEcranActif(), 30);
-    EXPECT_THAT(form->changes, IsEmpty());
-}
-
-TEST_F(TViewNavigateTreeTest, AClickOnALineWhoseScreenLeftTheFlowSinceTheRefreshDoesNothing)
-{
-    Build(Screens(3), 10);
-    flow->SetOFF(30); // the tree still shows it until the next refresh
-
-    ClickLine(2);
-
-    EXPECT_EQ(screen->validations, 0);
-    EXPECT_EQ(flow->getEnumEcranActif(), 10);
-    EXPECT_EQ(FocusedLine(), 0);
-}
-
 // --- Place in the window ---
 
 TEST_F(TViewNavigateTreeTest, TheViewFillsTheNavigationPanelAsTheWindowFitsEachScreen)
 {
     Build(Screens(3), 10);
     TPanel* panel = form->getPanelNavigateTree();
-
     EXPECT_EQ(view->parentWidget(), panel);
-    EXPECT_EQ(view->GetLeft(), 0);
-    EXPECT_EQ(view->GetTop(), 0);
     EXPECT_EQ(view->GetWidth(), TViewNavigateTree::kClientWidth);
-
-    form->getView()->FixClientHeight(700);
-    EXPECT_EQ(view->GetHeight(), panel->GetHeight());
-    EXPECT_EQ(tree->height(), panel->GetHeight());
-
-    form->getView()->FixClientHeight(200);
-    EXPECT_EQ(view->GetHeight(), panel->GetHeight());
-    EXPECT_EQ(tree->height(), panel->GetHeight());
-}
-
-TEST_F(TViewNavigateTreeTest, NewListDataReplaceAndDestroyThePreviousOnes)
-{
-    Build(Screens(3), 10);
+    for (const int height : {700, 200}) {
+        form->getView()->FixClientHeight(height);
+        EXPECT_EQ(view->GetHeight(), panel->GetHeight());
+        EXPECT_EQ(tree->height(), panel->GetHeight());
+    }
     bool secondDestroyed = false;
     view->SetComplexData(new NavData(&model, flow, &secondDestroyed));
     EXPECT_TRUE(dataDestroyed);
-
-    delete form;
-    form = nullptr;
+    Destroy();
     EXPECT_TRUE(secondDestroyed);
 }
 
@@ -643,20 +507,18 @@ TEST_F(TViewNavigateTreeTest, OutsideAWizardFormTheViewKeepsItsOwnRecordAndStill
     panel.resize(250, 400);
     auto* own = new TPrNavigateTree(&panel, &root, &model, nullptr, &ownFlow);
     root.Add(own);
-    TViewNavigateTree* ownView = own->getViewNavigateTree();
     auto* ownData = new NavData(&model, &ownFlow);
     ownData->levels = {{20, 2}};
-    ownView->SetComplexData(ownData);
-    tree = ownView->cxKelTreeList_Navigate;
+    own->getViewNavigateTree()->SetComplexData(ownData);
+    tree = own->getViewNavigateTree()->cxKelTreeList_Navigate;
     panel.show();
     own->Show();
     root.Update();
-    QApplication::processEvents();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
 
     ClickButton(0);
     root.Update();
     EXPECT_FALSE(Line(0)->GetExpanded());
-
     ClickLine(2);
     EXPECT_EQ(ownFlow.getEnumEcranActif(), 30);
     EXPECT_EQ(FocusedLine(), 2);
