@@ -54,21 +54,6 @@ void FlushGestures()
     QCoreApplication::sendEvent(area.viewport(), &event);
 }
 
-std::size_t Journal::count(const std::string& entry) const
-{
-    return static_cast<std::size_t>(std::count(m_entries.begin(), m_entries.end(), entry));
-}
-
-std::vector<std::string> Journal::startingWith(const std::string& prefix) const
-{
-    std::vector<std::string> found;
-    for (const std::string& entry : m_entries) {
-        if (entry.rfind(prefix, 0) == 0)
-            found.push_back(entry);
-    }
-    return found;
-}
-
 std::vector<int> Lettrages(structLettre* liste)
 {
     std::vector<int> codes;
@@ -96,48 +81,6 @@ structLettre* NouvelleListe(std::initializer_list<int> lettrages)
 
 // --- RecordingControl ---
 
-RecordingControl::RecordingControl(Journal& journal, int lettrage, TComponent* component)
-    : m_journal(journal)
-{
-    m_lettrage = lettrage;
-    m_component = component;
-}
-
-RecordingControl::~RecordingControl()
-{
-    record("~");
-}
-
-void RecordingControl::record(const std::string& operation)
-{
-    m_journal.add(operation + " " + std::to_string(m_lettrage));
-}
-
-void RecordingControl::SetIdValue()
-{
-    record("SetIdValue");
-}
-
-void RecordingControl::LettrageVersEcran(structLettre* listeLettre, structLettre* listeLettreStatic)
-{
-    lastListe = listeLettre;
-    lastListeStatic = listeLettreStatic;
-    record(m_refreshEnabled ? "LettrageVersEcran" : "LettrageVersEcran(gated)");
-}
-
-void RecordingControl::EcranVersLettrage(structLettre* listeLettre, structLettre* listeLettreStatic)
-{
-    lastListe = listeLettre;
-    lastListeStatic = listeLettreStatic;
-    record("EcranVersLettrage");
-}
-
-void RecordingControl::UpdateSelection(structLettre* listeLettre)
-{
-    lastListe = listeLettre;
-    record("UpdateSelection");
-}
-
 void RecordingControl::Update(TControlDisplayInfo*& info)
 {
     receivedInfo = info;
@@ -149,49 +92,7 @@ void RecordingControl::Update(TControlDisplayInfo*& info)
     }
 }
 
-void RecordingControl::setFilter(int value)
-{
-    filter = value;
-    record("setFilter");
-}
-
-void RecordingControl::SaveControlDisplay(TControlDisplayInfo* info)
-{
-    savedInfo = info;
-    record("SaveControlDisplay");
-}
-
-void RecordingControl::SetHelpContext(int value)
-{
-    helpContext = value;
-}
-
-// --- RecordingController ---
-
-RecordingController::RecordingController(Journal& journal, std::string name, TComponent* field,
-                                         bool answer)
-    : m_journal(journal), m_name(std::move(name)), m_field(field), m_answer(answer)
-{}
-
-RecordingController::~RecordingController()
-{
-    m_journal.add("~" + m_name);
-}
-
-bool RecordingController::isContain(TComponent* component)
-{
-    return component == m_field;
-}
-
-bool RecordingController::Control()
-{
-    m_journal.add("Control " + m_name);
-    return m_answer;
-}
-
 // --- TestModel ---
-
-TestModel::TestModel(TInfoGene* info) : TModelAbstract(info) {}
 
 void TestModel::DonneesVersLettrage(structLettre* lettres, structLettre*)
 {
@@ -259,12 +160,6 @@ char* TestModel::LibelleDeLaLettre(short, char** libelle)
 
 // --- TestScreenPresenter ---
 
-TestScreenPresenter::TestScreenPresenter(Journal& journal, TComponent* owner, TPrComposite* parent,
-                                         TModelAbstract* model, TMgtModelInvoker* invoker,
-                                         TCinematicManagerAbstract* cinematicManager)
-    : TPrEcranVCL(owner, parent, model, invoker, cinematicManager), m_journal(journal)
-{}
-
 void TestScreenPresenter::DonneesVersLettrage(structLettre* lettres, structLettre* lettresStatic)
 {
     m_journal.add("DonneesVersLettrage");
@@ -303,58 +198,10 @@ void TestScreenPresenter::OnChange()
     TPrEcranVCL::OnChange();
 }
 
-void TestScreenPresenter::SaveData()
-{
-    m_journal.add("SaveData");
-    TPrEcranVCL::SaveData();
-}
-
 bool TestScreenPresenter::OuvreDeclaration(int enumEcran, int lettrage)
 {
     m_journal.add("OuvreDeclaration " + std::to_string(enumEcran) + " " + std::to_string(lettrage));
     return ouvreDeclaration;
-}
-
-int TestScreenPresenter::SelectEcran(int lettrage)
-{
-    const auto found = ecranDeLettrage.find(lettrage);
-    return found == ecranDeLettrage.end() ? -1 : found->second;
-}
-
-// --- RecordingScreen ---
-
-RecordingScreen::RecordingScreen(Journal& journal, TComponent* owner, TPrEcranVCL* presenter)
-    : TViewEcranVCL(owner, presenter), m_journal(journal)
-{}
-
-RecordingScreen::~RecordingScreen()
-{
-    m_journal.add("~RecordingScreen");
-}
-
-void RecordingScreen::InitControls()
-{
-    m_journal.add("InitControls");
-    if (controls)
-        controls(*this);
-}
-
-void RecordingScreen::UpdateControl()
-{
-    m_journal.add("view.UpdateControl");
-    TViewEcranVCL::UpdateControl();
-}
-
-void RecordingScreen::LettrageVersEcran()
-{
-    m_journal.add("view.LettrageVersEcran");
-    TViewEcranVCL::LettrageVersEcran();
-}
-
-void RecordingScreen::UpdateSelection()
-{
-    m_journal.add("view.UpdateSelection");
-    TViewEcranVCL::UpdateSelection();
 }
 
 // --- Flow ---

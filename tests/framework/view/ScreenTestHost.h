@@ -17,6 +17,7 @@
 #include "TInfoGene.h"
 #include "TMessageTarget.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -57,9 +58,10 @@ class Journal
 public:
     void add(std::string entry) { m_entries.push_back(std::move(entry)); }
     const std::vector<std::string>& entries() const { return m_entries; }
-    std::size_t count(const std::string& entry) const;
-    // The entries that start with `prefix`, in order.
-    std::vector<std::string> startingWith(const std::string& prefix) const;
+    std::size_t count(const std::string& entry) const
+    {
+        return static_cast<std::size_t>(std::count(m_entries.begin(), m_entries.end(), entry));
+    }
     void clear() { m_entries.clear(); }
 
 private:
@@ -77,17 +79,40 @@ structLettre* NouvelleListe(std::initializer_list<int> lettrages);
 class RecordingControl : public TdControl
 {
 public:
-    RecordingControl(Journal& journal, int lettrage, TComponent* component = nullptr);
-    ~RecordingControl() override;
+    RecordingControl(Journal& journal, int lettrage, TComponent* component = nullptr)
+        : m_journal(journal)
+    {
+        m_lettrage = lettrage;
+        m_component = component;
+    }
+    ~RecordingControl() override { record("~"); }
 
-    void SetIdValue() override;
-    void LettrageVersEcran(structLettre* listeLettre, structLettre* listeLettreStatic) override;
-    void EcranVersLettrage(structLettre* listeLettre, structLettre* listeLettreStatic) override;
-    void UpdateSelection(structLettre* listeLettre) override;
+    void SetIdValue() override { record("SetIdValue"); }
+    void LettrageVersEcran(structLettre* liste, structLettre* listeStatic) override
+    {
+        lastListe = liste;
+        lastListeStatic = listeStatic;
+        record(m_refreshEnabled ? "LettrageVersEcran" : "LettrageVersEcran(gated)");
+    }
+    void EcranVersLettrage(structLettre* liste, structLettre* listeStatic) override
+    {
+        lastListe = liste;
+        lastListeStatic = listeStatic;
+        record("EcranVersLettrage");
+    }
+    void UpdateSelection(structLettre*) override { record("UpdateSelection"); }
     void Update(TControlDisplayInfo*& info) override;
-    void setFilter(int filter) override;
-    void SaveControlDisplay(TControlDisplayInfo* info) override;
-    void SetHelpContext(int helpContext) override;
+    void setFilter(int value) override
+    {
+        filter = value;
+        record("setFilter");
+    }
+    void SaveControlDisplay(TControlDisplayInfo* info) override
+    {
+        savedInfo = info;
+        record("SaveControlDisplay");
+    }
+    void SetHelpContext(int value) override { helpContext = value; }
 
     // Update creates a display record when it receives none.
     bool createsDisplayInfo = false;
@@ -99,7 +124,10 @@ public:
     structLettre* lastListeStatic = nullptr;
 
 private:
-    void record(const std::string& operation);
+    void record(const std::string& operation)
+    {
+        m_journal.add(operation + " " + std::to_string(m_lettrage));
+    }
 
     Journal& m_journal;
 };
@@ -108,11 +136,17 @@ private:
 class RecordingController : public TControlController
 {
 public:
-    RecordingController(Journal& journal, std::string name, TComponent* field, bool answer);
-    ~RecordingController() override;
+    RecordingController(Journal& journal, std::string name, TComponent* field, bool answer)
+        : m_journal(journal), m_name(std::move(name)), m_field(field), m_answer(answer)
+    {}
+    ~RecordingController() override { m_journal.add("~" + m_name); }
 
-    bool isContain(TComponent* component) override;
-    bool Control() override;
+    bool isContain(TComponent* component) override { return component == m_field; }
+    bool Control() override
+    {
+        m_journal.add("Control " + m_name);
+        return m_answer;
+    }
 
 private:
     Journal& m_journal;
@@ -134,7 +168,7 @@ public:
         std::string texte;
     };
 
-    explicit TestModel(TInfoGene* info);
+    explicit TestModel(TInfoGene* info) : TModelAbstract(info) {}
 
     void DonneesVersLettrage(structLettre* lettres, structLettre* lettresStatic) override;
     void LettrageVersDonnees(structLettre* lettres, structLettre* lettresStatic) override;
@@ -162,7 +196,9 @@ class TestScreenPresenter : public TPrEcranVCL
 public:
     TestScreenPresenter(Journal& journal, TComponent* owner, TPrComposite* parent,
                         TModelAbstract* model, TMgtModelInvoker* invoker,
-                        TCinematicManagerAbstract* cinematicManager);
+                        TCinematicManagerAbstract* cinematicManager)
+        : TPrEcranVCL(owner, parent, model, invoker, cinematicManager), m_journal(journal)
+    {}
 
     void SauveDataInit() override { m_journal.add("SauveDataInit"); }
     void RestaureDataInit() override { m_journal.add("RestaureDataInit"); }
@@ -173,9 +209,17 @@ public:
     void Calcul() override;
     void Select(structLettre* lettres) override;
     void OnChange() override;
-    void SaveData() override;
+    void SaveData() override
+    {
+        m_journal.add("SaveData");
+        TPrEcranVCL::SaveData();
+    }
     bool OuvreDeclaration(int enumEcran, int lettrage) override;
-    int SelectEcran(int lettrage) override;
+    int SelectEcran(int lettrage) override
+    {
+        const auto found = ecranDeLettrage.find(lettrage);
+        return found == ecranDeLettrage.end() ? -1 : found->second;
+    }
 
     void addFactory(TFactoryAbstract* factory) { listeFactory.push_back(factory); }
 
@@ -195,16 +239,35 @@ private:
 class RecordingScreen : public TViewEcranVCL
 {
 public:
-    RecordingScreen(Journal& journal, TComponent* owner, TPrEcranVCL* presenter);
-    ~RecordingScreen() override;
+    RecordingScreen(Journal& journal, TComponent* owner, TPrEcranVCL* presenter)
+        : TViewEcranVCL(owner, presenter), m_journal(journal)
+    {}
+    ~RecordingScreen() override { m_journal.add("~RecordingScreen"); }
 
     void InitCouleurs() override { m_journal.add("InitCouleurs"); }
-    void InitControls() override;
+    void InitControls() override
+    {
+        m_journal.add("InitControls");
+        if (controls)
+            controls(*this);
+    }
     void InitComplexData() override { m_journal.add("InitComplexData"); }
     void SetOnChangeControl() override { m_journal.add("SetOnChangeControl"); }
-    void UpdateControl() override;
-    void LettrageVersEcran() override;
-    void UpdateSelection() override;
+    void UpdateControl() override
+    {
+        m_journal.add("view.UpdateControl");
+        TViewEcranVCL::UpdateControl();
+    }
+    void LettrageVersEcran() override
+    {
+        m_journal.add("view.LettrageVersEcran");
+        TViewEcranVCL::LettrageVersEcran();
+    }
+    void UpdateSelection() override
+    {
+        m_journal.add("view.UpdateSelection");
+        TViewEcranVCL::UpdateSelection();
+    }
 
     std::function<void(RecordingScreen&)> controls;
 
@@ -226,7 +289,7 @@ public:
     void Show() override;
     void SetControlHelpContext(long idRessource) override;
     void InitControls() override;
-    void SetOnChangeControl() override;
+    void SetOnChangeControl() override { AttachOnChangeControls(); }
 
     TEdit* nom = nullptr;
     TcxCheckBox* coche = nullptr;
@@ -235,7 +298,6 @@ public:
     TEdit* mois = nullptr;
     TEdit* annee = nullptr;
     TcxEditNum* total = nullptr;
-    bool couleursInitialisees = false;
 
 private:
     Journal* m_journal; // records "save", "show", "help <id>" and "~screen" when given
@@ -245,9 +307,11 @@ private:
 class TestFactory : public TFactoryAbstract
 {
 public:
-    TestFactory(Journal& journal, std::string name, std::vector<int> ecrans,
-                int clientHeight = 240);
-    ~TestFactory() override;
+    TestFactory(Journal& journal, std::string name, std::vector<int> ecrans, int clientHeight = 240)
+        : m_journal(journal), m_name(std::move(name)), m_ecrans(std::move(ecrans)),
+          m_clientHeight(clientHeight)
+    {}
+    ~TestFactory() override { m_journal.add("~" + m_name); }
 
     bool CreeVue(int idScreen, TComponent* owner, TPrEcranVCL* presenter) override;
 

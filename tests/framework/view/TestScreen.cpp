@@ -69,7 +69,6 @@ void TestScreen::SetControlHelpContext(long idRessource)
 
 void TestScreen::InitCouleurs()
 {
-    couleursInitialisees = true;
     SetColor(*m_Couleurs->getColors(couleurFondAssistant));
 }
 
@@ -105,22 +104,6 @@ void TestScreen::InitControls()
     ApplyResultStyle(total);
 
     setListeLettre(NouvelleListe({kNom, kCoche, kMontant, kJour, kMois, kAnnee, kTotal}));
-}
-
-void TestScreen::SetOnChangeControl()
-{
-    AttachOnChangeControls();
-}
-
-TestFactory::TestFactory(Journal& journal, std::string name, std::vector<int> ecrans,
-                         int clientHeight)
-    : m_journal(journal), m_name(std::move(name)), m_ecrans(std::move(ecrans)),
-      m_clientHeight(clientHeight)
-{}
-
-TestFactory::~TestFactory()
-{
-    m_journal.add("~" + m_name);
 }
 
 bool TestFactory::CreeVue(int idScreen, TComponent* owner, TPrEcranVCL* presenter)
