@@ -1,5 +1,7 @@
 #include "view/TMessageManager.h"
 
+#include "ScreenTestHost.h"
+
 #include "model/TMgtModelInvoker.h"
 #include "model/TModelAbstract.h"
 #include "presenter/TPrBaseForm.h"
@@ -86,22 +88,11 @@ TEST_F(TMessageManagerTest, OwnerDeletesTheRelayWindowAndItsPendingMessages)
 
 namespace {
 
-// A host model that answers nothing: the relay window never reaches it.
-class SilentModel : public TModelAbstract
-{
-public:
-    SilentModel() : TModelAbstract(nullptr) {}
-    structMessage* ControleLettres(structLettre*) override { return nullptr; }
-    structMessage* ControleDeclaration() override { return nullptr; }
-    char* TexteDuMessage(structMessage*, char**) override { return nullptr; }
-    char* LibelleDeLaLettre(short, char**) override { return nullptr; }
-};
-
 // A wizard presenter that records the calls the relay window makes on it.
 class RecordingPresenter : public TPrBaseForm
 {
 public:
-    RecordingPresenter(SilentModel* model, TMgtModelInvoker* invoker)
+    RecordingPresenter(TModelAbstract* model, TMgtModelInvoker* invoker)
         : TPrBaseForm(nullptr, model, invoker)
     {}
 
@@ -151,7 +142,8 @@ protected:
         relay().Dispatch(&m);
     }
 
-    SilentModel model;
+    TInfoGene info;
+    screentest::TestModel model{&info};
     TMgtModelInvoker invoker;
     std::unique_ptr<RecordingPresenter> presenter;
 };

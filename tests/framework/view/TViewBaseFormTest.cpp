@@ -1,5 +1,7 @@
 #include "view/TViewBaseForm.h"
 
+#include "ScreenTestHost.h"
+
 #include "model/TModelAbstract.h"
 #include "presenter/TPrBaseForm.h"
 
@@ -23,27 +25,6 @@
 #include <memory>
 
 namespace {
-
-// The least a model must supply; the window only reads its general information.
-class WindowTestModel : public TModelAbstract
-{
-public:
-    using TModelAbstract::TModelAbstract;
-    structMessage* ControleLettres(structLettre* /*lettres*/) override { return nullptr; }
-    structMessage* ControleDeclaration() override { return nullptr; }
-    char* TexteDuMessage(structMessage* /*message*/, char** texte) override
-    {
-        if (texte)
-            *texte = nullptr;
-        return nullptr;
-    }
-    char* LibelleDeLaLettre(short /*lettrage*/, char** libelle) override
-    {
-        if (libelle)
-            *libelle = nullptr;
-        return nullptr;
-    }
-};
 
 constexpr int kWideDesktopWidth = 1280;
 constexpr int kWideDesktopHeight = 1024;
@@ -93,7 +74,7 @@ protected:
     // A wizard window serving a form presenter made on the desktop set at that moment.
     TViewBaseForm* makeWindow()
     {
-        m_model = std::make_unique<WindowTestModel>(&m_info);
+        m_model = std::make_unique<screentest::TestModel>(&m_info);
         m_presenter = std::make_unique<TPrBaseForm>(nullptr, m_model.get(), nullptr);
         m_window = new TViewBaseForm(nullptr, m_presenter.get());
         return m_window;

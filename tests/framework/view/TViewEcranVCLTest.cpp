@@ -152,14 +152,6 @@ TEST_F(TViewEcranVCLTest, ConstructionRunsTheHostPartsOnceAndDestructionFreesWha
     EXPECT_TRUE(log.contains("--TViewEcranVCL::~TViewEcranVCL()"));
 }
 
-TEST_F(TViewEcranVCLTest, CreateBuildsAndCompletesAView)
-{
-    RecordingScreen* screen = TViewEcranVCL::Create<RecordingScreen>(journal, panel, presenter);
-    presenter->setView(screen);
-    EXPECT_TRUE(screen->isInitialised());
-    EXPECT_EQ(journal.count("InitControls"), 1u);
-}
-
 // --- Passes and lookups ---
 
 TEST_F(TViewEcranVCLTest, PassesVisitControlsInReverseOrderOfRegistration)
@@ -646,29 +638,24 @@ TEST_F(TViewEcranVCLTest, ResultStyleTakesTheParentsBackgroundAndKeepsTheTextCol
     result->SetStyle(normal);
     auto* text = new TcxEditStr(screen);
     auto* editable = new TcxEditNum(screen);
-
     screen->ApplyResultStyle(result);
     screen->ApplyResultStyle(text);
     screen->ApplyEditableResultStyle(editable);
-
-    for (const TcxStaticOrEdit* edit :
-         {static_cast<TcxStaticOrEdit*>(result), static_cast<TcxStaticOrEdit*>(text)}) {
+    for (const TcxStaticOrEdit* edit : std::initializer_list<TcxStaticOrEdit*>{result, text}) {
         EXPECT_EQ(edit->GetStyle().BorderStyle, ebsNone);
         EXPECT_EQ(edit->GetStyle().Color, clYellow);
+    }
+    for (const TcxStaticOrEdit* edit :
+         std::initializer_list<TcxStaticOrEdit*>{result, text, editable}) {
         EXPECT_EQ(edit->GetStyleDisabled().BorderStyle, ebsNone);
         EXPECT_EQ(edit->GetStyleDisabled().Color, clYellow);
     }
     EXPECT_EQ(result->GetStyleDisabled().TextColor, clNavy);
     EXPECT_EQ(text->GetStyleDisabled().TextColor, clWindowText);
-
     EXPECT_FALSE(editable->GetStyle().BorderStyleSet);
     EXPECT_EQ(editable->GetStyle().Color, clDefault);
-    EXPECT_EQ(editable->GetStyleDisabled().BorderStyle, ebsNone);
-    EXPECT_EQ(editable->GetStyleDisabled().Color, clYellow);
-
-    // A disabled result keeps its frame off.
     result->SetEnabled(false);
-    EXPECT_FALSE(result->hasFrame());
+    EXPECT_FALSE(result->hasFrame()); // a disabled result keeps its frame off
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "view/TViewNavigateTree.h"
 
+#include "ScreenTestHost.h"
+
 #include "controls/TControlDisplayInfo.h"
 #include "controls/TdCTreeList.h"
 #include "flow/TCinematicManagerAbstract.h"
@@ -93,24 +95,6 @@ public:
 
 private:
     bool* m_destroyed;
-};
-
-class NavModel : public TModelAbstract
-{
-public:
-    using TModelAbstract::TModelAbstract;
-    structMessage* ControleLettres(structLettre*) override { return nullptr; }
-    structMessage* ControleDeclaration() override { return nullptr; }
-    char* TexteDuMessage(structMessage*, char** texte) override
-    {
-        *texte = nullptr;
-        return nullptr;
-    }
-    char* LibelleDeLaLettre(short, char** libelle) override
-    {
-        *libelle = nullptr;
-        return nullptr;
-    }
 };
 
 // The wizard: a screen change is recorded, then the whole tree is refreshed, as the screen
@@ -230,7 +214,7 @@ public:
     }
 
     TInfoGene info;
-    NavModel model{&info};
+    screentest::TestModel model{&info};
     NavWizard* form = nullptr;
     NavFlow* flow = nullptr;
     GateScreen* screen = nullptr;
