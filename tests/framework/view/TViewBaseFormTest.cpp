@@ -43,9 +43,9 @@ void warmUpWindows()
     auto* edit = new TEdit(window.PanelManagementButtons);
     window.show();
     window.resize(300, 200);
-    QCoreApplication::processEvents();
+    (void)QTest::qWaitForWindowExposed(&window);
     edit->SetFocus();
-    QCoreApplication::processEvents();
+    (void)QTest::qWaitFor([edit] { return edit->hasFocus(); });
     window.hide();
     flushQtEvents();
 }
@@ -314,11 +314,11 @@ TEST_F(TViewBaseFormTest, CascadePlacesTheWindowBesideItsOwner)
 TEST_F(TViewBaseFormTest, TabGoesThroughTheScreenThenTheButtonsThenTheTree)
 {
     TViewBaseForm* window = makeWindow();
-    // Views made in another order than the tab order.
-    auto* tree = new TEdit(window->PanelNavigateTree);
+    // Views made in another order than the tab order, one after the window is shown.
     auto* buttons = new TEdit(window->PanelManagementButtons);
     auto* screen = new TEdit(window->PanelEcranVCL);
     show(window);
+    auto* tree = new TEdit(window->PanelNavigateTree);
     const auto nextStop = [](QWidget* widget) {
         do
             widget = widget->nextInFocusChain();

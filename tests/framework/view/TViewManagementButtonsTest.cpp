@@ -171,7 +171,7 @@ protected:
             buttons->AddService(0);
             buttons->AddService(3);
             form->getView()->Show();
-            QApplication::processEvents();
+            (void)QTest::qWaitForWindowExposed(form->getView());
             bar->Update();
             TcxTreeListNode* node = bar->AllerA_->AddChild();
             QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
