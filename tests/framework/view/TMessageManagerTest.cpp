@@ -79,6 +79,7 @@ TEST_F(TMessageManagerTest, OwnerDeletesTheRelayWindowAndItsPendingMessages)
     auto* owner = new TForm(nullptr);
     QPointer<RecordingRelay> relay = new RecordingRelay(owner, nullptr);
     EXPECT_FALSE(relay->isVisible());
+    EXPECT_TRUE(relay->windowFlags().testFlag(Qt::FramelessWindowHint));
     PostMessageA(relay->Handle(), 500, 0, 0);
     delete owner;
     EXPECT_TRUE(relay.isNull());

@@ -176,6 +176,7 @@ TEST_F(TViewBaseFormTest, UpdateShowsTheScreenNameAsCaption)
     TViewBaseForm* window = makeWindow();
     window->setScreenName("Rep\xE8res de l'entreprise");
     EXPECT_EQ(window->GetCaption(), "BaseForm");
+    EXPECT_EQ(window->GetPosition(), poOwnerFormCenter);
     window->Update();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Repères de l'entreprise"));
 }

@@ -139,6 +139,7 @@ TEST_F(TViewEcranVCLTest, ConstructionRunsTheHostPartsOnceAndDestructionFreesWha
     EXPECT_TRUE(screen->isInitialised());
     EXPECT_EQ(screen->parentWidget(), panel);
     EXPECT_EQ(screen->pos(), QPoint(0, 0));
+    EXPECT_EQ(screen->getPresenter(), presenter);
     EXPECT_FALSE(screen->GetVisible()); // until its presenter shows it
 
     journal.clear();

@@ -10,6 +10,7 @@
 #include "DesktopMetrics.h"
 #include "GestureFlush.h"
 #include "TAction.h"
+#include "TImageList.h"
 #include "TPanel.h"
 #include "TSingletonCouleur.h"
 #include "TTBXItem.h"
@@ -297,7 +298,16 @@ TEST_F(TViewManagementButtonsTest, TheButtonsArePlacedForTheDesktopAndColouredAs
         EXPECT_FALSE(bar->AllerAPanel->GetEnabled());
         EXPECT_EQ(bar->AllerAPanel->GetColor(), bar->GetColor());
         EXPECT_TRUE(bar->IDOK_->GetDefault());
+        EXPECT_EQ(bar->IDOK_->GetModalResult(), mrOk);
         EXPECT_TRUE(bar->IDCANCEL_->GetCancel());
+        EXPECT_EQ(bar->IDCANCEL_->GetModalResult(), mrCancel);
+        EXPECT_EQ(bar->ButtonNavigation->GetKind(), cxbkDropDown);
+        EXPECT_EQ(bar->ButtonNavigation->GetDropDownMenu(), bar->Menu_Navigation);
+        EXPECT_FALSE(bar->AllerAPanel->GetVisible());
+        EXPECT_FALSE(bar->AllerA_->GetVisible());
+        EXPECT_FALSE(bar->m_TimerAllerA->GetEnabled());
+        EXPECT_EQ(bar->AllerAButton->GetImageIndex(), 0);
+        EXPECT_EQ(bar->ImagesAudit->GetCount(), 6);
         if (!c.navigation) // a large desktop has no navigation button, even with data
             withNavigation();
         bar->Update();
@@ -305,6 +315,29 @@ TEST_F(TViewManagementButtonsTest, TheButtonsArePlacedForTheDesktopAndColouredAs
         EXPECT_EQ(navigation()->GetCount(), 0);
         destroy();
     }
+}
+
+TEST_F(TViewManagementButtonsTest, TheStylesOfTheGoToListAndTheAmountFormats)
+{
+    build(1280, 1024, {{1, 10, "A"}}, 1);
+    EXPECT_EQ(bar->KelStyle_L0.GetColor(), 12250361);
+    EXPECT_EQ(bar->KelStyle_L0.GetTextColor(), clNavy);
+    EXPECT_TRUE(bar->KelStyle_L0.GetFontBold());
+    EXPECT_EQ(bar->KelStyle_L0.GetFontHeight(), -11);
+    EXPECT_EQ(bar->KelStyle_L1.GetColor(), 13497851);
+    EXPECT_EQ(bar->KelStyle_L2.GetColor(), 14941179);
+    EXPECT_EQ(bar->KelStyle_Ln.GetColor(), clWhite);
+    EXPECT_FALSE(bar->KelStyle_L0_nocolor.HasTextColor());
+    EXPECT_TRUE(bar->KelStyle_L1_nocolor_bold.GetFontBold());
+    EXPECT_EQ(bar->KelStyle_Highlight.GetTextColor(), clBlue);
+    EXPECT_EQ(bar->cxKelTLStSh_Default.Levels.size(), 4u);
+    EXPECT_EQ(bar->cxKelTLStSh_Highlight.Levels[0], bar->KelStyle_L0_nocolor);
+    EXPECT_EQ(bar->cxKelTLStSh_Default.ContentOdd, bar->KelStyle_Ln);
+    EXPECT_EQ(bar->alignEuro.FormatValue(-1234.4), "-1 234 \x80");
+    EXPECT_EQ(bar->alignEuroDeuxDec.FormatValue(1234.5), "1 234,50 \x80");
+    EXPECT_EQ(bar->alignRight.GetAlignmentHorz(), taRightJustify);
+    EXPECT_EQ(bar->ACT_Filtre_PiecesJointes->GetImageIndex(), 5);
+    EXPECT_EQ(bar->ACT_Modifier_Declaration->GetCategory(), "Services");
 }
 
 TEST_F(TViewManagementButtonsTest, PreviousAndNextFollowThePositionInTheFlowAndMoveThroughIt)
