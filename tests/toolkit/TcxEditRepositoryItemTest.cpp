@@ -1,8 +1,5 @@
 #include "TcxEditRepositoryItem.h"
 #include "TTimer.h"
-#include "TcxKelTreeList.h"
-#include "TcxTreeListNode.h"
-#include "TcxTreeListStyleSheet.h"
 
 #include "WidgetTest.h"
 
@@ -67,31 +64,6 @@ TEST_F(TTimerTest, RunsOnlyWhileEnabledWithAPositiveIntervalAndEveryTickRunsOnTi
     timer.OnTimer = [&](TObject* sender) { ticks.push_back(sender); };
     QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection);
     EXPECT_EQ(ticks, std::vector<TObject*>{&timer});
-}
-
-using TcxTreeListStyleSheetTest = WidgetTest;
-
-TEST_F(TcxTreeListStyleSheetTest, GivesTheTreeItsContentAndLevelStyles)
-{
-    TcxTreeListStyleSheet sheet;
-    sheet.Content.SetColor(14941179);
-    sheet.Levels.resize(2);
-    sheet.Levels[0].SetColor(12250361);
-    sheet.Levels[0].SetFontBold(true);
-    sheet.Levels[1].SetColor(clWhite);
-    sheet.ContentOdd.SetTextColor(clRed);
-    TcxKelTreeList tree;
-    TcxTreeListNode* parent = tree.AddChild();
-    TcxTreeListNode* grandChild = tree.AddChild(tree.AddChild(parent));
-    TcxTreeListNode* second = tree.AddChild();
-    sheet.ApplyTo(&tree);
-    sheet.ApplyTo(nullptr);
-    EXPECT_EQ(tree.GetContentStyle(), sheet.Content);
-    EXPECT_EQ(tree.ContentStyleFor(second, 0).GetTextColor(), clRed); // the second row: odd
-    EXPECT_EQ(tree.ContentStyleFor(parent, 0).GetTextColor(), clDefault);
-    EXPECT_EQ(tree.ContentStyleFor(parent, 0).GetColor(), 12250361);
-    EXPECT_TRUE(tree.ContentStyleFor(parent, 0).GetFontBold());
-    EXPECT_EQ(tree.ContentStyleFor(grandChild, 0).GetColor(), clWhite);
 }
 
 } // namespace

@@ -10,8 +10,8 @@
 #include "TcxComboBox.h"
 #include "TcxKelButton.h"
 #include "TcxKelTreeList.h"
-#include "TcxTreeListNode.h"
 #include "TcxListBox.h"
+#include "TcxTreeListNode.h"
 
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -42,23 +42,12 @@ void WarmUpOnce()
             QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
             QApplication::sendEvent(widget, &down);
         }
-        auto* button = new TcxKelButton(&form);
-        button->SetDefault(true);
+        (new TcxKelButton(&form))->SetDefault(true);
         form.show();
         QApplication::setActiveWindow(&form);
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_Return);
         form.hide();
-        QPixmap pixmap(16, 16);
-        pixmap.fill(Qt::red);
-        button->setIcon(QIcon(pixmap));
-        button->SetCaption("Aller");
-        button->SetBounds(0, 0, 100, 60);
-        for (const TButtonLayout layout : {blGlyphLeft, blGlyphBottom}) {
-            button->SetLayout(layout);
-            QImage picture(button->size(), QImage::Format_RGB32);
-            button->render(&picture);
-        }
         QTimer::singleShot(0, &form, [&form] { form.SetModalResult(mrOk); });
         form.ShowModal();
 
