@@ -4,7 +4,6 @@
 #include "WidgetTest.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QStyle>
 #include <QWidget>
 
@@ -16,21 +15,6 @@ TRect rectOf(const QRect& r)
 }
 
 using DesktopMetrics = WidgetTest;
-
-TEST_F(DesktopMetrics, DesktopIsThePrimaryScreenOrTheSizeItIsOverriddenTo)
-{
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    for (const auto& [width, height] : {std::pair{800, 600}, {1280, 1024}, {0, 0}}) {
-        SetDesktopSizeOverride(width, height);
-        const TRect desktop = width ? TRect(0, 0, width, height) : rectOf(screen);
-        RECT rect{};
-        EXPECT_TRUE(GetWindowRect(GetDesktopWindow(), &rect));
-        EXPECT_EQ(TRect(rect), desktop);
-        EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), desktop.Width());
-        EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), desktop.Height());
-        EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), desktop.Width());
-    }
-}
 
 TEST_F(DesktopMetrics, WindowRectIsInScreenCoordinatesAndNullsAreRefused)
 {

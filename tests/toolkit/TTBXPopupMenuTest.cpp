@@ -31,26 +31,13 @@ TTBXItem* Item(const std::string& caption)
     return item;
 }
 
-class TTBXPopupMenuTest : public WidgetTest
-{
-protected:
-    void SetUp() override
-    {
-        WidgetTest::SetUp();
-        form = new TForm();
-        menu = new TTBXPopupMenu(form);
-    }
-    void TearDown() override
-    {
-        delete form;
-        WidgetTest::TearDown();
-    }
-    TForm* form = nullptr;
-    TTBXPopupMenu* menu = nullptr;
-};
+using TTBXPopupMenuTest = WidgetTest;
 
-TEST_F(TTBXPopupMenuTest, ItemsAndSubmenusAreShownInTheirOrder)
+TEST_F(TTBXPopupMenuTest, ItemsAndSubmenusAreShownInTheirOrderAndClearDestroysThemAtOnce)
 {
+    TForm form;
+    auto* menu = new TTBXPopupMenu(&form);
+    const qsizetype before = liveQObjectCount();
     TTBCustomItem* items = menu->GetItems();
     TTBXItem* second = Item("Deux");
     items->Add(Item("Un"));
@@ -69,31 +56,22 @@ TEST_F(TTBXPopupMenuTest, ItemsAndSubmenusAreShownInTheirOrder)
     auto* submenu = new TTBXSubmenuItem();
     submenu->SetCaption("Revenus");
     submenu->Add(Item("Salaires"));
-    submenu->Add(Item("Pensions"));
+    auto* deeper = new TTBXSubmenuItem();
+    deeper->Add(Item("Feuille"));
+    submenu->Add(deeper);
     items->Add(submenu);
     EXPECT_EQ(submenu->GetDisplayMenu(), submenu->menu());
-    EXPECT_THAT(Shown(submenu->menu()), ElementsAre("Salaires", "Pensions"));
+    EXPECT_THAT(Shown(submenu->menu()), ElementsAre("Salaires", ""));
     EXPECT_EQ(submenu->menu()->title(), QStringLiteral("Revenus"));
-}
-
-TEST_F(TTBXPopupMenuTest, ClearDestroysItemsAndTheirSubmenusAtOnce)
-{
-    const qsizetype before = liveQObjectCount();
-    for (int round = 0; round < 3; ++round) {
-        auto* submenu = new TTBXSubmenuItem();
-        auto* deeper = new TTBXSubmenuItem();
-        deeper->Add(Item("Feuille"));
-        submenu->Add(deeper);
-        menu->GetItems()->Add(submenu);
-        menu->GetItems()->Add(Item("Plat"));
-        menu->GetItems()->Clear();
-        EXPECT_EQ(liveQObjectCount(), before);
-    }
+    items->Clear();
+    EXPECT_EQ(liveQObjectCount(), before);
     EXPECT_TRUE(menu->actions().isEmpty());
 }
 
 TEST_F(TTBXPopupMenuTest, AnItemMovesFromItsContainerButCannotContainItselfOrAnAncestor)
 {
+    TForm form;
+    auto* menu = new TTBXPopupMenu(&form);
     auto* outer = new TTBXSubmenuItem();
     auto* inner = new TTBXSubmenuItem();
     outer->Add(inner);
@@ -113,6 +91,8 @@ TEST_F(TTBXPopupMenuTest, AnItemMovesFromItsContainerButCannotContainItselfOrAnA
 
 TEST_F(TTBXPopupMenuTest, ClickRunsOnClickWithTheItemOrElseTheLinkedAction)
 {
+    TForm form;
+    auto* menu = new TTBXPopupMenu(&form);
     TAction action;
     action.SetCaption("Voir les &conseils");
     std::vector<std::string> calls;

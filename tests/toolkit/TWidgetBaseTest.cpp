@@ -25,6 +25,12 @@ TEST_F(TControlTest, OwnerDeletesItsControlsAndTextCrossesToQtAsWindows1252)
     EXPECT_EQ(label->text(), QString::fromUtf8("déclaré €"));
     owner->SetText("\xE0 r\xE9gler");
     EXPECT_EQ(owner->GetText(), "\xE0 r\xE9gler");
+    owner->SetColor(0x00336699);
+    EXPECT_EQ(owner->palette().color(QPalette::Window), QColor(0x99, 0x66, 0x33));
+    EXPECT_TRUE(owner->autoFillBackground());
+    dynamic_cast<TEdit*>(edit)->SetColor(clBtnFace);
+    EXPECT_EQ(edit->AsWidget()->palette().color(QPalette::Disabled, QPalette::Base),
+              QApplication::palette().color(QPalette::Button));
     QPointer<QLabel> watch(label);
     delete edit; // through the mixin
     delete owner;
@@ -52,20 +58,6 @@ TEST_F(TControlTest, EnabledAndVisibleAreTheControlsOwnFlagsAndCanFocusFollowsTh
     EXPECT_FALSE(edit->CanFocus());
 }
 
-TEST_F(TControlTest, ColourPaintsTheBackgroundRoleOfTheWidget)
-{
-    TPanel panel;
-    auto* edit = new TEdit(&panel);
-    EXPECT_EQ(edit->GetColor(), clWindow);
-    panel.SetColor(0x00336699);
-    EXPECT_EQ(panel.GetColor(), 0x00336699);
-    EXPECT_EQ(panel.palette().color(QPalette::Window), QColor(0x99, 0x66, 0x33));
-    EXPECT_TRUE(panel.autoFillBackground());
-    edit->SetColor(clBtnFace);
-    EXPECT_EQ(edit->palette().color(QPalette::Disabled, QPalette::Base),
-              QApplication::palette().color(QPalette::Button));
-}
-
 TEST_F(TControlTest, AnchoredControlsKeepTheirDistancesToTheAnchoredSides)
 {
     const std::pair<TAnchors, QRect> cases[] = {
@@ -90,17 +82,6 @@ TEST_F(TControlTest, AnchoredControlsKeepTheirDistancesToTheAnchoredSides)
     }
 }
 
-TEST_F(TControlTest, WindowIdentifierIsKeptOnTheWindowAndOtherIndicesAnswerZero)
-{
-    TEdit edit(nullptr);
-    EXPECT_EQ(SetWindowLongA(edit.Handle(), GWL_ID, 512), 0);
-    EXPECT_EQ(SetWindowLongA(edit.Handle(), GWL_ID, -7), 512);
-    EXPECT_EQ(GetWindowLongA(&edit, GWL_ID), -7);
-    EXPECT_EQ(SetWindowLongA(edit.Handle(), -16, 3), 0);
-    EXPECT_EQ(GetWindowLongA(edit.Handle(), -16), 0);
-    EXPECT_EQ(GetWindowLongA(nullptr, GWL_ID), 0);
-}
-
 TEST(TColorTest, ExplicitColoursAreBlueGreenRedAndSystemOnesComeFromThePalette)
 {
     EXPECT_EQ(TColorToQColor(12250361), QColor(249, 236, 186));
@@ -113,8 +94,6 @@ TEST(TColorTest, ExplicitColoursAreBlueGreenRedAndSystemOnesComeFromThePalette)
     EXPECT_EQ(TColorToQColor(clBtnFace, palette), QColor(4, 5, 6));
     EXPECT_EQ(TColorToQColor(clGrayText, palette), QColor(7, 8, 9));
     EXPECT_EQ(TColorToQColor(clNone, palette).alpha(), 0);
-    EXPECT_TRUE(IsSystemColor(clBtnFace));
-    EXPECT_FALSE(IsSystemColor(clWhite));
 }
 
 } // namespace

@@ -68,8 +68,6 @@ TEST_F(TcxKelTreeListTest, NodesKnowTheirPlaceAndTheAbsoluteOrderIsDepthFirst)
     BuildSmallTree();
     EXPECT_EQ(tree->GetCount(), 2);
     EXPECT_EQ(tree->GetItem(1), b);
-    EXPECT_EQ(tree->GetItem(2), nullptr);
-    EXPECT_EQ(a->GetParent(), tree->GetRoot());
     EXPECT_EQ(std::vector<int>({tree->GetRoot()->GetLevel(), a->GetLevel(), a1x->GetLevel()}),
               (std::vector<int>{-1, 0, 2}));
     EXPECT_TRUE(a1->GetIsFirst() && a2->GetIsLast() && !a1->GetIsLast() && !a2->GetIsFirst());
@@ -78,7 +76,6 @@ TEST_F(TcxKelTreeListTest, NodesKnowTheirPlaceAndTheAbsoluteOrderIsDepthFirst)
     EXPECT_EQ(Walk(), (std::vector<std::string>{"a", "a1", "a1x", "a2", "b"}));
     EXPECT_EQ(std::vector({b->GetPrev(), a2->GetPrev(), a->GetPrev()}),
               std::vector<TcxTreeListNode*>({a2, a1x, nullptr}));
-    EXPECT_EQ(tree->GetNodes()->GetAbsoluteItem(5), nullptr);
     tree->SetColumnCount(2);
     b->SetValue(1, "\xE0 payer \x80");
     b->SetValue(2, "hors colonnes");
@@ -92,7 +89,6 @@ TEST_F(TcxKelTreeListTest, NodesKnowTheirPlaceAndTheAbsoluteOrderIsDepthFirst)
     EXPECT_TRUE(a2->GetIsFirst());
     EXPECT_EQ(tree->model()->rowCount(IndexOf(a)), 2);
     tree->GetRoot()->DeleteChildren();
-    EXPECT_EQ(tree->GetNodes()->GetCount(), 0);
     EXPECT_EQ(tree->model()->rowCount(), 0);
 }
 
@@ -115,33 +111,6 @@ TEST_F(TcxKelTreeListTest, TheViewCatchesUpWithABatchAtTheOutermostEndUpdate)
     EXPECT_TRUE(tree->isRowHidden(1, QModelIndex()));
     EXPECT_EQ(tree->currentIndex(), IndexOf(a2));
     EXPECT_EQ(tree->GetFocusedNode(), a2);
-}
-
-TEST_F(TcxKelTreeListTest, FocusFollowsCodeAndTheViewAndLeavesWithItsNode)
-{
-    BuildSmallTree();
-    using Move = std::pair<TcxTreeListNode*, TcxTreeListNode*>;
-    std::vector<Move> moves;
-    tree->OnFocusedNodeChanged = [&](TObject*, TcxTreeListNode* from, TcxTreeListNode* to) {
-        moves.emplace_back(from, to);
-    };
-    b->SetFocused(true);
-    EXPECT_TRUE(b->GetFocused());
-    EXPECT_EQ(tree->currentIndex(), IndexOf(b));
-    EXPECT_EQ(tree->GetText(), "b");
-    tree->setCurrentIndex(IndexOf(a));
-    EXPECT_EQ(tree->GetFocusedNode(), a);
-    a->SetFocused(false);
-    EXPECT_EQ(tree->GetFocusedNode(), nullptr);
-    EXPECT_EQ(moves, (std::vector<Move>{{nullptr, b}, {b, a}, {a, nullptr}}));
-
-    a1x->SetFocused(true);
-    a1->Delete();
-    EXPECT_EQ(tree->GetFocusedNode(), nullptr);
-    b->SetFocused(true);
-    tree->Clear();
-    EXPECT_EQ(tree->GetFocusedNode(), nullptr);
-    EXPECT_EQ(tree->GetCount(), 0);
 }
 
 TEST_F(TcxKelTreeListTest, AClickOnARowFocusesItAClickOnTheButtonExpandsWithoutFocusing)
@@ -173,42 +142,29 @@ TEST_F(TcxKelTreeListTest, AClickOnARowFocusesItAClickOnTheButtonExpandsWithoutF
 TEST_F(TcxKelTreeListTest, StylesComeFromLevelsRowParityAndTheContentStyleEvent)
 {
     BuildSmallTree();
+    a->SetExpanded(true); // rows a, a1, a2, b: a1x has none, so no parity
     TcxTreeListStyleSheet sheet;
-    sheet.Content.SetFontHeight(-11);
-    sheet.ContentEven.SetColor(clWhite);
     sheet.ContentOdd.SetColor(clYellow);
     sheet.Levels.resize(2); // the last serves the deeper levels
     sheet.Levels[0].SetTextColor(clNavy);
     sheet.Levels[1].SetTextColor(clRed);
     sheet.ApplyTo(tree.get());
-    sheet.ApplyTo(nullptr);
-    EXPECT_EQ(tree->GetContentStyle(), sheet.Content);
-    const auto styles = [&] {
-        std::vector<TColor> result;
-        for (TcxTreeListNode* node : {a, a1, a1x, a2, b})
-            result.push_back(tree->ContentStyleFor(node, 0).GetColor() +
-                             tree->ContentStyleFor(node, 0).GetTextColor());
-        return result;
-    };
-    // Rows a, b; then a, a1, a2, b once a is open. A node without a row takes no parity.
-    EXPECT_THAT(styles(), ElementsAre(clWhite + clNavy, clDefault + clRed, clDefault + clRed,
-                                      clDefault + clRed, clYellow + clNavy));
-    a->SetExpanded(true);
-    EXPECT_THAT(styles(), ElementsAre(clWhite + clNavy, clYellow + clRed, clDefault + clRed,
-                                      clWhite + clRed, clYellow + clNavy));
+    std::vector<TColor> styles;
+    for (TcxTreeListNode* node : {a, a1, a1x, a2, b})
+        styles.push_back(tree->ContentStyleFor(node, 0).GetColor() +
+                         tree->ContentStyleFor(node, 0).GetTextColor());
+    EXPECT_EQ(styles, (std::vector<TColor>{clDefault + clNavy, clYellow + clRed, clDefault + clRed,
+                                           clDefault + clRed, clYellow + clNavy}));
     TcxStyle bold;
     bold.SetColor(13497851);
     bold.SetFontBold(true);
     tree->OnGetContentStyle = [&](TObject*, int, TcxTreeListNode* node, const TcxStyle*& style) {
-        if (node == b)
-            style = &bold;
+        style = node == b ? &bold : style;
     };
     EXPECT_TRUE(tree->model()->data(IndexOf(b), Qt::FontRole).value<QFont>().bold());
     EXPECT_EQ(tree->model()->data(IndexOf(b), Qt::BackgroundRole).value<QBrush>().color(),
               QColor(251, 245, 205));
     EXPECT_FALSE(tree->model()->data(IndexOf(a), Qt::FontRole).isValid());
-    EXPECT_EQ(tree->model()->data(IndexOf(a), Qt::BackgroundRole).value<QBrush>().color(),
-              QColor(Qt::white));
 }
 
 TEST_F(TcxKelTreeListTest, ASortedColumnOrdersTheChildrenOfEveryNode)
@@ -226,7 +182,6 @@ TEST_F(TcxKelTreeListTest, ASortedColumnOrdersTheChildrenOfEveryNode)
     tree->EndUpdate();
     middle->SetFocused(true);
     EXPECT_THAT(Walk(1), ElementsAre("99", "101", "205", "a", "b", "300", "1000"));
-    EXPECT_EQ(tree->model()->data(IndexOf(middle, 1)).toString(), QStringLiteral("205"));
 
     // Changed codes move their nodes all at once: a loop setting the codes of the nodes it
     // walks meets each node once.
@@ -259,8 +214,10 @@ TEST_F(TcxKelTreeListTest, NodesAddedAfterARemovalStartWithNothingOfTheRemovedOn
             node->SetExpanded(true);
             node->SetVisible(false);
         }
+        a1x->SetFocused(true);
         const int before = tree->GetNodes()->GetCount();
         remove();
+        EXPECT_EQ(tree->GetFocusedNode(), nullptr);
         const int kept = tree->GetNodes()->GetCount();
         TcxTreeListNode* parent = tree->AddChild();
         std::vector<TcxTreeListNode*> added{parent};

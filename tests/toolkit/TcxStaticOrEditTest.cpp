@@ -10,9 +10,6 @@
 #include <QClipboard>
 #include <QTest>
 
-#include <cmath>
-#include <limits>
-
 namespace {
 
 using TcxStaticOrEditTest = WidgetTest;
@@ -21,60 +18,49 @@ TEST_F(TcxStaticOrEditTest, MaskedFieldsShowTheBlankMaskFillAsTypedAndKeepTextTh
 {
     TcxEditTel tel(nullptr);
     TcxEditDate date(nullptr);
-    const struct
-    {
-        TcxStaticOrEdit* edit;
-        const char* set;
-        const char* keys;
-        const char* text;
-    } steps[] = {
-        {&tel, nullptr, "", "  .  .  .  .  "},
-        {&tel, nullptr, "0123", "01.23.  .  .  "},
-        {&tel, nullptr, "456789", "01.23.45.67.89"},
-        {&tel, "01.23.45.67.89", "", "01.23.45.67.89"},
-        {&tel, "  .  .  .  .  ", "", "  .  .  .  .  "},
-        {&tel, "", "", "  .  .  .  .  "},
-        {&tel, "+33 1 23 45 67 89", "", "+33 1 23 45 67 89"},
-        {&date, nullptr, "", "  /  /    "},
-        {&date, nullptr, "1203", "12/03/    "},
-        {&date, nullptr, "2005", "12/03/2005"},
+    const std::tuple<TcxStaticOrEdit*, const char*, const char*> steps[] = {
+        // keys typed, or "=text" set by the program -> text
+        {&tel, "", "  .  .  .  .  "},       {&tel, "0123", "01.23.  .  .  "},
+        {&tel, "456789", "01.23.45.67.89"}, {&tel, "=  .  .  .  .  ", "  .  .  .  .  "},
+        {&tel, "=", "  .  .  .  .  "},      {&tel, "=+33 1 23 45 67 89", "+33 1 23 45 67 89"},
+        {&date, "", "  /  /    "},          {&date, "1203", "12/03/    "},
+        {&date, "2005", "12/03/2005"},
     };
-    for (const auto& s : steps) {
-        if (s.set)
-            s.edit->SetText(s.set);
-        QTest::keyClicks(s.edit, s.keys);
-        EXPECT_EQ(s.edit->GetText(), s.text) << s.keys;
+    for (const auto& [edit, input, text] : steps) {
+        if (input[0] == '=')
+            edit->SetText(input + 1);
+        else
+            QTest::keyClicks(edit, input);
+        EXPECT_EQ(edit->GetText(), text) << input;
     }
-    EXPECT_EQ(date.displayText(), QStringLiteral("12/03/2005"));
     tel.selectAll(); // emptied by the user, the field is masked again
     QTest::keyClick(&tel, Qt::Key_Delete);
     EXPECT_EQ(tel.GetText(), "  .  .  .  .  ");
 }
 
-TEST_F(TcxStaticOrEditTest, ResultShowsTheCalculateValueUntilActivated)
+TEST_F(TcxStaticOrEditTest, ResultShowsTheCalculateValueUntilActivatedAndItsStyles)
 {
-    TcxEditDate date(nullptr);
-    date.SetActivated(false);
-    date.SetCalculateValue("12/03/2005");
-    EXPECT_EQ(date.text(), QStringLiteral("12/03/2005"));
-    EXPECT_TRUE(date.isReadOnly());
-    EXPECT_FALSE(date.hasFrame());
-    EXPECT_EQ(date.GetText(), "  /  /    ");
-    date.SetText("01/01/2001");
-    EXPECT_EQ(date.text(), QStringLiteral("12/03/2005"));
-    date.SetActivated(true);
-    EXPECT_EQ(date.GetText(), "01/01/2001");
-    EXPECT_FALSE(date.isReadOnly());
-    EXPECT_TRUE(date.hasFrame());
-
     TcxEditNum num(nullptr);
     num.SetActivated(false);
     num.SetCalculateValue(98765.4);
-    EXPECT_EQ(num.text(), QStringLiteral("98 765,4"));
-    EXPECT_EQ(num.GetCalculateText(), "98 765,4");
     num.SetValue(5);
     EXPECT_EQ(num.text(), QStringLiteral("98 765,4"));
-    EXPECT_DOUBLE_EQ(num.GetValue(), 5.0);
+    EXPECT_EQ(num.GetCalculateText(), "98 765,4");
+    EXPECT_TRUE(num.isReadOnly());
+    EXPECT_FALSE(num.hasFrame());
+    num.SetActivated(true);
+    EXPECT_EQ(num.GetText(), "5");
+    EXPECT_FALSE(num.isReadOnly());
+    EXPECT_TRUE(num.hasFrame());
+    TcxEditStyle disabled;
+    disabled.SetBorderStyle(ebsNone);
+    disabled.Color = clRed;
+    disabled.TextColor = clBlue;
+    num.SetStyleDisabled(disabled);
+    num.SetEnabled(false);
+    EXPECT_FALSE(num.hasFrame());
+    EXPECT_EQ(num.palette().color(QPalette::Disabled, QPalette::Base), QColor(255, 0, 0));
+    EXPECT_EQ(num.palette().color(QPalette::Disabled, QPalette::Text), QColor(0, 0, 255));
 }
 
 TEST_F(TcxStaticOrEditTest, OnlyASwitchableResultIsActivatedByADoubleClickAndBackByF2)
@@ -90,7 +76,6 @@ TEST_F(TcxStaticOrEditTest, OnlyASwitchableResultIsActivatedByADoubleClickAndBac
     edit->OnChange = fixed->OnChange = [&](TObject*) { ++changes; };
     QTest::mouseDClick(edit, Qt::LeftButton);
     EXPECT_TRUE(edit->GetActivated());
-    EXPECT_EQ(changes, 1);
     EXPECT_EQ(edit->GetText(), "calcul\xE9"); // the result is offered as the entry
     QTest::keyClick(edit, Qt::Key_F2);
     EXPECT_FALSE(edit->GetActivated());
@@ -100,38 +85,7 @@ TEST_F(TcxStaticOrEditTest, OnlyASwitchableResultIsActivatedByADoubleClickAndBac
     EXPECT_EQ(changes, 2);
 }
 
-TEST_F(TcxStaticOrEditTest, StylesChooseBorderAndColours)
-{
-    TcxEditNum edit(nullptr);
-    TcxEditStyle disabled;
-    disabled.SetBorderStyle(ebsNone);
-    disabled.Color = clRed;
-    disabled.TextColor = clBlue;
-    edit.SetStyleDisabled(disabled);
-    EXPECT_TRUE(edit.hasFrame());
-    edit.SetEnabled(false);
-    EXPECT_FALSE(edit.hasFrame());
-    EXPECT_EQ(edit.palette().color(QPalette::Disabled, QPalette::Base), QColor(255, 0, 0));
-    EXPECT_EQ(edit.palette().color(QPalette::Disabled, QPalette::Text), QColor(0, 0, 255));
-}
-
 using TcxEditNumTest = WidgetTest;
-
-TEST_F(TcxEditNumTest, ValueComesBackExactlyUntilTheUserTypes)
-{
-    TcxEditNum edit(nullptr);
-    edit.SetValue(12.345L);
-    EXPECT_EQ(edit.GetText(), "12,35");
-    EXPECT_DOUBLE_EQ(edit.GetValue(), 12.345);
-    edit.end(false);
-    QTest::keyClick(&edit, Qt::Key_Backspace);
-    EXPECT_DOUBLE_EQ(edit.GetValue(), 12.3);
-    edit.SetValue(std::numeric_limits<double>::infinity());
-    EXPECT_EQ(edit.text(), QString());
-    EXPECT_TRUE(std::isinf(edit.GetValue()));
-    QTest::keyClick(&edit, Qt::Key_Backspace);
-    EXPECT_EQ(edit.GetValue(), 0.0);
-}
 
 TEST_F(TcxEditNumTest, TypedOrPastedAmountsAreNeverMultiplied)
 {
@@ -175,6 +129,10 @@ TEST_F(TcxEditNumTest, TypedOrPastedAmountsAreNeverMultiplied)
         EXPECT_DOUBLE_EQ(edit.GetValue(), c.value) << c.input;
     }
     QApplication::clipboard()->clear();
+    TcxEditNum edit(nullptr); // a value set by the program comes back exactly
+    edit.SetValue(12.345L);
+    EXPECT_EQ(edit.GetText(), "12,35");
+    EXPECT_DOUBLE_EQ(edit.GetValue(), 12.345);
 }
 
 } // namespace
