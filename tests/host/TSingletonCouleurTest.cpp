@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(TSingletonCouleurTest, InitialisingKeepsTheHostsColoursAndResetRestoresTheDefaults)
+TEST(TSingletonCouleurTest, InitKeepsTheHostsColoursResetRestoresDefaultsOutsideIsASpare)
 {
     TSingletonCouleur couleurs;
     couleurs.setColors(couleurFondAssistant, clWhite);
@@ -15,12 +15,7 @@ TEST(TSingletonCouleurTest, InitialisingKeepsTheHostsColoursAndResetRestoresTheD
     EXPECT_EQ(*couleurs.getColors(couleurFondAssistant), 0x00F8EEE4);
     EXPECT_EQ(*couleurs.getColors(couleurBoutons), clBtnFace);
     EXPECT_EQ(TSingletonCouleur::GetInstance(), TSingletonCouleur::GetInstance());
-}
-
-TEST(TSingletonCouleurTest, EntryOutsideTheTableAnswersASpareColourAndChangesNothing)
-{
-    TSingletonCouleur couleurs;
-    const TSingletonCouleur before(couleurs);
+    const TSingletonCouleur before(couleurs); // entries outside the table change nothing
     for (const auto index : {static_cast<int>(nbCouleurs), nbCouleurs + 3, -1}) {
         TColor* spare = couleurs.getColors(static_cast<enumCouleurs>(index));
         EXPECT_EQ(*spare, clBtnFace) << index;
