@@ -100,6 +100,7 @@ TEST_F(TTBXPopupMenuTest, ClickRunsOnClickWithTheItemOrElseTheLinkedAction)
     auto* item = new TTBXItem();
     menu->GetItems()->Add(item);
     item->SetAction(&action);
+    EXPECT_EQ(item->GetAction(), &action);
     EXPECT_EQ(item->GetCaption(), "Voir les &conseils");
     item->trigger();
     item->OnClick = [&](TObject* sender) { calls.push_back(sender == item ? "click" : "?"); };

@@ -8,7 +8,6 @@
 #include "TMemo.h"
 #include "TcxCheckBox.h"
 #include "TcxComboBox.h"
-#include "TcxKelButton.h"
 #include "TcxKelTreeList.h"
 #include "TcxListBox.h"
 #include "TcxTreeListNode.h"
@@ -42,23 +41,14 @@ void WarmUpOnce()
             QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
             QApplication::sendEvent(widget, &down);
         }
-        (new TcxKelButton(&form))->SetDefault(true);
-        form.show();
-        QApplication::setActiveWindow(&form);
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_Return);
-        form.hide();
         QTimer::singleShot(0, &form, [&form] { form.SetModalResult(mrOk); });
         form.ShowModal();
 
         TcxKelTreeList tree;
         tree.AddChild()->AddChild();
-        for (int i = 0; i < 50; ++i)
-            tree.AddChild();
         tree.resize(200, 100);
         tree.show();
         QApplication::processEvents();
-        tree.SetTopVisibleIndex(20);
         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, QPoint(20, 5));
         tree.hide();
 
