@@ -50,20 +50,19 @@ using TTimerTest = WidgetTest;
 TEST_F(TTimerTest, RunsOnlyWhileEnabledWithAPositiveIntervalAndEveryTickRunsOnTimer)
 {
     TTimer timer;
-    EXPECT_TRUE(timer.isActive());
-    timer.SetEnabled(false);
-    EXPECT_FALSE(timer.isActive());
-    timer.SetInterval(0);
-    timer.SetEnabled(true);
-    EXPECT_FALSE(timer.isActive());
-    timer.SetInterval(-5);
-    EXPECT_EQ(timer.GetInterval(), 0);
-    timer.SetInterval(10);
-    EXPECT_TRUE(timer.isActive());
     std::vector<TObject*> ticks;
     timer.OnTimer = [&](TObject* sender) { ticks.push_back(sender); };
     QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection);
     EXPECT_EQ(ticks, std::vector<TObject*>{&timer});
+    EXPECT_TRUE(timer.isActive());
+    timer.SetInterval(-5);
+    EXPECT_EQ(timer.GetInterval(), 0);
+    EXPECT_FALSE(timer.isActive());
+    timer.SetEnabled(false);
+    timer.SetInterval(10);
+    EXPECT_FALSE(timer.isActive());
+    timer.SetEnabled(true);
+    EXPECT_TRUE(timer.isActive());
 }
 
 } // namespace
