@@ -110,6 +110,7 @@ TEST_F(TMemoTest, LineBreaksComeBackAsGivenAndAnEditJoinsLinesWithTheFirstBreak)
     for (const auto& [given, afterTypingX] : cases) {
         TMemo memo(nullptr);
         memo.SetText(given);
+        EXPECT_TRUE(memo.tabChangesFocus()); // a Tab leaves the memo, as in the other fields
         EXPECT_EQ(memo.GetText(), given);
         if (!afterTypingX)
             continue;

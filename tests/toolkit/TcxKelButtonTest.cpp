@@ -7,6 +7,7 @@
 #include <gmock/gmock.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -95,6 +96,30 @@ TEST_F(TcxKelButtonTest, ModalResultClosesTheModalWindowAfterTheClickHandler)
     inBar->Click();
     EXPECT_EQ(form->GetModalResult(), mrCancel);
     EXPECT_EQ(bar->GetModalResult(), mrNone);
+}
+
+TEST_F(TcxKelButtonTest, EnterPressesTheFocusedOrTheDefaultButtonAndEscapeTheCancelButton)
+{
+    auto* edit = new QLineEdit(form.get());
+    auto* cancel = new TcxKelButton(form.get());
+    auto* other = new TcxKelButton(form.get());
+    button->SetDefault(true);
+    cancel->SetCancel(true);
+    button->OnClick = Record("ok");
+    cancel->OnClick = Record("cancel");
+    other->OnClick = Record("other");
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Escape);
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_Return);
+    button->SetEnabled(false);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return); // a disabled default button takes no key
+    EXPECT_THAT(calls, ElementsAre("ok", "cancel", "other"));
+    form->hide();
 }
 
 } // namespace

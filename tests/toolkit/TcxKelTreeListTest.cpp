@@ -82,6 +82,10 @@ TEST_F(TcxKelTreeListTest, NodesKnowTheirPlaceAndTheAbsoluteOrderIsDepthFirst)
     EXPECT_EQ(b->GetValue(1) + b->GetValue(2), "\xE0 payer \x80");
     EXPECT_EQ(tree->model()->data(IndexOf(b, 1)).toString(), QString::fromUtf8("à payer €"));
 
+    TcxKelTreeList other; // nodes of another tree can be neither parents nor focused
+    EXPECT_EQ(tree->AddChild(other.AddChild()), nullptr);
+    tree->SetFocusedNode(other.GetItem(0));
+    EXPECT_EQ(tree->GetFocusedNode(), nullptr);
     a->AddChild()->SetValue(0, "a3"); // in the middle: renumbers
     EXPECT_EQ(Walk(), (std::vector<std::string>{"a", "a1", "a1x", "a2", "a3", "b"}));
     a1->Delete(); // with its subtree

@@ -20,10 +20,15 @@ TEST_F(TcxStaticOrEditTest, MaskedFieldsShowTheBlankMaskFillAsTypedAndKeepTextTh
     TcxEditDate date(nullptr);
     const std::tuple<TcxStaticOrEdit*, const char*, const char*> steps[] = {
         // keys typed, or "=text" set by the program -> text
-        {&tel, "", "  .  .  .  .  "},       {&tel, "0123", "01.23.  .  .  "},
-        {&tel, "456789", "01.23.45.67.89"}, {&tel, "=  .  .  .  .  ", "  .  .  .  .  "},
-        {&tel, "=", "  .  .  .  .  "},      {&tel, "=+33 1 23 45 67 89", "+33 1 23 45 67 89"},
-        {&date, "", "  /  /    "},          {&date, "1203", "12/03/    "},
+        {&tel, "", "  .  .  .  .  "},
+        {&tel, "0123", "01.23.  .  .  "},
+        {&tel, "456789", "01.23.45.67.89"},
+        {&tel, "=01.23.45.67.89", "01.23.45.67.89"},
+        {&tel, "=  .  .  .  .  ", "  .  .  .  .  "},
+        {&tel, "=", "  .  .  .  .  "},
+        {&tel, "=+33 1 23 45 67 89", "+33 1 23 45 67 89"},
+        {&date, "", "  /  /    "},
+        {&date, "1203", "12/03/    "},
         {&date, "2005", "12/03/2005"},
     };
     for (const auto& [edit, input, text] : steps) {

@@ -8,6 +8,7 @@
 #include "TMemo.h"
 #include "TcxCheckBox.h"
 #include "TcxComboBox.h"
+#include "TcxKelButton.h"
 #include "TcxKelTreeList.h"
 #include "TcxListBox.h"
 #include "TcxTreeListNode.h"
@@ -41,6 +42,12 @@ void WarmUpOnce()
             QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
             QApplication::sendEvent(widget, &down);
         }
+        (new TcxKelButton(&form))->SetDefault(true);
+        form.show();
+        QApplication::setActiveWindow(&form);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Return);
+        form.hide();
         QTimer::singleShot(0, &form, [&form] { form.SetModalResult(mrOk); });
         form.ShowModal();
 
