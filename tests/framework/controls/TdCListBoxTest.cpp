@@ -76,58 +76,51 @@ protected:
 
 } // namespace
 
-TEST_F(TdCListBoxTest, UpdateShowsColumnZeroOfEveryLine)
+TEST_F(TdCListBoxTest, UpdateShowsColumnZeroOfEveryLineUnlessRefreshIsOff)
 {
     list->AddItem("ancienne ligne", nullptr);
+    control.m_refreshEnabled = false;
     LogCapture log;
-
     Fill();
+    EXPECT_EQ(Lines(), std::vector<std::string>{"ancienne ligne"});
+    EXPECT_EQ(data->begins, 0);
+    EXPECT_TRUE(log.messages().empty());
 
+    control.m_refreshEnabled = true;
+    Fill();
     EXPECT_EQ(Lines(), (std::vector<std::string>{"Salaires", "",
                                                  "Pensions \xE0 d\xE9"
                                                  "clarer"}));
     EXPECT_EQ(list->item(2)->text(), QString::fromUtf8("Pensions à déclarer"));
     EXPECT_EQ(data->lastList, kLettrage);
     EXPECT_EQ(log.messages(), std::vector<std::string>{"----TdCListBox::Update()"});
-}
-
-TEST_F(TdCListBoxTest, UpdateWhileRefreshIsOffChangesNothing)
-{
-    list->AddItem("ancienne ligne", nullptr);
-    control.m_refreshEnabled = false;
-    LogCapture log;
-
-    Fill();
-
-    EXPECT_EQ(Lines(), std::vector<std::string>{"ancienne ligne"});
-    EXPECT_EQ(data->begins, 0);
-    EXPECT_TRUE(log.messages().empty());
-}
-
-TEST_F(TdCListBoxTest, AnEmptySourceEmptiesTheList)
-{
-    Fill();
     data->lines().clear();
     Fill();
     EXPECT_EQ(list->GetCount(), 0);
 }
 
-TEST_F(TdCListBoxTest, ItemOperationsReachTheWidget)
+TEST_F(TdCListBoxTest, ItemOperationsReachTheListBoxOnlyAndTheLetterIsLeftAlone)
 {
     Fill();
     control.SetItemIndex(2);
     EXPECT_EQ(control.GetItemIndex(), 2);
     EXPECT_EQ(list->GetItemIndex(), 2);
-
     control.Delete();
     EXPECT_EQ(Lines(), (std::vector<std::string>{"Salaires", ""}));
-
     control.SetHelpContext(77);
     EXPECT_EQ(list->GetHelpContext(), 77);
-}
 
-TEST_F(TdCListBoxTest, AnotherWidgetIsLeftAlone)
-{
+    structLettre* letters = nullptr;
+    structLettre* lettre = AjouteLettre(&letters, kLettrage, 0, 0, 0, 2, 0);
+    MetValeurLettre(lettre, "Salaires");
+    control.LettrageVersEcran(letters, nullptr);
+    control.EcranVersLettrage(letters, nullptr);
+    control.UpdateSelection(letters);
+    EXPECT_STREQ(lettre->valeur, "Salaires");
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"Salaires", ""}));
+    EXPECT_TRUE(list->GetEnabled());
+    LibereLettre(&letters);
+
     TPanel panel;
     TdCListBox other;
     other.m_component = &panel;
@@ -135,44 +128,10 @@ TEST_F(TdCListBoxTest, AnotherWidgetIsLeftAlone)
     other.m_complexData = source;
     TControlDisplayInfo* info = nullptr;
     LogCapture log;
-
     other.Update(info);
     other.Delete();
     other.SetItemIndex(3);
-
     EXPECT_EQ(source->begins, 1); // the source is started before the widget is looked at
     EXPECT_EQ(other.GetItemIndex(), 0);
     EXPECT_TRUE(log.messages().empty());
-}
-
-TEST_F(TdCListBoxTest, TheTransfersLeaveTheLetterAlone)
-{
-    structLettre* letters = nullptr;
-    structLettre* lettre = AjouteLettre(&letters, kLettrage, 0, 0, 0, 2, 0);
-    MetValeurLettre(lettre, "Salaires");
-    list->AddItem("x", nullptr);
-
-    control.LettrageVersEcran(letters, nullptr);
-    control.EcranVersLettrage(letters, nullptr);
-    control.UpdateSelection(letters);
-
-    EXPECT_STREQ(lettre->valeur, "Salaires");
-    EXPECT_EQ(Lines(), std::vector<std::string>{"x"});
-    EXPECT_TRUE(list->GetEnabled());
-    LibereLettre(&letters);
-}
-
-TEST_F(TdCListBoxTest, ACopyNeverOwnsTheListDataAndAssignmentTakesLettrageAndWidgetOnly)
-{
-    const TdCListBox copy(control);
-    EXPECT_EQ(copy.m_complexData, nullptr);
-    EXPECT_EQ(copy.m_component, list.get());
-
-    TdCListBox assigned;
-    assigned.m_refreshEnabled = false;
-    assigned = control;
-    EXPECT_EQ(assigned.m_lettrage, kLettrage);
-    EXPECT_EQ(assigned.m_component, list.get());
-    EXPECT_EQ(assigned.m_complexData, nullptr);
-    EXPECT_FALSE(assigned.m_refreshEnabled);
 }
