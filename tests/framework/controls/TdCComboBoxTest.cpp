@@ -2,20 +2,14 @@
 
 #include "TableComplexData.h"
 
-#include "TPanel.h"
-#include "TcxComboBox.h"
-#include "qlettre.h"
-
-#include "GestureFlush.h"
-#include "LogCapture.h"
-#include "QtLeakCheck.h"
+#include "ControlTest.h"
 #include "ScriptedDialogs.h"
+#include "TcxComboBox.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
-#include <memory>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -47,46 +41,23 @@ public:
     }
 };
 
-class TdCComboBoxTest : public QtLeakCheckedTest
+class TdCComboBoxTest : public ControlTest
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        {
-            TcxComboBox warmUp;
-            ComboAdd(&warmUp, "a", 1);
-        }
-        flushQtEvents();
-        flushDeletedGestures();
-    }
-
     void SetUp() override
     {
-        QtLeakCheckedTest::SetUp();
-        combo = std::make_unique<TcxComboBox>();
-        control.m_lettrage = kLettrage;
-        control.m_component = combo.get();
-        data = new TableComplexData({{{0, "7"}, {1, "Sept"}},
-                                     {{0, "12"}, {1, "Douze \xE9t\xE9"}},
-                                     {{0, "-3"}, {1, "Moins trois"}}});
-        control.m_complexData = data; // owned by the control
-        lettre = AjouteLettre(&letters, kLettrage, 0, 0, 0, 1, 0);
+        ControlTest::SetUp();
+        combo = Bind(control, kLettrage, new TcxComboBox(m_panel));
+        control.m_complexData = data = new TableComplexData({{{0, "7"}, {1, "Sept"}},
+                                                             {{0, "12"}, {1, "Douze \xE9t\xE9"}},
+                                                             {{0, "-3"}, {1, "Moins trois"}}});
+        lettre = Add(kLettrage, nullptr);
     }
-
-    void TearDown() override
-    {
-        LibereLettre(&letters);
-        combo.reset();
-        flushDeletedGestures();
-        QtLeakCheckedTest::TearDown();
-    }
-
     void Fill()
     {
         TControlDisplayInfo* info = nullptr;
         control.Update(info);
     }
-
     std::vector<std::string> Labels() const
     {
         std::vector<std::string> labels;
@@ -95,10 +66,9 @@ protected:
         return labels;
     }
 
-    std::unique_ptr<TcxComboBox> combo;
-    TdCComboBox control;
+    TcxComboBox* combo = nullptr;
+    TdCComboBox control; // owns the data
     TableComplexData* data = nullptr;
-    structLettre* letters = nullptr;
     structLettre* lettre = nullptr;
 };
 
@@ -110,14 +80,14 @@ TEST_F(TdCComboBoxTest, UpdateFillsCodesAndLabelsUnlessRefreshIsOff)
     Fill();
     EXPECT_EQ(Labels(), (std::vector<std::string>{"Sept", "Douze \xE9t\xE9", "Moins trois"}));
     EXPECT_EQ(data->lastList, kLettrage);
-    ASSERT_TRUE(ComboSelectCode(combo.get(), -3));
+    ASSERT_TRUE(ComboSelectCode(combo, -3));
     EXPECT_EQ(combo->GetItemIndex(), 2);
     EXPECT_EQ(log.messages(), std::vector<std::string>{"----TcxComboBox::Update()"});
 
     data->lines() = {{{0, "abc"}, {1, "Sans code"}}, {{1, "Sans colonne"}}};
     Fill();
     EXPECT_EQ(Labels(), (std::vector<std::string>{"Sans code", "Sans colonne"}));
-    ASSERT_TRUE(ComboSelectCode(combo.get(), 0)) << "unreadable codes become 0";
+    ASSERT_TRUE(ComboSelectCode(combo, 0)) << "unreadable codes become 0";
     EXPECT_EQ(combo->GetItemIndex(), 0);
 
     data->lines().clear();
@@ -143,12 +113,12 @@ TEST_F(TdCComboBoxTest, ShowingSelectsTheLineOfTheLettersCodeOrSaysWhatIsMissing
         {nullptr, true, 1, kLettreAbsente}};
     for (const auto& [valeur, refresh, index, message] : cases) {
         SCOPED_TRACE(valeur ? valeur : "(null)");
-        ComboSelectCode(combo.get(), 12);
+        ComboSelectCode(combo, 12);
         MetValeurLettre(lettre, valeur);
         control.m_refreshEnabled = refresh;
         ScriptedDialogs dialogs;
         LogCapture log;
-        control.LettrageVersEcran(letters, nullptr);
+        Show(control);
         EXPECT_EQ(combo->GetItemIndex(), index);
         ASSERT_EQ(dialogs.count(), message.empty() ? 0u : 1u);
         if (message.empty()) {
@@ -172,19 +142,19 @@ TEST_F(TdCComboBoxTest, StoringWritesTheSelectedCodeOrKeepsTheLetterWithoutALine
     MetValeurLettre(lettre, "7");
     ScriptedDialogs dialogs;
     LogCapture log;
-    control.EcranVersLettrage(letters, nullptr);
+    Store(control);
     ASSERT_EQ(dialogs.count(), 1u);
     EXPECT_EQ(dialogs.textOf(0), kIndexNegatif);
     EXPECT_STREQ(lettre->valeur, "7");
     EXPECT_TRUE(log.messages().empty());
 
-    ComboSelectCode(combo.get(), 12);
-    control.EcranVersLettrage(letters, nullptr);
+    ComboSelectCode(combo, 12);
+    Store(control);
     EXPECT_STREQ(lettre->valeur, "12");
     EXPECT_EQ(log.messages(), std::vector<std::string>{
                                   "----TcxComboBox::EcranVersLettrage() lettrage: 5 valeur: 12"});
-    ComboSelectCode(combo.get(), -3);
-    control.EcranVersLettrage(letters, nullptr);
+    ComboSelectCode(combo, -3);
+    Store(control);
     EXPECT_STREQ(lettre->valeur, "-3");
 }
 
@@ -194,31 +164,31 @@ TEST_F(TdCComboBoxTest, TheDataSourceConvertsBetweenLetterValuesAndCodes)
     control.m_complexData = new OuiNonData({{{0, "1"}, {1, "Oui"}}, {{0, "2"}, {1, "Non"}}});
     Fill();
     MetValeurLettre(lettre, "N");
-    control.LettrageVersEcran(letters, nullptr);
+    Show(control);
     EXPECT_EQ(combo->GetText(), "Non");
-    ComboSelectCode(combo.get(), 1);
-    control.EcranVersLettrage(letters, nullptr);
+    ComboSelectCode(combo, 1);
+    Store(control);
     EXPECT_STREQ(lettre->valeur, "O");
 }
 
 TEST_F(TdCComboBoxTest, MissingLetterWidgetOrDataMakeTheTransfersSilent)
 {
     Fill();
-    ComboSelectCode(combo.get(), 7);
+    ComboSelectCode(combo, 7);
     MetValeurLettre(lettre, "12");
     ScriptedDialogs dialogs;
     LogCapture log;
     TPanel notACombo;
     TdCComboBox others[3];
     const std::pair<short, TComponent*> bindings[] = {
-        {99, combo.get()}, {kLettrage, &notACombo}, {kLettrage, combo.get()}};
+        {99, combo}, {kLettrage, &notACombo}, {kLettrage, combo}};
     TControlDisplayInfo* info = nullptr;
     for (int i = 0; i < 3; ++i) {
         others[i].m_lettrage = bindings[i].first;
         others[i].m_component = bindings[i].second;
         others[i].m_complexData = i < 2 ? new TableComplexData() : nullptr;
-        others[i].LettrageVersEcran(letters, nullptr);
-        others[i].EcranVersLettrage(letters, nullptr);
+        Show(others[i]);
+        Store(others[i]);
         if (i > 0) // the first would rightly fill the combo from its source
             others[i].Update(info);
     }
@@ -238,7 +208,7 @@ TEST_F(TdCComboBoxTest, SelectionIdentifierHelpLineAndFocusReachTheCombo)
     for (const auto& [select, valeur, enabled] : selections) {
         MetValeurLettre(lettre, valeur);
         MetSelectionLettre(lettre, select);
-        control.UpdateSelection(letters);
+        control.UpdateSelection(m_liste);
         EXPECT_EQ(combo->GetEnabled(), enabled);
     }
     control.SetIdValue();
@@ -252,15 +222,12 @@ TEST_F(TdCComboBoxTest, SelectionIdentifierHelpLineAndFocusReachTheCombo)
     EXPECT_FALSE(control.SelectLine(99));
     EXPECT_EQ(combo->GetItemIndex(), 1);
 
-    TPanel window;
-    combo->setParent(&window);
-    window.show();
-    QApplication::setActiveWindow(&window);
+    m_panel->show();
+    QApplication::setActiveWindow(m_panel);
     combo->SetEnabled(false);
     control.SetFocus();
     EXPECT_FALSE(combo->hasFocus());
     combo->SetEnabled(true);
     control.SetFocus();
     EXPECT_TRUE(combo->hasFocus());
-    combo->setParent(nullptr);
 }

@@ -2,17 +2,11 @@
 
 #include "TableComplexData.h"
 
-#include "TPanel.h"
+#include "ControlTest.h"
 #include "TcxListBox.h"
-#include "qlettre.h"
-
-#include "GestureFlush.h"
-#include "LogCapture.h"
-#include "QtLeakCheck.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,48 +14,26 @@ namespace {
 
 constexpr int kLettrage = 40;
 
-class TdCListBoxTest : public QtLeakCheckedTest
+class TdCListBoxTest : public ControlTest
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        {
-            TcxListBox warmUp;
-            warmUp.AddItem("a", nullptr);
-        }
-        flushQtEvents();
-        flushDeletedGestures();
-    }
-
     void SetUp() override
     {
-        QtLeakCheckedTest::SetUp();
-        list = std::make_unique<TcxListBox>();
-        control.m_lettrage = kLettrage;
-        control.m_component = list.get();
-        data = new TableComplexData({{{0, "Salaires"}, {1, "ignor\xE9"}},
-                                     {{1, "sans colonne 0"}},
-                                     {{-1, "3"},
-                                      {0, "Pensions \xE0 d\xE9"
-                                          "clarer"}}});
-        control.m_complexData = data; // owned by the control
+        ControlTest::SetUp();
+        list = Bind(control, kLettrage, new TcxListBox(m_panel));
+        control.m_complexData = data = new TableComplexData({{{0, "Salaires"}, {1, "ignor\xE9"}},
+                                                             {{1, "sans colonne 0"}},
+                                                             {{-1, "3"},
+                                                              {0, "Pensions \xE0 d\xE9"
+                                                                  "clarer"}}});
     }
-
-    void TearDown() override
-    {
-        list.reset();
-        flushDeletedGestures();
-        QtLeakCheckedTest::TearDown();
-    }
-
     void Fill()
     {
         TControlDisplayInfo* info = nullptr;
         control.Update(info);
         EXPECT_EQ(info, nullptr);
     }
-
-    std::vector<std::string> Lines() const
+    std::vector<std::string> Items() const
     {
         std::vector<std::string> lines;
         for (int i = 0; i < list->GetCount(); ++i)
@@ -69,8 +41,8 @@ protected:
         return lines;
     }
 
-    std::unique_ptr<TcxListBox> list;
-    TdCListBox control;
+    TcxListBox* list = nullptr;
+    TdCListBox control; // owns the data
     TableComplexData* data = nullptr;
 };
 
@@ -82,13 +54,13 @@ TEST_F(TdCListBoxTest, UpdateShowsColumnZeroOfEveryLineUnlessRefreshIsOff)
     control.m_refreshEnabled = false;
     LogCapture log;
     Fill();
-    EXPECT_EQ(Lines(), std::vector<std::string>{"ancienne ligne"});
+    EXPECT_EQ(Items(), std::vector<std::string>{"ancienne ligne"});
     EXPECT_EQ(data->begins, 0);
     EXPECT_TRUE(log.messages().empty());
 
     control.m_refreshEnabled = true;
     Fill();
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"Salaires", "",
+    EXPECT_EQ(Items(), (std::vector<std::string>{"Salaires", "",
                                                  "Pensions \xE0 d\xE9"
                                                  "clarer"}));
     EXPECT_EQ(list->item(2)->text(), QString::fromUtf8("Pensions à déclarer"));
@@ -106,20 +78,17 @@ TEST_F(TdCListBoxTest, ItemOperationsReachTheListBoxOnlyAndTheLetterIsLeftAlone)
     EXPECT_EQ(control.GetItemIndex(), 2);
     EXPECT_EQ(list->GetItemIndex(), 2);
     control.Delete();
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"Salaires", ""}));
+    EXPECT_EQ(Items(), (std::vector<std::string>{"Salaires", ""}));
     control.SetHelpContext(77);
     EXPECT_EQ(list->GetHelpContext(), 77);
 
-    structLettre* letters = nullptr;
-    structLettre* lettre = AjouteLettre(&letters, kLettrage, 0, 0, 0, 2, 0);
-    MetValeurLettre(lettre, "Salaires");
-    control.LettrageVersEcran(letters, nullptr);
-    control.EcranVersLettrage(letters, nullptr);
-    control.UpdateSelection(letters);
+    structLettre* lettre = Add(kLettrage, "Salaires", 2);
+    Show(control);
+    Store(control);
+    control.UpdateSelection(m_liste);
     EXPECT_STREQ(lettre->valeur, "Salaires");
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"Salaires", ""}));
+    EXPECT_EQ(Items(), (std::vector<std::string>{"Salaires", ""}));
     EXPECT_TRUE(list->GetEnabled());
-    LibereLettre(&letters);
 
     TPanel panel;
     TdCListBox other;

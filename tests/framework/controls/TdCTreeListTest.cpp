@@ -4,13 +4,9 @@
 
 #include "controls/TControlDisplayInfo.h"
 
-#include "TPanel.h"
+#include "ControlTest.h"
 #include "TcxKelTreeList.h"
 #include "TcxTreeListNode.h"
-
-#include "GestureFlush.h"
-#include "LogCapture.h"
-#include "QtLeakCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -41,34 +37,14 @@ Line MakeLine(int id, int level, const std::string& text, const std::string& cod
     return line;
 }
 
-class TdCTreeListTest : public QtLeakCheckedTest
+class TdCTreeListTest : public ControlTest
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        {
-            TcxKelTreeList warmUp;
-            warmUp.AddChild()->AddChild();
-        }
-        flushQtEvents();
-        flushDeletedGestures();
-    }
-
     void SetUp() override
     {
-        QtLeakCheckedTest::SetUp();
-        tree = std::make_unique<TcxKelTreeList>();
-        control.m_lettrage = kLettrage;
-        control.m_component = tree.get();
-        data = new TableComplexData();
-        control.m_complexData = data; // owned by the control
-    }
-
-    void TearDown() override
-    {
-        tree.reset();
-        flushDeletedGestures();
-        QtLeakCheckedTest::TearDown();
+        ControlTest::SetUp();
+        tree = Bind(control, kLettrage, new TcxKelTreeList(m_panel));
+        control.m_complexData = data = new TableComplexData();
     }
 
     // Update with the record, which the test keeps (as the wizard form would).
@@ -111,8 +87,8 @@ protected:
         return entries;
     }
 
-    std::unique_ptr<TcxKelTreeList> tree;
-    TdCTreeList control;
+    TcxKelTreeList* tree = nullptr;
+    TdCTreeList control; // owns the data
     TableComplexData* data = nullptr;
     std::unique_ptr<TControlDisplayInfo> record;
 };
@@ -274,7 +250,7 @@ TEST_F(TdCTreeListTest, AnotherWidgetOrNoDataGetsARecordButLeavesTheWidgetAlone)
     other.m_complexData = source;
     TdCTreeList noData;
     noData.m_lettrage = kLettrage;
-    noData.m_component = tree.get();
+    noData.m_component = tree;
     tree->AddChild();
 
     // The record comes first, then the source is started, then the widget is looked at.
