@@ -27,37 +27,34 @@ const std::string kAnnee = "Ann\xE9"
 class TDateControllerTest : public QtLeakCheckedTest
 {
 protected:
+    // The first edits built make Qt create what it keeps for the whole process (fonts,
+    // input context); build them before the leak check starts counting.
+    static void SetUpTestSuite()
+    {
+        TForm form;
+        new TEdit(&form);
+        new TcxEditStr(&form);
+        new TLabel(&form);
+        flushQtEvents();
+    }
     void SetUp() override
     {
-        // The first edits built make Qt create what it keeps for the whole process (fonts,
-        // input context); build them before the leak check starts counting.
-        static const bool warmedUp = [] {
-            TForm form;
-            new TEdit(&form);
-            new TcxEditStr(&form);
-            new TLabel(&form);
-            flushQtEvents();
-            return true;
-        }();
-        (void)warmedUp;
         QtLeakCheckedTest::SetUp();
-        formHolder = std::make_unique<TForm>();
-        day = new TEdit(formHolder.get());
-        month = new TcxEditStr(formHolder.get());
-        year = new TEdit(formHolder.get());
-        controller = std::make_unique<TDateController>(form().Handle(), day, month, year, 2005);
+        form = std::make_unique<TForm>();
+        day = new TEdit(form.get());
+        month = new TcxEditStr(form.get());
+        year = new TEdit(form.get());
+        controller = std::make_unique<TDateController>(form->Handle(), day, month, year, 2005);
     }
 
     void TearDown() override
     {
         controller.reset();
-        formHolder.reset();
+        form.reset();
         QtLeakCheckedTest::TearDown();
     }
 
-    TForm& form() { return *formHolder; }
-
-    std::unique_ptr<TForm> formHolder;
+    std::unique_ptr<TForm> form;
     TEdit* day = nullptr;
     TcxEditStr* month = nullptr;
     TEdit* year = nullptr;
@@ -124,8 +121,8 @@ TEST_F(TDateControllerTest, ControlRefusesTheFirstFaultyFieldOrCompletesTheYear)
         EXPECT_EQ(local.captionOf(0), kTitle);
         EXPECT_EQ(local.last().buttons, DialogSeam::Buttons::OK);
         EXPECT_EQ(local.last().icon, DialogSeam::Icon::Information);
-        EXPECT_EQ(local.last().owner, &form());
-        EXPECT_EQ(form().focusWidget(), fields[faulty]);
+        EXPECT_EQ(local.last().owner, form.get());
+        EXPECT_EQ(form->focusWidget(), fields[faulty]);
     }
 }
 
@@ -177,7 +174,7 @@ TEST_F(TDateControllerTest, FieldsAreReadUpToTheirLeadingNumberAndWrittenInDecim
     TDateController::setEltDate(month, &value);
     EXPECT_EQ(month->GetText(), "1905");
 
-    TDateController withoutYear(form().Handle(), day, month, nullptr, 2005);
+    TDateController withoutYear(form->Handle(), day, month, nullptr, 2005);
     type("3", "4", "5");
     EXPECT_FALSE(withoutYear.Control());
     EXPECT_EQ(dialogs.count(), 0u);
@@ -185,7 +182,7 @@ TEST_F(TDateControllerTest, FieldsAreReadUpToTheirLeadingNumberAndWrittenInDecim
 
 TEST_F(TDateControllerTest, ALabelIsReadAndWrittenButNeverFocusedAndOtherWidgetsReadEmpty)
 {
-    auto* yearLabel = new TLabel(&form());
+    auto* yearLabel = new TLabel(form.get());
     controller->set_yearControl(yearLabel);
     day->setFocus();
     type("1", "2", "");
@@ -196,9 +193,9 @@ TEST_F(TDateControllerTest, ALabelIsReadAndWrittenButNeverFocusedAndOtherWidgets
     EXPECT_FALSE(controller->Control());
     ASSERT_EQ(dialogs.count(), 1u);
     EXPECT_EQ(dialogs.textOf(0), kAnnee);
-    EXPECT_EQ(form().focusWidget(), day);
+    EXPECT_EQ(form->focusWidget(), day);
 
-    auto* panel = new TPanel(&form());
+    auto* panel = new TPanel(form.get());
     panel->SetText("5");
     controller->set_yearControl(panel);
     EXPECT_FALSE(controller->Control());

@@ -41,11 +41,9 @@ TEST_F(TdCCheckBoxTest, CheckedCodeIsTheSetOuiNonCodeAndUncheckedTheNextOne)
         Show(control);
         EXPECT_EQ(box->GetChecked(), checked);
         box->SetChecked(false);
-        Store(control);
-        EXPECT_EQ(Value(lettre), uncheckedCode);
+        EXPECT_EQ(Stored(control, lettre), uncheckedCode);
         box->SetChecked(true);
-        Store(control);
-        EXPECT_EQ(Value(lettre), checkedCode);
+        EXPECT_EQ(Stored(control, lettre), checkedCode);
         EXPECT_EQ(Lines(), (std::vector<std::string>{show + shown, store + uncheckedCode,
                                                      store + checkedCode}));
     }
@@ -64,8 +62,7 @@ TEST_F(TdCCheckBoxTest, RefreshOffOrNullValueLeavesTheBoxAndSelectionEnablesIt)
     Show(control);
     EXPECT_TRUE(box->GetChecked());
     EXPECT_EQ(Lines().size(), 1u);
-    Store(control);
-    EXPECT_EQ(Value(lettre), "1") << "stores even so";
+    EXPECT_EQ(Stored(control, lettre), "1") << "stores even so";
     control.UpdateSelection(m_liste);
     EXPECT_FALSE(box->GetEnabled());
     control.SetHelpContext(5);
@@ -80,13 +77,11 @@ TEST_F(TdCCheckBoxTest, RadioButtonIsCheckedByALeadingOneEvenWithRefreshOff)
     structLettre* lettre = Add(31, "1 oui", 2);
     Show(control);
     EXPECT_TRUE(button->GetChecked());
-    Store(control);
-    EXPECT_EQ(Value(lettre), "1");
+    EXPECT_EQ(Stored(control, lettre), "1");
     MetValeurLettre(lettre, "0");
     Show(control);
     EXPECT_FALSE(button->GetChecked());
-    Store(control);
-    EXPECT_EQ(Value(lettre), "0");
+    EXPECT_EQ(Stored(control, lettre), "0");
     EXPECT_EQ(Lines(), (std::vector<std::string>{
                            "----TRadioButton::LettrageVersEcran() lettrage: 31 valeur: 1 oui",
                            "----TRadioButton::EcranVersLettrage() lettrage: 31 valeur: 1",

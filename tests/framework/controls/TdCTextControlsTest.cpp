@@ -75,8 +75,7 @@ TEST_F(TdCTextControlsTest, EachTextControlMovesItsLetterBetweenItsListAndItsWid
         Show(control);
         EXPECT_EQ(r.widget->GetText(), texte);
         r.widget->SetText("Autre libell\xE9");
-        Store(control);
-        EXPECT_EQ(Value(lettre), "Autre libell\xE9");
+        EXPECT_EQ(Stored(control, lettre), "Autre libell\xE9");
         EXPECT_EQ(Lines(),
                   (std::vector<std::string>{line("LettrageVersEcran", "(null)"),
                                             line("LettrageVersEcran", texte),
@@ -89,8 +88,7 @@ TEST_F(TdCTextControlsTest, EachTextControlMovesItsLetterBetweenItsListAndItsWid
         EXPECT_EQ(r.widget->GetText(), r.gated ? "Autre libell\xE9" : "apr\xE8s");
         EXPECT_EQ(Lines().size(), r.gated ? 0u : 1u);
         r.widget->SetText("");
-        Store(control);
-        EXPECT_EQ(Value(lettre), "") << "stored whatever the refresh";
+        EXPECT_EQ(Stored(control, lettre), "") << "stored whatever the refresh";
         if (!r.fromStatic)
             lettre->select = 2;
         control.UpdateSelection(m_liste);
@@ -105,8 +103,7 @@ TEST_F(TdCTextControlsTest, EachTextControlMovesItsLetterBetweenItsListAndItsWid
         control.m_component = r.widget;
         control.m_lettrage = 99;
         Show(control);
-        Store(control);
-        EXPECT_EQ(Value(lettre), "");
+        EXPECT_EQ(Stored(control, lettre), "");
         EXPECT_EQ(Value(decoy), "autre");
         EXPECT_TRUE(Lines().empty());
     }
@@ -122,8 +119,7 @@ TEST_F(TdCTextControlsTest, EditMakesEveryByteRoundTripAndColoursItsSelection)
     structLettre* lettre = Add(10, everyByte.c_str(), 2);
     Show(control);
     MetValeurLettre(lettre, nullptr);
-    Store(control);
-    EXPECT_EQ(Value(lettre), everyByte);
+    EXPECT_EQ(Stored(control, lettre), everyByte);
     MetValeurLettre(lettre, "Dupont \xE9pouse");
     Show(control);
     EXPECT_EQ(edit->text(), QString::fromUtf8("Dupont épouse"));
@@ -184,8 +180,7 @@ TEST_F(TdCTextControlsTest, MemoKeepsLineBreaksAndTracesLongLinesAndKelLabelShow
     structLettre* lettre = Add(20, text.c_str());
     Show(control);
     MetValeurLettre(lettre, nullptr);
-    Store(control);
-    EXPECT_EQ(Value(lettre), text);
+    EXPECT_EQ(Stored(control, lettre), text);
     EXPECT_EQ(Lines(), (std::vector<std::string>{
                            "----TMemo::LettrageVersEcran() lettrage: 20 valeur: " + text,
                            "----TMemo::EcranVersLettrage() lettrage: 20 valeur: " + text}));

@@ -79,10 +79,10 @@ protected:
         return shape;
     }
 
-    std::vector<std::pair<int, bool>> Entries() const
+    std::vector<std::pair<int, bool>> Entries(const TControlDisplayInfo* saved = nullptr) const
     {
         std::vector<std::pair<int, bool>> entries;
-        for (const Framework::TNodeInfo* info : record->getNodeInfoList())
+        for (const Framework::TNodeInfo* info : (saved ? saved : record.get())->getNodeInfoList())
             entries.emplace_back(info->getNodeId(), info->getExpanded());
         return entries;
     }

@@ -26,29 +26,22 @@ TEST_F(TdCTypedEditsTest, PhoneShowsTheFullMaskForBlankValuesAndStoresWhatIsType
     control.SetIdValue();
     EXPECT_EQ(GetWindowLongA(tel, GWL_ID), 40);
     structLettre* lettre = Add(40, nullptr, 2);
-    Store(control);
-    EXPECT_EQ(Value(lettre), "  .  .  .  .  ") << "an untouched blank field stores the mask";
+    EXPECT_EQ(Stored(control, lettre), "  .  .  .  .  ")
+        << "an untouched blank field stores the mask";
     QTest::keyClicks(tel, "0612345678");
-    Store(control);
-    EXPECT_EQ(Value(lettre), "06.12.34.56.78");
+    EXPECT_EQ(Stored(control, lettre), "06.12.34.56.78");
     EXPECT_EQ(Lines().back(),
               "----TcxEditTel::EcranVersLettrage() lettrage: 40 valeur: 06.12.34.56.78");
     for (const char* blank : {"", "  .  .  .  ."}) {
         tel->SetText("01.02.03.04.05");
-        MetValeurLettre(lettre, blank);
-        Show(control);
-        EXPECT_EQ(tel->GetText(), "  .  .  .  .  ") << blank;
+        EXPECT_EQ(Shown(control, lettre, blank), "  .  .  .  .  ") << blank;
     }
     EXPECT_EQ(Lines()[2], "----TEditTel::LettrageVersEcran() lettrage: 40 valeur: ");
-    MetValeurLettre(lettre, "01.23.45.67.89");
-    Show(control);
-    EXPECT_EQ(tel->GetText(), "01.23.45.67.89");
+    EXPECT_EQ(Shown(control, lettre, "01.23.45.67.89"), "01.23.45.67.89");
     control.UpdateSelection(m_liste);
     EXPECT_FALSE(tel->GetEnabled());
     control.m_refreshEnabled = false;
-    MetValeurLettre(lettre, "");
-    Show(control);
-    EXPECT_EQ(tel->GetText(), "01.23.45.67.89");
+    EXPECT_EQ(Shown(control, lettre, ""), "01.23.45.67.89");
 }
 
 // Activation is shared by the text, amount and date fields; the text field shows it.
@@ -109,17 +102,14 @@ TEST_F(TdCcxEditStrTest, ShowsTheResultAndTheOwnLetterAndStoresTheStateBeforeThe
 
     m_str->SetActivated(true);
     m_str->SetText("nouveau");
-    Store(m_control);
-    EXPECT_EQ(Value(m_etat), "2");
+    EXPECT_EQ(Stored(m_control, m_etat), "2");
     EXPECT_EQ(Value(m_lettre), "nouveau");
     EXPECT_EQ(Lines().back(), "----TcxEditStr::EcranVersLettrage() lettrage: 50 valeur: nouveau");
     m_str->SetActivated(false);
-    Store(m_control);
-    EXPECT_EQ(Value(m_etat), "1");
+    EXPECT_EQ(Stored(m_control, m_etat), "1");
     MetValeurLettre(m_etat, "");
     m_str->SetActivated(true);
-    Store(m_control);
-    EXPECT_EQ(Value(m_etat), "2") << "a short edit-state value is enlarged";
+    EXPECT_EQ(Stored(m_control, m_etat), "2") << "a short edit-state value is enlarged";
     MetValeurLettre(m_etat, nullptr);
     Store(m_control);
     EXPECT_EQ(m_etat->valeur, nullptr) << "without a value the edit state is left alone";
@@ -133,8 +123,7 @@ TEST_F(TdCcxEditStrTest, FieldThatIsNotSwitchableIgnoresTheLinkedLetters)
     EXPECT_TRUE(m_str->GetActivated());
     EXPECT_EQ(m_str->GetCalculateText(), "");
     m_str->SetActivated(false);
-    Store(m_control);
-    EXPECT_EQ(Value(m_etat), "2");
+    EXPECT_EQ(Stored(m_control, m_etat), "2");
 }
 
 class TdCcxEditNumTest : public ControlTest
@@ -164,20 +153,17 @@ TEST_F(TdCcxEditNumTest, AmountsAreReadAsStrtodAndWrittenWholeWithSixDecimals)
     Show(m_control);
     EXPECT_DOUBLE_EQ(m_num->GetValue(), 12.0);
     m_num->SetValue(-3);
-    Store(m_control);
-    EXPECT_EQ(Value(lettre), "-3.000000");
+    EXPECT_EQ(Stored(m_control, lettre), "-3.000000");
     m_num->SetText("");
     QTest::keyClicks(m_num, "1234,56");
-    Store(m_control);
-    EXPECT_EQ(Value(lettre), "1234.560000");
+    EXPECT_EQ(Stored(m_control, lettre), "1234.560000");
     EXPECT_EQ(Lines(),
               (std::vector<std::string>{
                   "----TcxEditNum::LettrageVersEcran() lettrage: 60 valeur: 12,5",
                   "----TcxEditNum::EcranVersLettrage() lettrage: 60 valeur: -3.000000",
                   "----TcxEditNum::EcranVersLettrage() lettrage: 60 valeur: 1234.560000"}));
     m_num->SetText("");
-    Store(m_control);
-    EXPECT_EQ(Value(lettre), "0.000000");
+    EXPECT_EQ(Stored(m_control, lettre), "0.000000");
     EXPECT_EQ(RoundTrip(lettre, "pas un nombre"), "0.000000");
     EXPECT_EQ(RoundTrip(lettre, "12.5"), "12.500000");
     EXPECT_EQ(RoundTrip(lettre, "1000000000000"), "1000000000000.000000");
@@ -202,8 +188,7 @@ TEST_F(TdCcxEditNumTest, LettersThatAreNoFiniteNumberShowBlankAndStayUntilTheUse
         EXPECT_EQ(RoundTrip(lettre, valeur), valeur);
         EXPECT_EQ(m_num->text(), QString()) << valeur;
         QTest::keyClicks(m_num, "5");
-        Store(m_control);
-        EXPECT_EQ(Value(lettre), "5.000000") << valeur;
+        EXPECT_EQ(Stored(m_control, lettre), "5.000000") << valeur;
     }
 }
 
@@ -228,8 +213,7 @@ TEST_F(TdCcxEditNumTest, EnteredValueLetterStandsInForAFrozenLetterOnlyWithItsTh
     Show(m_control);
     EXPECT_DOUBLE_EQ(m_num->GetValue(), 77.0);
     m_num->SetValue(80);
-    Store(m_control);
-    EXPECT_EQ(Value(entered), "80.000000");
+    EXPECT_EQ(Stored(m_control, entered), "80.000000");
     EXPECT_EQ(Value(own), "1");
     EXPECT_EQ(Lines().back(), "----TcxEditNum::EcranVersLettrage() lettrage: 5 valeur: 80.000000");
 }
@@ -247,8 +231,7 @@ TEST_F(TdCcxEditNumTest, SwitchableAmountShowsItsResult)
     EXPECT_EQ(m_num->text(), QStringLiteral("2 500,75"));
     EXPECT_DOUBLE_EQ(m_num->GetValue(), 10.0);
     m_num->SetActivated(true);
-    Store(m_control);
-    EXPECT_EQ(Value(etat), "2");
+    EXPECT_EQ(Stored(m_control, etat), "2");
 }
 
 class TdCcxEditDateTest : public ControlTest
@@ -290,14 +273,11 @@ TEST_F(TdCcxEditDateTest, OnlyACompleteDateIsShownOrStored)
     Show("");
     EXPECT_EQ(m_date->GetText(), "  /  /    ");
 
-    ControlTest::Store(m_control);
-    EXPECT_EQ(Value(m_lettre), "");
+    EXPECT_EQ(Stored(m_control, m_lettre), "");
     QTest::keyClicks(m_date, "120320");
-    ControlTest::Store(m_control);
-    EXPECT_EQ(Value(m_lettre), "");
+    EXPECT_EQ(Stored(m_control, m_lettre), "");
     QTest::keyClicks(m_date, "05");
-    ControlTest::Store(m_control);
-    EXPECT_EQ(Value(m_lettre), "12/03/2005");
+    EXPECT_EQ(Stored(m_control, m_lettre), "12/03/2005");
     EXPECT_EQ(Lines().back(),
               "----TcxEditDate::EcranVersLettrage() lettrage: 70 valeur: 12/03/2005");
 }
@@ -309,8 +289,7 @@ TEST_F(TdCcxEditDateTest, SwitchableDateFollowsItsEditStateAndKeepsAPartlyTypedD
     structLettre* etat = Add(71, "1");
     Show("15/05/2025");
     EXPECT_FALSE(m_date->GetActivated());
-    ControlTest::Store(m_control);
-    EXPECT_EQ(Value(m_lettre), "15/05/2025") << "an untouched result comes back";
+    EXPECT_EQ(Stored(m_control, m_lettre), "15/05/2025") << "an untouched result comes back";
     EXPECT_EQ(Value(etat), "1");
     MetValeurLettre(etat, "2");
     Show("24/12/2010");
@@ -320,8 +299,7 @@ TEST_F(TdCcxEditDateTest, SwitchableDateFollowsItsEditStateAndKeepsAPartlyTypedD
     Show("25/12/2010");
     EXPECT_FALSE(m_date->GetActivated());
     EXPECT_EQ(m_date->GetCalculateText(), "25/12/2010");
-    ControlTest::Store(m_control);
-    EXPECT_EQ(Value(etat), "1");
+    EXPECT_EQ(Stored(m_control, etat), "1");
     EXPECT_EQ(Value(m_lettre), "24/12/2010");
 
     // Partly typed: stored as "", and kept for the user to complete when shown again.
@@ -329,8 +307,7 @@ TEST_F(TdCcxEditDateTest, SwitchableDateFollowsItsEditStateAndKeepsAPartlyTypedD
     Show("15/05/2025");
     m_date->clear();
     QTest::keyClicks(m_date, "0306");
-    ControlTest::Store(m_control);
-    EXPECT_EQ(Value(m_lettre), "");
+    EXPECT_EQ(Stored(m_control, m_lettre), "");
     ControlTest::Show(m_control);
     EXPECT_EQ(m_date->GetText(), "03/06/    ");
     Show(""); // emptied by the model itself (a re-initialisation)

@@ -20,7 +20,7 @@ TCompteRendu report(const Report& fields)
 
 } // namespace
 
-TEST(TCompteRendu, ASecondKindOfFreezeMakesItMixedForGood)
+TEST(TCompteRendu, ASecondKindMakesTheFreezeMixedAndMergingPassesOnAChildsFreeze)
 {
     // The kinds stored one after the other into a fresh report, and the kind it keeps.
     const std::pair<std::vector<int>, int> cases[] = {{{}, 3},     {{2}, 2},       {{2, 2}, 2},
@@ -32,13 +32,11 @@ TEST(TCompteRendu, ASecondKindOfFreezeMakesItMixedForGood)
             r.setFigeType(k);
         EXPECT_EQ(r.getFigeType(), kind) << ::testing::PrintToString(stored);
     }
-}
 
-TEST(TCompteRendu, MergePassesOnModifiedAndTheFreezeOfAFrozenChild)
-{
+    // Merging passes on Modified and the freeze of a frozen child.
     const Report fresh{false, false, 3};
     // Parent, child, parent after the merge.
-    std::vector<std::tuple<Report, Report, Report>> cases = {
+    std::vector<std::tuple<Report, Report, Report>> merges = {
         {fresh, {true, false, 3}, {true, false, 3}},
         {{true, false, 3}, fresh, {true, false, 3}},  // Modified is never cleared
         {fresh, {true, false, 2}, {true, false, 3}},  // an unfrozen child leaves the freeze
@@ -46,7 +44,7 @@ TEST(TCompteRendu, MergePassesOnModifiedAndTheFreezeOfAFrozenChild)
         {fresh, {true, true, 1}, {true, true, 1}},
     };
     for (int kind : {0, 1, 2, 3})
-        cases.push_back(
+        merges.push_back(
             {{false, true, kind}, {true, false, kind == 1 ? 2 : 1}, {true, true, kind}});
     // Two frozen reports: parent's kind, child's kind, resulting kind.
     const int kinds[][3] = {
@@ -55,8 +53,8 @@ TEST(TCompteRendu, MergePassesOnModifiedAndTheFreezeOfAFrozenChild)
         {0, 1, 0}, {0, 2, 0}, {0, 3, 0}, {5, 1, 5}, {5, 2, 5}, // a host's own kind is left alone
     };
     for (const auto& k : kinds)
-        cases.push_back({{false, true, k[0]}, {false, true, k[1]}, {false, true, k[2]}});
-    for (const auto& [parent, child, merged] : cases) {
+        merges.push_back({{false, true, k[0]}, {false, true, k[1]}, {false, true, k[2]}});
+    for (const auto& [parent, child, merged] : merges) {
         SCOPED_TRACE(::testing::PrintToString(parent) + " <- " + ::testing::PrintToString(child));
         TCompteRendu r = report(parent);
         TCompteRendu c = report(child);

@@ -83,43 +83,35 @@ protected:
 
 } // namespace
 
-TEST_F(TModelAbstractTest, ConstructionAndDestructionAreTraced)
+TEST_F(TModelAbstractTest, LabelsGetTheProductNameAndLinkedLettersTheirFirstLink)
 {
     LogCapture log;
     {
         HostModel model(&m_info);
-        EXPECT_EQ(model.getInfoGene(), &m_info);
-    }
-    EXPECT_EQ(log.messages(), (std::vector<std::string>{"TModelAbstract::TModelAbstract()",
-                                                        "TModelAbstract::~TModelAbstract()"}));
-}
+        HostModel withoutInfo(nullptr);
+        std::string libelles[] = {"Bienvenue dans #PRODUIT# !", "Montant # net", "[#PRODUIT#]"};
+        model.MajUnLibelle(libelles[0]);
+        model.MajUnLibelle(libelles[1]);
+        withoutInfo.MajUnLibelle(libelles[2]);
+        EXPECT_EQ(libelles[0], "Bienvenue dans Imp\xF4t sur le revenu !");
+        EXPECT_EQ(libelles[1], "Montant # net");
+        EXPECT_EQ(libelles[2], "[]");
 
-TEST_F(TModelAbstractTest, ProductTokenBecomesTheApplicationNameInLabels)
-{
-    HostModel model(&m_info);
-    HostModel withoutInfo(nullptr);
-    std::string libelles[] = {"Bienvenue dans #PRODUIT# !", "Montant # net", "[#PRODUIT#]"};
-    model.MajUnLibelle(libelles[0]);
-    model.MajUnLibelle(libelles[1]);
-    withoutInfo.MajUnLibelle(libelles[2]);
-    EXPECT_EQ(libelles[0], "Bienvenue dans Imp\xF4t sur le revenu !");
-    EXPECT_EQ(libelles[1], "Montant # net");
-    EXPECT_EQ(libelles[2], "[]");
-}
-
-TEST_F(TModelAbstractTest, LinkedLettersAnswerFromTheFirstLinkOfTheirLettrage)
-{
-    HostModel model(&m_info);
-    EXPECT_EQ(model.getIdValeurSaisie(10), -1);
-    model.getLieManager()->LierElements(5, -1, 7);
-    model.getLieManager()->LierElements(10, 11, 12);
-    model.getLieManager()->LierElements(10, 21, 22);
-    // Lettrage, entered-value letter, edit-state letter; companions are not keys.
-    const int cases[][3] = {{10, 11, 12}, {5, -1, 7}, {11, -1, -1}, {12, -1, -1}, {-1, -1, -1}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(model.getIdValeurSaisie(c[0]), c[1]) << c[0];
-        EXPECT_EQ(model.getIdEtatEdit(c[0]), c[2]) << c[0];
+        EXPECT_EQ(model.getIdValeurSaisie(10), -1);
+        model.getLieManager()->LierElements(5, -1, 7);
+        model.getLieManager()->LierElements(10, 11, 12);
+        model.getLieManager()->LierElements(10, 21, 22);
+        // Lettrage, entered-value letter, edit-state letter; companions are not keys.
+        const int cases[][3] = {{10, 11, 12}, {5, -1, 7}, {11, -1, -1}, {12, -1, -1}, {-1, -1, -1}};
+        for (const auto& c : cases) {
+            EXPECT_EQ(model.getIdValeurSaisie(c[0]), c[1]) << c[0];
+            EXPECT_EQ(model.getIdEtatEdit(c[0]), c[2]) << c[0];
+        }
+        EXPECT_FALSE(TLieElement(10, 11, 12) == TLieElement(10, 11, 13)) << "all three count";
     }
+    const std::string made = "TModelAbstract::TModelAbstract()";
+    const std::string gone = "TModelAbstract::~TModelAbstract()";
+    EXPECT_EQ(log.messages(), (std::vector<std::string>{made, made, gone, gone}));
 }
 
 TEST_F(TModelAbstractTest, OnlyWarningsAndErrorsAreShownAndOnlyAWarningAsksToModify)
