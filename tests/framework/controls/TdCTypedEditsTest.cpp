@@ -295,6 +295,8 @@ TEST_F(TdCcxEditDateTest, SwitchableDateFollowsItsEditStateAndKeepsAPartlyTypedD
     Show("24/12/2010");
     EXPECT_TRUE(m_date->GetActivated());
     EXPECT_EQ(m_date->GetText(), "24/12/2010");
+    MetValeurLettre(etat, "0");
+    EXPECT_EQ(Stored(m_control, etat), "2") << "the edit state is stored with the date";
     MetValeurLettre(etat, "1");
     Show("25/12/2010");
     EXPECT_FALSE(m_date->GetActivated());
