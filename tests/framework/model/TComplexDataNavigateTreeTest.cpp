@@ -61,7 +61,7 @@ protected:
 
 } // namespace
 
-TEST_F(TComplexDataNavigateTreeTest, OneLinePerDisplayableScreenInFlowOrder)
+TEST_F(TComplexDataNavigateTreeTest, OneLinePerDisplayableScreenInFlowOrderAndNothingElse)
 {
     ScreenTree source(nullptr, &m_flow);
     EXPECT_EQ(readLines(source),
@@ -72,10 +72,8 @@ TEST_F(TComplexDataNavigateTreeTest, OneLinePerDisplayableScreenInFlowOrder)
     m_flow.SetON(23);
     EXPECT_EQ(readLines(source),
               (std::vector<std::string>{"0 20 1 Ecran 20", "1 23 1 Ecran 23", "1 24 1 Ecran 24"}));
-}
 
-TEST_F(TComplexDataNavigateTreeTest, NoLineNoFilterAndNoUnknownColumnIsEverAnswered)
-{
+    // No line without displayable screens, and no filter or unknown column ever.
     TCinematicManagerAbstract empty;
     ScreenTree emptySource(nullptr, &empty);
     ScreenTree unbound;
@@ -84,7 +82,6 @@ TEST_F(TComplexDataNavigateTreeTest, NoLineNoFilterAndNoUnknownColumnIsEverAnswe
         EXPECT_FALSE(tree->NextDonneeComp(0));
     }
     // Past the last line no column of a screen is read (the host's text would crash here).
-    ScreenTree source(nullptr, &m_flow);
     readLines(source);
     const std::vector<std::pair<ScreenTree*, int>> cases = {
         {&source, -4}, {&source, -3}, {&source, 0}, {&source, -1},

@@ -152,7 +152,7 @@ TEST_F(TModelAbstractTest, OnlyWarningsAndErrorsAreShownAndOnlyAWarningAsksToMod
     EXPECT_EQ(dialogs.count(), 0u);
 }
 
-TEST_F(TModelAbstractTest, ModelCommandsCallTheirOperationWithTheirListsWhenTheInvokerRuns)
+TEST_F(TModelAbstractTest, ModelCommandsCallTheirOperationOnlyWithAModelWhenTheInvokerRuns)
 {
     HostModel model(&m_info);
     TMgtModelInvoker invoker;
@@ -181,21 +181,18 @@ TEST_F(TModelAbstractTest, ModelCommandsCallTheirOperationWithTheirListsWhenTheI
                                   "TMgtModelCmdSelect::execute()"}));
     for (const LogCapture::Line& line : log.lines())
         EXPECT_EQ(line.level, log4cxx::Level::getInfo());
-}
 
-TEST_F(TModelAbstractTest, ModelCommandsWithoutModelOrCommandCallNothingAndTraceAnError)
-{
-    structLettre lettres{};
-    TMgtModelCmdDVL dvl(nullptr, &lettres, &lettres);
-    TMgtModelCmdLVD lvd(nullptr, &lettres, &lettres);
-    TMgtModelCmdCalcul calcul;
-    TMgtModelCmdSelect select(nullptr, &lettres);
-    TMgtModelCmd* const commands[] = {&dvl, &lvd, &calcul, &select};
+    // Without model or command nothing is called and the host's wiring error is traced.
+    TMgtModelCmdDVL dvlAlone(nullptr, &lettres, &statiques);
+    TMgtModelCmdLVD lvdAlone(nullptr, &lettres, &statiques);
+    TMgtModelCmdCalcul calculAlone;
+    TMgtModelCmdSelect selectAlone(nullptr, &lettres);
+    TMgtModelCmd* const alone[] = {&dvlAlone, &lvdAlone, &calculAlone, &selectAlone, nullptr};
     const std::string names[] = {"TMgtModelCmdDVL", "TMgtModelCmdLVD", "TMgtModelCmdCalcul",
                                  "TMgtModelCmdSelect"};
     for (int i = 0; i <= 4; ++i) {
-        LogCapture log;
-        TMgtModelInvoker().executeCommand(i < 4 ? commands[i] : nullptr);
+        log.clear();
+        invoker.executeCommand(alone[i]);
         const std::vector<std::string> lines =
             i < 4 ? std::vector<std::string>{names[i] + "::execute()",
                                              names[i] + "::execute() sans mod\xE8le"}
