@@ -84,13 +84,13 @@ TEST_F(TdCComboBoxTest, UpdateFillsCodesAndLabelsUnlessRefreshIsOff)
     EXPECT_EQ(combo->GetItemIndex(), 2);
     EXPECT_EQ(log.messages(), std::vector<std::string>{"----TcxComboBox::Update()"});
 
-    data->lines() = {{{0, "abc"}, {1, "Sans code"}}, {{1, "Sans colonne"}}};
+    data->lines = {{{0, "abc"}, {1, "Sans code"}}, {{1, "Sans colonne"}}};
     Fill();
     EXPECT_EQ(Labels(), (std::vector<std::string>{"Sans code", "Sans colonne"}));
     ASSERT_TRUE(ComboSelectCode(combo, 0)) << "unreadable codes become 0";
     EXPECT_EQ(combo->GetItemIndex(), 0);
 
-    data->lines().clear();
+    data->lines.clear();
     control.m_refreshEnabled = false;
     log.clear();
     Fill();

@@ -66,7 +66,7 @@ TEST_F(TdCListBoxTest, UpdateShowsColumnZeroOfEveryLineUnlessRefreshIsOff)
     EXPECT_EQ(list->item(2)->text(), QString::fromUtf8("Pensions à déclarer"));
     EXPECT_EQ(data->lastList, kLettrage);
     EXPECT_EQ(log.messages(), std::vector<std::string>{"----TdCListBox::Update()"});
-    data->lines().clear();
+    data->lines.clear();
     Fill();
     EXPECT_EQ(list->GetCount(), 0);
 }

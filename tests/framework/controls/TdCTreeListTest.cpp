@@ -120,13 +120,13 @@ TEST_F(TdCTreeListTest, LinesGoUnderTheLastShownNodeOfTheLevelAbove)
     };
     for (const auto& [lines, filter, shape] : cases) {
         SCOPED_TRACE(::testing::PrintToString(shape));
-        data->lines() = lines;
+        data->lines = lines;
         control.setFilter(filter);
         Rebuild();
         EXPECT_EQ(Shape(), shape);
     }
     EXPECT_EQ(Node(1)->GetStateIndex(), 3);
-    data->lines() = std::get<0>(cases[0]);
+    data->lines = std::get<0>(cases[0]);
     LogCapture log;
     Rebuild();
     EXPECT_EQ(Node(5)->GetLevel(), 2);
@@ -136,7 +136,7 @@ TEST_F(TdCTreeListTest, LinesGoUnderTheLastShownNodeOfTheLevelAbove)
 
 TEST_F(TdCTreeListTest, NodesCarryTheTextsOfTheWidgetsColumnsUpToTheSeventh)
 {
-    data->lines() = {{{-3, "1"}, {0, "a"}, {1, "b"}}};
+    data->lines = {{{-3, "1"}, {0, "a"}, {1, "b"}}};
     Rebuild();
     EXPECT_EQ(tree->GetColumnCount(), 1);
     EXPECT_EQ(Node(1)->GetValue(0), "a");
@@ -145,7 +145,7 @@ TEST_F(TdCTreeListTest, NodesCarryTheTextsOfTheWidgetsColumnsUpToTheSeventh)
     Line line = MakeLine(8, 1, "Imp\xF4t \x80");
     for (int column = 1; column <= 8; ++column)
         line[column] = "c" + std::to_string(column);
-    data->lines() = {line};
+    data->lines = {line};
     Rebuild();
     TcxTreeListNode* node = Node(8);
     EXPECT_EQ(node->GetValue(0), "Imp\xF4t \x80");
@@ -158,9 +158,8 @@ TEST_F(TdCTreeListTest, NodesCarryTheTextsOfTheWidgetsColumnsUpToTheSeventh)
 
 TEST_F(TdCTreeListTest, AFirstDisplayRecordsTheSourcesExpansionsAndTheUsersSurviveARebuild)
 {
-    data->lines() = {MakeLine(1, 1, "a", "", "1"), MakeLine(2, 2, "a1"),
-                     MakeLine(3, 1, "b", "", "0"), MakeLine(4, 2, "b1"),
-                     MakeLine(5, 1, "c", "", "7")};
+    data->lines = {MakeLine(1, 1, "a", "", "1"), MakeLine(2, 2, "a1"), MakeLine(3, 1, "b", "", "0"),
+                   MakeLine(4, 2, "b1"), MakeLine(5, 1, "c", "", "7")};
     std::vector<bool> refreshSeen;
     tree->OnExpanded = [&](TObject*, TcxTreeListNode*) {
         refreshSeen.push_back(control.m_refreshEnabled);
@@ -189,9 +188,9 @@ TEST_F(TdCTreeListTest, AFirstDisplayRecordsTheSourcesExpansionsAndTheUsersSurvi
 
 TEST_F(TdCTreeListTest, RecordEntriesAreFoundWhateverTheirOrderAndUnknownOnesIgnored)
 {
-    data->lines() = {MakeLine(1, 1, "a"), MakeLine(2, 2, "a1"), MakeLine(3, 3, "a11"),
-                     MakeLine(4, 1, "b"), MakeLine(5, 2, "b1"), MakeLine(6, 1, "c"),
-                     MakeLine(7, 2, "c1")};
+    data->lines = {MakeLine(1, 1, "a"), MakeLine(2, 2, "a1"), MakeLine(3, 3, "a11"),
+                   MakeLine(4, 1, "b"), MakeLine(5, 2, "b1"), MakeLine(6, 1, "c"),
+                   MakeLine(7, 2, "c1")};
     record = std::make_unique<TControlDisplayInfo>();
     for (auto [id, expanded] :
          EntryList{{99, true}, {5, true}, {4, true}, {2, true}, {1, true}, {3, false}})
@@ -220,7 +219,7 @@ TEST_F(TdCTreeListTest, RecordEntriesAreFoundWhateverTheirOrderAndUnknownOnesIgn
 
 TEST_F(TdCTreeListTest, RefreshOffChangesNothingAndAnEmptySourceEmptiesTheTreeSilently)
 {
-    data->lines() = {MakeLine(1, 1, "a")};
+    data->lines = {MakeLine(1, 1, "a")};
     tree->AddChild()->SetData(42);
     control.m_refreshEnabled = false;
     LogCapture log;
@@ -230,7 +229,7 @@ TEST_F(TdCTreeListTest, RefreshOffChangesNothingAndAnEmptySourceEmptiesTheTreeSi
     EXPECT_EQ(data->begins, 0);
 
     control.m_refreshEnabled = true;
-    data->lines().clear();
+    data->lines.clear();
     Rebuild();
     EXPECT_EQ(tree->GetNodes()->GetCount(), 0);
     ASSERT_NE(record, nullptr);
@@ -275,8 +274,8 @@ TEST_F(TdCTreeListTest, AnotherWidgetOrNoDataGetsARecordButLeavesTheWidgetAlone)
 TEST_F(TdCTreeListTest, HundredsOfLinesRebuildAndRestore)
 {
     for (int i = 1; i <= 400; ++i)
-        data->lines().push_back(MakeLine(i, i % 4 == 1 ? 1 : 2, "ligne " + std::to_string(i), "",
-                                         i % 8 == 1 ? "1" : "0"));
+        data->lines.push_back(MakeLine(i, i % 4 == 1 ? 1 : 2, "ligne " + std::to_string(i), "",
+                                       i % 8 == 1 ? "1" : "0"));
     Rebuild();
     Node(9)->SetExpanded(false);
     control.SaveControlDisplay(record.get());

@@ -56,14 +56,13 @@ protected:
         m_control.m_lettrageCalcul = 51;
         m_control.m_lettrageActivation = 52;
         m_lettre = Add(50, "saisi");
-        m_calcul = Add(51, "calcul\xE9");
+        Add(51, "calcul\xE9");
         m_etat = Add(52, "1");
     }
 
     TcxEditStr* m_str = nullptr;
     TdCcxEditStr m_control;
     structLettre* m_lettre = nullptr;
-    structLettre* m_calcul = nullptr;
     structLettre* m_etat = nullptr;
 };
 
@@ -96,7 +95,7 @@ TEST_F(TdCcxEditStrTest, ShowsTheResultAndTheOwnLetterAndStoresTheStateBeforeThe
     EXPECT_EQ(Lines(), std::vector<std::string>{
                            "----TcxEditStr::LettrageVersEcran() lettrage: 50 valeur: saisi"});
     m_control.m_lettrageCalcul = 98; // a missing entered-value letter leaves the result
-    MetValeurLettre(m_calcul, "autre");
+    MetValeurLettre(TrouveLettre(51, m_liste), "autre");
     Show(m_control);
     EXPECT_EQ(m_str->GetCalculateText(), "calcul\xE9");
 
