@@ -47,6 +47,7 @@ TEST(AmountText, ReadsWhatAFrenchReaderReads)
         {"1234,56", true, 1234.56},
         {"1234.56", true, 1234.56},
         {"1 234,56", true, 1234.56},
+        {"123.456,5", true, 123456.5},
         {"1\u00A0234,56", true, 1234.56},
         {"1\u202F234,56 \u20AC", true, 1234.56}, // what QLocale's French writes
         {"1 234,56 \u20AC", true, 1234.56},

@@ -1,67 +1,41 @@
 #include "MessageBox.h"
+#include "MessageDlg.h"
 
-#include "QtLeakCheck.h"
 #include "ScriptedDialogs.h"
+#include "WidgetTest.h"
 
-#include <gtest/gtest.h>
-
+#include <QApplication>
 #include <QWidget>
 
 using DialogSeam::Answer;
 using DialogSeam::Buttons;
 using DialogSeam::Icon;
 
-class MessageBoxATest : public QtLeakCheckedTest
-{};
+using MessageBoxATest = WidgetTest;
 
-TEST_F(MessageBoxATest, WarningWithQuestionAsksYesNoWithNoPreselected)
+TEST_F(MessageBoxATest, TextsCrossAsWindows1252AndTheAnswerIsTheButtonsIdentifier)
 {
     ScriptedDialogs dialogs;
-    dialogs.answer(Answer::No);
-    QWidget window;
-    QWidget* const owner = &window;
-    EXPECT_EQ(MessageBoxA(owner, "Montant \xE9lev\xE9 \x80",
-                          "D\xE9"
-                          "claration",
-                          0x134),
-              IDNO);
-
-    ASSERT_EQ(dialogs.count(), 1u);
-    const DialogSeam::Request& request = dialogs.last();
-    EXPECT_EQ(request.owner, owner);
-    EXPECT_EQ(request.buttons, Buttons::YesNo);
-    EXPECT_EQ(request.defaultButton, Answer::No);
-    EXPECT_EQ(request.icon, Icon::Exclamation);
-    EXPECT_EQ(request.text, QString::fromUtf8("Montant élevé €"));
-    EXPECT_EQ(request.caption, QString::fromUtf8("Déclaration"));
-
-    dialogs.answer(Answer::Yes);
-    EXPECT_EQ(MessageBoxA(nullptr, "t", "c", 0x134), IDYES);
-}
-
-TEST_F(MessageBoxATest, ErrorAndInformationShowAnOkButton)
-{
-    ScriptedDialogs dialogs;
-    EXPECT_EQ(MessageBoxA(nullptr, "Erreur", "c", 0x10), IDOK);
-    EXPECT_EQ(MessageBoxA(nullptr, "Info", "c", 0x40), IDOK);
-    ASSERT_EQ(dialogs.count(), 2u);
-    EXPECT_EQ(dialogs.requests()[0].buttons, Buttons::OK);
-    EXPECT_EQ(dialogs.requests()[0].icon, Icon::Stop);
-    EXPECT_EQ(dialogs.requests()[0].defaultButton, Answer::OK);
-    EXPECT_EQ(dialogs.requests()[1].buttons, Buttons::OK);
-    EXPECT_EQ(dialogs.requests()[1].icon, Icon::Information);
+    dialogs.answer({Answer::No, Answer::OK, Answer::Cancel, Answer::Abort, Answer::Retry,
+                    Answer::Ignore, Answer::Yes});
+    for (int expected : {IDNO, IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES})
+        EXPECT_EQ(MessageBoxA(nullptr, "\xE9lev\xE9 \x80", nullptr, MB_OK), expected);
+    EXPECT_EQ(dialogs.last().text, QString::fromUtf8("élevé €"));
+    EXPECT_TRUE(dialogs.last().caption.isEmpty());
 }
 
 TEST_F(MessageBoxATest, EveryButtonSetIconAndDefaultButtonIsDecoded)
 {
-    struct Case
+    const struct
     {
         UINT style;
         Buttons buttons;
         Icon icon;
         Answer defaultButton;
-    };
-    const Case cases[] = {
+    } cases[] = {
+        {0x134, Buttons::YesNo, Icon::Exclamation, Answer::No},
+        {0x10, Buttons::OK, Icon::Stop, Answer::OK},
+        {0x40, Buttons::OK, Icon::Information, Answer::OK},
         {MB_OKCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2, Buttons::OKCancel, Icon::Question,
          Answer::Cancel},
         {MB_YESNOCANCEL | MB_DEFBUTTON3, Buttons::YesNoCancel, Icon::None, Answer::Cancel},
@@ -72,7 +46,7 @@ TEST_F(MessageBoxATest, EveryButtonSetIconAndDefaultButtonIsDecoded)
         {MB_YESNO | MB_DEFBUTTON4 | MB_TASKMODAL, Buttons::YesNo, Icon::None, Answer::Yes},
         {0xF | 0x50, Buttons::OK, Icon::None, Answer::OK},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const DialogSeam::Request request = messageBoxRequest(nullptr, "t", "c", c.style);
         EXPECT_EQ(request.buttons, c.buttons) << std::hex << c.style;
         EXPECT_EQ(request.icon, c.icon) << std::hex << c.style;
@@ -80,20 +54,46 @@ TEST_F(MessageBoxATest, EveryButtonSetIconAndDefaultButtonIsDecoded)
     }
 }
 
-TEST_F(MessageBoxATest, EachAnswerGivesItsWindowsIdentifier)
-{
-    ScriptedDialogs dialogs;
-    dialogs.answer({Answer::OK, Answer::Cancel, Answer::Abort, Answer::Retry, Answer::Ignore,
-                    Answer::Yes, Answer::No});
-    for (int expected : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO})
-        EXPECT_EQ(MessageBoxA(nullptr, "t", "c", MB_OK), expected);
-}
+using MessageDlgTest = WidgetTest;
 
-TEST_F(MessageBoxATest, NullTextAndCaptionAreEmpty)
+TEST_F(MessageDlgTest, TypeAndButtonsChooseIconCaptionAndTheNearestButtonSet)
 {
-    ScriptedDialogs dialogs;
-    EXPECT_EQ(MessageBoxA(nullptr, nullptr, nullptr, MB_OK), IDOK);
-    ASSERT_EQ(dialogs.count(), 1u);
-    EXPECT_TRUE(dialogs.last().text.isEmpty());
-    EXPECT_TRUE(dialogs.last().caption.isEmpty());
+    const struct
+    {
+        TMsgDlgType type;
+        TMsgDlgButtons buttons;
+        Answer answer;
+        TModalResult result;
+        Icon icon;
+        const char* caption;
+        Buttons shown;
+    } cases[] = {
+        {mtError, mbOK, Answer::OK, mrOk, Icon::Stop, "Erreur", Buttons::OK},
+        {mtInformation, mbOKCancel, Answer::Cancel, mrCancel, Icon::Information, "Information",
+         Buttons::OKCancel},
+        {mtConfirmation, mbYesNo, Answer::Yes, mrYes, Icon::Question, "Confirmation",
+         Buttons::YesNo},
+        {mtWarning, TMsgDlgButtons(), Answer::OK, mrOk, Icon::Exclamation, "Avertissement",
+         Buttons::OK},
+        {mtWarning, mbYesNoCancel, Answer::No, mrNo, Icon::Exclamation, "Avertissement",
+         Buttons::YesNoCancel},
+        {mtCustom, TMsgDlgButtons() << mbAbort, Answer::Abort, mrAbort, Icon::None, nullptr,
+         Buttons::AbortRetryIgnore},
+        {mtError, TMsgDlgButtons() << mbIgnore, Answer::Ignore, mrIgnore, Icon::Stop, "Erreur",
+         Buttons::AbortRetryIgnore},
+        {mtError, TMsgDlgButtons() << mbRetry, Answer::Retry, mrRetry, Icon::Stop, "Erreur",
+         Buttons::RetryCancel},
+        {mtError, TMsgDlgButtons() << mbNo, Answer::No, mrNo, Icon::Stop, "Erreur", Buttons::YesNo},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        ScriptedDialogs dialogs;
+        dialogs.answer(c.answer);
+        EXPECT_EQ(MessageDlg("Code inconnu : \xE9", c.type, c.buttons, 0), c.result);
+        EXPECT_EQ(dialogs.last().icon, c.icon);
+        EXPECT_EQ(dialogs.last().buttons, c.shown);
+        EXPECT_EQ(dialogs.last().caption, c.caption ? QString::fromUtf8(c.caption)
+                                                    : QApplication::applicationDisplayName());
+        EXPECT_EQ(dialogs.textOf(0), "Code inconnu : \xE9");
+    }
 }

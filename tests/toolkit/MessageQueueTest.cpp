@@ -2,219 +2,80 @@
 #include "DesktopMetrics.h"
 #include "TMessageTarget.h"
 
-#include "QtLeakCheck.h"
+#include "WidgetTest.h"
 
 #include <QPainter>
 #include <QWidget>
 
-#include <cstdint>
 #include <functional>
 #include <limits>
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 
-struct Delivery
+// A window with a message entry that logs every message it receives.
+struct RecordingWindow : QWidget, TMessageTarget
 {
-    std::string window;
-    TMessage message;
-};
-
-// A window with a message entry that writes every message it receives into a shared log.
-class RecordingWindow : public QWidget, public TMessageTarget
-{
-public:
-    RecordingWindow(std::string name, std::vector<Delivery>& log)
-        : m_name(std::move(name)), m_log(log)
-    {}
-
+    RecordingWindow(std::vector<TMessage>& log) : log(log) {}
     void Dispatch(void* message) override
     {
-        m_log.push_back({m_name, *static_cast<TMessage*>(message)});
+        log.push_back(*static_cast<TMessage*>(message));
         if (onMessage)
             onMessage();
     }
-
+    std::vector<TMessage>& log;
     std::function<void()> onMessage;
-
-private:
-    std::string m_name;
-    std::vector<Delivery>& m_log;
 };
 
-class PaintCountingWindow : public QWidget
-{
-public:
-    int paints = 0;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        ++paints;
-        QPainter(this).fillRect(rect(), Qt::white);
-    }
-};
-
-std::vector<UINT> numbers(const std::vector<Delivery>& log)
+std::vector<UINT> numbers(const std::vector<TMessage>& log)
 {
     std::vector<UINT> result;
-    for (const Delivery& d : log)
-        result.push_back(d.message.Msg);
+    for (const TMessage& m : log)
+        result.push_back(m.Msg);
     return result;
 }
 
-class PostedMessages : public QtLeakCheckedTest
+using PostedMessages = WidgetTest;
+
+TEST_F(PostedMessages, AreDeliveredInPostingOrderOnceTheEventLoopRunsAndCarriedUnchanged)
 {
-protected:
-    void SetUp() override
-    {
-        // The first window shown makes Qt build the platform objects it keeps for the rest of
-        // the process; build them before the leak check starts counting.
-        static const bool warmedUp = [] {
-            PaintCountingWindow window;
-            window.show();
-            flushQtEvents();
-            return true;
-        }();
-        (void)warmedUp;
-        QtLeakCheckedTest::SetUp();
-    }
-
-    std::vector<Delivery> log;
-};
-
-} // namespace
-
-TEST_F(PostedMessages, DeliversNothingUntilTheEventLoopRuns)
-{
-    RecordingWindow window("w", log);
-    EXPECT_TRUE(::PostMessageA(&window, 11225, 7, 0));
-
-    EXPECT_TRUE(log.empty());
-    EXPECT_EQ(PendingPostedMessages(), 1);
-
-    flushQtEvents();
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_EQ(log[0].message.Msg, 11225u);
-    EXPECT_EQ(log[0].message.WParam, 7u);
-    EXPECT_EQ(log[0].message.Result, 0);
-    EXPECT_EQ(PendingPostedMessages(), 0);
-}
-
-TEST_F(PostedMessages, DeliversInPostingOrderAcrossWindows)
-{
-    RecordingWindow first("first", log);
-    RecordingWindow second("second", log);
-    ::PostMessageA(&first, 1, 0, 0);
-    ::PostMessageA(&second, 2, 0, 0);
-    ::PostMessageA(&first, 3, 0, 0);
-    ::PostMessageA(&second, 4, 0, 0);
-
-    flushQtEvents();
-
-    ASSERT_EQ(numbers(log), (std::vector<UINT>{1, 2, 3, 4}));
-    EXPECT_EQ(log[0].window, "first");
-    EXPECT_EQ(log[1].window, "second");
-    EXPECT_EQ(log[2].window, "first");
-}
-
-TEST_F(PostedMessages, CarriesTwoWordSizeParametersUnchanged)
-{
-    RecordingWindow window("w", log);
-    int anObject = 0;
-    const WPARAM bigWord = std::numeric_limits<WPARAM>::max();
-    const LPARAM negative = std::numeric_limits<LPARAM>::min();
-    const LPARAM pointer = reinterpret_cast<LPARAM>(&anObject);
-
-    ::PostMessageA(&window, 11232, bigWord, negative);
-    ::PostMessageA(&window, 11232, 0, pointer);
-    flushQtEvents();
-
-    ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[0].message.WParam, bigWord);
-    EXPECT_EQ(log[0].message.LParam, negative);
-    EXPECT_EQ(reinterpret_cast<int*>(log[1].message.LParam), &anObject);
-    static_assert(sizeof(WPARAM) == sizeof(void*) && sizeof(LPARAM) == sizeof(void*));
-}
-
-TEST_F(PostedMessages, SkipsATargetDestroyedBeforeDelivery)
-{
-    auto doomed = std::make_unique<RecordingWindow>("doomed", log);
-    RecordingWindow survivor("survivor", log);
-    ::PostMessageA(doomed.get(), 1, 0, 0);
-    ::PostMessageA(&survivor, 2, 0, 0);
+    std::vector<TMessage> log, other;
+    RecordingWindow first(log);
+    RecordingWindow second(other);
+    QWidget plain; // no message entry: accepts and ignores
+    auto doomed = std::make_unique<RecordingWindow>(log);
+    EXPECT_TRUE(::PostMessageA(&first, 11225, std::numeric_limits<WPARAM>::max(),
+                               std::numeric_limits<LPARAM>::min()));
     ::PostMessageA(doomed.get(), 3, 0, 0);
+    EXPECT_TRUE(::PostMessageA(&plain, 4, 0, 0));
+    ::PostMessageA(&second, 2, 0, 0);
+    ::PostMessageA(&first, 5, 0, 0);
     doomed.reset();
-
+    second.onMessage = [&] { EXPECT_EQ(numbers(log), std::vector<UINT>{11225}); };
+    ::Sleep(5); // holds them back too
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(PendingPostedMessages(), 5);
     flushQtEvents();
-
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_EQ(log[0].window, "survivor");
+    EXPECT_EQ(numbers(log), (std::vector<UINT>{11225, 5}));
+    EXPECT_EQ(numbers(other), std::vector<UINT>{2});
+    EXPECT_EQ(log[0].WParam, std::numeric_limits<WPARAM>::max());
+    EXPECT_EQ(log[0].LParam, std::numeric_limits<LPARAM>::min());
     EXPECT_EQ(PendingPostedMessages(), 0);
-}
-
-TEST_F(PostedMessages, RefusesANullWindowAndTheDesktop)
-{
     EXPECT_FALSE(::PostMessageA(nullptr, 1, 0, 0));
     EXPECT_FALSE(::PostMessageA(GetDesktopWindow(), 1, 0, 0));
     EXPECT_EQ(PendingPostedMessages(), 0);
-}
 
-TEST_F(PostedMessages, WindowWithoutMessageEntryAcceptsAndIgnoresTheMessage)
-{
-    QWidget plain;
-    RecordingWindow window("w", log);
-    EXPECT_TRUE(::PostMessageA(&plain, 1, 0, 0));
-    ::PostMessageA(&window, 2, 0, 0);
-
-    flushQtEvents();
-
-    EXPECT_EQ(numbers(log), (std::vector<UINT>{2}));
-}
-
-TEST_F(PostedMessages, MessagePostedByAHandlerComesAfterThoseAlreadyQueued)
-{
-    RecordingWindow window("w", log);
-    window.onMessage = [&] {
-        if (log.size() == 1)
-            ::PostMessageA(&window, 3, 0, 0);
-    };
-    ::PostMessageA(&window, 1, 0, 0);
-    ::PostMessageA(&window, 2, 0, 0);
-
-    flushQtEvents();
-
-    EXPECT_EQ(numbers(log), (std::vector<UINT>{1, 2, 3}));
-}
-
-TEST_F(PostedMessages, BaseMessageEntryAnswersZeroAndIgnoresNull)
-{
-    TMessageTarget target;
     TMessage message{42, 1, 2, 99};
-    target.Dispatch(&message);
+    TMessageTarget().Dispatch(&message); // the base entry answers zero
     EXPECT_EQ(message.Result, 0);
-    target.Dispatch(nullptr);
 }
 
-using SleepPause = PostedMessages;
-
-TEST_F(SleepPause, HoldsPostedMessagesBackUntilTheCallerReturnsToTheLoop)
+// A handler posting, then sleeping, sees nothing delivered meanwhile: the new message comes
+// after those already queued, once back in the loop.
+TEST_F(PostedMessages, AHandlerThatPostsOrSleepsIsNeverReentered)
 {
-    RecordingWindow window("w", log);
-    ::PostMessageA(&window, 1, 0, 0);
-
-    ::Sleep(5);
-    EXPECT_TRUE(log.empty());
-
-    flushQtEvents();
-    EXPECT_EQ(numbers(log), (std::vector<UINT>{1}));
-}
-
-TEST_F(SleepPause, AHandlerThatSleepsIsNeverReenteredByTheNextMessage)
-{
-    RecordingWindow window("w", log);
+    std::vector<TMessage> log;
+    RecordingWindow window(log);
     std::vector<std::size_t> seenAfterSleep;
     window.onMessage = [&] {
         if (log.size() == 1) {
@@ -226,23 +87,29 @@ TEST_F(SleepPause, AHandlerThatSleepsIsNeverReenteredByTheNextMessage)
     };
     ::PostMessageA(&window, 1, 0, 0);
     ::PostMessageA(&window, 2, 0, 0);
-
     flushQtEvents();
-
     EXPECT_EQ(seenAfterSleep, (std::vector<std::size_t>{1}));
     EXPECT_EQ(numbers(log), (std::vector<UINT>{1, 2, 3}));
 }
 
-TEST_F(SleepPause, KeepsWindowsPainted)
+TEST_F(PostedMessages, SleepKeepsWindowsPainted)
 {
-    PaintCountingWindow window;
+    struct PaintCountingWindow : QWidget
+    {
+        int paints = 0;
+        void paintEvent(QPaintEvent*) override
+        {
+            QPainter(this).fillRect(rect(), Qt::white);
+            ++paints;
+        }
+    } window;
     window.resize(50, 50);
     window.show();
     flushQtEvents();
     window.paints = 0;
-
     window.update();
     ::Sleep(50);
-
     EXPECT_GE(window.paints, 1);
 }
+
+} // namespace

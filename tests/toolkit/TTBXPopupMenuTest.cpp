@@ -1,7 +1,6 @@
 #include "TTBXPopupMenu.h"
 #include "TAction.h"
 #include "TForm.h"
-#include "TImageList.h"
 #include "TTBXItem.h"
 #include "TTBXSeparatorItem.h"
 #include "TTBXSubmenuItem.h"
@@ -9,14 +8,8 @@
 #include "WidgetTest.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <QMenu>
-#include <QPixmap>
-#include <QPointer>
-
-#include <string>
-#include <vector>
 
 using ::testing::ElementsAre;
 
@@ -38,27 +31,13 @@ TTBXItem* Item(const std::string& caption)
     return item;
 }
 
-class TTBXPopupMenuTest : public WidgetTest
-{
-protected:
-    void SetUp() override
-    {
-        WidgetTest::SetUp();
-        form = new TForm();
-        menu = new TTBXPopupMenu(form);
-    }
-    void TearDown() override
-    {
-        delete form;
-        WidgetTest::TearDown();
-    }
+using TTBXPopupMenuTest = WidgetTest;
 
-    TForm* form = nullptr;
-    TTBXPopupMenu* menu = nullptr;
-};
-
-TEST_F(TTBXPopupMenuTest, ItemsAreShownInTheirOrder)
+TEST_F(TTBXPopupMenuTest, ItemsAndSubmenusAreShownInTheirOrderAndClearDestroysThemAtOnce)
 {
+    TForm form;
+    auto* menu = new TTBXPopupMenu(&form);
+    const qsizetype before = liveQObjectCount();
     TTBCustomItem* items = menu->GetItems();
     TTBXItem* second = Item("Deux");
     items->Add(Item("Un"));
@@ -67,51 +46,32 @@ TEST_F(TTBXPopupMenuTest, ItemsAreShownInTheirOrder)
     items->Insert(1, Item("Entre"));
     items->Insert(99, Item("Fin"));
     EXPECT_THAT(Shown(menu), ElementsAre("Un", "Entre", "Deux", "-", "Fin"));
-    EXPECT_EQ(items->GetCount(), 5);
     EXPECT_EQ(items->IndexOf(second), 2);
-    EXPECT_EQ(second->GetParentItem(), items);
-
     items->Remove(second);
-    EXPECT_THAT(Shown(menu), ElementsAre("Un", "Entre", "-", "Fin"));
     EXPECT_EQ(second->GetParentItem(), nullptr);
     delete second; // handed back to the caller
-
     items->Delete(0);
     EXPECT_THAT(Shown(menu), ElementsAre("Entre", "-", "Fin"));
-}
 
-TEST_F(TTBXPopupMenuTest, SubmenuShowsItsChildrenUnderItsCaption)
-{
     auto* submenu = new TTBXSubmenuItem();
     submenu->SetCaption("Revenus");
     submenu->Add(Item("Salaires"));
-    submenu->Add(Item("Pensions"));
-    menu->GetItems()->Add(submenu);
-
-    ASSERT_NE(submenu->menu(), nullptr);
+    auto* deeper = new TTBXSubmenuItem();
+    deeper->Add(Item("Feuille"));
+    submenu->Add(deeper);
+    items->Add(submenu);
     EXPECT_EQ(submenu->GetDisplayMenu(), submenu->menu());
-    EXPECT_THAT(Shown(submenu->menu()), ElementsAre("Salaires", "Pensions"));
+    EXPECT_THAT(Shown(submenu->menu()), ElementsAre("Salaires", ""));
     EXPECT_EQ(submenu->menu()->title(), QStringLiteral("Revenus"));
-}
-
-TEST_F(TTBXPopupMenuTest, ClearDestroysItemsAndTheirSubmenusAtOnce)
-{
-    const qsizetype before = liveQObjectCount();
-    for (int round = 0; round < 3; ++round) {
-        auto* submenu = new TTBXSubmenuItem();
-        auto* deeper = new TTBXSubmenuItem();
-        deeper->Add(Item("Feuille"));
-        submenu->Add(deeper);
-        menu->GetItems()->Add(submenu);
-        menu->GetItems()->Add(Item("Plat"));
-        menu->GetItems()->Clear();
-        EXPECT_EQ(liveQObjectCount(), before);
-    }
+    items->Clear();
+    EXPECT_EQ(liveQObjectCount(), before);
     EXPECT_TRUE(menu->actions().isEmpty());
 }
 
-TEST_F(TTBXPopupMenuTest, AnItemCannotContainItselfOrAnAncestor)
+TEST_F(TTBXPopupMenuTest, AnItemMovesFromItsContainerButCannotContainItselfOrAnAncestor)
 {
+    TForm form;
+    auto* menu = new TTBXPopupMenu(&form);
     auto* outer = new TTBXSubmenuItem();
     auto* inner = new TTBXSubmenuItem();
     outer->Add(inner);
@@ -122,95 +82,34 @@ TEST_F(TTBXPopupMenuTest, AnItemCannotContainItselfOrAnAncestor)
     EXPECT_EQ(inner->GetCount(), 0);
     EXPECT_EQ(outer->GetCount(), 1);
     EXPECT_EQ(outer->GetParentItem(), menu->GetItems());
-}
-
-TEST_F(TTBXPopupMenuTest, AddingMovesAnItemFromItsPreviousContainer)
-{
-    auto* a = new TTBXSubmenuItem();
-    auto* b = new TTBXSubmenuItem();
-    menu->GetItems()->Add(a);
-    menu->GetItems()->Add(b);
     TTBXItem* moving = Item("Mobile");
-    a->Add(moving);
-    b->Add(moving);
-    EXPECT_EQ(a->GetCount(), 0);
-    EXPECT_EQ(b->GetItem(0), moving);
-    EXPECT_TRUE(a->menu()->actions().isEmpty());
-    EXPECT_THAT(Shown(b->menu()), ElementsAre("Mobile"));
+    outer->Add(moving);
+    inner->Add(moving);
+    EXPECT_EQ(outer->menu()->actions().size(), 1);
+    EXPECT_THAT(Shown(inner->menu()), ElementsAre("Mobile"));
 }
 
-TEST_F(TTBXPopupMenuTest, ClickRunsOnClickWithTheItemOrElseTheAction)
+TEST_F(TTBXPopupMenuTest, ClickRunsOnClickWithTheItemOrElseTheLinkedAction)
 {
-    TAction action;
-    std::vector<std::string> calls;
-    action.OnExecute = [&](TObject*) { calls.push_back("action"); };
-    TTBXItem* item = Item("X");
-    menu->GetItems()->Add(item);
-    item->SetAction(&action);
-    item->trigger();
-    item->OnClick = [&](TObject* sender) {
-        EXPECT_EQ(sender, item);
-        calls.push_back("click");
-    };
-    item->trigger();
-    EXPECT_THAT(calls, ElementsAre("action", "click"));
-}
-
-TEST_F(TTBXPopupMenuTest, ALinkedItemShowsItsActionsCaptionAndState)
-{
+    TForm form;
+    auto* menu = new TTBXPopupMenu(&form);
     TAction action;
     action.SetCaption("Voir les &conseils");
-    TTBXItem* item = new TTBXItem();
-    item->SetAction(&action);
+    std::vector<std::string> calls;
+    action.OnExecute = [&](TObject*) { calls.push_back("action"); };
+    auto* item = new TTBXItem();
     menu->GetItems()->Add(item);
+    item->SetAction(&action);
+    EXPECT_EQ(item->GetAction(), &action);
     EXPECT_EQ(item->GetCaption(), "Voir les &conseils");
+    item->trigger();
+    item->OnClick = [&](TObject* sender) { calls.push_back(sender == item ? "click" : "?"); };
+    item->trigger();
+    EXPECT_THAT(calls, ElementsAre("action", "click"));
     action.SetEnabled(false);
     action.SetVisible(false);
     EXPECT_FALSE(item->GetEnabled());
     EXPECT_FALSE(item->GetVisible());
-}
-
-TEST_F(TTBXPopupMenuTest, AClickMayRebuildTheMenuItWasChosenFrom)
-{
-    auto* submenu = new TTBXSubmenuItem();
-    TTBXItem* item = Item("Choisi");
-    submenu->Add(item);
-    menu->GetItems()->Add(submenu);
-    QPointer<TTBXItem> chosen(item);
-    QPointer<TTBXSubmenuItem> container(submenu);
-    bool stillThere = false;
-    item->OnClick = [&](TObject*) {
-        menu->GetItems()->Clear();
-        // Out of the menu at once, destroyed once back in the event loop.
-        stillThere = !chosen.isNull() && !container.isNull();
-    };
-    item->trigger();
-    EXPECT_TRUE(stillThere);
-    EXPECT_EQ(menu->GetItems()->GetCount(), 0);
-    flushQtEvents();
-    EXPECT_TRUE(chosen.isNull());
-    EXPECT_TRUE(container.isNull());
-}
-
-TEST_F(TTBXPopupMenuTest, BoldTagAndImagesOfTheMenu)
-{
-    TImageList images;
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::red);
-    images.Add(QIcon(pixmap));
-    TTBXItem* item = Item("Gras");
-    item->SetBold(true);
-    item->SetTag(7);
-    item->SetImageIndex(0);
-    menu->GetItems()->Add(item);
-    EXPECT_TRUE(item->GetBold());
-    EXPECT_TRUE(item->font().bold());
-    EXPECT_EQ(item->GetTag(), 7);
-    EXPECT_TRUE(item->icon().isNull());
-    menu->SetImages(&images);
-    EXPECT_EQ(menu->GetImages(), &images);
-    EXPECT_FALSE(item->icon().isNull());
-    menu->SetImages(nullptr);
 }
 
 } // namespace

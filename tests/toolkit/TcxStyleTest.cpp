@@ -4,59 +4,21 @@
 
 #include <QFont>
 
-TEST(TcxStyleTest, ANewStyleAssignsNothing)
-{
-    const TcxStyle style;
-    EXPECT_FALSE(style.HasColor());
-    EXPECT_FALSE(style.HasTextColor());
-    EXPECT_FALSE(style.HasFont());
-    EXPECT_EQ(style.GetColor(), clDefault);
-    const QFont base("Sans", 9);
-    EXPECT_EQ(style.ApplyFont(base), base);
-}
-
-TEST(TcxStyleTest, MergeTakesOnlyWhatTheOtherStyleAssigns)
+TEST(TcxStyleTest, MergeAndFontTakeOnlyWhatAStyleAssigns)
 {
     TcxStyle under;
     under.SetColor(clWhite);
     under.SetTextColor(clNavy);
     TcxStyle over;
     over.SetTextColor(clRed);
-    over.SetFontBold(true);
-
+    over.SetFontName("MS Sans Serif");
+    over.SetFontHeight(-11); // the character height in pixels
     under.Merge(over);
-
+    under.Merge(TcxStyle());
     EXPECT_EQ(under.GetColor(), clWhite);
     EXPECT_EQ(under.GetTextColor(), clRed);
-    EXPECT_TRUE(under.GetFontBold());
-    EXPECT_TRUE(under.HasFont());
-    under.Merge(under);
-    EXPECT_EQ(under.GetTextColor(), clRed);
-}
-
-TEST(TcxStyleTest, ANegativeFontHeightIsTheCharacterHeightInPixels)
-{
-    TcxStyle style;
-    style.SetFontName("MS Sans Serif");
-    style.SetFontHeight(-11);
-    style.SetFontBold(true);
-    const QFont font = style.ApplyFont(QFont("Sans", 9));
-    EXPECT_EQ(font.pixelSize(), 11);
-    EXPECT_TRUE(font.bold());
-    EXPECT_EQ(font.family(), QString("MS Sans Serif"));
-
-    style.SetFontHeight(0); // unset again
-    EXPECT_EQ(style.GetFontHeight(), 0);
-}
-
-TEST(TcxStyleTest, CopiesAreEqualAndIndependent)
-{
-    TcxStyle style;
-    style.SetColor(12250361);
-    TcxStyle copy(style);
-    EXPECT_EQ(copy, style);
-    copy.SetColor(clWhite);
-    EXPECT_NE(copy, style);
-    copy = style;
-    EXPECT_EQ(copy, style);
+    const QFont base("Sans", 9);
+    EXPECT_EQ(TcxStyle().ApplyFont(base), base);
+    EXPECT_EQ(under.ApplyFont(base).pixelSize(), 11);
+    EXPECT_EQ(under.ApplyFont(base).family(), QString("MS Sans Serif"));
 }

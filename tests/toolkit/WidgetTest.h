@@ -1,8 +1,8 @@
 #pragma once
 
 // Fixture of the widget tests: the leak checks of QtLeakCheckedTest, after Qt has built, once
-// per process, the singletons that the first edit, the first key press and the first modal
-// loop create for good (input method, clipboard, platform services).
+// per process, the singletons that the first edit, key press, modal loop, shown view, message
+// box and painted button create for good (input method, clipboard, styles, caches).
 
 #include "QtLeakCheck.h"
 
@@ -10,4 +10,5 @@ class WidgetTest : public QtLeakCheckedTest
 {
 protected:
     void SetUp() override;
+    void TearDown() override;
 };

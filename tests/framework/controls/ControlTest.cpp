@@ -1,8 +1,13 @@
 #include "ControlTest.h"
 
+#include "GestureFlush.h"
 #include "TEdit.h"
 #include "TMemo.h"
 #include "TcxCheckBox.h"
+#include "TcxComboBox.h"
+#include "TcxKelTreeList.h"
+#include "TcxListBox.h"
+#include "TcxTreeListNode.h"
 
 #include <QTest>
 
@@ -15,6 +20,10 @@ void ControlTest::SetUpTestSuite()
     QTest::keyClicks(edit, "a");
     QTest::keyClicks(memo, "a");
     QTest::mouseClick(box, Qt::LeftButton);
+    ComboAdd(new TcxComboBox(&panel), "a", 1);
+    (new TcxListBox(&panel))->AddItem("a", nullptr);
+    (new TcxKelTreeList(&panel))->AddChild()->AddChild();
+    flushQtEvents();
 }
 
 void ControlTest::SetUp()
@@ -27,6 +36,7 @@ void ControlTest::TearDown()
 {
     delete m_panel;
     m_panel = nullptr;
+    flushDeletedGestures();
     LibereLettre(&m_liste);
     LibereLettre(&m_listeStatic);
     QtLeakCheckedTest::TearDown();

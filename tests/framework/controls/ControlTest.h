@@ -7,7 +7,9 @@
 #include "LogCapture.h"
 #include "QtLeakCheck.h"
 
+#include "TControl.h"
 #include "TPanel.h"
+#include "controls/TdControl.h"
 #include "qlettre.h"
 
 #include <string>
@@ -23,6 +25,31 @@ protected:
     // Adds a letter to the main list (or the static one) with a value (null: none).
     structLettre* Add(short lettrage, const char* valeur, short select = 1);
     structLettre* AddStatic(short lettrage, const char* valeur);
+
+    // Gives the control its letter and widget; returns the widget.
+    template <class W>
+    static W* Bind(TdControl& control, short lettrage, W* widget)
+    {
+        control.m_lettrage = lettrage;
+        control.m_component = widget;
+        return widget;
+    }
+    // The two transfers between the screen's lists and the control's widget.
+    void Show(TdControl& control) { control.LettrageVersEcran(m_liste, m_listeStatic); }
+    void Store(TdControl& control) { control.EcranVersLettrage(m_liste, m_listeStatic); }
+    // Shows `valeur` through the control and returns its widget's text.
+    std::string Shown(TdControl& control, structLettre* lettre, const char* valeur)
+    {
+        MetValeurLettre(lettre, valeur);
+        Show(control);
+        return dynamic_cast<TControl*>(control.m_component)->GetText();
+    }
+    // Stores through the control and returns the letter's value.
+    std::string Stored(TdControl& control, const structLettre* lettre)
+    {
+        Store(control);
+        return Value(lettre);
+    }
 
     // The trace lines of the data-bound controls.
     std::vector<std::string> Lines() const { return m_log.messages(); }

@@ -17,41 +17,39 @@ class TableComplexData : public TComplexData
 public:
     using Line = std::map<int, std::string>;
 
-    TableComplexData() = default;
-    explicit TableComplexData(std::vector<Line> lines) : m_lines(std::move(lines)) {}
+    explicit TableComplexData(std::vector<Line> table = {}) : lines(std::move(table)) {}
 
     bool BeginDonneeComp(int numListe) override
     {
         ++begins;
         lastList = numListe;
         m_current = 0;
-        return m_current < m_lines.size();
+        return m_current < lines.size();
     }
     bool NextDonneeComp(int numListe) override
     {
         lastList = numListe;
-        if (m_current < m_lines.size())
+        if (m_current < lines.size())
             ++m_current;
-        return m_current < m_lines.size();
+        return m_current < lines.size();
     }
     bool GetDonneeComp(int numListe, int colonne, std::string& texte) override
     {
         lastList = numListe;
-        if (m_current >= m_lines.size())
+        if (m_current >= lines.size())
             return false;
-        const auto found = m_lines[m_current].find(colonne);
-        if (found == m_lines[m_current].end())
+        const auto found = lines[m_current].find(colonne);
+        if (found == lines[m_current].end())
             return false;
         texte = found->second;
         return true;
     }
 
-    std::vector<Line>& lines() { return m_lines; }
-
     int begins = 0;
     int lastList = 0;
 
+    std::vector<Line> lines;
+
 private:
-    std::vector<Line> m_lines;
     std::size_t m_current = 0;
 };

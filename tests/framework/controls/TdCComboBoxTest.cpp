@@ -2,22 +2,17 @@
 
 #include "TableComplexData.h"
 
-#include "TPanel.h"
-#include "TcxComboBox.h"
-#include "qlettre.h"
-
-#include "GestureFlush.h"
-#include "LogCapture.h"
-#include "QtLeakCheck.h"
+#include "ControlTest.h"
 #include "ScriptedDialogs.h"
+#include "TcxComboBox.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
-#include <memory>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -46,46 +41,23 @@ public:
     }
 };
 
-class TdCComboBoxTest : public QtLeakCheckedTest
+class TdCComboBoxTest : public ControlTest
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        {
-            TcxComboBox warmUp;
-            ComboAdd(&warmUp, "a", 1);
-        }
-        flushQtEvents();
-        flushDeletedGestures();
-    }
-
     void SetUp() override
     {
-        QtLeakCheckedTest::SetUp();
-        combo = std::make_unique<TcxComboBox>();
-        control.m_lettrage = kLettrage;
-        control.m_component = combo.get();
-        data = new TableComplexData({{{0, "7"}, {1, "Sept"}},
-                                     {{0, "12"}, {1, "Douze \xE9t\xE9"}},
-                                     {{0, "-3"}, {1, "Moins trois"}}});
-        control.m_complexData = data; // owned by the control
-        lettre = AjouteLettre(&letters, kLettrage, 0, 0, 0, 1, 0);
+        ControlTest::SetUp();
+        combo = Bind(control, kLettrage, new TcxComboBox(m_panel));
+        control.m_complexData = data = new TableComplexData({{{0, "7"}, {1, "Sept"}},
+                                                             {{0, "12"}, {1, "Douze \xE9t\xE9"}},
+                                                             {{0, "-3"}, {1, "Moins trois"}}});
+        lettre = Add(kLettrage, nullptr);
     }
-
-    void TearDown() override
-    {
-        LibereLettre(&letters);
-        combo.reset();
-        flushDeletedGestures();
-        QtLeakCheckedTest::TearDown();
-    }
-
     void Fill()
     {
         TControlDisplayInfo* info = nullptr;
         control.Update(info);
     }
-
     std::vector<std::string> Labels() const
     {
         std::vector<std::string> labels;
@@ -94,199 +66,132 @@ protected:
         return labels;
     }
 
-    std::unique_ptr<TcxComboBox> combo;
-    TdCComboBox control;
+    TcxComboBox* combo = nullptr;
+    TdCComboBox control; // owns the data
     TableComplexData* data = nullptr;
-    structLettre* letters = nullptr;
     structLettre* lettre = nullptr;
 };
 
 } // namespace
 
-TEST_F(TdCComboBoxTest, UpdateFillsTheLinesWithCodesAndLabels)
+TEST_F(TdCComboBoxTest, UpdateFillsCodesAndLabelsUnlessRefreshIsOff)
 {
     LogCapture log;
     Fill();
-
     EXPECT_EQ(Labels(), (std::vector<std::string>{"Sept", "Douze \xE9t\xE9", "Moins trois"}));
     EXPECT_EQ(data->lastList, kLettrage);
-    ASSERT_TRUE(ComboSelectCode(combo.get(), -3));
+    ASSERT_TRUE(ComboSelectCode(combo, -3));
     EXPECT_EQ(combo->GetItemIndex(), 2);
     EXPECT_EQ(log.messages(), std::vector<std::string>{"----TcxComboBox::Update()"});
-}
 
-TEST_F(TdCComboBoxTest, UpdateReplacesTheOldLines)
-{
+    data->lines = {{{0, "abc"}, {1, "Sans code"}}, {{1, "Sans colonne"}}};
     Fill();
-    data->lines() = {{{0, "1"}, {1, "Un"}}};
-    Fill();
-    EXPECT_EQ(Labels(), std::vector<std::string>{"Un"});
-}
+    EXPECT_EQ(Labels(), (std::vector<std::string>{"Sans code", "Sans colonne"}));
+    ASSERT_TRUE(ComboSelectCode(combo, 0)) << "unreadable codes become 0";
+    EXPECT_EQ(combo->GetItemIndex(), 0);
 
-TEST_F(TdCComboBoxTest, UpdateWhileRefreshIsOffKeepsTheOldLines)
-{
-    Fill();
-    data->lines().clear();
+    data->lines.clear();
     control.m_refreshEnabled = false;
-    LogCapture log;
-
+    log.clear();
     Fill();
-
-    EXPECT_EQ(Labels().size(), 3u);
-    EXPECT_EQ(data->begins, 1);
+    EXPECT_EQ(Labels().size(), 2u);
+    EXPECT_EQ(data->begins, 2);
     EXPECT_TRUE(log.messages().empty());
-}
-
-TEST_F(TdCComboBoxTest, AnEmptySourceLeavesNoLine)
-{
-    Fill();
-    data->lines().clear();
+    control.m_refreshEnabled = true;
     Fill();
     EXPECT_TRUE(Labels().empty());
 }
 
-TEST_F(TdCComboBoxTest, UnreadableCodesBecomeZero)
+TEST_F(TdCComboBoxTest, ShowingSelectsTheLineOfTheLettersCodeOrSaysWhatIsMissing)
 {
-    data->lines() = {{{0, "abc"}, {1, "Sans code"}}, {{1, "Sans colonne"}}};
     Fill();
-    ASSERT_TRUE(ComboSelectCode(combo.get(), 0));
-    EXPECT_EQ(combo->GetItemIndex(), 0);
-    EXPECT_EQ(combo->count(), 2);
+    // Letter's value, refresh, line selected after (the previous one: 1), message.
+    const std::tuple<const char*, bool, int, std::string> cases[] = {
+        {"7", true, 0, ""},
+        {"12", false, 1, ""}, // not held back by the refresh flag
+        {"8", true, 1, kValeurAbsente},
+        {nullptr, true, 1, kLettreAbsente}};
+    for (const auto& [valeur, refresh, index, message] : cases) {
+        SCOPED_TRACE(valeur ? valeur : "(null)");
+        ComboSelectCode(combo, 12);
+        MetValeurLettre(lettre, valeur);
+        control.m_refreshEnabled = refresh;
+        ScriptedDialogs dialogs;
+        LogCapture log;
+        Show(control);
+        EXPECT_EQ(combo->GetItemIndex(), index);
+        ASSERT_EQ(dialogs.count(), message.empty() ? 0u : 1u);
+        if (message.empty()) {
+            EXPECT_EQ(log.messages(),
+                      std::vector<std::string>{"----TcxComboBox::LettrageVersEcran() lettrage: 5 "
+                                               "valeur: " +
+                                               std::string(valeur)});
+            continue;
+        }
+        EXPECT_EQ(dialogs.textOf(0), message);
+        EXPECT_EQ(dialogs.last().icon, DialogSeam::Icon::Stop);
+        EXPECT_EQ(dialogs.last().buttons, DialogSeam::Buttons::OK);
+        EXPECT_TRUE(log.messages().empty());
+    }
+    EXPECT_EQ(combo->GetText(), "Douze \xE9t\xE9");
 }
 
-TEST_F(TdCComboBoxTest, ShowingSelectsTheLineOfTheLettersCode)
+TEST_F(TdCComboBoxTest, StoringWritesTheSelectedCodeOrKeepsTheLetterWithoutALine)
 {
     Fill();
     MetValeurLettre(lettre, "7");
     ScriptedDialogs dialogs;
     LogCapture log;
-
-    control.LettrageVersEcran(letters, nullptr);
-
-    EXPECT_EQ(combo->GetItemIndex(), 0);
-    EXPECT_EQ(combo->GetText(), "Sept");
-    EXPECT_EQ(dialogs.count(), 0u);
-    EXPECT_EQ(log.messages(), std::vector<std::string>{
-                                  "----TcxComboBox::LettrageVersEcran() lettrage: 5 valeur: 7"});
-}
-
-TEST_F(TdCComboBoxTest, ShowingACodeNoLineHasIsAnErrorAndLogsNothing)
-{
-    Fill();
-    ComboSelectCode(combo.get(), 12);
-    MetValeurLettre(lettre, "8");
-    ScriptedDialogs dialogs;
-    LogCapture log;
-
-    control.LettrageVersEcran(letters, nullptr);
-
-    ASSERT_EQ(dialogs.count(), 1u);
-    EXPECT_EQ(dialogs.textOf(0), kValeurAbsente);
-    EXPECT_EQ(dialogs.last().icon, DialogSeam::Icon::Stop);
-    EXPECT_EQ(dialogs.last().buttons, DialogSeam::Buttons::OK);
-    EXPECT_EQ(combo->GetItemIndex(), 1);
-    EXPECT_TRUE(log.messages().empty());
-}
-
-TEST_F(TdCComboBoxTest, ShowingALetterWithoutValueIsAnError)
-{
-    Fill();
-    ScriptedDialogs dialogs;
-    control.LettrageVersEcran(letters, nullptr);
-    ASSERT_EQ(dialogs.count(), 1u);
-    EXPECT_EQ(dialogs.textOf(0), kLettreAbsente);
-}
-
-TEST_F(TdCComboBoxTest, ShowingIsNotHeldBackByTheRefreshFlag)
-{
-    Fill();
-    MetValeurLettre(lettre, "12");
-    control.m_refreshEnabled = false;
-    control.LettrageVersEcran(letters, nullptr);
-    EXPECT_EQ(combo->GetItemIndex(), 1);
-}
-
-TEST_F(TdCComboBoxTest, StoringWritesTheSelectedCodeInDecimal)
-{
-    Fill();
-    MetValeurLettre(lettre, "7");
-    ComboSelectCode(combo.get(), 12);
-    LogCapture log;
-
-    control.EcranVersLettrage(letters, nullptr);
-
-    EXPECT_STREQ(lettre->valeur, "12");
-    EXPECT_EQ(log.messages(), std::vector<std::string>{
-                                  "----TcxComboBox::EcranVersLettrage() lettrage: 5 valeur: 12"});
-
-    ComboSelectCode(combo.get(), -3);
-    control.EcranVersLettrage(letters, nullptr);
-    EXPECT_STREQ(lettre->valeur, "-3");
-}
-
-TEST_F(TdCComboBoxTest, StoringWithNoLineSelectedIsAnErrorAndKeepsTheLetter)
-{
-    Fill();
-    MetValeurLettre(lettre, "7");
-    ScriptedDialogs dialogs;
-    LogCapture log;
-
-    control.EcranVersLettrage(letters, nullptr);
-
+    Store(control);
     ASSERT_EQ(dialogs.count(), 1u);
     EXPECT_EQ(dialogs.textOf(0), kIndexNegatif);
     EXPECT_STREQ(lettre->valeur, "7");
     EXPECT_TRUE(log.messages().empty());
+
+    ComboSelectCode(combo, 12);
+    Store(control);
+    EXPECT_STREQ(lettre->valeur, "12");
+    EXPECT_EQ(log.messages(), std::vector<std::string>{
+                                  "----TcxComboBox::EcranVersLettrage() lettrage: 5 valeur: 12"});
+    ComboSelectCode(combo, -3);
+    Store(control);
+    EXPECT_STREQ(lettre->valeur, "-3");
 }
 
 TEST_F(TdCComboBoxTest, TheDataSourceConvertsBetweenLetterValuesAndCodes)
 {
-    auto* ouiNon = new OuiNonData({{{0, "1"}, {1, "Oui"}}, {{0, "2"}, {1, "Non"}}});
     delete control.m_complexData;
-    control.m_complexData = ouiNon;
+    control.m_complexData = new OuiNonData({{{0, "1"}, {1, "Oui"}}, {{0, "2"}, {1, "Non"}}});
     Fill();
     MetValeurLettre(lettre, "N");
-
-    control.LettrageVersEcran(letters, nullptr);
+    Show(control);
     EXPECT_EQ(combo->GetText(), "Non");
-
-    ComboSelectCode(combo.get(), 1);
-    control.EcranVersLettrage(letters, nullptr);
+    ComboSelectCode(combo, 1);
+    Store(control);
     EXPECT_STREQ(lettre->valeur, "O");
 }
 
 TEST_F(TdCComboBoxTest, MissingLetterWidgetOrDataMakeTheTransfersSilent)
 {
     Fill();
-    ComboSelectCode(combo.get(), 7);
+    ComboSelectCode(combo, 7);
     MetValeurLettre(lettre, "12");
     ScriptedDialogs dialogs;
     LogCapture log;
-
-    TdCComboBox other;
-    other.m_lettrage = 99; // no such letter
-    other.m_component = combo.get();
-    other.m_complexData = new TableComplexData();
-    other.LettrageVersEcran(letters, nullptr);
-    other.EcranVersLettrage(letters, nullptr);
-
     TPanel notACombo;
-    TdCComboBox wrongWidget;
-    wrongWidget.m_lettrage = kLettrage;
-    wrongWidget.m_component = &notACombo;
-    wrongWidget.m_complexData = new TableComplexData();
-    wrongWidget.LettrageVersEcran(letters, nullptr);
-    wrongWidget.EcranVersLettrage(letters, nullptr);
+    TdCComboBox others[3];
+    const std::pair<short, TComponent*> bindings[] = {
+        {99, combo}, {kLettrage, &notACombo}, {kLettrage, combo}};
     TControlDisplayInfo* info = nullptr;
-    wrongWidget.Update(info);
-
-    TdCComboBox noData;
-    noData.m_lettrage = kLettrage;
-    noData.m_component = combo.get();
-    noData.LettrageVersEcran(letters, nullptr);
-    noData.EcranVersLettrage(letters, nullptr);
-    noData.Update(info);
-
+    for (int i = 0; i < 3; ++i) {
+        others[i].m_lettrage = bindings[i].first;
+        others[i].m_component = bindings[i].second;
+        others[i].m_complexData = i < 2 ? new TableComplexData() : nullptr;
+        Show(others[i]);
+        Store(others[i]);
+        if (i > 0) // the first would rightly fill the combo from its source
+            others[i].Update(info);
+    }
     EXPECT_EQ(dialogs.count(), 0u);
     EXPECT_TRUE(log.messages().empty());
     EXPECT_STREQ(lettre->valeur, "12");
@@ -295,78 +200,34 @@ TEST_F(TdCComboBoxTest, MissingLetterWidgetOrDataMakeTheTransfersSilent)
     EXPECT_EQ(info, nullptr);
 }
 
-TEST_F(TdCComboBoxTest, SelectionEnablesTheComboWhenTheLetterMayBeEntered)
+TEST_F(TdCComboBoxTest, SelectionIdentifierHelpLineAndFocusReachTheCombo)
 {
     MetValeurLettre(lettre, "7");
-    MetSelectionLettre(lettre, 2);
-    control.UpdateSelection(letters);
-    EXPECT_FALSE(combo->GetEnabled());
-
-    MetSelectionLettre(lettre, 1);
-    control.UpdateSelection(letters);
-    EXPECT_TRUE(combo->GetEnabled());
-
-    MetValeurLettre(lettre, nullptr); // no value: the state is not applied
-    MetSelectionLettre(lettre, 2);
-    control.UpdateSelection(letters);
-    EXPECT_TRUE(combo->GetEnabled());
-}
-
-TEST_F(TdCComboBoxTest, IdValueAndWindowIdentifierBecomeTheLettrage)
-{
+    const std::tuple<short, const char*, bool> selections[] = {
+        {2, "7", false}, {1, "7", true}, {2, nullptr, true}}; // no value: the state is kept
+    for (const auto& [select, valeur, enabled] : selections) {
+        MetValeurLettre(lettre, valeur);
+        MetSelectionLettre(lettre, select);
+        control.UpdateSelection(m_liste);
+        EXPECT_EQ(combo->GetEnabled(), enabled);
+    }
     control.SetIdValue();
     EXPECT_EQ(combo->GetIdValue(), kLettrage);
     EXPECT_EQ(GetWindowLongA(combo->Handle(), GWL_ID), kLettrage);
-}
-
-TEST_F(TdCComboBoxTest, HelpContextAndSelectLine)
-{
     control.SetHelpContext(4711);
     EXPECT_EQ(combo->GetHelpContext(), 4711);
-
     Fill();
     EXPECT_TRUE(control.SelectLine(12));
     EXPECT_EQ(combo->GetItemIndex(), 1);
     EXPECT_FALSE(control.SelectLine(99));
     EXPECT_EQ(combo->GetItemIndex(), 1);
-}
 
-TEST_F(TdCComboBoxTest, FocusGoesOnlyToAnEnabledCombo)
-{
-    TPanel window;
-    combo->setParent(&window);
-    window.show();
-    QApplication::setActiveWindow(&window);
-
+    m_panel->show();
+    QApplication::setActiveWindow(m_panel);
     combo->SetEnabled(false);
     control.SetFocus();
     EXPECT_FALSE(combo->hasFocus());
-
     combo->SetEnabled(true);
     control.SetFocus();
     EXPECT_TRUE(combo->hasFocus());
-    combo->setParent(nullptr);
-}
-
-TEST_F(TdCComboBoxTest, ACopyNeverOwnsTheListDataAndAssignmentTakesLettrageAndWidgetOnly)
-{
-    const TdCComboBox copy(control);
-    EXPECT_EQ(copy.m_complexData, nullptr);
-    EXPECT_EQ(copy.m_lettrage, kLettrage);
-    EXPECT_EQ(copy.m_component, combo.get());
-
-    TdCComboBox assigned;
-    assigned.m_refreshEnabled = false;
-    assigned.m_lettrageCalcul = 8;
-    assigned = control;
-    EXPECT_EQ(assigned.m_lettrage, kLettrage);
-    EXPECT_EQ(assigned.m_component, combo.get());
-    EXPECT_EQ(assigned.m_complexData, nullptr);
-    EXPECT_FALSE(assigned.m_refreshEnabled);
-    EXPECT_EQ(assigned.m_lettrageCalcul, 8);
-
-    const TdCComboBox& same = assigned;
-    assigned = same;
-    EXPECT_EQ(assigned.m_lettrage, kLettrage);
-    // Each destructor then frees only its own list data (checked by the sanitizer build).
 }

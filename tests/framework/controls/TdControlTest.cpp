@@ -1,30 +1,10 @@
 #include "controls/TdControl.h"
-#include "controls/TdCEdit.h"
-#include "controls/TdCMemo.h"
-#include "model/TComplexData.h"
 
 #include "ControlTest.h"
-
-#include "TEdit.h"
-#include "TMemo.h"
 
 #include <cstring>
 
 namespace {
-
-// List data that counts its destructions, to see who deletes it.
-class CountedData : public TComplexData
-{
-public:
-    explicit CountedData(int& deleted) : m_deleted(deleted) {}
-    ~CountedData() override { ++m_deleted; }
-    bool BeginDonneeComp(int) override { return false; }
-    bool NextDonneeComp(int) override { return false; }
-    bool GetDonneeComp(int, int, std::string&) override { return false; }
-
-private:
-    int& m_deleted;
-};
 
 // Opens the protected helpers of the base.
 class OpenControl : public TdControl
@@ -40,81 +20,7 @@ public:
 class TdControlTest : public ControlTest
 {};
 
-TEST_F(TdControlTest, StartsUnboundAndRefreshing)
-{
-    const TdCEdit control;
-    EXPECT_EQ(control.m_lettrage, -1);
-    EXPECT_EQ(control.m_lettrageCalcul, -1);
-    EXPECT_EQ(control.m_lettrageActivation, -1);
-    EXPECT_EQ(control.m_component, nullptr);
-    EXPECT_EQ(control.m_complexData, nullptr);
-    EXPECT_EQ(control.m_displayInfo, nullptr);
-    EXPECT_TRUE(control.m_refreshEnabled);
-}
-
-TEST_F(TdControlTest, BaseOperationsDoNothing)
-{
-    OpenControl control;
-    TControlDisplayInfo* info = nullptr;
-    control.Update(info);
-    EXPECT_EQ(info, nullptr);
-    control.SetItemIndex(3);
-    EXPECT_EQ(control.GetItemIndex(), 0);
-    control.setFilter(1);
-    control.SaveControlDisplay(nullptr);
-    control.Delete();
-    control.SetFocus();
-    control.SetHelpContext(9);
-    control.SetIdValue();
-    EXPECT_TRUE(Lines().empty());
-}
-
-TEST_F(TdControlTest, ACopyNeverOwnsTheListDataOfItsOriginal)
-{
-    int deleted = 0;
-    {
-        TdCMemo original;
-        original.m_lettrage = 7;
-        original.m_refreshEnabled = false;
-        original.m_complexData = new CountedData(deleted);
-        TdCMemo copy(original);
-        EXPECT_EQ(copy.m_lettrage, 7);
-        EXPECT_FALSE(copy.m_refreshEnabled);
-        EXPECT_EQ(copy.m_complexData, nullptr);
-
-        TdCMemo assigned;
-        int deletedOwn = 0;
-        assigned.m_complexData = new CountedData(deletedOwn);
-        TComplexData* own = assigned.m_complexData;
-        assigned = original;
-        EXPECT_EQ(assigned.m_lettrage, 7);
-        EXPECT_EQ(assigned.m_complexData, own); // keeps its own list data
-        assigned = assigned;
-        EXPECT_EQ(assigned.m_complexData, own);
-    }
-    EXPECT_EQ(deleted, 1);
-}
-
-TEST_F(TdControlTest, EditAssignmentTakesLettrageAndWidgetOnly)
-{
-    TEdit edit(nullptr);
-    TdCEdit source;
-    source.m_lettrage = 12;
-    source.m_lettrageCalcul = 13;
-    source.m_component = &edit;
-    source.m_refreshEnabled = false;
-    TdCEdit target;
-    target = source;
-    EXPECT_EQ(target.m_lettrage, 12);
-    EXPECT_EQ(target.m_component, &edit);
-    EXPECT_EQ(target.m_lettrageCalcul, -1);
-    EXPECT_TRUE(target.m_refreshEnabled);
-    EXPECT_FALSE(target == source);
-    TdCEdit copy(source);
-    EXPECT_TRUE(copy == source);
-}
-
-TEST_F(TdControlTest, StoreValueResizesTheStoresBlock)
+TEST_F(TdControlTest, StoreValueResizesTheStoresBlockAndAcceptsTheLettersOwnText)
 {
     structLettre* lettre = Add(1, nullptr);
     EXPECT_TRUE(OpenControl::StoreValue(lettre, "court"));
@@ -125,12 +31,8 @@ TEST_F(TdControlTest, StoreValueResizesTheStoresBlock)
     EXPECT_TRUE(OpenControl::StoreValue(lettre, ""));
     EXPECT_STREQ(lettre->valeur, "");
     EXPECT_FALSE(OpenControl::StoreValue(nullptr, "x"));
-}
-
-TEST_F(TdControlTest, StoreValueAcceptsTheLettersOwnText)
-{
-    structLettre* lettre = Add(1, "0123456789");
-    EXPECT_TRUE(OpenControl::StoreValue(lettre, lettre->valeur + 4));
+    MetValeurLettre(lettre, "0123456789");
+    EXPECT_TRUE(OpenControl::StoreValue(lettre, lettre->valeur + 4)) << "the letter's own text";
     EXPECT_STREQ(lettre->valeur, "456789");
 }
 

@@ -9,224 +9,122 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
 
 using SI = TScreenInformation;
+using Screen = std::tuple<int, long, SI::ENUM_STATE>; // enumerator, title resource, state
 
-struct Screen
+std::unique_ptr<TCinematicManagerAbstract> makeFlow(const std::vector<Screen>& screens)
 {
-    int id;
-    long ressource;
-    SI::ENUM_STATE state;
-};
-
-// A host flow: Init lists the screens, Update switches screen 2 according to the "data".
-class HostFlow : public TCinematicManagerAbstract
-{
-public:
-    explicit HostFlow(std::vector<Screen> screens) : m_screens(std::move(screens)) {}
-
-    void Init() override
-    {
-        for (const Screen& s : m_screens)
-            InitScreen(s.id, s.ressource, "titre " + std::to_string(s.id), SI::SELECTION_OUI,
-                       s.state, SI::FAMILLE_DEFAUT);
-    }
-    void Update() override
-    {
-        if (secondScreenWanted)
-            SetON(2);
-        else
-            SetOFF(2);
-    }
-
-    bool secondScreenWanted = true;
-
-private:
-    std::vector<Screen> m_screens;
-};
-
-std::unique_ptr<TCinematicManagerAbstract> makeFlow(std::vector<Screen> screens)
-{
-    auto flow = std::make_unique<HostFlow>(std::move(screens));
-    flow->Init(); // through the virtual table, as the host does
+    auto flow = std::make_unique<TCinematicManagerAbstract>();
+    for (const auto& [id, ressource, state] : screens)
+        flow->InitScreen(id, ressource, "titre", SI::SELECTION_OUI, state, SI::FAMILLE_DEFAUT);
     return flow;
-}
-
-// S1 ON, S2 OFF, S3 ON.
-std::unique_ptr<TCinematicManagerAbstract> threeScreens()
-{
-    return makeFlow({{1, 101, SI::ON}, {2, 102, SI::OFF}, {3, 103, SI::ON}});
 }
 
 } // namespace
 
-TEST(TCinematicManagerAbstract, NewManagerIsEmptyWithNothingActive)
+TEST(TScreenInformation, DisplayableNeedsAResourceTheOnStateAndAnEnumerator)
 {
-    const TCinematicManagerAbstract flow;
-    EXPECT_EQ(flow.getNbScreen(), 0);
-    EXPECT_EQ(flow.getEnumEcranActif(), -1);
-    EXPECT_EQ(flow.getIndexEcranActif(), -1);
-    EXPECT_EQ(flow.getScreenInformationEcranActif(), nullptr);
-    EXPECT_EQ(flow.getScreenDllName(), "");
-    EXPECT_EQ(flow.getScreenFromLettrage(1), -1);
+    const std::tuple<int, long, SI::ENUM_STATE, bool> cases[] = {
+        {0, 0, SI::ON, true},   // 0 is an ordinary enumerator and resource
+        {3, -2, SI::ON, true},  // a heading is displayable
+        {3, -1, SI::ON, false}, // only -1 means no resource
+        {3, 5, SI::OFF, false}, {-1, 5, SI::ON, false},
+    };
+    for (const auto& [id, ressource, state, valid] : cases) {
+        const SI info("T", "E", id, ressource, 2, 5, false, state, SI::FAMILLE_DEFAUT);
+        EXPECT_EQ(info.IsValid(), valid) << id << " " << ressource;
+        EXPECT_EQ(info.getSelection(), SI::SELECTION_OUI) << "the full constructor selects";
+    }
+    EXPECT_FALSE(SI().IsValid());
 }
 
-TEST(TCinematicManagerAbstract, InitScreenAppendsADescriptorWithTheOtherFieldsAtDefault)
+TEST(TCinematicManagerAbstract, InitScreenAppendsEvenADuplicateAndLookupsTakeTheFirst)
 {
-    TCinematicManagerAbstract flow;
-    flow.InitScreen(8, 108, "Revenus", static_cast<SI::ENUM_SELECTION>(0), SI::ON,
-                    static_cast<SI::ENUM_FAMILLE_ECRANS>(4));
-    flow.InitScreen(8, -1, "", SI::SELECTION_OUI, SI::OFF, SI::FAMILLE_DEFAUT); // no check
-    ASSERT_EQ(flow.getNbScreen(), 2);
-    const SI* info = flow.GetInfoEcran(8);
-    ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->getIdRessource(), 108);
-    EXPECT_EQ(info->getTitre(), "Revenus");
-    EXPECT_EQ(info->getSelection(), 0);
-    EXPECT_EQ(info->getState(), SI::ON);
-    EXPECT_EQ(info->getFamilleEcrans(), 4);
-    EXPECT_EQ(info->getNiveau(), 1);
-    EXPECT_EQ(info->getTypeScreen(), 0);
-    EXPECT_TRUE(info->getDefaultExpanded());
-    EXPECT_EQ(info->getScreenName(), "");
-}
-
-TEST(TCinematicManagerAbstract, NextAndPreviousPassOverScreensThatAreOff)
-{
-    auto flow = threeScreens();
-    flow->setEnumEcranActif(1);
-    EXPECT_TRUE(flow->IsFirstScreen());
-    EXPECT_FALSE(flow->IsLastScreen());
-
-    flow->NextScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 3);
-    EXPECT_EQ(flow->getIndexEcranActif(), 1);
-    EXPECT_EQ(flow->getScreenInformationEcranActif(), flow->GetInfoEcran(3));
-    EXPECT_TRUE(flow->IsLastScreen());
-    EXPECT_FALSE(flow->IsFirstScreen());
-
-    flow->PreviousScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 1);
-    EXPECT_EQ(flow->getIndexEcranActif(), 0);
-}
-
-TEST(TCinematicManagerAbstract, MovementsStopAtTheEndsOfTheFlow)
-{
-    auto flow = threeScreens();
-    flow->setEnumEcranActif(3);
-    flow->NextScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 3);
-    flow->setEnumEcranActif(1);
-    flow->PreviousScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 1);
-}
-
-TEST(TCinematicManagerAbstract, ActiveScreenSwitchedOffIsStillFoundButNotDisplayed)
-{
-    auto flow = threeScreens();
-    flow->setEnumEcranActif(2);
+    auto flow = makeFlow({{1, 101, SI::ON}});
+    flow->InitScreen(5, 102, "Revenus", static_cast<SI::ENUM_SELECTION>(0), SI::OFF,
+                     static_cast<SI::ENUM_FAMILLE_ECRANS>(4));
+    flow->InitScreen(5, 103, "", SI::SELECTION_OUI, SI::ON, SI::FAMILLE_DEFAUT);
+    ASSERT_EQ(flow->getNbScreen(), 3);
+    const SI* first = flow->GetInfoEcran(5);
+    EXPECT_EQ(first->getIdRessource(), 102);
+    EXPECT_EQ(first->getTitre(), "Revenus");
+    EXPECT_EQ(first->getSelection(), 0);
+    EXPECT_EQ(first->getFamilleEcrans(), 4);
+    flow->setEnumEcranActif(5);
     EXPECT_EQ(flow->GetIndex(), 1);
-    EXPECT_EQ(flow->GetDisplayIndex(), -1);
-    EXPECT_EQ(flow->getIndexEcranActif(), -1);
-    EXPECT_EQ(flow->getScreenInformationEcranActif(), flow->GetInfoEcran(2));
-    flow->NextScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 3);
-
-    flow->setEnumEcranActif(2);
-    flow->PreviousScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 1);
+    EXPECT_EQ(flow->GetDisplayIndex(), 1) << "follows the first displayable one";
+    flow->SetON(5);
+    EXPECT_EQ(first->getState(), SI::ON);
+    flow->SetOFF(5);
+    EXPECT_EQ(first->getState(), SI::OFF);
+    EXPECT_EQ(flow->GetDisplayScreenInfo(1)->getIdRessource(), 103);
 }
 
-TEST(TCinematicManagerAbstract, HostUpdateSwitchesScreensWithoutMovingTheActiveOne)
+TEST(TCinematicManagerAbstract, MovesGoToTheNextDisplayableScreenAndStopAtTheEnds)
+{
+    using Move = void (TCinematicManagerAbstract::*)();
+    const Move next = &TCinematicManagerAbstract::NextScreen;
+    const Move previous = &TCinematicManagerAbstract::PreviousScreen;
+    const Move first = &TCinematicManagerAbstract::FirstScreen;
+    const Move last = &TCinematicManagerAbstract::LastScreen;
+    const std::vector<Screen> onOffOn = {{1, 101, SI::ON}, {2, 102, SI::OFF}, {3, 103, SI::ON}};
+    const std::vector<Screen> offOnOff = {{1, 101, SI::OFF}, {2, 102, SI::ON}, {3, 103, SI::OFF}};
+    const std::vector<Screen> noResource = {{1, 101, SI::ON}, {2, -1, SI::ON}, {3, -2, SI::ON}};
+    // Screens, active screen, move: active screen, its display index, first?, last?
+    const std::tuple<std::vector<Screen>, int, Move, int, int, bool, bool> cases[] = {
+        {onOffOn, 1, next, 3, 1, false, true},     {onOffOn, 3, next, 3, 1, false, true},
+        {onOffOn, 3, previous, 1, 0, true, false}, {onOffOn, 1, previous, 1, 0, true, false},
+        {onOffOn, 2, next, 3, 1, false, true},     {onOffOn, 2, previous, 1, 0, true, false},
+        {onOffOn, 42, next, 42, -1, true, true},   {onOffOn, 42, previous, 42, -1, true, true},
+        {offOnOff, 2, first, 1, -1, true, false},  {offOnOff, 2, last, 3, -1, false, true},
+        {noResource, 1, next, 3, 1, false, true},  {{}, 5, first, 5, -1, true, true},
+        {{}, 5, last, 5, -1, true, true},          {{}, 5, next, 5, -1, true, true},
+    };
+    for (const auto& [screens, from, move, to, index, isFirst, isLast] : cases) {
+        SCOPED_TRACE(std::to_string(from) + " to " + std::to_string(to));
+        auto flow = makeFlow(screens);
+        flow->setEnumEcranActif(from);
+        ((*flow).*move)();
+        EXPECT_EQ(flow->getEnumEcranActif(), to);
+        EXPECT_EQ(flow->getIndexEcranActif(), index);
+        EXPECT_EQ(flow->getScreenInformationEcranActif(), flow->GetInfoEcran(to));
+        EXPECT_EQ(flow->IsFirstScreen(), isFirst);
+        EXPECT_EQ(flow->IsLastScreen(), isLast);
+    }
+}
+
+TEST(TCinematicManagerAbstract, ActiveScreenSwitchedOffIsFoundButNotDisplayed)
 {
     auto flow = makeFlow({{1, 101, SI::ON}, {2, 102, SI::ON}, {3, 103, SI::ON}});
-    auto* host = static_cast<HostFlow*>(flow.get());
     flow->setEnumEcranActif(2);
-    host->secondScreenWanted = false;
-    flow->Update();
+    flow->SetOFF(2);
+    flow->SetOFF(9); // absent: nothing happens
     EXPECT_FALSE(flow->ExistScreen(2));
     EXPECT_EQ(flow->getEnumEcranActif(), 2);
     EXPECT_EQ(flow->getIndexEcranActif(), 1) << "not recomputed by SetOFF";
     EXPECT_EQ(flow->GetDisplayIndex(), -1);
-    host->secondScreenWanted = true;
-    flow->Update();
+    flow->SetON(2);
+    flow->SetON(9);
     EXPECT_TRUE(flow->ExistScreen(2));
 }
 
-TEST(TCinematicManagerAbstract, ScreenWithoutResourceIsNeverDisplayedEvenWhenOn)
-{
-    auto flow = makeFlow({{1, 101, SI::ON}, {2, -1, SI::ON}, {3, -2, SI::ON}});
-    EXPECT_FALSE(flow->ExistScreen(2));
-    EXPECT_TRUE(flow->ExistScreen(3)) << "a heading is displayable";
-    flow->setEnumEcranActif(1);
-    flow->NextScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 3);
-}
-
-TEST(TCinematicManagerAbstract, FirstAndLastTakeTheListedEndsWhateverTheirState)
-{
-    auto flow = makeFlow({{1, 101, SI::OFF}, {2, 102, SI::ON}, {3, 103, SI::OFF}});
-    flow->FirstScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 1);
-    EXPECT_EQ(flow->GetDisplayIndex(), -1);
-    EXPECT_EQ(flow->getIndexEcranActif(), -1);
-    EXPECT_TRUE(flow->IsFirstScreen());
-    EXPECT_FALSE(flow->IsLastScreen());
-    flow->LastScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 3);
-    EXPECT_TRUE(flow->IsLastScreen());
-    EXPECT_FALSE(flow->IsFirstScreen());
-}
-
-TEST(TCinematicManagerAbstract, EmptyListOrUnknownActiveScreenMovesNothing)
-{
-    TCinematicManagerAbstract empty;
-    empty.FirstScreen();
-    empty.LastScreen();
-    empty.NextScreen();
-    empty.PreviousScreen();
-    EXPECT_EQ(empty.getEnumEcranActif(), -1);
-    EXPECT_EQ(empty.getScreenInformationEcranActif(), nullptr);
-    EXPECT_TRUE(empty.IsFirstScreen());
-    EXPECT_TRUE(empty.IsLastScreen());
-
-    auto flow = threeScreens();
-    EXPECT_TRUE(flow->IsFirstScreen()) << "nothing active yet";
-    EXPECT_TRUE(flow->IsLastScreen());
-    flow->setEnumEcranActif(42);
-    flow->NextScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 42);
-    flow->PreviousScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 42);
-    EXPECT_EQ(flow->GetIndex(), -1);
-    EXPECT_EQ(flow->getScreenInformationEcranActif(), nullptr);
-    EXPECT_EQ(flow->GetInfoEcranActif(), nullptr);
-}
-
-TEST(TCinematicManagerAbstract, GetErrorTestsTheEmptyListFirst)
+TEST(TCinematicManagerAbstract, IndexOutsideTheListIsAnError)
 {
     TCinematicManagerAbstract empty;
     EXPECT_EQ(empty.GetError(-1), 1);
     EXPECT_EQ(empty.GetError(0), 1);
-    auto flow = threeScreens();
-    EXPECT_EQ(flow->GetError(-1), 2);
-    EXPECT_EQ(flow->GetError(3), 2);
-    EXPECT_EQ(flow->GetError(0), 0);
-    EXPECT_EQ(flow->GetError(2), 0);
-}
-
-TEST(TCinematicManagerAbstract, IsValidOutsideTheListThrowsOutOfRange)
-{
-    TCinematicManagerAbstract empty;
     EXPECT_THROW(empty.IsValid(0), std::out_of_range);
-    auto flow = threeScreens();
-    EXPECT_THROW(flow->IsValid(-1), std::out_of_range);
+    auto flow = makeFlow({{1, 101, SI::ON}, {2, 102, SI::OFF}, {3, 103, SI::ON}});
+    const int errors[][2] = {{-1, 2}, {3, 2}, {0, 0}, {2, 0}};
+    for (const auto& e : errors)
+        EXPECT_EQ(flow->GetError(e[0]), e[1]) << e[0];
     EXPECT_THROW(flow->IsValid(3), std::out_of_range);
-    EXPECT_TRUE(flow->IsValid(0));
-    EXPECT_FALSE(flow->IsValid(1));
 }
 
 TEST(TCinematicManagerAbstract, DisplayIndexCountsDisplayableScreensOnly)
@@ -236,56 +134,13 @@ TEST(TCinematicManagerAbstract, DisplayIndexCountsDisplayableScreensOnly)
     EXPECT_TRUE(flow->ExistDisplayScreen(2));
     EXPECT_FALSE(flow->ExistDisplayScreen(3)) << "exactly three displayable screens";
     EXPECT_TRUE(flow->ExistDisplayScreen(-1)) << "more than -1 displayable screens";
-    EXPECT_TRUE(TCinematicManagerAbstract().ExistDisplayScreen(-1));
     EXPECT_EQ(flow->GetDisplayScreenInfo(1), flow->GetInfoEcran(13));
-    EXPECT_EQ(flow->GetDisplayScreenInfo(3), nullptr);
-    EXPECT_EQ(flow->GetDisplayScreenInfo(-1), nullptr);
-    EXPECT_EQ(flow->GetDisplayScreenEnum(0), 11);
-    EXPECT_EQ(flow->GetDisplayScreenEnum(2), 14);
-    EXPECT_EQ(flow->GetDisplayScreenEnum(3), -1);
-    EXPECT_EQ(flow->GetDisplayScreenEnum(-1), -1);
-
+    const int enums[][2] = {{0, 11}, {2, 14}, {3, -1}, {-1, -1}};
+    for (const auto& e : enums)
+        EXPECT_EQ(flow->GetDisplayScreenEnum(e[0]), e[1]) << e[0];
     flow->setEnumEcranActif(14);
     EXPECT_EQ(flow->GetIndex(), 4);
     EXPECT_EQ(flow->GetDisplayIndex(), 2);
-}
-
-TEST(TCinematicManagerAbstract, DuplicateEnumeratorsActOnTheFirstDescriptor)
-{
-    auto flow = makeFlow({{1, 101, SI::ON}, {5, 102, SI::OFF}, {5, 103, SI::ON}});
-    const SI* first = flow->GetInfoEcran(5);
-    EXPECT_EQ(first->getIdRessource(), 102);
-    flow->setEnumEcranActif(5);
-    EXPECT_EQ(flow->GetIndex(), 1);
-    // The display index follows the first displayable one.
-    EXPECT_EQ(flow->GetDisplayIndex(), 1);
-    flow->SetON(5);
-    EXPECT_EQ(first->getState(), SI::ON);
-    flow->SetOFF(5);
-    EXPECT_EQ(first->getState(), SI::OFF);
-    EXPECT_EQ(flow->GetDisplayScreenInfo(1)->getIdRessource(), 103);
-}
-
-TEST(TCinematicManagerAbstract, SwitchingAnAbsentScreenChangesNothing)
-{
-    auto flow = threeScreens();
-    const TCinematicManagerAbstract before(*flow);
-    flow->SetON(9);
-    flow->SetOFF(9);
-    EXPECT_TRUE(*flow == before);
-}
-
-TEST(TCinematicManagerAbstract, PlainStoresOfTheActiveTripleRecomputeNothing)
-{
-    auto flow = threeScreens();
-    flow->setEnumEcranActif(3);
-    SI outside;
-    flow->setIndexEcranActif(7);
-    flow->setScreenInformationEcranActif(&outside);
-    EXPECT_EQ(flow->getEnumEcranActif(), 3);
-    EXPECT_EQ(flow->getIndexEcranActif(), 7);
-    EXPECT_EQ(flow->getScreenInformationEcranActif(), &outside);
-    flow->setScreenInformationEcranActif(nullptr); // never deleted by the manager anyway
 }
 
 TEST(TCinematicManagerAbstract, LettrageGivesTheFirstDisplayableScreenFromItsEntriesOn)
@@ -293,147 +148,55 @@ TEST(TCinematicManagerAbstract, LettrageGivesTheFirstDisplayableScreenFromItsEnt
     auto flow = makeFlow({{5, 105, SI::OFF}, {7, 107, SI::ON}, {8, 108, SI::ON}});
     flow->addScreenFromLettrageEntry(100, 5);
     flow->addScreenFromLettrageEntry(100, 7);
-    EXPECT_EQ(flow->getScreenFromLettrage(100), 7);
-    EXPECT_EQ(flow->getScreenFromLettrage(99), -1);
-
-    // Equal keys keep their insertion order.
-    flow->addScreenFromLettrageEntry(200, 8);
+    flow->addScreenFromLettrageEntry(200, 8); // equal keys keep their insertion order
     flow->addScreenFromLettrageEntry(200, 7);
-    EXPECT_EQ(flow->getScreenFromLettrage(200), 8);
-
-    // The walk goes on into the following lettrages, in key order.
-    flow->addScreenFromLettrageEntry(150, 5);
-    EXPECT_EQ(flow->getScreenFromLettrage(150), 8);
+    flow->addScreenFromLettrageEntry(150, 5); // the walk goes on into the following keys
     flow->addScreenFromLettrageEntry(300, 5);
-    EXPECT_EQ(flow->getScreenFromLettrage(300), -1);
-
+    const int cases[][2] = {{100, 7}, {99, -1}, {200, 8}, {150, 8}, {300, -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(flow->getScreenFromLettrage(c[0]), c[1]) << c[0];
     flow->InitLettrageToScreens();
     EXPECT_EQ(flow->getScreenFromLettrage(100), -1);
 }
 
-TEST(TCinematicManagerAbstract, CopyOwnsItsOwnDescriptorsAndFollowsTheActiveOne)
+TEST(TCinematicManagerAbstract, TitlesComeFromTheScreenModuleLoadedOnlyForTheRead)
 {
-    auto original = std::make_unique<TCinematicManagerAbstract>(*threeScreens());
-    original->setEnumEcranActif(3);
-    std::string name = "Ecrans";
-    original->setScreenDllName(name);
-    original->addScreenFromLettrageEntry(10, 3);
-
-    TCinematicManagerAbstract copy(*original);
-    EXPECT_TRUE(copy == *original);
-    EXPECT_NE(copy.GetInfoEcran(1), original->GetInfoEcran(1));
-    EXPECT_EQ(copy.getScreenInformationEcranActif(), copy.GetInfoEcran(3));
-
-    copy.GetInfoEcran(1)->setTitre("changed");
-    EXPECT_FALSE(copy == *original);
-    EXPECT_EQ(original->GetInfoEcran(1)->getTitre(), "titre 1");
-
-    TCinematicManagerAbstract assigned;
-    assigned = *original;
-    TCinematicManagerAbstract& alias = assigned;
-    assigned = alias;
-    original.reset(); // the copies must not lean on the original's descriptors
-    EXPECT_EQ(assigned.getScreenInformationEcranActif()->getIdScreen(), 3);
-    EXPECT_EQ(assigned.getScreenFromLettrage(10), 3);
-    EXPECT_EQ(assigned.getScreenDllName(), "Ecrans");
-    assigned.NextScreen();
-    assigned.PreviousScreen();
-    EXPECT_EQ(assigned.getEnumEcranActif(), 1);
-}
-
-TEST(TCinematicManagerAbstract, EqualityLooksAtTheActiveScreenAndTheLettrageTable)
-{
-    auto a = threeScreens();
-    auto b = threeScreens();
-    EXPECT_TRUE(*a == *b);
-    a->setEnumEcranActif(1);
-    EXPECT_FALSE(*a == *b);
-    b->setEnumEcranActif(1);
-    EXPECT_TRUE(*a == *b);
-    a->addScreenFromLettrageEntry(4, 1);
-    EXPECT_FALSE(*a == *b);
-}
-
-// Titles from a string table: registered in the process, or a real module on disk.
-class TCinematicManagerTitles : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        RegisterStringTable(kModule, kTitles);
-        m_flow =
-            makeFlow({{1, 101, SI::ON}, {2, 102, SI::OFF}, {3, 103, SI::ON}, {4, 999, SI::ON}});
-        m_flow->setScreenDllName(m_moduleName);
-    }
-    void TearDown() override { UnregisterStringTable(kModule); }
-
-    static constexpr const char* kModule = "TCinematicManagerTitles.Ecrans";
+    const char* registered = "TCinematicManagerTitles.Ecrans";
     static constexpr WizardStringTableEntry kTitles[] = {
         {101, "Identit\xE9"}, {102, "Enfants"}, {103, "Revenus"}, WIZARD_STRING_TABLE_END};
-    std::string m_moduleName = kModule;
-    std::unique_ptr<TCinematicManagerAbstract> m_flow;
-};
+    RegisterStringTable(registered, kTitles);
+    auto flow = makeFlow({{1, 101, SI::ON}, {2, 102, SI::OFF}, {3, 103, SI::ON}, {4, 999, SI::ON}});
+    flow->setScreenDllName(registered);
+    const std::pair<int, std::string> cases[] = {
+        {0, "Identit\xE9"}, {1, "Revenus"}, {2, ""}, {3, "old"}}; // 2: resource 999 absent
+    for (const auto& [index, expected] : cases) {
+        std::string titre = "old";
+        flow->GetDisplayScreenTitle(index, titre);
+        EXPECT_EQ(titre, expected) << index;
+    }
+    UnregisterStringTable(registered);
+    const auto title = [&flow](long ressource) {
+        std::string titre = "old";
+        flow->GetTitleScreen(ressource, titre);
+        return titre;
+    };
+    flow->setScreenDllName("");
+    EXPECT_EQ(title(101), "old");
+    flow->setScreenDllName("wizard-no-such-title-module");
+    EXPECT_EQ(title(101), "");
 
-TEST_F(TCinematicManagerTitles, DisplayTitleIsTheResourceOfTheDisplayedScreen)
-{
-    std::string titre = "old";
-    m_flow->GetDisplayScreenTitle(0, titre);
-    EXPECT_EQ(titre, "Identit\xE9");
-    m_flow->GetDisplayScreenTitle(1, titre);
-    EXPECT_EQ(titre, "Revenus") << "screen 2 is off";
-    titre = "old";
-    m_flow->GetDisplayScreenTitle(3, titre);
-    EXPECT_EQ(titre, "old") << "no fourth displayable screen";
-}
-
-TEST_F(TCinematicManagerTitles, EmptyModuleNameLeavesTheTitleUntouched)
-{
-    std::string empty;
-    m_flow->setScreenDllName(empty);
-    std::string titre = "old";
-    m_flow->GetTitleScreen(101, titre);
-    EXPECT_EQ(titre, "old");
-}
-
-TEST_F(TCinematicManagerTitles, AbsentStringOrModuleGivesAnEmptyTitle)
-{
-    std::string titre = "previous screen's title";
-    m_flow->GetDisplayScreenTitle(2, titre); // screen 4, resource 999 absent
-    EXPECT_EQ(titre, "");
-
-    std::string absent = "wizard-no-such-title-module";
-    m_flow->setScreenDllName(absent);
-    titre = "previous screen's title";
-    m_flow->GetTitleScreen(101, titre);
-    EXPECT_EQ(titre, "");
-}
-
-TEST_F(TCinematicManagerTitles, TitleModuleOnDiskIsLoadedReadAndReleased)
-{
     const std::string path = WIZARD_TEST_TITLES_MODULE;
-    std::string name = path;
-    m_flow->setScreenDllName(name);
-    std::string titre;
-    m_flow->GetTitleScreen(100, titre);
-    EXPECT_EQ(titre, "Identit\xE9 du d\xE9"
-                     "clarant");
+    flow->setScreenDllName(path);
+    EXPECT_EQ(title(100), "Identit\xE9 du d\xE9"
+                          "clarant");
     EXPECT_EQ(dlopen(path.c_str(), RTLD_LAZY | RTLD_NOLOAD), nullptr) << "released after reading";
+    const std::string bounded = title(200);
+    EXPECT_EQ(bounded.size(), 255u) << "bounded to the 256-byte buffer";
+    EXPECT_EQ(bounded.substr(0, 3), "ABC");
 
-    m_flow->GetTitleScreen(200, titre);
-    EXPECT_EQ(titre.size(), 255u) << "bounded to the 256-byte buffer";
-    EXPECT_EQ(titre.substr(0, 3), "ABC");
-}
-
-TEST_F(TCinematicManagerTitles, TitleModuleTheProcessHoldsStaysLoaded)
-{
-    const std::string path = WIZARD_TEST_TITLES_MODULE;
     void* held = dlopen(path.c_str(), RTLD_NOW);
     ASSERT_NE(held, nullptr);
-    std::string name = path;
-    m_flow->setScreenDllName(name);
-    std::string titre;
-    m_flow->GetTitleScreen(-2, titre);
-    EXPECT_EQ(titre, "Rubrique");
+    EXPECT_EQ(title(-2), "Rubrique");
     void* still = dlopen(path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
     EXPECT_EQ(still, held) << "a module the process holds is not released by a title read";
     if (still != nullptr)

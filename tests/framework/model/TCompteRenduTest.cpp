@@ -2,146 +2,64 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 namespace {
 
-TCompteRendu report(bool modified, bool fige, int figeType)
+using Report = std::tuple<bool, bool, int>; // modified, fige, kind of freeze
+
+TCompteRendu report(const Report& fields)
 {
     TCompteRendu r;
-    r.setModified(modified);
-    r.setFige(fige);
-    // FigeType is set through its merging store, which takes any value from 3.
-    r.setFigeType(figeType);
+    r.setModified(std::get<0>(fields));
+    r.setFige(std::get<1>(fields));
+    r.setFigeType(std::get<2>(fields)); // from 3 (none yet) the store takes any value
     return r;
 }
 
 } // namespace
 
-TEST(TCompteRendu, FreshReportsAreEqualAndNeitherFrozenNorChosen)
+TEST(TCompteRendu, ASecondKindMakesTheFreezeMixedAndMergingPassesOnAChildsFreeze)
 {
-    const TCompteRendu a;
-    const TCompteRendu b;
-    EXPECT_TRUE(a == b);
-    EXPECT_EQ(a.getAppele(), 1);
-    EXPECT_EQ(a.getUserAction(), 1);
-    EXPECT_FALSE(a.isModified());
-    EXPECT_FALSE(a.isFige());
-    EXPECT_EQ(a.getFigeType(), 3);
-}
-
-TEST(TCompteRendu, EveryFieldTakesPartInEqualityAndCopies)
-{
-    TCompteRendu changed;
-    changed.setAppele(0);
-    EXPECT_FALSE(changed == TCompteRendu());
-    changed = TCompteRendu();
-    changed.setUserAction(0);
-    EXPECT_FALSE(changed == TCompteRendu());
-    EXPECT_FALSE(report(true, false, 3) == TCompteRendu());
-    EXPECT_FALSE(report(false, true, 3) == TCompteRendu());
-    EXPECT_FALSE(report(false, false, 1) == TCompteRendu());
-
-    const TCompteRendu original = report(true, true, 2);
-    TCompteRendu copy(original);
-    EXPECT_TRUE(copy == original);
-    TCompteRendu& alias = copy;
-    copy = alias;
-    EXPECT_TRUE(copy == original);
-}
-
-TEST(TCompteRendu, SecondKindOfFreezeMakesItMixedForGood)
-{
-    TCompteRendu r;
-    r.setFigeType(2);
-    EXPECT_EQ(r.getFigeType(), 2);
-    r.setFigeType(2);
-    EXPECT_EQ(r.getFigeType(), 2) << "the same kind again changes nothing";
-    r.setFigeType(1);
-    EXPECT_EQ(r.getFigeType(), 0);
-    r.setFigeType(2);
-    EXPECT_EQ(r.getFigeType(), 0);
-    r.setFigeType(3);
-    EXPECT_EQ(r.getFigeType(), 0);
-}
-
-TEST(TCompteRendu, AnyOtherValueOnAKindMakesItMixed)
-{
-    TCompteRendu r = report(false, false, 1);
-    r.setFigeType(3);
-    EXPECT_EQ(r.getFigeType(), 0);
-
-    // Above 3 counts as "none yet": the next value replaces it.
-    r = report(false, false, 7);
-    EXPECT_EQ(r.getFigeType(), 7);
-    r.setFigeType(1);
-    EXPECT_EQ(r.getFigeType(), 1);
-}
-
-TEST(TCompteRendu, MergeCopiesModifiedButNeverClearsIt)
-{
-    TCompteRendu parent;
-    const TCompteRendu untouched;
-    TCompteRendu modified = report(true, false, 3);
-    parent.MiseAJour(modified);
-    EXPECT_TRUE(parent.isModified());
-    TCompteRendu child = untouched;
-    parent.MiseAJour(child);
-    EXPECT_TRUE(parent.isModified());
-    EXPECT_TRUE(child == untouched) << "the merged report is left as it is";
-}
-
-TEST(TCompteRendu, MergingAnUnfrozenChildNeverTouchesTheFreeze)
-{
-    for (int figeType : {0, 1, 2, 3}) {
-        TCompteRendu parent = report(false, true, figeType);
-        TCompteRendu child = report(true, false, figeType == 1 ? 2 : 1);
-        parent.MiseAJour(child);
-        EXPECT_TRUE(parent.isFige());
-        EXPECT_EQ(parent.getFigeType(), figeType);
+    // The kinds stored one after the other into a fresh report, and the kind it keeps.
+    const std::pair<std::vector<int>, int> cases[] = {{{}, 3},     {{2}, 2},       {{2, 2}, 2},
+                                                      {{2, 1}, 0}, {{2, 1, 2}, 0}, {{2, 1, 3}, 0},
+                                                      {{1, 3}, 0}, {{7}, 7},       {{7, 1}, 1}};
+    for (const auto& [stored, kind] : cases) {
+        TCompteRendu r;
+        for (int k : stored)
+            r.setFigeType(k);
+        EXPECT_EQ(r.getFigeType(), kind) << ::testing::PrintToString(stored);
     }
-    TCompteRendu parent;
-    TCompteRendu child = report(true, false, 2);
-    parent.MiseAJour(child);
-    EXPECT_FALSE(parent.isFige());
-    EXPECT_EQ(parent.getFigeType(), 3);
-}
 
-TEST(TCompteRendu, FrozenChildFreezesAnUnfrozenParentOnlyWhenModified)
-{
-    TCompteRendu parent;
-    TCompteRendu untouchedChild = report(false, true, 2);
-    parent.MiseAJour(untouchedChild);
-    EXPECT_FALSE(parent.isFige());
-    EXPECT_EQ(parent.getFigeType(), 2) << "the kind is passed on all the same";
-    EXPECT_FALSE(parent.isModified());
-
-    TCompteRendu other;
-    TCompteRendu modifiedChild = report(true, true, 1);
-    other.MiseAJour(modifiedChild);
-    EXPECT_TRUE(other.isModified());
-    EXPECT_TRUE(other.isFige());
-    EXPECT_EQ(other.getFigeType(), 1);
-}
-
-TEST(TCompteRendu, TwoFrozenReportsMergeTheirKinds)
-{
-    struct Case
-    {
-        int parent;
-        int child;
-        int result;
+    // Merging passes on Modified and the freeze of a frozen child.
+    const Report fresh{false, false, 3};
+    // Parent, child, parent after the merge.
+    std::vector<std::tuple<Report, Report, Report>> merges = {
+        {fresh, {true, false, 3}, {true, false, 3}},
+        {{true, false, 3}, fresh, {true, false, 3}},  // Modified is never cleared
+        {fresh, {true, false, 2}, {true, false, 3}},  // an unfrozen child leaves the freeze
+        {fresh, {false, true, 2}, {false, false, 2}}, // untouched: the kind only
+        {fresh, {true, true, 1}, {true, true, 1}},
     };
-    const Case cases[] = {
-        {1, 1, 1}, {1, 2, 0}, {1, 0, 0}, {1, 3, 1}, //
-        {2, 2, 2}, {2, 1, 0}, {2, 0, 0}, {2, 3, 2}, //
-        {3, 1, 1}, {3, 2, 2}, {3, 0, 0}, {3, 3, 3}, //
-        {0, 1, 0}, {0, 2, 0}, {0, 3, 0},            //
-        {5, 1, 5}, {5, 2, 5},                       // a host's own kind is left alone
+    for (int kind : {0, 1, 2, 3})
+        merges.push_back(
+            {{false, true, kind}, {true, false, kind == 1 ? 2 : 1}, {true, true, kind}});
+    // Two frozen reports: parent's kind, child's kind, resulting kind.
+    const int kinds[][3] = {
+        {1, 1, 1}, {1, 2, 0}, {1, 0, 0}, {1, 3, 1}, {2, 2, 2}, {2, 1, 0},
+        {2, 0, 0}, {2, 3, 2}, {3, 1, 1}, {3, 2, 2}, {3, 0, 0}, {3, 3, 3},
+        {0, 1, 0}, {0, 2, 0}, {0, 3, 0}, {5, 1, 5}, {5, 2, 5}, // a host's own kind is left alone
     };
-    for (const Case& c : cases) {
-        TCompteRendu parent = report(false, true, c.parent);
-        TCompteRendu child = report(false, true, c.child);
-        parent.MiseAJour(child);
-        EXPECT_EQ(parent.getFigeType(), c.result) << c.parent << " <- " << c.child;
-        EXPECT_TRUE(parent.isFige());
+    for (const auto& k : kinds)
+        merges.push_back({{false, true, k[0]}, {false, true, k[1]}, {false, true, k[2]}});
+    for (const auto& [parent, child, merged] : merges) {
+        SCOPED_TRACE(::testing::PrintToString(parent) + " <- " + ::testing::PrintToString(child));
+        TCompteRendu r = report(parent);
+        TCompteRendu c = report(child);
+        r.MiseAJour(c);
+        EXPECT_TRUE(r == report(merged));
+        EXPECT_TRUE(c == report(child)) << "the merged report is left as it is";
     }
 }

@@ -1,21 +1,65 @@
 #include "model/TModelAbstract.h"
 
-#include "HostModel.h"
 #include "LogCapture.h"
 #include "QtLeakCheck.h"
 #include "ScriptedDialogs.h"
 #include "TInfoGene.h"
 #include "model/TLieManager.h"
+#include "model/TMgtModelCmdCalcul.h"
+#include "model/TMgtModelCmdDVL.h"
+#include "model/TMgtModelCmdLVD.h"
+#include "model/TMgtModelCmdSelect.h"
+#include "model/TMgtModelInvoker.h"
+#include "qlettre.h"
 
 #include <gtest/gtest.h>
 
 #include <QWidget>
+
+#include <string>
+#include <tuple>
+#include <vector>
 
 using DialogSeam::Answer;
 using DialogSeam::Buttons;
 using DialogSeam::Icon;
 
 namespace {
+
+// A host model as an application writes one: it records the calls the framework makes and
+// hands out message texts from the letter store.
+class HostModel : public TModelAbstract
+{
+public:
+    // The operation called, with the lists it was given.
+    using Call = std::tuple<std::string, structLettre*, structLettre*>;
+
+    using TModelAbstract::TModelAbstract;
+
+    void DonneesVersLettrage(structLettre* lettres, structLettre* lettresStatic) override
+    {
+        calls.emplace_back("DonneesVersLettrage", lettres, lettresStatic);
+    }
+    void LettrageVersDonnees(structLettre* lettres, structLettre* lettresStatic) override
+    {
+        calls.emplace_back("LettrageVersDonnees", lettres, lettresStatic);
+    }
+    void Calcul() override { calls.emplace_back("Calcul", nullptr, nullptr); }
+    void Select(structLettre* lettres) override { calls.emplace_back("Select", lettres, nullptr); }
+    structMessage* ControleLettres(structLettre*) override { return nullptr; }
+    structMessage* ControleDeclaration() override { return nullptr; }
+    char* TexteDuMessage(structMessage* message, char** texte) override
+    {
+        ++textsHandedOut;
+        return *texte = DupliqueTexte(LitTexteMessage(message));
+    }
+    char* LibelleDeLaLettre(short, char** libelle) override { return *libelle = nullptr; }
+
+    std::vector<Call> calls;
+    int textsHandedOut = 0;
+};
+
+using Call = HostModel::Call;
 
 class TModelAbstractTest : public QtLeakCheckedTest
 {
@@ -39,158 +83,121 @@ protected:
 
 } // namespace
 
-TEST_F(TModelAbstractTest, ConstructionAndDestructionAreTraced)
+TEST_F(TModelAbstractTest, LabelsGetTheProductNameAndLinkedLettersTheirFirstLink)
 {
     LogCapture log;
     {
         HostModel model(&m_info);
-        EXPECT_EQ(model.getInfoGene(), &m_info);
+        HostModel withoutInfo(nullptr);
+        std::string libelles[] = {"Bienvenue dans #PRODUIT# !", "Montant # net", "[#PRODUIT#]"};
+        model.MajUnLibelle(libelles[0]);
+        model.MajUnLibelle(libelles[1]);
+        withoutInfo.MajUnLibelle(libelles[2]);
+        EXPECT_EQ(libelles[0], "Bienvenue dans Imp\xF4t sur le revenu !");
+        EXPECT_EQ(libelles[1], "Montant # net");
+        EXPECT_EQ(libelles[2], "[]");
+
+        EXPECT_EQ(model.getIdValeurSaisie(10), -1);
+        model.getLieManager()->LierElements(5, -1, 7);
+        model.getLieManager()->LierElements(10, 11, 12);
+        model.getLieManager()->LierElements(10, 21, 22);
+        // Lettrage, entered-value letter, edit-state letter; companions are not keys.
+        const int cases[][3] = {{10, 11, 12}, {5, -1, 7}, {11, -1, -1}, {12, -1, -1}, {-1, -1, -1}};
+        for (const auto& c : cases) {
+            EXPECT_EQ(model.getIdValeurSaisie(c[0]), c[1]) << c[0];
+            EXPECT_EQ(model.getIdEtatEdit(c[0]), c[2]) << c[0];
+        }
+        EXPECT_FALSE(TLieElement(10, 11, 12) == TLieElement(10, 11, 13)) << "all three count";
     }
-    EXPECT_EQ(log.messages(), (std::vector<std::string>{"TModelAbstract::TModelAbstract()",
-                                                        "TModelAbstract::~TModelAbstract()"}));
+    const std::string made = "TModelAbstract::TModelAbstract()";
+    const std::string gone = "TModelAbstract::~TModelAbstract()";
+    EXPECT_EQ(log.messages(), (std::vector<std::string>{made, made, gone, gone}));
 }
 
-TEST_F(TModelAbstractTest, ProductTokenBecomesTheApplicationNameInLabels)
-{
-    HostModel model(&m_info);
-    EXPECT_EQ(model.getApplicationName(), "Imp\xF4t sur le revenu");
-    std::string libelle = "Bienvenue dans #PRODUIT# !";
-    model.MajUnLibelle(libelle);
-    EXPECT_EQ(libelle, "Bienvenue dans Imp\xF4t sur le revenu !");
-
-    std::string sansJeton = "Montant # net";
-    model.MajUnLibelle(sansJeton);
-    EXPECT_EQ(sansJeton, "Montant # net");
-}
-
-TEST_F(TModelAbstractTest, ModelWithoutInfoHasAnEmptyApplicationName)
-{
-    HostModel model(nullptr);
-    EXPECT_EQ(model.getApplicationName(), "");
-    std::string libelle = "[#PRODUIT#]";
-    model.MajUnLibelle(libelle);
-    EXPECT_EQ(libelle, "[]");
-}
-
-TEST_F(TModelAbstractTest, LinkedLetterLookupsAreAnsweredByTheLinkManager)
-{
-    HostModel model(&m_info);
-    EXPECT_EQ(model.getIdValeurSaisie(10), -1);
-    model.getLieManager()->LierElements(10, 11, 12);
-    EXPECT_EQ(model.getIdValeurSaisie(10), 11);
-    EXPECT_EQ(model.getIdEtatEdit(10), 12);
-    EXPECT_EQ(model.getIdEtatEdit(11), -1);
-}
-
-TEST_F(TModelAbstractTest, BaseOperationsDoNothing)
-{
-    struct Minimal : TModelAbstract
-    {
-        using TModelAbstract::TModelAbstract;
-        structMessage* ControleLettres(structLettre*) override { return nullptr; }
-        structMessage* ControleDeclaration() override { return nullptr; }
-        char* TexteDuMessage(structMessage*, char** texte) override { return *texte = nullptr; }
-        char* LibelleDeLaLettre(short, char** libelle) override { return *libelle = nullptr; }
-    } model(&m_info);
-    structLettre* lettres = nullptr;
-    AjouteLettre(&lettres, 1, 0, 0, 0, 1, 0);
-    model.DonneesVersLettrage(lettres, nullptr);
-    model.LettrageVersDonnees(lettres, nullptr);
-    model.Calcul();
-    model.Select(lettres);
-    model.beginUpdate();
-    model.endUpdate();
-    EXPECT_EQ(lettres->select, 1);
-    EXPECT_EQ(lettres->valeur, nullptr);
-    LibereLettre(&lettres);
-}
-
-TEST_F(TModelAbstractTest, WarningAnsweredYesAsksToModifyTheEntry)
+TEST_F(TModelAbstractTest, OnlyWarningsAndErrorsAreShownAndOnlyAWarningAsksToModify)
 {
     HostModel model(&m_info);
     QWidget owner;
-    ScriptedDialogs dialogs;
-    dialogs.answer(Answer::Yes);
-    LogCapture log;
-
-    EXPECT_TRUE(model.AfficheLeMessage(message(4, "Montant \xE9lev\xE9."), &owner));
-
-    EXPECT_EQ(log.messages(), std::vector<std::string>{"TModelAbstract::AfficheLeMessage()"});
-    ASSERT_EQ(dialogs.count(), 1u);
-    const DialogSeam::Request& request = dialogs.last();
-    EXPECT_EQ(dialogs.textOf(0), "Montant \xE9lev\xE9.\n\nVoulez-vous modifier votre saisie ?");
-    EXPECT_EQ(dialogs.captionOf(0), "Imp\xF4t sur le revenu");
-    EXPECT_EQ(request.owner, &owner);
-    EXPECT_EQ(request.buttons, Buttons::YesNo);
-    EXPECT_EQ(request.defaultButton, Answer::No);
-    EXPECT_EQ(request.icon, Icon::Exclamation);
-    EXPECT_EQ(model.textsHandedOut, 1);
-}
-
-TEST_F(TModelAbstractTest, WarningAnsweredNoGoesOn)
-{
-    HostModel model(&m_info);
-    ScriptedDialogs dialogs;
-    dialogs.answer(Answer::No);
-    EXPECT_FALSE(model.AfficheLeMessage(message(4, "Attention"), nullptr));
-    EXPECT_EQ(dialogs.count(), 1u);
-}
-
-TEST_F(TModelAbstractTest, ErrorIsShownWithOkAndNeverAsksToModify)
-{
-    HostModel model(&m_info);
-    QWidget owner;
-    ScriptedDialogs dialogs;
-    dialogs.answer(Answer::Yes); // even a handler answering Yes does not make an error a Yes
-    EXPECT_FALSE(model.AfficheLeMessage(message(1, "Date invalide"), &owner));
-    ASSERT_EQ(dialogs.count(), 1u);
-    EXPECT_EQ(dialogs.textOf(0), "Date invalide");
-    EXPECT_EQ(dialogs.captionOf(0), "Imp\xF4t sur le revenu");
-    EXPECT_EQ(dialogs.last().owner, &owner);
-    EXPECT_EQ(dialogs.last().buttons, Buttons::OK);
-    EXPECT_EQ(dialogs.last().icon, Icon::Stop);
-}
-
-TEST_F(TModelAbstractTest, OtherMessageTypesShowNothingButTheirTextIsStillTaken)
-{
-    HostModel model(&m_info);
-    ScriptedDialogs dialogs;
-    LogCapture log;
+    const std::string question = "\n\nVoulez-vous modifier votre saisie ?";
+    // Type, text, answer of the user, result, text shown (empty: no dialog).
+    std::vector<std::tuple<short, const char*, Answer, bool, std::string>> cases = {
+        {4, "Montant \xE9lev\xE9.", Answer::Yes, true, "Montant \xE9lev\xE9." + question},
+        {4, nullptr, Answer::Yes, true, question},
+        {4, "Attention", Answer::No, false, "Attention" + question},
+        {1, "Date invalide", Answer::Yes, false, "Date invalide"}}; // never a Yes
     for (short type : {0, 2, 3, 5, -1})
-        EXPECT_FALSE(model.AfficheLeMessage(message(type, "info"), nullptr));
-    EXPECT_EQ(dialogs.count(), 0u);
-    EXPECT_EQ(model.textsHandedOut, 5);
-    EXPECT_EQ(log.count("TModelAbstract::AfficheLeMessage()"), 5u);
-}
-
-TEST_F(TModelAbstractTest, MessageWithoutTextOrWithoutMessageDoesNotFail)
-{
-    HostModel model(&m_info);
+        cases.emplace_back(type, "info", Answer::Yes, false, "");
+    for (const auto& [type, texte, answer, modifier, shown] : cases) {
+        SCOPED_TRACE(type);
+        ScriptedDialogs dialogs;
+        dialogs.answer(answer);
+        LogCapture log;
+        const int texts = model.textsHandedOut;
+        EXPECT_EQ(model.AfficheLeMessage(message(type, texte), &owner), modifier);
+        EXPECT_EQ(log.messages(), std::vector<std::string>{"TModelAbstract::AfficheLeMessage()"});
+        EXPECT_EQ(model.textsHandedOut, texts + 1) << "the text is taken whatever the type";
+        ASSERT_EQ(dialogs.count(), shown.empty() ? 0u : 1u);
+        if (shown.empty())
+            continue;
+        const bool warning = type == 4;
+        EXPECT_EQ(dialogs.textOf(0), shown);
+        EXPECT_EQ(dialogs.captionOf(0), "Imp\xF4t sur le revenu");
+        EXPECT_EQ(dialogs.last().owner, &owner);
+        EXPECT_EQ(dialogs.last().buttons, warning ? Buttons::YesNo : Buttons::OK);
+        EXPECT_EQ(dialogs.last().icon, warning ? Icon::Exclamation : Icon::Stop);
+        EXPECT_EQ(dialogs.last().defaultButton, warning ? Answer::No : Answer::OK);
+    }
     ScriptedDialogs dialogs;
-    dialogs.answer(Answer::Yes);
-    EXPECT_TRUE(model.AfficheLeMessage(message(4, nullptr), nullptr));
-    EXPECT_EQ(dialogs.textOf(0), "\n\nVoulez-vous modifier votre saisie ?");
     EXPECT_FALSE(model.AfficheLeMessage(nullptr, nullptr));
-    EXPECT_EQ(dialogs.count(), 1u);
+    EXPECT_EQ(dialogs.count(), 0u);
 }
 
-TEST_F(TModelAbstractTest, CopyHasItsOwnTokensAndLinksAndTheSameInfo)
+TEST_F(TModelAbstractTest, ModelCommandsCallTheirOperationOnlyWithAModelWhenTheInvokerRuns)
 {
     HostModel model(&m_info);
-    model.getLieManager()->LierElements(1, 2, 3);
-    HostModel copy(model);
-    EXPECT_TRUE(static_cast<const TModelAbstract&>(copy) == model);
-    EXPECT_NE(copy.getLieManager(), model.getLieManager());
-    EXPECT_NE(copy.getStaticsManager(), model.getStaticsManager());
-    EXPECT_EQ(copy.getIdValeurSaisie(1), 2);
+    TMgtModelInvoker invoker;
+    structLettre lettres{}; // the commands only pass their lists on
+    structLettre statiques{};
+    TMgtModelCmdDVL dvl(&model, &lettres, &statiques);
+    TMgtModelCmdLVD lvd(&model, &lettres, &statiques);
+    TMgtModelCmdCalcul calcul(&model);
+    TMgtModelCmdSelect select(&model, &lettres);
+    LogCapture log;
+    invoker.setCommand(&calcul);
+    EXPECT_TRUE(model.calls.empty());
+    invoker.execute();
+    invoker.execute(); // the invoker keeps its command until the next
+    for (TMgtModelCmd* command : std::initializer_list<TMgtModelCmd*>{&dvl, &lvd, &select})
+        invoker.executeCommand(command);
 
-    copy.getLieManager()->LierElements(4, 5, 6);
-    EXPECT_FALSE(static_cast<const TModelAbstract&>(copy) == model);
-    EXPECT_EQ(model.getIdValeurSaisie(4), -1);
+    EXPECT_EQ(model.calls, (std::vector<Call>{{"Calcul", nullptr, nullptr},
+                                              {"Calcul", nullptr, nullptr},
+                                              {"DonneesVersLettrage", &lettres, &statiques},
+                                              {"LettrageVersDonnees", &lettres, &statiques},
+                                              {"Select", &lettres, nullptr}}));
+    EXPECT_EQ(log.messages(), (std::vector<std::string>{
+                                  "TMgtModelCmdCalcul::execute()", "TMgtModelCmdCalcul::execute()",
+                                  "TMgtModelCmdDVL::execute()", "TMgtModelCmdLVD::execute()",
+                                  "TMgtModelCmdSelect::execute()"}));
+    for (const LogCapture::Line& line : log.lines())
+        EXPECT_EQ(line.level, log4cxx::Level::getInfo());
 
-    TInfoGene other;
-    HostModel assigned(&other);
-    static_cast<TModelAbstract&>(assigned) = model;
-    EXPECT_EQ(assigned.getInfoGene(), &m_info);
-    EXPECT_EQ(assigned.getIdEtatEdit(1), 3);
+    // Without model or command nothing is called and the host's wiring error is traced.
+    TMgtModelCmdDVL dvlAlone(nullptr, &lettres, &statiques);
+    TMgtModelCmdLVD lvdAlone(nullptr, &lettres, &statiques);
+    TMgtModelCmdCalcul calculAlone;
+    TMgtModelCmdSelect selectAlone(nullptr, &lettres);
+    TMgtModelCmd* const alone[] = {&dvlAlone, &lvdAlone, &calculAlone, &selectAlone, nullptr};
+    const std::string names[] = {"TMgtModelCmdDVL", "TMgtModelCmdLVD", "TMgtModelCmdCalcul",
+                                 "TMgtModelCmdSelect"};
+    for (int i = 0; i <= 4; ++i) {
+        log.clear();
+        invoker.executeCommand(alone[i]);
+        const std::vector<std::string> lines =
+            i < 4 ? std::vector<std::string>{names[i] + "::execute()",
+                                             names[i] + "::execute() sans mod\xE8le"}
+                  : std::vector<std::string>{"TMgtModelInvoker::execute() sans commande"};
+        EXPECT_EQ(log.messages(), lines);
+        EXPECT_EQ(log.lines().back().level, log4cxx::Level::getError());
+    }
 }
