@@ -125,6 +125,20 @@ private:
     Journal& m_journal;
 };
 
+// A flow of `count` screens that records the host's Update calls.
+class RecordingFlow : public TCinematicManagerAbstract
+{
+public:
+    RecordingFlow(Journal& journal, int count) : m_journal(journal)
+    {
+        screentest::RemplitFlux(*this, count);
+    }
+    void Update() override { m_journal.add("flow.Update"); }
+
+private:
+    Journal& m_journal;
+};
+
 // Gives `wizard` the flow and a screen presenter in its screen panel, whose views `factory`
 // makes.
 inline screentest::TestScreenPresenter* WireScreen(TPrBaseForm& wizard, Journal& journal,

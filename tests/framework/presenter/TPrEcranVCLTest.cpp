@@ -45,17 +45,6 @@ namespace {
 
 using Answer = DialogSeam::Answer;
 
-// A flow that records the host's Update calls.
-class RecordingFlow : public TCinematicManagerAbstract
-{
-public:
-    RecordingFlow(Journal& journal, int count) : m_journal(journal) { RemplitFlux(*this, count); }
-    void Update() override { m_journal.add("flow.Update"); }
-
-private:
-    Journal& m_journal;
-};
-
 // A wizard form presenter that records the host hook run after each change, the refreshes of
 // the tree and the fitting of its window to a screen.
 class RecordingForm : public TPrBaseForm

@@ -141,26 +141,6 @@ private:
     TcxKelTreeList& m_tree;
 };
 
-class JournalFlow : public TCinematicManagerAbstract
-{
-public:
-    explicit JournalFlow(Journal& journal) : m_journal(journal) {}
-    void Update() override { m_journal.add("flow.Update"); }
-
-private:
-    Journal& m_journal;
-};
-
-class ListModel : public TestModel
-{
-public:
-    ListModel(TInfoGene* info, Journal& journal) : TestModel(info), m_journal(journal) {}
-    void Calcul() override { m_journal.add("Calcul"); }
-
-private:
-    Journal& m_journal;
-};
-
 // A root with a view, the list's screen and the buttons bar; the list holds A, B, C.
 struct ListHarness
 {
@@ -176,9 +156,9 @@ struct ListHarness
     }
 
     Journal journal;
-    JournalFlow flow{journal};
+    RecordingFlow flow{journal, 0};
     TInfoGene info;
-    ListModel model{&info, journal};
+    TestModel model{&info};
     TMgtModelInvoker invoker;
     FakeList list{journal, &model, &invoker};
     ScriptedEditor editor{journal, list};
@@ -248,27 +228,28 @@ TEST_F(TPrListManagerTest, NodeIndexIsThePositionOfTheFocusedNodesTopLevelAncest
     EXPECT_EQ(FocusedText(), "C");
 }
 
+// Lists are written "A|B|C", calls "AjouteElement CreeIHM".
+std::string Joined(const std::vector<std::string>& parts, char separator)
+{
+    std::string joined;
+    for (const std::string& part : parts)
+        joined += (joined.empty() ? "" : std::string(1, separator)) + part;
+    return joined;
+}
+
 TEST_F(TPrListManagerTest, EachOperationChangesTheListRefreshesTheTreeAndFocusesItsElement)
 {
     using Op = void (TPrListManager::*)(TcxKelTreeList*);
-    enum Editor
-    {
-        None,
-        Validates,
-        Cancels
-    };
     struct Case
     {
-        const char* name;
         Op run;
-        int focus; // the top-level node focused first, -1 none
-        bool detail;
+        int focus;   // the top-level node focused first (10 + n: its detail line), -1 none
         int current; // the list's current element before
-        Editor editor;
-        std::vector<std::string> elements;
-        std::vector<std::string> calls; // then the tree's refresh, when `refreshed`
+        char editor; // 'v' validates, 'c' cancels (and declines the deletion), '-' none
+        const char* elements;
+        const char* calls; // then the tree's refresh, when `refreshed`
         bool refreshed;
-        std::string focused;
+        const char* focused;
     };
     const Op add = &TPrListManager::AjouteElementExecute;
     const Op duplicate = &TPrListManager::DupliqueElementExecute;
@@ -276,146 +257,54 @@ TEST_F(TPrListManagerTest, EachOperationChangesTheListRefreshesTheTreeAndFocuses
     const Op remove = &TPrListManager::SupprimeElementExecute;
     const Op up = &TPrListManager::MoveUpElementExecute;
     const Op down = &TPrListManager::MoveDownElementExecute;
-    const std::vector<std::string> abc = {"A", "B", "C"};
     const Case cases[] = {
-        {"add",
-         add,
-         -1,
-         false,
-         -1,
-         Validates,
-         {"A", "B", "C", "Nouveau"},
-         {"AjouteElement", "CreeIHM"},
-         true,
-         "Nouveau"},
-        {"add cancelled",
-         add,
-         1,
-         false,
-         -1,
-         Cancels,
-         abc,
-         {"AjouteElement", "CreeIHM", "SupprimeElement"},
-         true,
-         "C"},
+        {add, -1, -1, 'v', "A|B|C|Nouveau", "AjouteElement CreeIHM", true, "Nouveau"},
+        {add, 1, -1, 'c', "A|B|C", "AjouteElement CreeIHM SupprimeElement", true, "C"},
         // The tree has no line for the new element until the host refreshes: the focus stays.
-        {"add without editor",
-         add,
-         0,
-         false,
-         -1,
-         None,
-         {"A", "B", "C", "Nouveau"},
-         {"AjouteElement"},
-         false,
-         "A"},
-        {"duplicate",
-         duplicate,
-         1,
-         false,
-         1,
-         Validates,
-         {"A", "B", "B (copie)", "C"},
-         {"DupliqueElement", "Calcul"},
-         true,
-         "B (copie)"},
-        {"duplicate without focus", duplicate, -1, false, 2, Validates, abc, {}, false, "C"},
-        // A detail line stands for its element.
-        {"modify",
-         modify,
-         2,
-         true,
-         -1,
-         Validates,
-         abc,
-         {"setIndexElement(2)", "CreeIHM"},
-         true,
-         "C"},
-        {"modify cancelled",
-         modify,
-         0,
-         false,
-         -1,
-         Cancels,
-         abc,
-         {"setIndexElement(0)", "CreeIHM"},
-         true,
-         "A"},
-        {"modify without editor",
-         modify,
-         1,
-         false,
-         -1,
-         None,
-         abc,
-         {"setIndexElement(1)"},
-         false,
-         "B"},
-        {"delete",
-         remove,
-         1,
-         false,
-         -1,
-         Validates,
-         {"A", "C"},
-         {"setIndexElement(1)", "SupprimeElement"},
-         true,
-         "C"},
-        {"delete the last",
-         remove,
-         2,
-         false,
-         -1,
-         Validates,
-         {"A", "B"},
-         {"setIndexElement(2)", "SupprimeElement"},
-         true,
-         "B"},
-        {"delete declined", remove, 2, false, 0, Cancels, abc, {"setIndexElement(2)"}, false, "C"},
-        {"delete without focus", remove, -1, false, 1, Validates, abc, {}, false, "B"},
-        {"up", up, 1, false, -1, Validates, {"B", "A", "C"}, {"DeplaceElement(1,0)"}, true, "B"},
-        {"down",
-         down,
-         1,
-         false,
-         -1,
-         Validates,
-         {"A", "C", "B"},
-         {"DeplaceElement(1,2)"},
-         true,
-         "B"},
-        {"first up", up, 0, false, -1, Validates, abc, {}, false, "A"},
-        {"last down", down, 2, false, -1, Validates, abc, {}, false, "C"},
-        {"up without focus", up, -1, false, -1, Validates, abc, {}, false, "<none>"},
-        {"down without focus", down, -1, false, -1, Validates, abc, {}, false, "<none>"},
+        {add, 0, -1, '-', "A|B|C|Nouveau", "AjouteElement", false, "A"},
+        {duplicate, 1, 1, 'v', "A|B|B (copie)|C", "DupliqueElement", true, "B (copie)"},
+        {duplicate, -1, 2, 'v', "A|B|C", "", false, "C"},
+        {modify, 12, -1, 'v', "A|B|C", "setIndexElement(2) CreeIHM", true, "C"},
+        {modify, 0, -1, 'c', "A|B|C", "setIndexElement(0) CreeIHM", true, "A"},
+        {modify, 1, -1, '-', "A|B|C", "setIndexElement(1)", false, "B"},
+        {remove, 1, -1, 'v', "A|C", "setIndexElement(1) SupprimeElement", true, "C"},
+        {remove, 2, -1, 'v', "A|B", "setIndexElement(2) SupprimeElement", true, "B"},
+        {remove, 2, 0, 'c', "A|B|C", "setIndexElement(2)", false, "C"},
+        {remove, -1, 1, 'v', "A|B|C", "", false, "B"},
+        {up, 1, -1, 'v', "B|A|C", "DeplaceElement(1,0)", true, "B"},
+        {down, 1, -1, 'v', "A|C|B", "DeplaceElement(1,2)", true, "B"},
+        {up, 0, -1, 'v', "A|B|C", "", false, "A"},
+        {down, 2, -1, 'v', "A|B|C", "", false, "C"},
+        {up, -1, -1, 'v', "A|B|C", "", false, "<none>"},
+        {down, -1, -1, 'v', "A|B|C", "", false, "<none>"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(std::string(c.calls) + " -> " + c.elements);
         h = std::make_unique<ListHarness>();
-        TPrListManager manager = Manager(c.editor != None);
-        h->editor.validates = c.editor == Validates;
+        TPrListManager manager = Manager(c.editor != '-');
+        h->editor.validates = c.editor == 'v';
         h->list.current = c.current;
         if (c.focus >= 0)
-            Focus(c.focus, c.detail);
+            Focus(c.focus % 10, c.focus >= 10);
         ScriptedDialogs dialogs;
-        dialogs.answer(c.editor == Validates ? DialogSeam::Answer::OK : DialogSeam::Answer::Cancel);
+        dialogs.answer(c.editor == 'v' ? DialogSeam::Answer::OK : DialogSeam::Answer::Cancel);
 
         (manager.*c.run)(&h->tree);
 
-        EXPECT_EQ(h->list.elements, c.elements);
-        std::vector<std::string> calls = c.calls;
+        EXPECT_EQ(Joined(h->list.elements, '|'), c.elements);
+        std::string calls = c.calls;
         if (c.refreshed)
-            calls.insert(calls.end(), {"buttons.MajCinematique", "flow.Update", "flow.Update",
-                                       "screen.Update", "buttons.Update"});
-        EXPECT_EQ(h->journal.entries(), calls);
+            calls += " buttons.MajCinematique flow.Update flow.Update screen.Update buttons.Update";
+        EXPECT_EQ(Joined(h->journal.entries(), ' '), calls);
         EXPECT_EQ(FocusedText(), c.focused);
-        const bool edited = std::count(calls.begin(), calls.end(), "CreeIHM") > 0;
+        EXPECT_EQ(h->model.calculs, c.run == duplicate && c.refreshed ? 1 : 0);
+        const bool edited = calls.find("CreeIHM") != std::string::npos;
         EXPECT_EQ(h->screen->getCompteRendu()->isModified(), edited) << "the editor's report";
         const bool asked = c.run == remove && c.focus >= 0;
         ASSERT_EQ(dialogs.count(), asked ? 1u : 0u);
         if (asked) {
             EXPECT_EQ(dialogs.textOf(0), "Confirmez-vous la suppression de cet \xE9l\xE9ment : " +
-                                             abc[c.focus] + " ?");
+                                             std::string(1, "ABC"[c.focus]) + " ?");
         }
     }
 }
