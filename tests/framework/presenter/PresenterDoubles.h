@@ -5,18 +5,42 @@
 
 #include "../view/ScreenTestHost.h"
 
+#include "flow/TCinematicManagerAbstract.h"
 #include "model/TCompteRendu.h"
+#include "model/TMgtModelInvoker.h"
+#include "presenter/TCompositeVisitor.h"
 #include "presenter/TPrBaseForm.h"
+#include "presenter/TPrComposite.h"
+#include "presenter/TPrEcranVCL.h"
 #include "presenter/TPrManagementButtons.h"
 #include "view/TView.h"
 
+#include "DesktopMetrics.h"
+#include "DialogSeam.h"
+#include "GestureFlush.h"
+#include "LogCapture.h"
+#include "MessageQueue.h"
+#include "QtLeakCheck.h"
+#include "ScriptedDialogs.h"
+#include "TInfoGene.h"
 #include "TPanel.h"
 
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 using screentest::Journal;
 using screentest::TestModel;
+using ::testing::ElementsAre;
 
 // Lets Qt build, once per process, what it creates lazily the first time a window is shown,
 // so that the leak checks of the tests count only their own objects.

@@ -1,7 +1,6 @@
 #include "PresenterDoubles.h"
 
 #include "controls/TdControl.h"
-#include "presenter/TCompositeVisitor.h"
 #include "presenter/TPrNavigateTree.h"
 #include "presenter/TVisitorChangeView.h"
 #include "presenter/TVisitorFixClientHeight.h"
@@ -10,20 +9,6 @@
 #include "presenter/TVisitorSetFilter.h"
 #include "view/TViewEcranVCL.h"
 #include "view/TViewNavigateTree.h"
-
-#include "DesktopMetrics.h"
-#include "TInfoGene.h"
-#include "TPanel.h"
-
-#include "QtLeakCheck.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <string>
-
-using ::testing::ElementsAre;
 
 namespace {
 

@@ -1,36 +1,17 @@
 #include "PresenterDoubles.h"
 
-#include "model/TCompteRendu.h"
-#include "model/TMgtModelInvoker.h"
 #include "presenter/THostGuard.h"
-#include "presenter/TPrBaseForm.h"
-#include "presenter/TPrManagementButtons.h"
 #include "view/TMessageManager.h"
 #include "view/TViewManagementButtons.h"
 
-#include "DesktopMetrics.h"
-#include "DialogSeam.h"
-#include "MessageQueue.h"
 #include "TEdit.h"
-#include "TPanel.h"
 #include "TcxEditNum.h"
 #include "TcxKelButton.h"
 
-#include "LogCapture.h"
-#include "QtLeakCheck.h"
-#include "ScriptedDialogs.h"
-
-#include <gtest/gtest.h>
-
 #include <QPixmap>
 #include <QPixmapCache>
-#include <QPointer>
-#include <QTest>
-#include <QTimer>
 
 #include <stdexcept>
-#include <string>
-#include <utility>
 
 using namespace screentest;
 

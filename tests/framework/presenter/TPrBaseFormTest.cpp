@@ -1,29 +1,8 @@
-#include "presenter/TPrBaseForm.h"
-
 #include "PresenterDoubles.h"
 
 #include "controls/TControlDisplayInfo.h"
-#include "flow/TCinematicManagerAbstract.h"
-#include "model/TCompteRendu.h"
-#include "presenter/TPrEcranVCL.h"
 #include "view/TMessageManager.h"
 #include "view/TViewBaseForm.h"
-
-#include "DesktopMetrics.h"
-#include "LogCapture.h"
-#include "MessageQueue.h"
-#include "QtLeakCheck.h"
-#include "ScriptedDialogs.h"
-#include "TInfoGene.h"
-#include "TPanel.h"
-
-#include <QPointer>
-#include <QTimer>
-
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 

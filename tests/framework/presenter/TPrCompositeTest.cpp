@@ -1,25 +1,5 @@
 #include "PresenterDoubles.h"
 
-#include "flow/TCinematicManagerAbstract.h"
-#include "model/TCompteRendu.h"
-#include "presenter/TPrComposite.h"
-
-#include "DesktopMetrics.h"
-#include "TInfoGene.h"
-#include "TPanel.h"
-
-#include "LogCapture.h"
-#include "QtLeakCheck.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <string>
-#include <vector>
-
-using ::testing::ElementsAre;
-
 namespace {
 
 // A report that records its destruction.

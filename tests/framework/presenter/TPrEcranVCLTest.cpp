@@ -2,44 +2,21 @@
 
 #include "controls/TdCcxEditNum.h"
 #include "flow/TScreenInformation.h"
-#include "model/TCompteRendu.h"
 #include "model/TLieManager.h"
-#include "model/TMgtModelInvoker.h"
-#include "presenter/TCompositeVisitor.h"
-#include "presenter/TPrBaseForm.h"
 #include "presenter/TVisitorFixClientHeight.h"
 #include "view/TMessageManager.h"
 #include "view/TViewEcranVCL.h"
 
-#include "DesktopMetrics.h"
-#include "DialogSeam.h"
-#include "MessageQueue.h"
 #include "TEdit.h"
-#include "TPanel.h"
 #include "TcxCheckBox.h"
 #include "TcxEditNum.h"
 #include "TcxKelButton.h"
 #include "qlettre.h"
 
-#include "LogCapture.h"
-#include "QtLeakCheck.h"
-#include "ScriptedDialogs.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QMenu>
-#include <QPointer>
-#include <QTest>
-#include <QTimer>
-
-#include <memory>
-#include <string>
-#include <vector>
 
 using namespace screentest;
-using ::testing::ElementsAre;
 
 namespace {
 

@@ -1,33 +1,15 @@
 #include "presenter/TPrListManager.h"
 
-#include "flow/TCinematicManagerAbstract.h"
-#include "model/TCompteRendu.h"
-#include "model/TMgtModelInvoker.h"
+#include "PresenterDoubles.h"
 #include "presenter/TCreeIHM.h"
 #include "presenter/TMdListManager.h"
-#include "presenter/TPrComposite.h"
-#include "view/TView.h"
 
-#include "PresenterDoubles.h"
-
-#include "DesktopMetrics.h"
-#include "GestureFlush.h"
-#include "QtLeakCheck.h"
-#include "ScriptedDialogs.h"
 #include "TAction.h"
-#include "TInfoGene.h"
 #include "TcxKelTreeList.h"
 #include "TcxTreeListNode.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <memory>
-#include <string>
-#include <vector>
 
-using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {

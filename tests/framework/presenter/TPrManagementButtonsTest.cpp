@@ -1,24 +1,9 @@
 #include "PresenterDoubles.h"
 
-#include "flow/TCinematicManagerAbstract.h"
-#include "presenter/TPrBaseForm.h"
-#include "presenter/TPrManagementButtons.h"
 #include "presenter/TServiceManager.h"
 #include "view/TViewManagementButtons.h"
 
-#include "DesktopMetrics.h"
-#include "GestureFlush.h"
 #include "TAction.h"
-#include "TInfoGene.h"
-
-#include "LogCapture.h"
-#include "QtLeakCheck.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace {
 

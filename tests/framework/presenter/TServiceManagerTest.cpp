@@ -3,14 +3,9 @@
 #include "TAction.h"
 #include "TKelActionList.h"
 
-#include "QtLeakCheck.h"
-
-#include <gtest/gtest.h>
-
-#include <QPointer>
+#include "PresenterDoubles.h"
 
 #include <stdexcept>
-#include <vector>
 
 namespace {
 
