@@ -47,20 +47,6 @@ private:
     Journal& m_journal;
 };
 
-// A child presenter that says when it is destroyed or asked to focus.
-class WatchedChild : public TPrComposite
-{
-public:
-    WatchedChild(Journal& journal, TPrComposite* parent)
-        : TPrComposite(parent, nullptr, nullptr, nullptr), m_journal(journal)
-    {}
-    ~WatchedChild() override { m_journal.add("~child"); }
-    void FocusControl(int) override { m_journal.add("child.FocusControl"); }
-
-private:
-    Journal& m_journal;
-};
-
 // The wizard's tree as a host builds it: the form presenter at the root with a flow of three
 // screens, the screen presenter (factory f1 knows screens 1 and 2) and the buttons presenter.
 class TPrEcranVCLTest : public QtLeakCheckedTest
@@ -141,14 +127,14 @@ TEST_F(TPrEcranVCLTest, ChangeViewSavesDisplayReplacesTheViewFitsShowsAndRefresh
 {
     show();
     QPointer<TestScreen> old = screen();
-    presenter->Add(new WatchedChild(journal, presenter));
+    presenter->Add(new RecordingPresenter(journal, "child", presenter));
     flow->setEnumEcranActif(2);
 
     presenter->ChangeView();
     EXPECT_TRUE(old.isNull());
     ASSERT_NE(screen(), nullptr);
     EXPECT_TRUE(presenter->getFils().empty());
-    EXPECT_THAT(journal.entries(), ElementsAre("save", "~child", "~screen", "f1.CreeVue 2",
+    EXPECT_THAT(journal.entries(), ElementsAre("save", "child.~", "~screen", "f1.CreeVue 2",
                                                "fit 240", "show", "help 102", "form.Update",
                                                "DonneesVersLettrage", "Select", "buttons.Update"));
 }
@@ -158,7 +144,7 @@ TEST_F(TPrEcranVCLTest, ChangeViewWithoutFactoriesTouchesNothing)
     TestScreenPresenter alone(journal, panel, form, model.get(), &invoker, flow);
     auto* view = new RecordingScreen(journal, panel, &alone);
     alone.setView(view);
-    alone.Add(new WatchedChild(journal, &alone));
+    alone.Add(new RecordingPresenter(journal, "child", &alone));
     journal.clear();
     alone.ChangeView();
     EXPECT_EQ(alone.getView(), view);
@@ -191,7 +177,7 @@ TEST_F(TPrEcranVCLTest, AScreenNoFactoryKnowsLeavesThePresenterWithoutView)
     EXPECT_EQ(presenter->getView(), nullptr);
 
     // Without a view the data operations only trace and reach the children.
-    presenter->Add(new WatchedChild(journal, presenter));
+    presenter->Add(new RecordingPresenter(journal, "child", presenter));
     LogCapture log;
     presenter->SaveData();
     presenter->LoadData();
@@ -201,7 +187,8 @@ TEST_F(TPrEcranVCLTest, AScreenNoFactoryKnowsLeavesThePresenterWithoutView)
                                             "TPrEcranVCL::DonneesValide()"));
     EXPECT_EQ(model->controles, 0);
     EXPECT_EQ(journal.count("LettrageVersDonnees"), 0u);
-    EXPECT_EQ(journal.count("SaveData"), 1u);
+    EXPECT_EQ(journal.count("child.SaveData"), 1u);
+    EXPECT_EQ(journal.count("child.LoadData"), 1u);
 }
 
 TEST_F(TPrEcranVCLTest, SaveDataStoresTheScreenSelectsAndStoresAgain)
@@ -351,10 +338,10 @@ TEST_F(TPrEcranVCLValidationTest, AnErrorOrTheWarningTheUserGoesBackToRefusesAnd
 
 TEST_F(TPrEcranVCLValidationTest, FocusControlGoesToTheViewNotTheChildren)
 {
-    presenter->Add(new WatchedChild(journal, presenter));
+    presenter->Add(new RecordingPresenter(journal, "child", presenter));
     presenter->FocusControl(kMontant);
     EXPECT_EQ(focused(), screen()->montant);
-    EXPECT_EQ(journal.count("child.FocusControl"), 0u);
+    EXPECT_EQ(journal.count("child.FocusControl 30"), 0u);
 }
 
 TEST_F(TPrEcranVCLTest, QueriesForwardToTheFlowAndTheModelAndTheHooksAnswerNo)
