@@ -1,310 +1,179 @@
 #pragma once
 
-// Test presenters and views that write every call they receive into a shared journal, so that
-// a test can check which node was reached, in which order, and that each object was destroyed
-// exactly once.
+// Test presenters and views that write every call they receive into a journal, so that a test
+// can check which node was reached, in which order, and that each object was destroyed once.
 
+#include "../view/ScreenTestHost.h"
+
+#include "flow/TCinematicManagerAbstract.h"
 #include "model/TCompteRendu.h"
-#include "model/TModelAbstract.h"
+#include "model/TMgtModelInvoker.h"
 #include "presenter/TCompositeVisitor.h"
 #include "presenter/TPrBaseForm.h"
 #include "presenter/TPrComposite.h"
 #include "presenter/TPrEcranVCL.h"
 #include "presenter/TPrManagementButtons.h"
-#include "presenter/TPrNavigateTree.h"
 #include "view/TView.h"
 
-#include <algorithm>
+#include "DesktopMetrics.h"
+#include "DialogSeam.h"
+#include "GestureFlush.h"
+#include "LogCapture.h"
+#include "MessageQueue.h"
+#include "QtLeakCheck.h"
+#include "ScriptedDialogs.h"
+#include "TInfoGene.h"
+#include "TPanel.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+using screentest::Journal;
+using screentest::TestModel;
+using ::testing::ElementsAre;
 
 // Lets Qt build, once per process, what it creates lazily the first time a window is shown,
 // so that the leak checks of the tests count only their own objects.
 inline void WarmUpShownWindows()
 {
     static bool done = false;
-    if (done)
+    if (std::exchange(done, true))
         return;
-    done = true;
     TView window;
     window.Show();
     window.Hide();
 }
 
-class Journal
-{
-public:
-    void add(std::string entry) { m_entries.push_back(std::move(entry)); }
-    const std::vector<std::string>& entries() const { return m_entries; }
-    std::size_t count(const std::string& entry) const
-    {
-        return static_cast<std::size_t>(std::count(m_entries.begin(), m_entries.end(), entry));
-    }
-    // Position of the first occurrence, or -1.
-    int indexOf(const std::string& entry) const
-    {
-        const auto found = std::find(m_entries.begin(), m_entries.end(), entry);
-        return found == m_entries.end() ? -1 : static_cast<int>(found - m_entries.begin());
-    }
-    // The entries that end with `suffix`, in order.
-    std::vector<std::string> endingWith(const std::string& suffix) const
-    {
-        std::vector<std::string> result;
-        for (const std::string& entry : m_entries)
-            if (entry.size() >= suffix.size() &&
-                entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) == 0)
-                result.push_back(entry);
-        return result;
-    }
-    void clear() { m_entries.clear(); }
-
-private:
-    std::vector<std::string> m_entries;
-};
-
-// A view that records the calls its presenter makes.
+// A view that records the calls its presenter makes, as "<name>.view.<call>".
 class RecordingView : public TView
 {
 public:
     RecordingView(Journal& journal, std::string name, TComponent* owner = nullptr)
         : TView(owner), m_journal(journal), m_name(std::move(name))
     {}
-    ~RecordingView() override { m_journal.add(m_name + ".~view"); }
-
-    void SaveControlDisplay() override { m_journal.add(m_name + ".view.SaveControlDisplay"); }
-    void Show() override
-    {
-        m_journal.add(m_name + ".view.Show");
-        TView::Show();
-    }
-    void Hide() override
-    {
-        m_journal.add(m_name + ".view.Hide");
-        TView::Hide();
-    }
-    void FixClientHeight(int height) override
-    {
-        m_journal.add(m_name + ".view.FixClientHeight(" + std::to_string(height) + ")");
-    }
-    void SetControlHelpContext(long idRessource) override
-    {
-        m_journal.add(m_name + ".view.SetControlHelpContext(" + std::to_string(idRessource) + ")");
-    }
-    void Update() override { m_journal.add(m_name + ".view.Update"); }
+    ~RecordingView() override { rec("~view"); }
+    void SaveControlDisplay() override { rec("view.SaveControlDisplay"); }
+    void Show() override { rec("view.Show"); }
+    void Hide() override { rec("view.Hide"); }
+    void FixClientHeight(int height) override { rec("view.Fix " + std::to_string(height)); }
+    void SetControlHelpContext(long id) override { rec("view.Help " + std::to_string(id)); }
+    void Update() override { rec("view.Update"); }
 
 private:
+    void rec(const std::string& call) { m_journal.add(m_name + "." + call); }
+
     Journal& m_journal;
     std::string m_name;
 };
 
-// A report that records its destruction.
-class RecordingReport : public TCompteRendu
-{
-public:
-    RecordingReport(Journal& journal, std::string name)
-        : m_journal(journal), m_name(std::move(name))
-    {}
-    ~RecordingReport() override { m_journal.add(m_name + ".~report"); }
-
-private:
-    Journal& m_journal;
-    std::string m_name;
-};
-
-// Gives `presenter` a recording report in place of the one it was built with.
-inline void InstallRecordingReport(TPrComposite& presenter, Journal& journal,
-                                   const std::string& name)
-{
-    delete presenter.getCompteRendu();
-    presenter.setCompteRendu(new RecordingReport(journal, name));
-}
-
-// A plain node of the tree that records every tree operation before doing the base's part.
+// A plain node of the tree that records the tree operations before doing the base's part.
 class RecordingPresenter : public TPrComposite
 {
 public:
     RecordingPresenter(Journal& journal, std::string name, TPrComposite* parent,
-                       TModelAbstract* model = nullptr,
-                       TCinematicManagerAbstract* cinematicManager = nullptr)
-        : TPrComposite(parent, model, nullptr, cinematicManager), m_journal(journal),
-          m_name(std::move(name))
+                       TModelAbstract* model = nullptr, TCinematicManagerAbstract* flow = nullptr)
+        : TPrComposite(parent, model, nullptr, flow), m_journal(journal), m_name(std::move(name))
     {}
-    ~RecordingPresenter() override { m_journal.add(m_name + ".~"); }
-
+    ~RecordingPresenter() override { rec("~"); }
     void SaveData() override
     {
-        m_journal.add(m_name + ".SaveData");
+        rec("SaveData");
         TPrComposite::SaveData();
     }
     void LoadData() override
     {
-        m_journal.add(m_name + ".LoadData");
+        rec("LoadData");
         TPrComposite::LoadData();
-    }
-    void Show() override
-    {
-        m_journal.add(m_name + ".Show");
-        TPrComposite::Show();
-    }
-    void Hide() override
-    {
-        m_journal.add(m_name + ".Hide");
-        TPrComposite::Hide();
     }
     void SauveDataInit() override
     {
-        m_journal.add(m_name + ".SauveDataInit");
+        rec("SauveDataInit");
         TPrComposite::SauveDataInit();
     }
     void RestaureDataInit() override
     {
-        m_journal.add(m_name + ".RestaureDataInit");
+        rec("RestaureDataInit");
         TPrComposite::RestaureDataInit();
-    }
-    void CheckIsModified() override
-    {
-        m_journal.add(m_name + ".CheckIsModified");
-        if (m_modifies)
-            getCompteRendu()->setModified(true);
-    }
-    void SetControlHelpContext() override
-    {
-        m_journal.add(m_name + ".SetControlHelpContext");
-        TPrComposite::SetControlHelpContext();
-    }
-    void Update() override
-    {
-        m_journal.add(m_name + ".Update");
-        TPrComposite::Update();
-    }
-    bool EcranValide(bool afficher) override
-    {
-        m_journal.add(m_name + ".EcranValide");
-        return TPrComposite::EcranValide(afficher);
-    }
-    bool DonneesValide(bool afficher) override
-    {
-        m_journal.add(m_name + ".DonneesValide(" + (afficher ? "true" : "false") + ")");
-        return m_valid;
     }
     void FocusControl(int lettrage) override
     {
-        m_journal.add(m_name + ".FocusControl(" + std::to_string(lettrage) + ")");
+        rec("FocusControl " + std::to_string(lettrage));
         TPrComposite::FocusControl(lettrage);
     }
-
-    // What DonneesValide answers.
-    void setValid(bool valid) { m_valid = valid; }
-    // Whether CheckIsModified marks the node's own report as modified.
-    void setModifies(bool modifies) { m_modifies = modifies; }
-
-private:
-    Journal& m_journal;
-    std::string m_name;
-    bool m_valid = true;
-    bool m_modifies = false;
-};
-
-// A host model with nothing to check.
-class QuietModel : public TModelAbstract
-{
-public:
-    explicit QuietModel(TInfoGene* info, bool* destroyed = nullptr)
-        : TModelAbstract(info), m_destroyed(destroyed)
-    {}
-    ~QuietModel() override
+    void CheckIsModified() override
     {
-        if (m_destroyed)
-            *m_destroyed = true;
+        rec("CheckIsModified");
+        getCompteRendu()->setModified(modifies);
     }
-    structMessage* ControleLettres(structLettre*) override { return nullptr; }
-    structMessage* ControleDeclaration() override { return nullptr; }
-    char* TexteDuMessage(structMessage*, char** texte) override
+    bool DonneesValide(bool afficher) override
     {
-        *texte = nullptr;
-        return nullptr;
-    }
-    char* LibelleDeLaLettre(short, char** libelle) override
-    {
-        *libelle = nullptr;
-        return nullptr;
+        rec(afficher ? "DonneesValide(true)" : "DonneesValide(false)");
+        return valid && TPrComposite::DonneesValide(afficher);
     }
 
-private:
-    bool* m_destroyed;
-};
-
-// A screen presenter of a host, recording the operations the visitors reach.
-class RecordingScreenPresenter : public TPrEcranVCL
-{
-public:
-    RecordingScreenPresenter(Journal& journal, std::string name, TPrComposite* parent)
-        : TPrEcranVCL(nullptr, parent, nullptr, nullptr, nullptr), m_journal(journal),
-          m_name(std::move(name))
-    {}
-    ~RecordingScreenPresenter() override { m_journal.add(m_name + ".~"); }
-
-    void SauveDataInit() override {}
-    void RestaureDataInit() override {}
-    void CheckIsModified() override {}
-    void InitDonnees() override {}
-    void ChangeView() override { m_journal.add(m_name + ".ChangeView"); }
+    bool valid = true;     // what DonneesValide answers
+    bool modifies = false; // what CheckIsModified writes into the node's report
 
 private:
+    void rec(const std::string& call) { m_journal.add(m_name + "." + call); }
+
     Journal& m_journal;
     std::string m_name;
 };
 
-// A buttons presenter of a host, recording the refresh of the flow state.
-class RecordingButtonsPresenter : public TPrManagementButtons
+// A buttons presenter of a host, recording the refresh of the flow state and of the tree.
+class RecordingButtons : public TPrManagementButtons
 {
 public:
-    RecordingButtonsPresenter(Journal& journal, std::string name, TPrComposite* parent)
-        : TPrManagementButtons(nullptr, parent, nullptr, nullptr, nullptr), m_journal(journal),
-          m_name(std::move(name))
+    RecordingButtons(Journal& journal, TPrComposite* parent)
+        : TPrManagementButtons(nullptr, parent, nullptr, nullptr, nullptr), m_journal(journal)
     {}
-
-    void MajCinematique() override { m_journal.add(m_name + ".MajCinematique"); }
+    void MajCinematique() override { m_journal.add("buttons.MajCinematique"); }
+    void Update() override
+    {
+        m_journal.add("buttons.Update");
+        TPrManagementButtons::Update();
+    }
 
 private:
     Journal& m_journal;
-    std::string m_name;
 };
 
-// Names every presenter it visits, with the kind of visit it received.
-class RecordingVisitor : public TCompositeVisitor
+// A flow of `count` screens that records the host's Update calls.
+class RecordingFlow : public TCinematicManagerAbstract
 {
 public:
-    explicit RecordingVisitor(Journal& journal) : m_journal(journal) {}
-
-    void VisitBaseForm(TPrBaseForm* presenter) override { record("BaseForm", presenter); }
-    void VisitEcranVCL(TPrEcranVCL* presenter) override { record("EcranVCL", presenter); }
-    void VisitManagementButtons(TPrManagementButtons* presenter) override
+    RecordingFlow(Journal& journal, int count) : m_journal(journal)
     {
-        record("ManagementButtons", presenter);
+        screentest::RemplitFlux(*this, count);
     }
-    void VisitNavigateTree(TPrNavigateTree* presenter) override
-    {
-        record("NavigateTree", presenter);
-    }
-
-    // The names the test gives its presenters.
-    void name(const TPrComposite* presenter, std::string name)
-    {
-        m_names.emplace_back(presenter, std::move(name));
-    }
+    void Update() override { m_journal.add("flow.Update"); }
 
 private:
-    void record(const std::string& kind, const TPrComposite* presenter)
-    {
-        std::string name = "?";
-        for (const auto& [known, knownName] : m_names)
-            if (known == presenter)
-                name = knownName;
-        m_journal.add(kind + ":" + name);
-    }
-
     Journal& m_journal;
-    std::vector<std::pair<const TPrComposite*, std::string>> m_names;
 };
+
+// Gives `wizard` the flow and a screen presenter in its screen panel, whose views `factory`
+// makes.
+inline screentest::TestScreenPresenter* WireScreen(TPrBaseForm& wizard, Journal& journal,
+                                                   TModelAbstract& model, TMgtModelInvoker& invoker,
+                                                   TCinematicManagerAbstract* flow,
+                                                   TFactoryAbstract* factory)
+{
+    wizard.setCinematicManager(flow);
+    auto* ecran = new screentest::TestScreenPresenter(journal, wizard.getPanelEcranVCL(), &wizard,
+                                                      &model, &invoker, flow);
+    wizard.Add(ecran);
+    ecran->addFactory(factory);
+    return ecran;
+}

@@ -1,28 +1,14 @@
 #include "PresenterDoubles.h"
 
 #include "controls/TdControl.h"
-#include "model/TCompteRendu.h"
-#include "presenter/TCompositeVisitor.h"
+#include "presenter/TPrNavigateTree.h"
 #include "presenter/TVisitorChangeView.h"
 #include "presenter/TVisitorFixClientHeight.h"
 #include "presenter/TVisitorMajCinematique.h"
-#include "presenter/TVisitorOk.h"
 #include "presenter/TVisitorPerform.h"
 #include "presenter/TVisitorSetFilter.h"
 #include "view/TViewEcranVCL.h"
-
-#include "DesktopMetrics.h"
-#include "TInfoGene.h"
-
-#include "QtLeakCheck.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <string>
-
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
+#include "view/TViewNavigateTree.h"
 
 namespace {
 
@@ -30,18 +16,11 @@ namespace {
 class FilterRecordingControl : public TdControl
 {
 public:
-    FilterRecordingControl(Journal& journal, int lettrage) : m_journal(journal)
-    {
-        m_lettrage = lettrage;
-    }
+    explicit FilterRecordingControl(Journal& journal) : m_journal(journal) {}
     void LettrageVersEcran(structLettre*, structLettre*) override {}
     void EcranVersLettrage(structLettre*, structLettre*) override {}
     void UpdateSelection(structLettre*) override {}
-    void setFilter(int filter) override
-    {
-        m_journal.add("control" + std::to_string(m_lettrage) + ".setFilter(" +
-                      std::to_string(filter) + ")");
-    }
+    void setFilter(int filter) override { m_journal.add("setFilter " + std::to_string(filter)); }
 
 private:
     Journal& m_journal;
@@ -55,38 +34,64 @@ public:
         : TViewEcranVCL(nullptr, presenter), m_journal(journal)
     {}
     void InitCouleurs() override {}
-    void InitControls() override { AjouteControl(new FilterRecordingControl(m_journal, 12)); }
-    void Perform() override { m_journal.add("screenView.Perform"); }
+    void InitControls() override { AjouteControl(new FilterRecordingControl(m_journal)); }
+    void Perform() override { m_journal.add("Perform"); }
+
+private:
+    Journal& m_journal;
+};
+
+// A screen presenter of a host, recording the rebuilding of its view.
+class RecordingScreenPresenter : public TPrEcranVCL
+{
+public:
+    RecordingScreenPresenter(Journal& journal, std::string name, TPrComposite* parent)
+        : TPrEcranVCL(nullptr, parent, nullptr, nullptr, nullptr), m_journal(journal),
+          m_name(std::move(name))
+    {}
+    void SauveDataInit() override {}
+    void RestaureDataInit() override {}
+    void CheckIsModified() override {}
+    void InitDonnees() override {}
+    void ChangeView() override { m_journal.add(m_name + ".ChangeView"); }
+
+private:
+    Journal& m_journal;
+    std::string m_name;
+};
+
+// Names every presenter it visits, with the kind of visit it received.
+class RecordingVisitor : public TCompositeVisitor
+{
+public:
+    explicit RecordingVisitor(Journal& journal) : m_journal(journal) {}
+    void VisitBaseForm(TPrBaseForm*) override { m_journal.add("BaseForm"); }
+    void VisitEcranVCL(TPrEcranVCL*) override { m_journal.add("EcranVCL"); }
+    void VisitManagementButtons(TPrManagementButtons*) override { m_journal.add("Buttons"); }
+    void VisitNavigateTree(TPrNavigateTree*) override { m_journal.add("NavigateTree"); }
 
 private:
     Journal& m_journal;
 };
 
 // The four kinds of presenters as a wizard builds them:
-//
-//   form (TPrBaseForm)
-//   +-- tree (TPrNavigateTree)
-//   +-- screen (TPrEcranVCL)
-//   |   +-- inner (TPrEcranVCL)
-//   +-- buttons (TPrManagementButtons)
-class VisitorTest : public QtLeakCheckedTest
+// form { tree, screen (with a recording view) { inner }, buttons }.
+class TCompositeVisitorTest : public QtLeakCheckedTest
 {
 protected:
     void SetUp() override
     {
         SetDesktopSizeOverride(1280, 1024);
-        // The first wizard window of the process makes Qt build its lazy singletons (styles,
-        // icons, platform windows): let that happen before the leak check counts.
+        // The first wizard window of the process makes Qt build its lazy singletons.
         static bool warmedUp = false;
-        if (!warmedUp) {
-            warmedUp = true;
+        if (!std::exchange(warmedUp, true)) {
             WarmUpShownWindows();
             BuildTree();
             delete form;
-            journal.clear();
         }
         QtLeakCheckedTest::SetUp();
         BuildTree();
+        journal.clear();
     }
     void TearDown() override
     {
@@ -98,196 +103,97 @@ protected:
     void BuildTree()
     {
         form = new TPrBaseForm(nullptr, &model, nullptr);
-        tree = new TPrNavigateTree(nullptr, form, &model, nullptr, nullptr);
+        tree = new TPrNavigateTree(form->getPanelNavigateTree(), form, &model, nullptr, nullptr);
         screen = new RecordingScreenPresenter(journal, "screen", form);
+        auto* view = new RecordingScreenView(journal, screen);
+        view->InitView();
+        screen->setView(view);
         inner = new RecordingScreenPresenter(journal, "inner", screen);
-        buttons = new RecordingButtonsPresenter(journal, "buttons", form);
+        buttons = new RecordingButtons(journal, form);
         form->Add(tree);
         form->Add(screen);
         screen->Add(inner);
         form->Add(buttons);
     }
 
-    // Gives the form presenter a recording window in place of its own.
-    RecordingView* replaceFormView()
-    {
-        delete form->getView();
-        auto* window = new RecordingView(journal, "form");
-        form->setView(window);
-        return window;
-    }
-
     Journal journal;
     TInfoGene info;
-    QuietModel model{&info};
+    TestModel model{&info};
     TPrBaseForm* form = nullptr;
     TPrNavigateTree* tree = nullptr;
     RecordingScreenPresenter* screen = nullptr;
     RecordingScreenPresenter* inner = nullptr;
-    RecordingButtonsPresenter* buttons = nullptr;
+    RecordingButtons* buttons = nullptr;
 };
 
-TEST_F(VisitorTest, TheWalkVisitsEveryPresenterOnceInPreOrderWithTheVisitOfItsKind)
+TEST_F(TCompositeVisitorTest, TheWalkVisitsEveryPresenterOnceInPreOrderWithTheVisitOfItsKind)
 {
+    // Children under every kind, and under a plain node, which is not visited itself.
+    tree->Add(new RecordingScreenPresenter(journal, "underTree", tree));
+    buttons->Add(new RecordingScreenPresenter(journal, "underButtons", buttons));
+    auto* plain = new RecordingPresenter(journal, "plain", form);
+    form->Add(plain);
+    plain->Add(new RecordingScreenPresenter(journal, "underPlain", plain));
+
     RecordingVisitor visitor(journal);
-    visitor.name(form, "form");
-    visitor.name(tree, "tree");
-    visitor.name(screen, "screen");
-    visitor.name(inner, "inner");
-    visitor.name(buttons, "buttons");
-
     form->Accept(&visitor);
-    EXPECT_THAT(journal.entries(),
-                ElementsAre("BaseForm:form", "NavigateTree:tree", "EcranVCL:screen",
-                            "EcranVCL:inner", "ManagementButtons:buttons"));
+    EXPECT_THAT(journal.entries(), ElementsAre("BaseForm", "NavigateTree", "EcranVCL", "EcranVCL",
+                                               "EcranVCL", "Buttons", "EcranVCL", "EcranVCL"));
 }
 
-TEST_F(VisitorTest, APlainCompositeIsNotVisitedButItsChildrenAre)
-{
-    RecordingPresenter holder(journal, "holder", form);
-    auto* held = new RecordingScreenPresenter(journal, "held", &holder);
-    holder.Add(held);
-    RecordingVisitor visitor(journal);
-    visitor.name(held, "held");
-
-    holder.Accept(&visitor);
-    EXPECT_THAT(journal.entries(), ElementsAre("EcranVCL:held"));
-}
-
-TEST_F(VisitorTest, TheBaseVisitorDoesNothingAnywhere)
-{
-    TCompositeVisitor visitor;
-    form->Accept(&visitor);
-    EXPECT_THAT(journal.entries(), IsEmpty());
-}
-
-TEST_F(VisitorTest, ChangeViewRebuildsEveryScreenPresenterAndNothingElse)
-{
-    TVisitorChangeView visitor;
-    form->Accept(&visitor);
-    EXPECT_THAT(journal.entries(), ElementsAre("screen.ChangeView", "inner.ChangeView"));
-}
-
-TEST_F(VisitorTest, ChangeScreenOfTheFormWalksTheChangeViewVisitorFromTheRoot)
-{
-    form->ChangeScreen();
-    EXPECT_THAT(journal.entries(), ElementsAre("screen.ChangeView", "inner.ChangeView"));
-}
-
-TEST_F(VisitorTest, MajCinematiqueRefreshesOnlyTheButtonsPresenter)
-{
-    TVisitorMajCinematique visitor;
-    form->Accept(&visitor);
-    EXPECT_THAT(journal.entries(), ElementsAre("buttons.MajCinematique"));
-}
-
-TEST_F(VisitorTest, FixClientHeightFitsTheWizardWindowOnly)
-{
-    replaceFormView();
-    screen->setView(new RecordingView(journal, "screen"));
-
-    TVisitorFixClientHeight visitor(321);
-    EXPECT_EQ(visitor.getHeight(), 321);
-    form->Accept(&visitor);
-    EXPECT_THAT(journal.endingWith(")"), ElementsAre("form.view.FixClientHeight(321)"));
-}
-
-TEST_F(VisitorTest, FixClientHeightIgnoresAFormWhoseWindowIsGone)
+TEST_F(TCompositeVisitorTest, EachVisitorActsOnItsKindOfPresenterOnly)
 {
     delete form->getView();
-    TVisitorFixClientHeight visitor(200);
-    form->Accept(&visitor);
-    EXPECT_THAT(journal.entries(), IsEmpty());
+    form->setView(new RecordingView(journal, "form"));
+    TVisitorChangeView changeView;
+    TVisitorMajCinematique majCinematique;
+    TVisitorFixClientHeight fit(321);
+    TVisitorPerform perform; // `inner` has no view: passed over
+    TVisitorSetFilter showAll;
+    TVisitorSetFilter filter;
+    filter.setFilter(3);
+    const std::vector<std::pair<std::function<void()>, std::vector<std::string>>> cases = {
+        {[&] { form->Accept(&changeView); }, {"screen.ChangeView", "inner.ChangeView"}},
+        {[&] { form->ChangeScreen(); }, {"screen.ChangeView", "inner.ChangeView"}},
+        {[&] { form->Accept(&majCinematique); }, {"buttons.MajCinematique"}},
+        {[&] { form->Accept(&fit); }, {"form.view.Fix 321"}},
+        {[&] { form->Accept(&perform); }, {"Perform"}},
+        {[&] { form->Accept(&showAll); }, {"setFilter -1"}},
+        {[&] { form->Accept(&filter); }, {"setFilter 3"}},
+        {[&] {
+             delete form->getView(); // a window already closed has nothing left to fit
+             form->Accept(&fit);
+         },
+         {"form.~view"}},
+    };
+    for (const auto& [run, expected] : cases) {
+        journal.clear();
+        run();
+        EXPECT_EQ(journal.entries(), expected) << expected.front();
+    }
 }
 
-TEST_F(VisitorTest, OkLetsTheFormCloseWithUserActionZero)
-{
-    ASSERT_EQ(form->getCompteRendu()->getUserAction(), 1);
-    ASSERT_FALSE(form->isCloseAllowed());
-
-    TVisitorOk visitor;
-    form->Accept(&visitor);
-    EXPECT_EQ(form->getCompteRendu()->getUserAction(), 0);
-    EXPECT_TRUE(form->isCloseAllowed());
-    EXPECT_EQ(buttons->getCompteRendu()->getUserAction(), 1) << "only the form is concerned";
-}
-
-TEST_F(VisitorTest, TheButtonsFinishReachesTheFormThroughTheOkVisitor)
+TEST_F(TCompositeVisitorTest, TheButtonsFinishAndAbandonGoToTheRootsReport)
 {
     buttons->Ok();
     EXPECT_EQ(form->getCompteRendu()->getUserAction(), 0);
-    EXPECT_TRUE(form->isCloseAllowed());
-
+    EXPECT_TRUE(form->isCloseAllowed()) << "through the ok visitor";
+    EXPECT_EQ(buttons->getCompteRendu()->getUserAction(), 1) << "only the form is concerned";
     buttons->Cancel();
     EXPECT_EQ(form->getCompteRendu()->getUserAction(), 1);
 }
 
-TEST_F(VisitorTest, PerformReachesTheScreenViewsOnly)
+using TPrNavigateTreeTest = TCompositeVisitorTest;
+
+TEST_F(TPrNavigateTreeTest, MakesItsHiddenTreeViewInTheNavigationPanel)
 {
-    auto* view = new RecordingScreenView(journal, screen);
-    view->InitView();
-    screen->setView(view);
-    replaceFormView();
-
-    TVisitorPerform visitor;
-    form->Accept(&visitor);
-    EXPECT_THAT(journal.endingWith("Perform"), ElementsAre("screenView.Perform"));
-}
-
-TEST_F(VisitorTest, PerformAndSetFilterPassOverScreenPresentersWithoutView)
-{
-    TVisitorPerform perform;
-    TVisitorSetFilter filter;
-    form->Accept(&perform);
-    form->Accept(&filter);
-    EXPECT_THAT(journal.entries(), IsEmpty());
-}
-
-TEST_F(VisitorTest, SetFilterPassesItsValueToEveryControlOfTheScreenViews)
-{
-    auto* view = new RecordingScreenView(journal, screen);
-    view->InitView();
-    screen->setView(view);
-
-    TVisitorSetFilter visitor;
-    visitor.setFilter(3);
-    form->Accept(&visitor);
-    EXPECT_THAT(journal.endingWith(")"), ElementsAre("control12.setFilter(3)"));
-}
-
-TEST_F(VisitorTest, SetFilterUsedWithoutSettingItShowsEverything)
-{
-    auto* view = new RecordingScreenView(journal, screen);
-    view->InitView();
-    screen->setView(view);
-
-    TVisitorSetFilter visitor;
-    EXPECT_EQ(visitor.getFilter(), -1);
-    form->Accept(&visitor);
-    EXPECT_THAT(journal.endingWith(")"), ElementsAre("control12.setFilter(-1)"));
-}
-
-TEST(TVisitorSetFilter, CopiesAndComparesByFilter)
-{
-    TVisitorSetFilter first;
-    first.setFilter(4);
-    TVisitorSetFilter second(first);
-    EXPECT_EQ(second.getFilter(), 4);
-    EXPECT_TRUE(first == second);
-    second.setFilter(0);
-    EXPECT_FALSE(first == second);
-    second = first;
-    EXPECT_TRUE(first == second);
-}
-
-TEST(TVisitorFixClientHeight, CopiesAndComparesByHeight)
-{
-    TVisitorFixClientHeight tall(500);
-    TVisitorFixClientHeight copy(tall);
-    EXPECT_TRUE(copy == tall);
-    copy = TVisitorFixClientHeight(10);
-    EXPECT_EQ(copy.getHeight(), 10);
-    EXPECT_FALSE(copy == tall);
+    TViewNavigateTree* view = tree->getViewNavigateTree();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(tree->getView(), view);
+    EXPECT_EQ(view->getPresenter(), tree);
+    EXPECT_EQ(view->parentWidget(), form->getPanelNavigateTree());
+    EXPECT_EQ(tree->getRoot(), form);
+    EXPECT_TRUE(view->isHidden()); // shown with the wizard
 }
 
 } // namespace

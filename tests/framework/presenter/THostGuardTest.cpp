@@ -1,36 +1,17 @@
-#include "../view/ScreenTestHost.h"
+#include "PresenterDoubles.h"
 
-#include "model/TCompteRendu.h"
-#include "model/TMgtModelInvoker.h"
 #include "presenter/THostGuard.h"
-#include "presenter/TPrBaseForm.h"
-#include "presenter/TPrManagementButtons.h"
 #include "view/TMessageManager.h"
 #include "view/TViewManagementButtons.h"
 
-#include "DesktopMetrics.h"
-#include "DialogSeam.h"
-#include "MessageQueue.h"
 #include "TEdit.h"
-#include "TPanel.h"
 #include "TcxEditNum.h"
 #include "TcxKelButton.h"
 
-#include "LogCapture.h"
-#include "QtLeakCheck.h"
-#include "ScriptedDialogs.h"
-
-#include <gtest/gtest.h>
-
 #include <QPixmap>
 #include <QPixmapCache>
-#include <QPointer>
-#include <QTest>
-#include <QTimer>
 
 #include <stdexcept>
-#include <string>
-#include <utility>
 
 using namespace screentest;
 
@@ -130,6 +111,25 @@ private:
     Panne& m_panne;
 };
 
+// A wizard of two screens whose host hooks may throw, with the print service in its bar.
+struct FaultyWizard
+{
+    FaultyWizard(FaultyModel& model, TMgtModelInvoker& invoker, Panne& panne, Journal& journal)
+        : form(&model, &invoker, panne), flow(NouveauFlux(2)),
+          ecran(WireScreen(form, journal, model, invoker, flow, new FaultyFactory(journal, panne))),
+          buttons(new FaultyButtons(&form, &model, &invoker, flow, panne))
+    {
+        buttons->AddService(TPrManagementButtons::kServiceImprimer);
+        form.Add(buttons);
+    }
+    TestScreen* screen() const { return dynamic_cast<TestScreen*>(ecran->getView()); }
+
+    FaultyForm form;
+    TCinematicManagerAbstract* flow; // owned by the form
+    TestScreenPresenter* ecran;      // owned by the form
+    FaultyButtons* buttons;          // owned by the form
+};
+
 class THostGuardTest : public QtLeakCheckedTest
 {
 protected:
@@ -140,6 +140,12 @@ protected:
         WarmUpWizardOnce();
         FlushGestures();
         QtLeakCheckedTest::SetUp();
+    }
+    void TearDown() override
+    {
+        SetDesktopSizeOverride(0, 0);
+        FlushGestures();
+        QtLeakCheckedTest::TearDown();
     }
 
     // Qt keeps for good what the first wizard with its buttons bar loads (image plugins...).
@@ -154,32 +160,17 @@ protected:
         FaultyModel model(&info, panne);
         TMgtModelInvoker invoker;
         {
-            FaultyForm wizard(&model, &invoker, panne);
-            auto* flow = NouveauFlux(2);
-            wizard.setCinematicManager(flow);
-            auto* ecran = new TestScreenPresenter(journal, wizard.getPanelEcranVCL(), &wizard,
-                                                  &model, &invoker, flow);
-            wizard.Add(ecran);
-            ecran->addFactory(new FaultyFactory(journal, panne));
-            auto* buttons = new FaultyButtons(&wizard, &model, &invoker, flow, panne);
-            buttons->AddService(TPrManagementButtons::kServiceImprimer);
-            wizard.Add(buttons);
+            FaultyWizard wizard(model, invoker, panne, journal);
             QTimer::singleShot(0, [&] {
-                QTest::keyClicks(dynamic_cast<TestScreen*>(ecran->getView())->nom, "a");
-                wizard.getView()->Close();
+                QTest::keyClicks(wizard.screen()->nom, "a");
+                wizard.form.getView()->Close();
             });
-            wizard.Execute();
+            wizard.form.Execute();
         }
         // The pixmap cache, which a later repaint of the bar may be the first to use.
         QPixmap pixmap;
         QPixmapCache::find(QStringLiteral("warm-up"), &pixmap);
         flushQtEvents();
-    }
-    void TearDown() override
-    {
-        SetDesktopSizeOverride(0, 0);
-        FlushGestures();
-        QtLeakCheckedTest::TearDown();
     }
 };
 
@@ -232,30 +223,20 @@ TEST_P(THostGuardFaultTest, TheWizardSurvivesAHostThatThrowsAndKeepsWhatIsTypedA
     QPointer<QWidget> window;
     bool survived = false;
     {
-        FaultyForm wizard(&model, &invoker, panne);
-        window = wizard.getView();
-        auto* flow = NouveauFlux(2);
-        wizard.setCinematicManager(flow);
-        auto* ecran = new TestScreenPresenter(journal, wizard.getPanelEcranVCL(), &wizard, &model,
-                                              &invoker, flow);
-        wizard.Add(ecran);
-        ecran->addFactory(new FaultyFactory(journal, panne));
-        auto* buttons = new FaultyButtons(&wizard, &model, &invoker, flow, panne);
-        buttons->AddService(TPrManagementButtons::kServiceImprimer);
-        wizard.Add(buttons);
-
+        FaultyWizard wizard(model, invoker, panne, journal);
+        window = wizard.form.getView();
         const auto finish = [&] {
-            wizard.Ok();
-            wizard.getView()->Close();
+            wizard.form.Ok();
+            wizard.form.getView()->Close();
         };
         QTimer::singleShot(0, [&] {
-            auto* bar = dynamic_cast<TViewManagementButtons*>(buttons->getView());
+            auto* bar = dynamic_cast<TViewManagementButtons*>(wizard.buttons->getView());
             ASSERT_NE(bar, nullptr);
             panne.armed = fault.hook;
             panne.unknownType = fault.unknownType;
             switch (fault.geste) {
             case Geste::Frappe:
-                QTest::keyClicks(dynamic_cast<TestScreen*>(ecran->getView())->montant, "2");
+                QTest::keyClicks(wizard.screen()->montant, "2");
                 break;
             case Geste::Suivant:
                 bar->PB_SUIVANT->Click();
@@ -264,7 +245,7 @@ TEST_P(THostGuardFaultTest, TheWizardSurvivesAHostThatThrowsAndKeepsWhatIsTypedA
                 finish();
                 break;
             case Geste::Relais:
-                PostMessageA(wizard.getMessageManager()->Handle(), kMsgChangeView, 0, 0);
+                PostMessageA(wizard.form.getMessageManager()->Handle(), kMsgChangeView, 0, 0);
                 QTRY_VERIFY(PendingPostedMessages() == 0);
                 break;
             case Geste::Imprimer:
@@ -275,20 +256,18 @@ TEST_P(THostGuardFaultTest, TheWizardSurvivesAHostThatThrowsAndKeepsWhatIsTypedA
             survived = window && window->isVisible();
 
             // The user carries on: back to a screen that shows, types, finishes.
-            if (!ecran->getView()) {
-                if (flow->getEnumEcranActif() != 1)
+            if (!wizard.screen()) {
+                if (wizard.flow->getEnumEcranActif() != 1)
                     bar->PB_PRECEDENT->Click();
                 else
-                    wizard.ChangeScreen();
+                    wizard.form.ChangeScreen();
             }
-            auto* view = dynamic_cast<TestScreen*>(ecran->getView());
-            ASSERT_NE(view, nullptr);
-            QTest::keyClicks(view->nom, "Paul");
+            ASSERT_NE(wizard.screen(), nullptr);
+            QTest::keyClicks(wizard.screen()->nom, "Paul");
             finish();
         });
-        wizard.Execute();
-
-        EXPECT_EQ(wizard.getCompteRendu()->getUserAction(), 0);
+        wizard.form.Execute();
+        EXPECT_EQ(wizard.form.getCompteRendu()->getUserAction(), 0);
         flushQtEvents();
     }
     EXPECT_TRUE(survived);
@@ -319,11 +298,8 @@ TEST_F(THostGuardTest, AScreenChangePostedDuringAChangeWaitsForItsHandler)
     {
         TPrBaseForm wizard(nullptr, &model, &invoker);
         auto* flow = NouveauFlux(2);
-        wizard.setCinematicManager(flow);
-        auto* ecran = new TestScreenPresenter(journal, wizard.getPanelEcranVCL(), &wizard, &model,
-                                              &invoker, flow);
-        wizard.Add(ecran);
-        ecran->addFactory(new TestFactory(journal, "f", {1, 2}));
+        auto* ecran = WireScreen(wizard, journal, model, invoker, flow,
+                                 new TestFactory(journal, "f", {1, 2}));
         ecran->ChangeView();
 
         QPointer<TestScreen> first = dynamic_cast<TestScreen*>(ecran->getView());
@@ -351,6 +327,7 @@ TEST_F(THostGuardTest, AScreenChangePostedDuringAChangeWaitsForItsHandler)
         EXPECT_TRUE(aliveAfterDialog);
         EXPECT_FALSE(changedDuringDialog);
         QTRY_VERIFY(first.isNull());
+        EXPECT_TRUE(first.isNull());
         EXPECT_EQ(wizard.getMessageManager()->HeldCount(), 0);
         EXPECT_EQ(flow->getEnumEcranActif(), 2);
         EXPECT_NE(ecran->getView(), nullptr);

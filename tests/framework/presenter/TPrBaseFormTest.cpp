@@ -1,63 +1,18 @@
-#include "presenter/TPrBaseForm.h"
+#include "PresenterDoubles.h"
 
 #include "controls/TControlDisplayInfo.h"
-#include "flow/TCinematicManagerAbstract.h"
-#include "model/TCompteRendu.h"
-#include "model/TModelAbstract.h"
-#include "presenter/TPrEcranVCL.h"
-#include "presenter/TVisitorFixClientHeight.h"
-#include "presenter/TVisitorOk.h"
 #include "view/TMessageManager.h"
 #include "view/TViewBaseForm.h"
-
-#include "DesktopMetrics.h"
-#include "LogCapture.h"
-#include "MessageQueue.h"
-#include "QtLeakCheck.h"
-#include "ScriptedDialogs.h"
-#include "TInfoGene.h"
-#include "TPanel.h"
-
-#include <QCoreApplication>
-#include <QPointer>
-#include <QTimer>
-
-#include <functional>
-#include <map>
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 
 using Answer = DialogSeam::Answer;
 
-// The least a model must supply: the wizard reads only its general information.
-class FormTestModel : public TModelAbstract
-{
-public:
-    using TModelAbstract::TModelAbstract;
-    structMessage* ControleLettres(structLettre* /*lettres*/) override { return nullptr; }
-    structMessage* ControleDeclaration() override { return nullptr; }
-    char* TexteDuMessage(structMessage* /*message*/, char** texte) override
-    {
-        if (texte)
-            *texte = nullptr;
-        return nullptr;
-    }
-    char* LibelleDeLaLettre(short /*lettrage*/, char** libelle) override
-    {
-        if (libelle)
-            *libelle = nullptr;
-        return nullptr;
-    }
-};
-
 // Screens 10, 20 (switched off), 30 and 40; the letters 500 and 600 are shown on screen 30.
 class FormTestFlow : public TCinematicManagerAbstract
 {
 public:
-    explicit FormTestFlow(bool* destroyed) : m_destroyed(destroyed)
+    explicit FormTestFlow(bool* destroyed = nullptr) : m_destroyed(destroyed)
     {
         using Info = TScreenInformation;
         for (int id : {10, 20, 30, 40})
@@ -76,22 +31,16 @@ private:
     bool* m_destroyed;
 };
 
-// A host screen presenter that records what the wizard asks of it. Its "view" is only a
-// height: each screen change fits the window to the active screen's height, as a real
-// screen view does through the fix-client-height visitor.
+// A host screen presenter that records what the wizard asks of it.
 class FormTestScreen : public TPrEcranVCL
 {
 public:
     FormTestScreen(TPrBaseForm* root, TModelAbstract* model, TCinematicManagerAbstract* flow)
         : TPrEcranVCL(root->getPanelEcranVCL(), root, model, nullptr, flow)
     {}
-
     void ChangeView() override
     {
-        const int screen = getCinematicManager()->getEnumEcranActif();
-        shownScreens.push_back(screen);
-        TVisitorFixClientHeight fit(screenHeights.count(screen) ? screenHeights[screen] : 300);
-        getRoot()->Accept(&fit);
+        shownScreens.push_back(getCinematicManager()->getEnumEcranActif());
     }
     void Show() override
     {
@@ -103,18 +52,15 @@ public:
     void CheckIsModified() override { getCompteRendu()->setModified(modified); }
     bool DonneesValide(bool afficher) override
     {
-        ++validations;
-        lastAfficher = afficher;
+        validations += afficher ? 1 : 100;
         return accepts;
     }
     void InitDonnees() override {}
 
     std::vector<int> shownScreens;
-    std::map<int, int> screenHeights;
     int shows = 0;
     int restores = 0;
-    int validations = 0;
-    bool lastAfficher = false;
+    int validations = 0; // 1 for each check that shows its messages, 100 for each that does not
     bool modified = false;
     bool accepts = true;
 };
@@ -126,22 +72,8 @@ constexpr const char* kAbandonQuestion =
     "demment ne seront pas enregistr\xE9"
     "es.\nAppuyez sur OK pour confirmer l'abandon.";
 
-// Lets Qt build, once per process, what it makes lazily for the first modal window, so that
-// the leak checks count only the tests' own objects.
-void warmUpWizard()
-{
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    TInfoGene info;
-    FormTestModel model(&info);
-    TPrBaseForm form(nullptr, &model, nullptr);
-    form.setCinematicManager(new FormTestFlow(nullptr));
-    QTimer::singleShot(0, [&form] { form.getView()->Close(); });
-    form.Execute();
-    flushQtEvents();
-}
+constexpr const char* kMissingScreenWarning = "TPrBaseForm::Execute()  l'enum de l'\xE9"
+                                              "cran \xE0 afficher n'est pas disponible";
 
 class TPrBaseFormTest : public QtLeakCheckedTest
 {
@@ -149,22 +81,31 @@ protected:
     void SetUp() override
     {
         SetDesktopSizeOverride(1280, 1024);
-        warmUpWizard();
+        // Qt builds, once per process, what it makes lazily for the first modal window.
+        static bool warmedUp = false;
+        if (!std::exchange(warmedUp, true)) {
+            build();
+            execute([this] { closeWindow(); });
+            m_form.reset();
+            flushQtEvents();
+        }
         QtLeakCheckedTest::SetUp();
-        m_model = std::make_unique<FormTestModel>(&m_info);
-        m_form = std::make_unique<TPrBaseForm>(nullptr, m_model.get(), nullptr);
-        m_form->setCinematicManager(new FormTestFlow(&m_flowDestroyed));
-        m_screen = new FormTestScreen(m_form.get(), m_model.get(), m_form->getCinematicManager());
-        m_form->Add(m_screen);
-        m_window = qobject_cast<TViewBaseForm*>(m_form->getView());
+        build();
     }
-
     void TearDown() override
     {
         m_form.reset();
-        m_model.reset();
         QtLeakCheckedTest::TearDown();
         SetDesktopSizeOverride(0, 0);
+    }
+
+    void build()
+    {
+        m_form = std::make_unique<TPrBaseForm>(nullptr, &m_model, nullptr);
+        m_form->setCinematicManager(new FormTestFlow(&m_flowDestroyed));
+        m_screen = new FormTestScreen(m_form.get(), &m_model, m_form->getCinematicManager());
+        m_form->Add(m_screen);
+        m_window = qobject_cast<TViewBaseForm*>(m_form->getView());
     }
 
     // Runs the wizard; `whileShown` runs from inside its modal loop. A watchdog ends a wizard
@@ -187,10 +128,8 @@ protected:
 
     void closeWindow() { m_window->Close(); }
 
-    int activeScreen() const { return m_form->getCinematicManager()->getEnumEcranActif(); }
-
     TInfoGene m_info;
-    std::unique_ptr<FormTestModel> m_model;
+    TestModel m_model{&m_info};
     std::unique_ptr<TPrBaseForm> m_form;
     FormTestScreen* m_screen = nullptr; // owned by m_form
     QPointer<TViewBaseForm> m_window;   // frees itself when the wizard closes
@@ -199,188 +138,124 @@ protected:
 
 } // namespace
 
-TEST_F(TPrBaseFormTest, BuildsTheWizardWindowAndTheRelayWindow)
+TEST_F(TPrBaseFormTest, BuildsTheWizardWindowWithItsPanelsAndTheRelayWindow)
 {
     ASSERT_NE(m_window, nullptr);
-    EXPECT_EQ(m_window->getPresenter(), m_form.get());
     EXPECT_EQ(m_form->getRoot(), m_form.get());
     ASSERT_NE(m_form->getMessageManager(), nullptr);
     EXPECT_EQ(m_form->getMessageManager()->getPresenter(), m_form.get());
-
-    // The other presenters' views go into the window's panels.
     EXPECT_EQ(m_form->getPanelEcranVCL(), m_window->PanelEcranVCL);
     EXPECT_EQ(m_form->getPanelNavigateTree(), m_window->PanelNavigateTree);
     EXPECT_EQ(m_form->getPanelManagementButtons(), m_window->PanelManagementButtons);
-    EXPECT_EQ(m_screen->getOwner(), m_window->PanelEcranVCL);
+    m_form->CascadeWindow();
+    EXPECT_EQ(m_window->GetPosition(), poDesigned);
 }
 
-TEST_F(TPrBaseFormTest, StartsOnTheFirstScreenWithoutCentring)
+TEST_F(TPrBaseFormTest, StartsOnTheScreenTheGeneralInformationAsksForElseOnTheFirst)
 {
-    LogCapture log;
-    bool shown = false;
-    execute([&] {
-        shown = m_window->isVisible() && m_window->IsModal();
-        closeWindow();
-    });
-
-    EXPECT_TRUE(shown);
-    EXPECT_EQ(m_screen->shownScreens, std::vector<int>{10});
-    EXPECT_EQ(m_screen->shows, 1);
-    EXPECT_EQ(m_window->GetPosition(), poOwnerFormCenter);
-    EXPECT_EQ(log.messages().front(), "TPrBaseForm::Execute()");
-    EXPECT_EQ(log.count("TPrBaseForm::Execute()  l'enum de l'\xE9"
-                        "cran \xE0 afficher n'est pas disponible"),
-              0u);
+    struct Case
+    {
+        bool toFind; // the screen is the one that shows control 600
+        bool displayed;
+        int idScreen;
+        int shown;
+        TPosition position; // centred when a screen was asked for
+        bool warned;
+    };
+    const Case cases[] = {
+        {false, false, -1, 10, poOwnerFormCenter, false},
+        {true, false, 30, 10, poOwnerFormCenter, false},
+        {true, true, 30, 30, poMainFormCenter, false},
+        {false, true, 40, 40, poMainFormCenter, false},
+        {false, true, 20, 10, poMainFormCenter, true}, // switched off
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.idScreen);
+        build();
+        m_info = TInfoGene();
+        m_info.setScreenToFind(c.toFind);
+        m_info.setIdControl(c.toFind ? 600 : 0);
+        m_info.setDisplayedScreen(c.displayed);
+        if (!c.toFind)
+            m_info.setIdScreen(c.idScreen);
+        LogCapture log;
+        bool shownModal = false;
+        execute([&] {
+            shownModal = m_window->isVisible() && m_window->IsModal();
+            closeWindow();
+        });
+        EXPECT_TRUE(shownModal);
+        EXPECT_EQ(m_info.getIdScreen(), c.idScreen);
+        EXPECT_EQ(m_screen->shownScreens, std::vector<int>{c.shown});
+        EXPECT_EQ(m_form->getCinematicManager()->getEnumEcranActif(), c.shown);
+        EXPECT_EQ(m_screen->shows, 1);
+        EXPECT_EQ(m_window->GetPosition(), c.position);
+        EXPECT_EQ(log.messages().front(), "TPrBaseForm::Execute()");
+        EXPECT_EQ(log.count(kMissingScreenWarning), c.warned ? 1u : 0u);
+    }
 }
 
-TEST_F(TPrBaseFormTest, StartsOnTheScreenThatShowsTheRequestedControl)
+TEST_F(TPrBaseFormTest, ClosingAsksAboutChangesUnlessFinishedAndValidatesOnlyAFinish)
 {
-    m_info.setScreenToFind(true);
-    m_info.setIdControl(600);
-    m_info.setDisplayedScreen(true);
-    m_screen->screenHeights[30] = 200;
-
-    int windowHeight = 0;
-    execute([&] {
-        windowHeight = m_window->GetClientHeight();
-        closeWindow();
-    });
-
-    EXPECT_EQ(m_info.getIdScreen(), 30);
-    EXPECT_EQ(m_screen->shownScreens, std::vector<int>{30});
-    EXPECT_EQ(activeScreen(), 30);
-    // Fitted to that screen (the window may keep one pixel of slack).
-    EXPECT_EQ(m_window->getFixedClientHeight(), 200 + TViewBaseForm::kButtonsHeight);
-    EXPECT_GE(windowHeight, 200 + TViewBaseForm::kButtonsHeight);
-    EXPECT_LE(windowHeight, 200 + TViewBaseForm::kButtonsHeight + 1);
-    EXPECT_EQ(m_window->GetPosition(), poMainFormCenter);
-}
-
-TEST_F(TPrBaseFormTest, StartsOnTheRequestedScreen)
-{
-    m_info.setDisplayedScreen(true);
-    m_info.setIdScreen(40);
-    execute([&] { closeWindow(); });
-
-    EXPECT_EQ(m_screen->shownScreens, std::vector<int>{40});
-    EXPECT_EQ(m_window->GetPosition(), poMainFormCenter);
-}
-
-TEST_F(TPrBaseFormTest, UnavailableScreenFallsBackToTheFirstWithAWarning)
-{
-    LogCapture log;
-    log.setLevel(log4cxx::Level::getWarn()); // the warning is written whatever the threshold
-    m_info.setDisplayedScreen(true);
-    m_info.setIdScreen(20); // switched off
-    execute([&] { closeWindow(); });
-
-    EXPECT_EQ(m_screen->shownScreens, std::vector<int>{10});
-    ASSERT_EQ(log.lines().size(), 1u);
-    EXPECT_EQ(log.lines()[0].level, log4cxx::Level::getWarn());
-    EXPECT_EQ(log.lines()[0].text, "TPrBaseForm::Execute()  l'enum de l'\xE9"
-                                   "cran \xE0 afficher n'est pas disponible");
-    EXPECT_EQ(m_window->GetPosition(), poMainFormCenter);
-}
-
-TEST_F(TPrBaseFormTest, ClosingBeforeFinishingWithoutChangesNeedsNoQuestionNorValidation)
-{
-    ScriptedDialogs dialogs;
-    LogCapture log;
-    m_screen->accepts = false;
-    execute([&] { closeWindow(); });
-
-    EXPECT_EQ(dialogs.count(), 0u);
-    EXPECT_EQ(m_screen->validations, 0);
-    EXPECT_TRUE(m_form->isClosed());
-    EXPECT_EQ(m_form->getCompteRendu()->getUserAction(), 1);
-    EXPECT_EQ(log.count("TPrBaseForm::OnCloseQuery()"), 1u);
-    EXPECT_EQ(log.count("TPrBaseForm::OnClose()"), 1u);
-    flushQtEvents();
-    EXPECT_TRUE(m_window.isNull()); // freed
-    EXPECT_EQ(m_form->getView(), nullptr);
-    EXPECT_EQ(m_form->getPanelEcranVCL(), nullptr);
-}
-
-TEST_F(TPrBaseFormTest, FinishingValidatesTheScreensAndClosesWithoutQuestion)
-{
-    ScriptedDialogs dialogs;
-    m_screen->modified = true;
-    execute([&] {
-        TVisitorOk ok;
-        m_form->Accept(&ok);
-        closeWindow();
-    });
-
-    EXPECT_EQ(dialogs.count(), 0u);
-    EXPECT_EQ(m_screen->validations, 1);
-    EXPECT_TRUE(m_screen->lastAfficher);
-    EXPECT_EQ(m_form->getCompteRendu()->getUserAction(), 0);
-    EXPECT_TRUE(m_form->getCompteRendu()->isModified());
-    EXPECT_EQ(m_screen->restores, 0);
-    EXPECT_TRUE(m_form->isClosed());
-}
-
-TEST_F(TPrBaseFormTest, FinishingWithRefusedDataKeepsTheWindowOpen)
-{
-    bool stayedOpen = false;
-    bool closeAllowedAfterRefusal = true;
-    execute([&] {
-        m_form->Ok();
-        m_screen->accepts = false;
-        closeWindow();
-        stayedOpen = m_window && m_window->isVisible();
-        closeAllowedAfterRefusal = m_form->isCloseAllowed();
-        // The user corrects the entry and finishes again.
-        m_screen->accepts = true;
-        m_form->Ok();
-        closeWindow();
-    });
-
-    EXPECT_TRUE(stayedOpen);
-    EXPECT_FALSE(closeAllowedAfterRefusal);
-    EXPECT_EQ(m_screen->validations, 2);
-    EXPECT_EQ(m_form->getCompteRendu()->getUserAction(), 0);
-    EXPECT_TRUE(m_form->isClosed());
-}
-
-TEST_F(TPrBaseFormTest, ConfirmedAbandonRestoresTheInitialData)
-{
-    ScriptedDialogs dialogs;
-    dialogs.answer(Answer::OK);
-    m_screen->modified = true;
-    execute([&] { closeWindow(); });
-
-    ASSERT_EQ(dialogs.count(), 1u);
-    EXPECT_EQ(dialogs.textOf(0), kAbandonQuestion);
-    EXPECT_EQ(dialogs.last().buttons, DialogSeam::Buttons::OKCancel);
-    EXPECT_EQ(dialogs.last().icon, DialogSeam::Icon::Information);
-    EXPECT_EQ(m_screen->restores, 1);
-    EXPECT_EQ(m_screen->validations, 0);
-    EXPECT_EQ(m_form->getCompteRendu()->getUserAction(), 1);
-    EXPECT_TRUE(m_form->isCloseAllowed());
-    EXPECT_TRUE(m_form->isClosed());
-}
-
-TEST_F(TPrBaseFormTest, DeclinedAbandonKeepsTheWindowOpenAndClearsTheModifiedFlag)
-{
-    ScriptedDialogs dialogs;
-    dialogs.answer({Answer::Cancel, Answer::OK});
-    m_screen->modified = true;
-    bool stayedOpen = false;
-    bool modifiedAfterRefusal = true;
-    execute([&] {
-        closeWindow();
-        stayedOpen = m_window && m_window->isVisible() && !m_form->isClosed();
-        modifiedAfterRefusal = m_form->getCompteRendu()->isModified();
-        // The screens still hold changes: the next attempt asks again.
-        closeWindow();
-    });
-
-    EXPECT_TRUE(stayedOpen);
-    EXPECT_FALSE(modifiedAfterRefusal);
-    EXPECT_EQ(dialogs.count(), 2u);
-    EXPECT_EQ(m_screen->restores, 1);
-    EXPECT_TRUE(m_form->isClosed());
+    struct Case
+    {
+        const char* name;
+        bool modified;
+        bool finish;  // the user finishes before closing
+        bool accepts; // the screens accept their data the first time
+        std::vector<Answer> answers;
+        int validations;
+        int restores;
+        int userAction;
+        bool staysOpen; // after the first attempt; the second one closes
+    };
+    const Case cases[] = {
+        {"nothing changed", false, false, false, {}, 0, 0, 1, false},
+        {"finished", true, true, true, {}, 1, 0, 0, false},
+        {"finished, data refused", false, true, false, {}, 2, 0, 0, true},
+        {"abandon confirmed", true, false, true, {Answer::OK}, 0, 1, 1, false},
+        {"abandon declined", true, false, true, {Answer::Cancel, Answer::OK}, 0, 1, 1, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        build();
+        ScriptedDialogs dialogs;
+        for (Answer answer : c.answers)
+            dialogs.answer(answer);
+        LogCapture log;
+        m_screen->modified = c.modified;
+        m_screen->accepts = c.accepts;
+        bool stayedOpen = false;
+        execute([&] {
+            if (c.finish)
+                m_form->Ok();
+            closeWindow();
+            stayedOpen = m_window && m_window->isVisible() && !m_form->isClosed();
+            if (stayedOpen) {
+                EXPECT_FALSE(m_form->isCloseAllowed());
+                EXPECT_FALSE(m_form->getCompteRendu()->isModified());
+                // The user corrects the entry, or still holds changes: the next attempt asks.
+                m_screen->accepts = true;
+                if (c.finish)
+                    m_form->Ok();
+                closeWindow();
+            }
+        });
+        EXPECT_EQ(stayedOpen, c.staysOpen);
+        EXPECT_EQ(dialogs.count(), c.answers.size());
+        if (!c.answers.empty()) {
+            EXPECT_EQ(dialogs.textOf(0), kAbandonQuestion);
+        }
+        EXPECT_EQ(m_screen->validations, c.validations);
+        EXPECT_EQ(m_screen->restores, c.restores);
+        EXPECT_EQ(m_form->getCompteRendu()->getUserAction(), c.userAction);
+        EXPECT_TRUE(m_form->isClosed());
+        EXPECT_GE(log.count("TPrBaseForm::OnCloseQuery()"), 1u);
+        EXPECT_GE(log.count("TPrBaseForm::OnClose()"), 1u);
+        flushQtEvents();
+        EXPECT_TRUE(m_window.isNull()) << "freed";
+        EXPECT_EQ(m_form->getPanelEcranVCL(), nullptr);
+    }
 }
 
 TEST_F(TPrBaseFormTest, ScreenChangeRequestedThroughTheRelayWindowHappensFromTheLoop)
@@ -390,7 +265,6 @@ TEST_F(TPrBaseFormTest, ScreenChangeRequestedThroughTheRelayWindowHappensFromThe
         PostMessageA(m_form->getMessageManager()->Handle(), kMsgChangeView, 0, 0);
         QTimer::singleShot(0, [&] { closeWindow(); });
     });
-
     EXPECT_EQ(m_screen->shownScreens, (std::vector<int>{10, 40}));
 }
 
@@ -406,18 +280,18 @@ TEST_F(TPrBaseFormTest, AWizardWiredWrongEndsAtOnceWithAnErrorAndANotRunReport)
         {"TPrBaseForm::Execute() sans mod\xE8le",
          [](TPrBaseForm& form) {
              form.setModel(nullptr);
-             form.setCinematicManager(new FormTestFlow(nullptr));
+             form.setCinematicManager(new FormTestFlow());
          }},
         {"TPrBaseForm::Execute() pr\xE9sentateur d'\xE9"
          "cran sans mod\xE8le",
          [](TPrBaseForm& form) {
-             form.setCinematicManager(new FormTestFlow(nullptr));
+             form.setCinematicManager(new FormTestFlow());
              form.Add(new FormTestScreen(&form, nullptr, form.getCinematicManager()));
          }},
         {"TPrBaseForm::Execute() sans fen\xEAtre (d\xE9j\xE0 lib\xE9r\xE9"
          "e)",
          [](TPrBaseForm& form) {
-             form.setCinematicManager(new FormTestFlow(nullptr));
+             form.setCinematicManager(new FormTestFlow());
              QTimer::singleShot(0, [&form] { form.getView()->Close(); });
              form.Execute(); // the window frees itself on closing
              flushQtEvents();
@@ -426,11 +300,10 @@ TEST_F(TPrBaseFormTest, AWizardWiredWrongEndsAtOnceWithAnErrorAndANotRunReport)
     };
     for (const Case& wiring : cases) {
         SCOPED_TRACE(wiring.error);
-        TPrBaseForm bare(nullptr, m_model.get(), nullptr);
+        TPrBaseForm bare(nullptr, &m_model, nullptr);
         wiring.wire(bare);
         LogCapture log;
         bare.Execute();
-
         EXPECT_EQ(log.messages(),
                   (std::vector<std::string>{"TPrBaseForm::Execute()", wiring.error}));
         EXPECT_EQ(log.lines().back().level, log4cxx::Level::getError());
@@ -439,35 +312,20 @@ TEST_F(TPrBaseFormTest, AWizardWiredWrongEndsAtOnceWithAnErrorAndANotRunReport)
     }
 }
 
-TEST_F(TPrBaseFormTest, CascadeAndCentreMoveTheWindow)
-{
-    m_form->CascadeWindow();
-    EXPECT_EQ(m_window->GetPosition(), poDesigned);
-    EXPECT_EQ(m_window->GetLeft(), 22);
-    EXPECT_EQ(m_window->GetTop(), 22);
-    m_form->CenterWindow();
-    EXPECT_EQ(m_window->GetPosition(), poMainFormCenter);
-}
-
-TEST_F(TPrBaseFormTest, KeepsOneDisplayRecordPerControl)
+TEST_F(TPrBaseFormTest, KeepsOneDisplayRecordPerControlAndFreesAllItOwnsWhenDestroyed)
 {
     EXPECT_EQ(m_form->getControlDisplayInfo(7), m_form->getControlDisplayInfoEnd());
-
     auto* record = new TControlDisplayInfo();
     record->setCtrlId(7);
     m_form->AddControlDisplayInfo(record);
     m_form->AddControlDisplayInfo(record); // already held: kept once
+    m_form->AddControlDisplayInfo(nullptr);
     ASSERT_NE(m_form->getControlDisplayInfo(7), m_form->getControlDisplayInfoEnd());
     EXPECT_EQ(*m_form->getControlDisplayInfo(7), record);
     EXPECT_EQ(m_form->getControlDisplayInfoList().size(), 1u);
     EXPECT_EQ(m_form->getControlDisplayInfo(8), m_form->getControlDisplayInfoEnd());
-}
 
-TEST_F(TPrBaseFormTest, DestroyingTheFormFreesTheFlowTheRelayAndTheWindows)
-{
     QPointer<TMessageManager> relay = m_form->getMessageManager();
-    m_form->AddControlDisplayInfo(new TControlDisplayInfo());
-
     m_form.reset();
     EXPECT_TRUE(m_flowDestroyed);
     EXPECT_TRUE(relay.isNull());

@@ -1,39 +1,18 @@
 #include "presenter/TPrListManager.h"
 
-#include "flow/TCinematicManagerAbstract.h"
-#include "model/TCompteRendu.h"
-#include "model/TMgtModelInvoker.h"
+#include "PresenterDoubles.h"
 #include "presenter/TCreeIHM.h"
 #include "presenter/TMdListManager.h"
-#include "presenter/TPrComposite.h"
-#include "presenter/TPrManagementButtons.h"
-#include "view/TView.h"
 
-#include "PresenterDoubles.h"
-
-#include "DesktopMetrics.h"
-#include "GestureFlush.h"
-#include "QtLeakCheck.h"
-#include "ScriptedDialogs.h"
 #include "TAction.h"
-#include "TInfoGene.h"
 #include "TcxKelTreeList.h"
 #include "TcxTreeListNode.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+#include <algorithm>
 
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
-
-using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
-
-using Answer = DialogSeam::Answer;
 
 // A host's list of elements with a current position, recording the operations it receives.
 class FakeList : public TMdListManager
@@ -42,43 +21,32 @@ public:
     FakeList(Journal& journal, TModelAbstract* model, TMgtModelInvoker* invoker)
         : TMdListManager(model, invoker), m_journal(journal)
     {}
-
     void AjouteElement() override
     {
         m_journal.add("AjouteElement");
         elements.push_back("Nouveau");
-        current = static_cast<int>(elements.size()) - 1;
+        current = size() - 1;
     }
     void SupprimeElement() override
     {
         m_journal.add("SupprimeElement");
-        if (!valid(current))
-            return;
         elements.erase(elements.begin() + current);
-        if (current >= static_cast<int>(elements.size()))
-            current = static_cast<int>(elements.size()) - 1;
+        current = std::min(current, size() - 1);
     }
     void DupliqueElement() override
     {
         m_journal.add("DupliqueElement");
-        if (!valid(current))
-            return;
-        elements.insert(elements.begin() + current + 1, elements[current] + " (copie)");
+        elements.insert(elements.begin() + current + 1, elements.at(current) + " (copie)");
         ++current;
     }
     void DeplaceElement(int from, int to) override
     {
         m_journal.add("DeplaceElement(" + std::to_string(from) + "," + std::to_string(to) + ")");
-        if (!valid(from) || !valid(to))
-            return;
-        std::swap(elements[from], elements[to]);
+        std::swap(elements.at(from), elements.at(to));
         current = to;
     }
-    std::string getLibelleElement() override { return valid(current) ? elements[current] : ""; }
-    int getNbElement() override
-    {
-        return counts ? static_cast<int>(elements.size()) : TMdListManager::getNbElement();
-    }
+    std::string getLibelleElement() override { return elements.at(current); }
+    int getNbElement() override { return size(); }
     int getIndexElement() override { return current; }
     void setIndexElement(int index) override
     {
@@ -86,42 +54,39 @@ public:
         current = index;
     }
 
-    std::vector<std::string> elements;
+    std::vector<std::string> elements{"A", "B", "C"};
     int current = -1;
-    bool counts = true; // false: getNbElement left to the base
 
 private:
-    bool valid(int index) const { return index >= 0 && index < static_cast<int>(elements.size()); }
+    int size() const { return static_cast<int>(elements.size()); }
 
     Journal& m_journal;
 };
 
-// The element editor: validates or not, as told, and marks what it saw.
+// The element editor: validates or not, as told, and keeps what it was given.
 class ScriptedEditor : public TCreeIHM
 {
 public:
     ScriptedEditor(Journal& journal, const FakeList& list) : m_journal(journal), m_list(list) {}
-
     void CreeIHM(TView* parent, TModelAbstract* model, TMgtModelInvoker* invoker,
-                 TCompteRendu& compteRendu) override
+                 TCompteRendu& report) override
     {
         m_journal.add("CreeIHM");
-        seenParent = parent;
-        seenModel = model;
-        seenInvoker = invoker;
-        seenCurrent = m_list.current;
-        seenUserAction = compteRendu.getUserAction();
-        compteRendu.setModified(true);
+        seen = {parent, model, invoker, m_list.current, report.getUserAction()};
+        report.setModified(true);
         if (validates)
-            compteRendu.setUserAction(0);
+            report.setUserAction(0);
     }
 
+    struct
+    {
+        TView* parent = nullptr;
+        TModelAbstract* model = nullptr;
+        TMgtModelInvoker* invoker = nullptr;
+        int current = -100;
+        int userAction = -100;
+    } seen;
     bool validates = true;
-    TView* seenParent = nullptr;
-    TModelAbstract* seenModel = nullptr;
-    TMgtModelInvoker* seenInvoker = nullptr;
-    int seenCurrent = -100;
-    int seenUserAction = -100;
 
 private:
     Journal& m_journal;
@@ -137,7 +102,6 @@ public:
         : TPrComposite(root, nullptr, nullptr, nullptr), m_journal(journal), m_list(list),
           m_tree(tree)
     {}
-
     void Update() override
     {
         m_journal.add("screen.Update");
@@ -159,94 +123,50 @@ private:
     TcxKelTreeList& m_tree;
 };
 
-// The buttons bar, whose flow state the add and modify operations refresh.
-class FlowButtons : public TPrManagementButtons
-{
-public:
-    FlowButtons(Journal& journal, TPrComposite* root)
-        : TPrManagementButtons(nullptr, root, nullptr, nullptr, nullptr), m_journal(journal)
-    {}
-    void MajCinematique() override { m_journal.add("buttons.MajCinematique"); }
-    void Update() override {}
-
-private:
-    Journal& m_journal;
-};
-
-// The flow, whose screens a change may switch on or off.
-class JournalFlow : public TCinematicManagerAbstract
-{
-public:
-    explicit JournalFlow(Journal& journal) : m_journal(journal) {}
-    void Update() override { m_journal.add("flow.Update"); }
-
-private:
-    Journal& m_journal;
-};
-
-class CountingModel : public QuietModel
-{
-public:
-    using QuietModel::QuietModel;
-    void Calcul() override { ++calculs; }
-    int calculs = 0;
-};
-
 // A root with a view, the list's screen and the buttons bar; the list holds A, B, C.
 struct ListHarness
 {
     ListHarness()
     {
-        root = std::make_unique<TPrComposite>(nullptr, &model, &invoker, nullptr);
-        root->setRoot(root.get());
-        root->setView(new TView());
-        root->setCinematicManager(&flow);
-        screen = new ListScreen(journal, root.get(), list, tree);
-        root->Add(screen);
-        root->Add(new FlowButtons(journal, root.get()));
-        list.elements = {"A", "B", "C"};
+        root.setRoot(&root);
+        root.setView(new TView());
+        root.setCinematicManager(&flow);
+        screen = new ListScreen(journal, &root, list, tree);
+        root.Add(screen);
+        root.Add(new RecordingButtons(journal, &root));
         screen->Fill();
     }
 
     Journal journal;
-    JournalFlow flow{journal};
+    RecordingFlow flow{journal, 0};
     TInfoGene info;
-    CountingModel model{&info};
+    TestModel model{&info};
     TMgtModelInvoker invoker;
     FakeList list{journal, &model, &invoker};
     ScriptedEditor editor{journal, list};
     TcxKelTreeList tree;
-    std::unique_ptr<TPrComposite> root;
+    TPrComposite root{nullptr, &model, &invoker, nullptr};
     ListScreen* screen = nullptr; // owned by the root
 };
 
 class TPrListManagerTest : public QtLeakCheckedTest
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        SetDesktopSizeOverride(1280, 1024);
-        // The first buttons bar of the process makes Qt build its lazy singletons.
-        WarmUpShownWindows();
-        {
-            ListHarness warmUp;
-        }
-        flushQtEvents();
-        flushDeletedGestures();
-        SetDesktopSizeOverride(0, 0);
-    }
-
     void SetUp() override
     {
         SetDesktopSizeOverride(1280, 1024);
+        static bool warmedUp = false;
+        if (!std::exchange(warmedUp, true)) {
+            WarmUpShownWindows(); // the first buttons bar makes Qt build its lazy singletons
+            ListHarness();
+            flushQtEvents();
+            flushDeletedGestures();
+        }
         QtLeakCheckedTest::SetUp();
         h = std::make_unique<ListHarness>();
-        h->journal.clear();
-        action = std::make_unique<TAction>();
     }
     void TearDown() override
     {
-        action.reset();
         h.reset();
         flushDeletedGestures();
         SetDesktopSizeOverride(0, 0);
@@ -262,21 +182,13 @@ protected:
         TcxTreeListNode* node = h->tree.GetItem(top);
         h->tree.SetFocusedNode(detail ? node->GetFirstChild() : node);
     }
-    int FocusedTop() const
-    {
-        const TcxTreeListNode* node = h->tree.GetFocusedNode();
-        return node && node->GetLevel() == 0 ? node->GetIndex() : -1;
-    }
     std::string FocusedText() const
     {
         return h->tree.GetFocusedNode() ? h->tree.GetFocusedNode()->GetValue(0) : "<none>";
     }
 
     std::unique_ptr<ListHarness> h;
-    std::unique_ptr<TAction> action;
 };
-
-// --- Positions ---
 
 TEST_F(TPrListManagerTest, NodeIndexIsThePositionOfTheFocusedNodesTopLevelAncestor)
 {
@@ -285,405 +197,160 @@ TEST_F(TPrListManagerTest, NodeIndexIsThePositionOfTheFocusedNodesTopLevelAncest
     EXPECT_EQ(manager.getNodeIndex(&h->tree), 1);
     Focus(2, true);
     EXPECT_EQ(manager.getNodeIndex(&h->tree), 2);
-
+    EXPECT_EQ(manager.getNodeIndex(nullptr), -1);
     h->tree.SetFocusedNode(nullptr);
     EXPECT_EQ(manager.getNodeIndex(&h->tree), -1);
-    EXPECT_EQ(manager.getNodeIndex(nullptr), -1);
-}
 
-TEST_F(TPrListManagerTest, FocusNodeFocusesATopLevelNodeAndIgnoresPositionsWithoutOne)
-{
-    TPrListManager manager = Manager();
     manager.focusNode(&h->tree, 2);
     EXPECT_EQ(FocusedText(), "C");
-
+    // Positions without a node are ignored.
     manager.focusNode(&h->tree, -1);
     manager.focusNode(&h->tree, 3);
     manager.focusNode(nullptr, 0);
     EXPECT_EQ(FocusedText(), "C");
 }
 
-// --- Add ---
-
-TEST_F(TPrListManagerTest, AddWithAValidatedEditorKeepsTheElementRefreshesAndFocusesIt)
+// Lists are written "A|B|C", calls "AjouteElement CreeIHM".
+std::string Joined(const std::vector<std::string>& parts, char separator)
 {
-    TPrListManager manager = Manager();
-
-    manager.AjouteElementExecute(&h->tree);
-
-    EXPECT_THAT(h->list.elements, ElementsAre("A", "B", "C", "Nouveau"));
-    EXPECT_THAT(h->journal.entries(),
-                ElementsAre("AjouteElement", "CreeIHM", "buttons.MajCinematique", "flow.Update",
-                            "flow.Update", "screen.Update"));
-    // The editor works on the new element, over the root's view, with the list's model.
-    EXPECT_EQ(h->editor.seenCurrent, 3);
-    EXPECT_EQ(h->editor.seenParent, h->root->getView());
-    EXPECT_EQ(h->editor.seenModel, &h->model);
-    EXPECT_EQ(h->editor.seenInvoker, &h->invoker);
-    EXPECT_EQ(h->editor.seenUserAction, 1);
-    EXPECT_TRUE(h->screen->getCompteRendu()->isModified());
-    EXPECT_EQ(FocusedText(), "Nouveau");
+    std::string joined;
+    for (const std::string& part : parts)
+        joined += (joined.empty() ? "" : std::string(1, separator)) + part;
+    return joined;
 }
 
-TEST_F(TPrListManagerTest, AddWithACancelledEditorRemovesTheElementButKeepsTheEditorsReport)
+TEST_F(TPrListManagerTest, EachOperationChangesTheListRefreshesTheTreeAndFocusesItsElement)
 {
-    TPrListManager manager = Manager();
-    h->editor.validates = false;
-    Focus(1);
-
-    manager.AjouteElementExecute(&h->tree);
-
-    EXPECT_THAT(h->list.elements, ElementsAre("A", "B", "C"));
-    EXPECT_THAT(h->journal.entries(),
-                ElementsAre("AjouteElement", "CreeIHM", "SupprimeElement", "buttons.MajCinematique",
-                            "flow.Update", "flow.Update", "screen.Update"));
-    EXPECT_TRUE(h->screen->getCompteRendu()->isModified());
-    EXPECT_EQ(FocusedText(), "C"); // the list's current position after the removal
-}
-
-TEST_F(TPrListManagerTest, AddWithoutAnEditorAppendsWithoutRefreshing)
-{
-    TPrListManager manager = Manager(false);
-    Focus(0);
-
-    manager.AjouteElementExecute(&h->tree);
-
-    EXPECT_THAT(h->list.elements, ElementsAre("A", "B", "C", "Nouveau"));
-    EXPECT_THAT(h->journal.entries(), ElementsAre("AjouteElement"));
-    // The tree has no line for it until the host refreshes: the focus stays.
-    EXPECT_EQ(FocusedText(), "A");
-    h->screen->Fill();
-    manager.focusNode(&h->tree, h->list.getIndexElement());
-    EXPECT_EQ(FocusedText(), "Nouveau");
-}
-
-// --- Duplicate ---
-
-TEST_F(TPrListManagerTest, DuplicateCopiesTheCurrentElementComputesAndFocusesTheCopy)
-{
-    TPrListManager manager = Manager();
-    Focus(1);
-    h->list.current = 1;
-
-    manager.DupliqueElementExecute(&h->tree);
-
-    EXPECT_THAT(h->list.elements, ElementsAre("A", "B", "B (copie)", "C"));
-    EXPECT_EQ(h->model.calculs, 1);
-    EXPECT_THAT(h->journal.entries(), ElementsAre("DupliqueElement", "buttons.MajCinematique",
-                                                  "flow.Update", "flow.Update", "screen.Update"));
-    EXPECT_EQ(FocusedText(), "B (copie)");
-}
-
-TEST_F(TPrListManagerTest, DuplicateWithoutAFocusedNodeOnlyFocusesTheCurrentElement)
-{
-    TPrListManager manager = Manager();
-    h->list.current = 2;
-
-    manager.DupliqueElementExecute(&h->tree);
-
-    EXPECT_THAT(h->list.elements, ElementsAre("A", "B", "C"));
-    EXPECT_EQ(h->model.calculs, 0);
-    EXPECT_THAT(h->journal.entries(), IsEmpty());
-    EXPECT_EQ(FocusedText(), "C");
-}
-
-// --- Modify ---
-
-TEST_F(TPrListManagerTest, ModifyOpensTheEditorOnTheFocusedElementAndRefreshes)
-{
-    TPrListManager manager = Manager();
-    Focus(2, true); // a detail line stands for its element
-
-    manager.ModifieElementExecute(&h->tree);
-
-    EXPECT_EQ(h->editor.seenCurrent, 2);
-    EXPECT_THAT(h->journal.entries(),
-                ElementsAre("setIndexElement(2)", "CreeIHM", "buttons.MajCinematique",
-                            "flow.Update", "flow.Update", "screen.Update"));
-    EXPECT_TRUE(h->screen->getCompteRendu()->isModified());
-    EXPECT_EQ(FocusedText(), "C");
-}
-
-TEST_F(TPrListManagerTest, ModifyWithACancelledEditorRemovesNothing)
-{
-    TPrListManager manager = Manager();
-    h->editor.validates = false;
-    Focus(0);
-
-    manager.ModifieElementExecute(&h->tree);
-
-    EXPECT_THAT(h->list.elements, ElementsAre("A", "B", "C"));
-    EXPECT_EQ(h->journal.count("SupprimeElement"), 0u);
-    EXPECT_EQ(FocusedText(), "A");
-}
-
-TEST_F(TPrListManagerTest, ModifyWithoutAnEditorOnlyMakesTheFocusedElementCurrent)
-{
-    TPrListManager manager = Manager(false);
-    Focus(1);
-
-    manager.ModifieElementExecute(&h->tree);
-
-    EXPECT_THAT(h->journal.entries(), ElementsAre("setIndexElement(1)"));
-    EXPECT_EQ(FocusedText(), "B");
-}
-
-// --- Delete ---
-
-TEST_F(TPrListManagerTest, DeleteAsksWithTheElementsLabelAndRemovesItOnOk)
-{
-    TPrListManager manager = Manager();
-    ScriptedDialogs dialogs;
-    dialogs.answer(Answer::OK);
-    Focus(1);
-
-    manager.SupprimeElementExecute(&h->tree);
-
-    ASSERT_EQ(dialogs.count(), 1u);
-    EXPECT_EQ(dialogs.textOf(0), "Confirmez-vous la suppression de cet \xE9l\xE9ment : B ?");
-    EXPECT_EQ(dialogs.last().buttons, DialogSeam::Buttons::OKCancel);
-    EXPECT_EQ(dialogs.last().icon, DialogSeam::Icon::Information);
-    EXPECT_THAT(h->list.elements, ElementsAre("A", "C"));
-    EXPECT_THAT(h->journal.entries(),
-                ElementsAre("setIndexElement(1)", "SupprimeElement", "buttons.MajCinematique",
-                            "flow.Update", "flow.Update", "screen.Update"));
-    EXPECT_EQ(FocusedText(), "C");
-}
-
-TEST_F(TPrListManagerTest, DeleteOfTheLastElementFocusesTheListsPositionAfterwards)
-{
-    TPrListManager manager = Manager();
-    ScriptedDialogs dialogs;
-    dialogs.answer(Answer::OK);
-    Focus(2);
-
-    manager.SupprimeElementExecute(&h->tree);
-
-    EXPECT_THAT(h->list.elements, ElementsAre("A", "B"));
-    EXPECT_EQ(FocusedText(), "B");
-}
-
-TEST_F(TPrListManagerTest, DeleteDeclinedOnlyMakesTheFocusedElementCurrent)
-{
-    TPrListManager manager = Manager();
-    ScriptedDialogs dialogs;
-    dialogs.answer(Answer::Cancel);
-    h->list.current = 0;
-    Focus(2);
-
-    manager.SupprimeElementExecute(&h->tree);
-
-    EXPECT_EQ(dialogs.count(), 1u);
-    EXPECT_THAT(h->list.elements, ElementsAre("A", "B", "C"));
-    EXPECT_THAT(h->journal.entries(), ElementsAre("setIndexElement(2)"));
-    EXPECT_EQ(h->list.current, 2);
-    EXPECT_EQ(FocusedText(), "C");
-}
-
-TEST_F(TPrListManagerTest, DeleteWithoutAFocusedNodeAsksNothingAndDeletesNothing)
-{
-    TPrListManager manager = Manager();
-    ScriptedDialogs dialogs;
-    h->list.current = 1;
-
-    manager.SupprimeElementExecute(&h->tree);
-    manager.SupprimeElementExecute(nullptr);
-
-    EXPECT_EQ(dialogs.count(), 0u);
-    EXPECT_THAT(h->list.elements, ElementsAre("A", "B", "C"));
-    EXPECT_THAT(h->journal.entries(), IsEmpty());
-    EXPECT_EQ(FocusedText(), "B");
-}
-
-// --- Reorder ---
-
-TEST_F(TPrListManagerTest, AMoveSwapsWithTheNeighbourWhichKeepsTheFocus)
-{
-    // The list model leaves its count to the base (0): the tree alone tells the neighbours.
-    h->list.counts = false;
+    using Op = void (TPrListManager::*)(TcxKelTreeList*);
     struct Case
     {
-        void (TPrListManager::*move)(TcxKelTreeList*);
-        std::vector<std::string> elements;
-        std::string call;
-        int focused;
+        Op run;
+        int focus;   // the top-level node focused first (10 + n: its detail line), -1 none
+        int current; // the list's current element before
+        char editor; // 'v' validates, 'c' cancels (and declines the deletion), '-' none
+        const char* elements;
+        const char* calls; // then the tree's refresh, when `refreshed`
+        bool refreshed;
+        const char* focused;
     };
+    const Op add = &TPrListManager::AjouteElementExecute;
+    const Op duplicate = &TPrListManager::DupliqueElementExecute;
+    const Op modify = &TPrListManager::ModifieElementExecute;
+    const Op remove = &TPrListManager::SupprimeElementExecute;
+    const Op up = &TPrListManager::MoveUpElementExecute;
+    const Op down = &TPrListManager::MoveDownElementExecute;
     const Case cases[] = {
-        {&TPrListManager::MoveUpElementExecute, {"B", "A", "C"}, "DeplaceElement(1,0)", 0},
-        {&TPrListManager::MoveDownElementExecute, {"A", "C", "B"}, "DeplaceElement(1,2)", 2},
+        {add, -1, -1, 'v', "A|B|C|Nouveau", "AjouteElement CreeIHM", true, "Nouveau"},
+        {add, 1, -1, 'c', "A|B|C", "AjouteElement CreeIHM SupprimeElement", true, "C"},
+        // The tree has no line for the new element until the host refreshes: the focus stays.
+        {add, 0, -1, '-', "A|B|C|Nouveau", "AjouteElement", false, "A"},
+        {duplicate, 1, 1, 'v', "A|B|B (copie)|C", "DupliqueElement", true, "B (copie)"},
+        {duplicate, -1, 2, 'v', "A|B|C", "", false, "C"},
+        {modify, 12, -1, 'v', "A|B|C", "setIndexElement(2) CreeIHM", true, "C"},
+        {modify, 0, -1, 'c', "A|B|C", "setIndexElement(0) CreeIHM", true, "A"},
+        {modify, 1, -1, '-', "A|B|C", "setIndexElement(1)", false, "B"},
+        {remove, 1, -1, 'v', "A|C", "setIndexElement(1) SupprimeElement", true, "C"},
+        {remove, 2, -1, 'v', "A|B", "setIndexElement(2) SupprimeElement", true, "B"},
+        {remove, 2, 0, 'c', "A|B|C", "setIndexElement(2)", false, "C"},
+        {remove, -1, 1, 'v', "A|B|C", "", false, "B"},
+        {up, 1, -1, 'v', "B|A|C", "DeplaceElement(1,0)", true, "B"},
+        {down, 1, -1, 'v', "A|C|B", "DeplaceElement(1,2)", true, "B"},
+        {up, 0, -1, 'v', "A|B|C", "", false, "A"},
+        {down, 2, -1, 'v', "A|B|C", "", false, "C"},
+        {up, -1, -1, 'v', "A|B|C", "", false, "<none>"},
+        {down, -1, -1, 'v', "A|B|C", "", false, "<none>"},
     };
-    TPrListManager manager = Manager();
     for (const Case& c : cases) {
-        h->list.elements = {"A", "B", "C"};
-        h->screen->Fill();
-        h->journal.clear();
-        Focus(1);
+        SCOPED_TRACE(std::string(c.calls) + " -> " + c.elements);
+        h = std::make_unique<ListHarness>();
+        TPrListManager manager = Manager(c.editor != '-');
+        h->editor.validates = c.editor == 'v';
+        h->list.current = c.current;
+        if (c.focus >= 0)
+            Focus(c.focus % 10, c.focus >= 10);
+        ScriptedDialogs dialogs;
+        dialogs.answer(c.editor == 'v' ? DialogSeam::Answer::OK : DialogSeam::Answer::Cancel);
 
-        (manager.*c.move)(&h->tree);
+        (manager.*c.run)(&h->tree);
 
-        EXPECT_EQ(h->list.elements, c.elements);
-        EXPECT_THAT(h->journal.entries(),
-                    ElementsAre(c.call, "buttons.MajCinematique", "flow.Update", "flow.Update",
-                                "screen.Update"));
-        EXPECT_EQ(FocusedTop(), c.focused);
-        EXPECT_EQ(FocusedText(), "B");
+        EXPECT_EQ(Joined(h->list.elements, '|'), c.elements);
+        std::string calls = c.calls;
+        if (c.refreshed)
+            calls += " buttons.MajCinematique flow.Update flow.Update screen.Update buttons.Update";
+        EXPECT_EQ(Joined(h->journal.entries(), ' '), calls);
+        EXPECT_EQ(FocusedText(), c.focused);
+        EXPECT_EQ(h->model.calculs, c.run == duplicate && c.refreshed ? 1 : 0);
+        const bool edited = calls.find("CreeIHM") != std::string::npos;
+        EXPECT_EQ(h->screen->getCompteRendu()->isModified(), edited) << "the editor's report";
+        const bool asked = c.run == remove && c.focus >= 0;
+        ASSERT_EQ(dialogs.count(), asked ? 1u : 0u);
+        if (asked) {
+            EXPECT_EQ(dialogs.textOf(0), "Confirmez-vous la suppression de cet \xE9l\xE9ment : " +
+                                             std::string(1, "ABC"[c.focus]) + " ?");
+        }
     }
 }
 
-TEST_F(TPrListManagerTest, TheFirstElementDoesNotMoveUpNorTheLastDown)
+TEST_F(TPrListManagerTest, TheEditorOpensOnTheNewElementOverTheRootsViewWithTheListsModel)
 {
-    TPrListManager manager = Manager();
-    Focus(0);
-    manager.MoveUpElementExecute(&h->tree);
-    EXPECT_EQ(FocusedText(), "A");
-    Focus(2);
-    manager.MoveDownElementExecute(&h->tree);
-    EXPECT_EQ(FocusedText(), "C");
-    h->tree.SetFocusedNode(nullptr);
-    manager.MoveUpElementExecute(&h->tree);
-    manager.MoveDownElementExecute(&h->tree);
+    Manager().AjouteElementExecute(&h->tree);
+    EXPECT_EQ(h->editor.seen.current, 3);
+    EXPECT_EQ(h->editor.seen.parent, h->root.getView());
+    EXPECT_EQ(h->editor.seen.model, &h->model);
+    EXPECT_EQ(h->editor.seen.invoker, &h->invoker);
+    EXPECT_EQ(h->editor.seen.userAction, 1);
 
-    EXPECT_THAT(h->list.elements, ElementsAre("A", "B", "C"));
-    EXPECT_THAT(h->journal.entries(), IsEmpty());
+    // Without a presenter the editor has no parent and nothing is refreshed.
+    h->journal.clear();
+    TPrListManager(&h->list, nullptr, &h->editor).AjouteElementExecute(&h->tree);
+    EXPECT_EQ(h->editor.seen.parent, nullptr);
+    EXPECT_THAT(h->journal.entries(), ElementsAre("AjouteElement", "CreeIHM"));
 }
-
-// --- Enablers ---
-
-TEST_F(TPrListManagerTest, AddIsAlwaysEnabled)
-{
-    TPrListManager manager = Manager();
-    action->SetEnabled(false);
-    manager.AjouteElementUpdate(action.get());
-    EXPECT_TRUE(action->GetEnabled());
-    manager.AjouteElementUpdate(nullptr);
-}
-
-TEST_F(TPrListManagerTest, DuplicateModifyAndDeleteNeedAFocusedNode)
-{
-    TPrListManager manager = Manager();
-    using Update = void (TPrListManager::*)(TcxKelTreeList*, TAction*);
-    for (Update update :
-         {&TPrListManager::DupliqueElementUpdate, &TPrListManager::ModifieElementUpdate,
-          &TPrListManager::SupprimeElementUpdate}) {
-        h->tree.SetFocusedNode(nullptr);
-        (manager.*update)(&h->tree, action.get());
-        EXPECT_FALSE(action->GetEnabled());
-        Focus(1, true);
-        (manager.*update)(&h->tree, action.get());
-        EXPECT_TRUE(action->GetEnabled());
-        (manager.*update)(nullptr, action.get());
-        EXPECT_FALSE(action->GetEnabled());
-        (manager.*update)(&h->tree, nullptr);
-    }
-}
-
-TEST_F(TPrListManagerTest, MoveUpNeedsATopLevelNodeAfterTheFirst)
-{
-    TPrListManager manager = Manager();
-    const auto enabledOn = [&](int top, bool detail) {
-        Focus(top, detail);
-        manager.MoveUpElementUpdate(&h->tree, action.get());
-        return action->GetEnabled();
-    };
-    EXPECT_FALSE(enabledOn(0, false));
-    EXPECT_TRUE(enabledOn(1, false));
-    EXPECT_TRUE(enabledOn(2, false));
-    EXPECT_FALSE(enabledOn(1, true)); // a detail line
-    h->tree.SetFocusedNode(nullptr);
-    manager.MoveUpElementUpdate(&h->tree, action.get());
-    EXPECT_FALSE(action->GetEnabled());
-}
-
-TEST_F(TPrListManagerTest, MoveDownNeedsATopLevelNodeBeforeTheLast)
-{
-    TPrListManager manager = Manager();
-    const auto enabledOn = [&](int top, bool detail) {
-        Focus(top, detail);
-        manager.MoveDownElementUpdate(&h->tree, action.get());
-        return action->GetEnabled();
-    };
-    EXPECT_TRUE(enabledOn(0, false));
-    EXPECT_TRUE(enabledOn(1, false));
-    EXPECT_FALSE(enabledOn(2, false));
-    EXPECT_FALSE(enabledOn(0, true)); // a detail line
-    h->tree.SetFocusedNode(nullptr);
-    manager.MoveDownElementUpdate(&h->tree, action.get());
-    EXPECT_FALSE(action->GetEnabled());
-}
-
-// --- Without a list model or a presenter ---
 
 TEST_F(TPrListManagerTest, WithoutAListModelEveryOperationDoesNothing)
 {
     TPrListManager manager(nullptr, h->screen, &h->editor);
     Focus(1);
     ScriptedDialogs dialogs;
-
-    manager.AjouteElementExecute(&h->tree);
-    manager.DupliqueElementExecute(&h->tree);
-    manager.ModifieElementExecute(&h->tree);
-    manager.SupprimeElementExecute(&h->tree);
-    manager.MoveUpElementExecute(&h->tree);
-    manager.MoveDownElementExecute(&h->tree);
-
+    for (auto run :
+         {&TPrListManager::AjouteElementExecute, &TPrListManager::DupliqueElementExecute,
+          &TPrListManager::ModifieElementExecute, &TPrListManager::SupprimeElementExecute,
+          &TPrListManager::MoveUpElementExecute, &TPrListManager::MoveDownElementExecute})
+        (manager.*run)(&h->tree);
     EXPECT_EQ(dialogs.count(), 0u);
     EXPECT_THAT(h->journal.entries(), IsEmpty());
     EXPECT_EQ(FocusedText(), "B");
 }
 
-TEST_F(TPrListManagerTest, WithoutAPresenterTheEditorHasNoParentAndNothingIsRefreshed)
+TEST_F(TPrListManagerTest, AddIsAlwaysEnabledTheOthersFollowTheFocusedNode)
 {
-    TPrListManager manager(&h->list, nullptr, &h->editor);
+    TPrListManager manager = Manager();
+    TAction action;
+    action.SetEnabled(false);
+    manager.AjouteElementUpdate(&action);
+    EXPECT_TRUE(action.GetEnabled());
 
-    manager.AjouteElementExecute(&h->tree);
-
-    EXPECT_EQ(h->editor.seenParent, nullptr);
-    EXPECT_THAT(h->journal.entries(), ElementsAre("AjouteElement", "CreeIHM"));
-}
-
-TEST(TPrListManagerCopyTest, CopiesShareTheThreeLinksAndCompareByThem)
-{
-    Journal journal;
-    FakeList list(journal, nullptr, nullptr);
-    TCreeIHM editor;
-    TPrListManager manager(&list, nullptr, &editor);
-    TPrListManager copy(manager);
-    EXPECT_TRUE(copy == manager);
-    EXPECT_EQ(copy.getMdListManager(), &list);
-    EXPECT_EQ(copy.getCreeIHM(), &editor);
-
-    TPrListManager other;
-    EXPECT_FALSE(other == manager);
-    other = manager;
-    EXPECT_TRUE(other == manager);
-    const TPrListManager& same = other;
-    other = same;
-    EXPECT_TRUE(other == manager);
-}
-
-TEST(TMdListManagerTest, TheBaseIsAnEmptyListBoundToItsModelAndInvoker)
-{
-    TInfoGene info;
-    QuietModel model(&info);
-    TMgtModelInvoker invoker;
-    TMdListManager list(&model, &invoker);
-    EXPECT_EQ(list.getModel(), &model);
-    EXPECT_EQ(list.getInvoker(), &invoker);
-    EXPECT_EQ(list.getNbElement(), 0);
-    EXPECT_EQ(list.getIndexElement(), -1);
-    EXPECT_EQ(list.getLibelleElement(), "");
-
-    TMdListManager copy(list);
-    EXPECT_TRUE(copy == list);
-    EXPECT_FALSE(TMdListManager() == list);
-}
-
-TEST(TCreeIHMTest, TheBaseEditorLeavesTheReportCancelled)
-{
-    TCreeIHM editor;
-    TCompteRendu report;
-    editor.CreeIHM(nullptr, nullptr, nullptr, report);
-    EXPECT_EQ(report.getUserAction(), 1);
+    // Focus, one letter each: no tree, no node, top-level 0, 1, 2, detail of 0, detail of 1.
+    using Update = void (TPrListManager::*)(TcxKelTreeList*, TAction*);
+    const std::pair<Update, std::string> cases[] = {
+        {&TPrListManager::DupliqueElementUpdate, "--TTTTT"},
+        {&TPrListManager::ModifieElementUpdate, "--TTTTT"},
+        {&TPrListManager::SupprimeElementUpdate, "--TTTTT"},
+        {&TPrListManager::MoveUpElementUpdate, "---TT--"},
+        {&TPrListManager::MoveDownElementUpdate, "--TT---"},
+    };
+    for (const auto& [update, expected] : cases) {
+        for (int state = 0; state < 7; ++state) {
+            if (state == 1)
+                h->tree.SetFocusedNode(nullptr);
+            else if (state > 1)
+                Focus(state < 5 ? state - 2 : state - 5, state >= 5);
+            const bool enabled = expected[state] == 'T';
+            action.SetEnabled(!enabled);
+            (manager.*update)(state == 0 ? nullptr : &h->tree, &action);
+            EXPECT_EQ(action.GetEnabled(), enabled) << expected << " at " << state;
+        }
+    }
 }
 
 } // namespace

@@ -1,31 +1,9 @@
 #include "PresenterDoubles.h"
 
-#include "flow/TCinematicManagerAbstract.h"
-#include "model/TCompteRendu.h"
-#include "presenter/TPrBaseForm.h"
-#include "presenter/TPrManagementButtons.h"
 #include "presenter/TServiceManager.h"
 #include "view/TViewManagementButtons.h"
 
-#include "DesktopMetrics.h"
-#include "GestureFlush.h"
 #include "TAction.h"
-#include "TInfoGene.h"
-#include "TPanel.h"
-
-#include "LogCapture.h"
-#include "QtLeakCheck.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <QPointer>
-
-#include <string>
-#include <utility>
-#include <vector>
-
-using ::testing::ElementsAre;
 
 namespace {
 
@@ -42,14 +20,11 @@ public:
     int changes = 0;
 };
 
-struct Screen
-{
-    int id;
-    long idRessource;
-};
+// {screen, title resource}: a resource of 0 or less is a heading without a page.
+using Flow = std::vector<std::pair<int, long>>;
 
-// A wizard of recording screens: the form presenter at the root, one screen presenter that
-// accepts or refuses its data, and the buttons presenter, on a flow of the given screens.
+// The form presenter at the root, one screen presenter that accepts or refuses its data, and
+// the buttons presenter, on a flow of the given screens.
 class TPrManagementButtonsTest : public QtLeakCheckedTest
 {
 protected:
@@ -57,12 +32,10 @@ protected:
     {
         SetDesktopSizeOverride(1280, 1024);
         static bool warmedUp = false;
-        if (!warmedUp) {
-            warmedUp = true;
+        if (!std::exchange(warmedUp, true)) {
             WarmUpShownWindows();
             build({{1, 10}}, 1);
-            delete form;
-            form = nullptr;
+            build({}, 0);
             flushQtEvents();
             flushDeletedGestures();
         }
@@ -70,18 +43,24 @@ protected:
     }
     void TearDown() override
     {
-        delete form;
+        build({}, 0);
         flushDeletedGestures();
         SetDesktopSizeOverride(0, 0);
         QtLeakCheckedTest::TearDown();
     }
 
-    void build(const std::vector<Screen>& screens, int active)
+    // Replaces the wizard by one on `screens` (none: no wizard).
+    void build(const Flow& screens, int active)
     {
+        delete form;
+        form = nullptr;
+        journal.clear();
+        if (screens.empty())
+            return;
         form = new CountingForm(nullptr, &model, nullptr);
         flow = new TCinematicManagerAbstract();
-        for (const Screen& screen : screens)
-            flow->InitScreen(screen.id, screen.idRessource, "", TScreenInformation::SELECTION_OUI,
+        for (const auto& [id, resource] : screens)
+            flow->InitScreen(id, resource, "", TScreenInformation::SELECTION_OUI,
                              TScreenInformation::ON, TScreenInformation::FAMILLE_DEFAUT);
         flow->setEnumEcranActif(active);
         form->setCinematicManager(flow);
@@ -92,116 +71,64 @@ protected:
         form->Add(buttons);
     }
 
-    TViewManagementButtons* bar() const
-    {
-        return dynamic_cast<TViewManagementButtons*>(buttons->getView());
-    }
-
     Journal journal;
     TInfoGene info;
-    QuietModel model{&info};
+    TestModel model{&info};
     CountingForm* form = nullptr;
     TCinematicManagerAbstract* flow = nullptr;
     RecordingPresenter* screen = nullptr;
     TPrManagementButtons* buttons = nullptr;
 };
 
-// --- Construction ---
-
-TEST_F(TPrManagementButtonsTest, TheNavigationButtonIsWantedOnlyOnASmallDesktop)
+TEST_F(TPrManagementButtonsTest, MovesOnceTheScreensAcceptPassingOverHeadingsForNextAndPrevious)
 {
-    SetDesktopSizeOverride(800, 600);
-    TPrManagementButtons small(nullptr, nullptr, &model, nullptr, nullptr);
-    EXPECT_TRUE(small.isButtonNavigation());
-    SetDesktopSizeOverride(1024, 768);
-    TPrManagementButtons large(nullptr, nullptr, &model, nullptr, nullptr);
-    EXPECT_FALSE(large.isButtonNavigation());
-    EXPECT_FALSE(large.isButtonAudit());
-}
-
-TEST_F(TPrManagementButtonsTest, TheBarIsBuiltInTheOwnerPanelWithAnEmptyServiceList)
-{
-    build({{1, 10}}, 1);
-    ASSERT_NE(bar(), nullptr);
-    EXPECT_EQ(bar()->parentWidget(), form->getPanelManagementButtons());
-    EXPECT_EQ(bar()->getPresenter(), buttons);
-    ASSERT_NE(buttons->getServiceManager(), nullptr);
-    EXPECT_EQ(buttons->getServiceManager()->getNbService(), 0);
-    EXPECT_FALSE(buttons->BeginServiceButtonData());
-}
-
-// --- Moves ---
-
-TEST_F(TPrManagementButtonsTest, NextScreenRefusedByAScreenNeitherMovesNorTracesNorChangesScreen)
-{
-    build({{1, 10}, {2, 11}}, 1);
-    screen->setValid(false);
-    LogCapture log;
-    buttons->NextScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 1);
-    EXPECT_EQ(form->changes, 0);
-    EXPECT_FALSE(log.contains("TPresenterAbstract::NextScreen()"));
-    EXPECT_EQ(journal.count("screen.DonneesValide(true)"), 1u);
-}
-
-TEST_F(TPrManagementButtonsTest, NextScreenPassesOverHeadingsToTheNextScreenWithAPage)
-{
-    build({{1, 10}, {2, 0}, {3, 0}, {4, 12}}, 1);
-    LogCapture log;
-    buttons->NextScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 4);
-    EXPECT_EQ(form->changes, 1);
-    EXPECT_EQ(log.count("TPresenterAbstract::NextScreen()"), 1u);
-}
-
-TEST_F(TPrManagementButtonsTest, PreviousScreenPassesOverHeadingsBackwards)
-{
-    build({{1, 10}, {2, -3}, {3, 0}, {4, 12}}, 4);
-    LogCapture log;
-    buttons->PreviousScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 1);
-    EXPECT_EQ(form->changes, 1);
-    EXPECT_EQ(log.count("TPresenterAbstract::PreviousScreen()"), 1u);
-}
-
-TEST_F(TPrManagementButtonsTest, NextScreenEndsOnTheLastHeadingAndStillChangesTheScreen)
-{
-    build({{1, 10}, {2, 0}, {3, 0}}, 1);
-    buttons->NextScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 3);
-    EXPECT_EQ(form->changes, 1);
-
-    // At the end of the flow nothing moves, but the screens are rebuilt all the same.
-    buttons->NextScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 3);
-    EXPECT_EQ(form->changes, 2);
-}
-
-TEST_F(TPrManagementButtonsTest, FirstAndLastScreenGoToTheEndsOfTheFlowEvenOnAHeading)
-{
-    build({{1, 0}, {2, 10}, {3, 11}, {4, 0}}, 2);
-    LogCapture log;
-    buttons->FirstScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 1);
-    buttons->LastScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 4);
-    EXPECT_EQ(form->changes, 2);
-    EXPECT_THAT(log.messages(),
-                ElementsAre("TPrComposite::EcranValide()", "TPrComposite::EcranValide()",
-                            "TPrComposite::EcranValide()", "TPresenterAbstract::FirstScreen()",
-                            "TPrComposite::EcranValide()", "TPrComposite::EcranValide()",
-                            "TPrComposite::EcranValide()", "TPresenterAbstract::LastScreen()"));
-}
-
-TEST_F(TPrManagementButtonsTest, FirstScreenRefusedByAScreenStaysWhereItIs)
-{
-    build({{1, 10}, {2, 11}}, 2);
-    screen->setValid(false);
-    buttons->FirstScreen();
-    buttons->LastScreen();
-    buttons->PreviousScreen();
-    EXPECT_EQ(flow->getEnumEcranActif(), 2);
-    EXPECT_EQ(form->changes, 0);
+    using Move = void (TPrManagementButtons::*)();
+    struct Case
+    {
+        Flow screens;
+        int from;
+        Move move;
+        const char* trace;
+        bool accepted;
+        int to;
+    };
+    const Move next = &TPrManagementButtons::NextScreen;
+    const Move previous = &TPrManagementButtons::PreviousScreen;
+    const Move first = &TPrManagementButtons::FirstScreen;
+    const Move last = &TPrManagementButtons::LastScreen;
+    const Flow two = {{1, 10}, {2, 11}};
+    const Flow headings = {{1, 10}, {2, 0}, {3, 0}, {4, 12}};
+    const Flow endsOnHeadings = {{1, 10}, {2, 0}, {3, 0}};
+    const Flow headingEnds = {{1, 0}, {2, 10}, {3, 11}, {4, 0}};
+    const Case cases[] = {
+        {two, 1, next, "TPresenterAbstract::NextScreen()", false, 1},
+        {two, 2, previous, "TPresenterAbstract::PreviousScreen()", false, 2},
+        {two, 2, first, "TPresenterAbstract::FirstScreen()", false, 2},
+        {two, 1, last, "TPresenterAbstract::LastScreen()", false, 1},
+        {headings, 1, next, "TPresenterAbstract::NextScreen()", true, 4},
+        {{{1, 10}, {2, -3}, {3, 0}, {4, 12}},
+         4,
+         previous,
+         "TPresenterAbstract::PreviousScreen()",
+         true,
+         1},
+        {endsOnHeadings, 1, next, "TPresenterAbstract::NextScreen()", true, 3},
+        // At the end of the flow nothing moves, but the screens are rebuilt all the same.
+        {endsOnHeadings, 3, next, "TPresenterAbstract::NextScreen()", true, 3},
+        {headingEnds, 2, first, "TPresenterAbstract::FirstScreen()", true, 1},
+        {headingEnds, 2, last, "TPresenterAbstract::LastScreen()", true, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.trace) + " from " + std::to_string(c.from));
+        build(c.screens, c.from);
+        screen->valid = c.accepted;
+        LogCapture log;
+        (buttons->*c.move)();
+        EXPECT_EQ(flow->getEnumEcranActif(), c.to);
+        EXPECT_EQ(form->changes, c.accepted ? 1 : 0);
+        EXPECT_EQ(log.count(c.trace), c.accepted ? 1u : 0u);
+        EXPECT_EQ(journal.count("screen.DonneesValide(true)"), 1u);
+    }
 }
 
 TEST_F(TPrManagementButtonsTest, FirstAndLastFollowTheFlow)
@@ -212,118 +139,58 @@ TEST_F(TPrManagementButtonsTest, FirstAndLastFollowTheFlow)
     flow->setEnumEcranActif(3);
     EXPECT_FALSE(buttons->IsFirstScreen());
     EXPECT_TRUE(buttons->IsLastScreen());
-
-    TPrManagementButtons noFlow(nullptr, nullptr, &model, nullptr, nullptr);
-    EXPECT_TRUE(noFlow.IsFirstScreen());
-    EXPECT_TRUE(noFlow.IsLastScreen());
-    noFlow.NextScreen(); // nothing to move, nothing to break
 }
 
-// --- Outcome ---
-
-TEST_F(TPrManagementButtonsTest, OkReportsFinishedAndLetsTheFormClose)
+TEST_F(TPrManagementButtonsTest, WithoutParentNorFlowThePresenterIsItsOwnTreeOnItsOwnScreen)
 {
-    build({{1, 10}}, 1);
-    buttons->Ok();
-    EXPECT_EQ(form->getCompteRendu()->getUserAction(), 0);
-    EXPECT_TRUE(form->isCloseAllowed());
-    EXPECT_EQ(buttons->getCompteRendu()->getUserAction(), 1) << "the root's report only";
-}
-
-TEST_F(TPrManagementButtonsTest, CancelReportsAbandonAndLeavesTheCloseToTheWindow)
-{
-    build({{1, 10}}, 1);
-    form->getCompteRendu()->setUserAction(0);
-    buttons->Cancel();
-    EXPECT_EQ(form->getCompteRendu()->getUserAction(), 1);
-    EXPECT_FALSE(form->isCloseAllowed());
-}
-
-TEST_F(TPrManagementButtonsTest, APresenterWithoutRootReportsInItsOwnReport)
-{
+    SetDesktopSizeOverride(800, 600);
     TPrManagementButtons alone(nullptr, nullptr, &model, nullptr, nullptr);
+    EXPECT_TRUE(alone.isButtonNavigation()) << "no room for the navigation column";
+    EXPECT_TRUE(alone.IsFirstScreen());
+    EXPECT_TRUE(alone.IsLastScreen());
+    LogCapture log;
+    alone.NextScreen();
+    EXPECT_EQ(log.count("TPresenterAbstract::NextScreen()"), 1u);
     alone.Ok();
     EXPECT_EQ(alone.getCompteRendu()->getUserAction(), 0);
     alone.Cancel();
     EXPECT_EQ(alone.getCompteRendu()->getUserAction(), 1);
 }
 
-// --- Services ---
-
-TEST_F(TPrManagementButtonsTest, EachServiceCodeAddsTheBarsActionInTheOrderAdded)
+TEST_F(TPrManagementButtonsTest, EachServiceCodeAddsTheBarsActionOnceInTheOrderAdded)
 {
     build({{1, 10}}, 1);
-    const TViewManagementButtons* view = bar();
+    EXPECT_FALSE(buttons->isButtonNavigation());
+    EXPECT_FALSE(buttons->BeginServiceButtonData());
+    const auto* bar = dynamic_cast<TViewManagementButtons*>(buttons->getView());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->parentWidget(), form->getPanelManagementButtons());
     const std::vector<std::pair<int, TAction*>> table = {
-        {11, view->ACT_Services_Import},         {0, view->ACT_Services_Imprimer},
-        {1, view->ACT_Services_ReinitPartielle}, {2, view->ACT_Services_ReintTotale},
-        {3, view->ACT_Modifier_Declaration},     {4, view->ACT_Filtre_AuditGeneral},
-        {5, view->ACT_Filtre_Anomalies},         {6, view->ACT_Filtre_Avertissement},
-        {7, view->ACT_Filtre_Conseils},          {8, view->ACT_Filtre_Messages},
-        {9, view->ACT_Filtre_PiecesJointes},
+        {11, bar->ACT_Services_Import},         {0, bar->ACT_Services_Imprimer},
+        {1, bar->ACT_Services_ReinitPartielle}, {2, bar->ACT_Services_ReintTotale},
+        {3, bar->ACT_Modifier_Declaration},     {4, bar->ACT_Filtre_AuditGeneral},
+        {5, bar->ACT_Filtre_Anomalies},         {6, bar->ACT_Filtre_Avertissement},
+        {7, bar->ACT_Filtre_Conseils},          {8, bar->ACT_Filtre_Messages},
+        {9, bar->ACT_Filtre_PiecesJointes},
     };
-    for (const auto& [code, action] : table)
+    std::vector<TAction*> expected;
+    for (const auto& [code, action] : table) {
         buttons->AddService(code);
+        expected.push_back(action);
+    }
+    // Codes outside the table, and one already added, change nothing.
+    for (const int code : {10, -1, 12, 1000, 0})
+        buttons->AddService(code);
+    buttons->RemoveService(10);
 
     std::vector<TAction*> walked;
     for (bool more = buttons->BeginServiceButtonData(); more;
          more = buttons->NextServiceButtonData())
         walked.push_back(buttons->GetServiceButtonData());
-    ASSERT_EQ(walked.size(), table.size());
-    for (std::size_t i = 0; i < table.size(); ++i)
-        EXPECT_EQ(walked[i], table[i].second) << "code " << table[i].first;
-}
-
-TEST_F(TPrManagementButtonsTest, CodesOutsideTheTableAndRepeatedCodesChangeNothing)
-{
-    build({{1, 10}}, 1);
-    for (const int code : {10, -1, 12, 1000})
-        buttons->AddService(code);
-    EXPECT_EQ(buttons->getServiceManager()->getNbService(), 0);
-
-    buttons->AddService(0);
-    buttons->AddService(0);
-    buttons->RemoveService(5); // never added
-    buttons->RemoveService(10);
-    EXPECT_EQ(buttons->getServiceManager()->getNbService(), 1);
+    EXPECT_EQ(walked, expected);
     buttons->RemoveService(0);
-    EXPECT_EQ(buttons->getServiceManager()->getNbService(), 0);
-}
-
-TEST_F(TPrManagementButtonsTest, DestroyingThePresenterDestroysTheListedActionsBeforeTheBar)
-{
-    build({{1, 10}}, 1);
-    QPointer<TAction> listed(bar()->ACT_Services_Imprimer);
-    QPointer<TAction> unlisted(bar()->ACT_Services_Import);
-    buttons->AddService(0);
-    form->Remove(buttons);
-    delete buttons;
-    EXPECT_TRUE(listed.isNull());
-    EXPECT_TRUE(unlisted.isNull()); // with the bar
-}
-
-TEST_F(TPrManagementButtonsTest, ABarDestroyedWithItsPanelLeavesNoActionToDestroyTwice)
-{
-    auto* panel = new TPanel();
-    auto* alone = new TPrManagementButtons(panel, nullptr, &model, nullptr, nullptr);
-    alone->AddService(0);
-    alone->AddService(4);
-    delete panel;
-    EXPECT_EQ(alone->getView(), nullptr);
-    EXPECT_FALSE(alone->BeginServiceButtonData() && alone->GetServiceButtonData());
-    delete alone;
-}
-
-TEST_F(TPrManagementButtonsTest, ACopyKeepsTheFlagsButNeitherTheBarNorTheServices)
-{
-    build({{1, 10}}, 1);
-    buttons->setButtonAudit(true);
-    const TPrManagementButtons copy(*buttons);
-    EXPECT_TRUE(copy.isButtonAudit());
-    EXPECT_EQ(copy.isButtonNavigation(), buttons->isButtonNavigation());
-    EXPECT_EQ(copy.getServiceManager(), nullptr);
-    EXPECT_EQ(copy.getView(), nullptr);
-    EXPECT_FALSE(copy == *buttons);
+    EXPECT_EQ(buttons->getServiceManager()->getNbService(), 10);
+    EXPECT_FALSE(buttons->getServiceManager()->contains(bar->ACT_Services_Imprimer));
 }
 
 } // namespace
