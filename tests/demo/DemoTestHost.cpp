@@ -154,6 +154,14 @@ void Editeur(const QString& prenom, const QString& annee, bool valide)
     });
 }
 
+std::string Fr(std::string_view utf8)
+{
+    std::string texte;
+    for (const QChar c : QString::fromUtf8(utf8.data(), qsizetype(utf8.size())))
+        texte += c == u'~' ? '\xA0' : c == QChar(0x20AC) ? '\x80' : char(c.unicode());
+    return texte;
+}
+
 void PrepareQtUneFois()
 {
     static bool fait = false;

@@ -49,6 +49,9 @@ void SurEditeur(const std::function<void(TDialoguePersonne*)>& action);
 // Fills that editor and validates it (or cancels it).
 void Editeur(const QString& prenom, const QString& annee, bool valide = true);
 
+// A Windows-1252 text, written here in UTF-8 to be read; "~" stands for a no-break space.
+std::string Fr(std::string_view utf8);
+
 // Runs once per process what Qt builds lazily the first time (a modal wizard, a print, the
 // element editor), so that the leak checks count only the tests' own objects.
 void PrepareQtUneFois();

@@ -32,14 +32,11 @@ using Icon = DialogSeam::Icon;
 
 namespace {
 
-constexpr const char* kNonModifiee = "\n\nLa d\xE9"
-                                     "claration affich\xE9"
-                                     "e n'a pas \xE9t\xE9 modifi\xE9"
-                                     "e.";
+const std::string kNonModifiee = Fr("\n\nLa déclaration affichée n'a pas été modifiée.");
 
 std::string Guillemets(const std::string& chemin)
 {
-    return "\xAB\xA0" + TFichierDeclaration::CheminAffiche(chemin) + "\xA0\xBB";
+    return Fr("«~") + TFichierDeclaration::CheminAffiche(chemin) + Fr("~»");
 }
 
 std::string Contenu(const std::string& chemin)
@@ -137,10 +134,9 @@ TEST_F(TAssistantRevenusTest, StartOnAMissingOrOddFileGivesABlankDeclaration)
             continue;
         EXPECT_EQ(dialogues.last().icon, c.icone);
         if (c.chemin == nouvelle)
-            EXPECT_EQ(dialogues.textOf(0), "Nouvelle d\xE9"
-                                           "claration : le fichier " +
+            EXPECT_EQ(dialogues.textOf(0), Fr("Nouvelle déclaration : le fichier ") +
                                                Guillemets(nouvelle) +
-                                               " sera cr\xE9\xE9 quand vous terminerez.");
+                                               Fr(" sera créé quand vous terminerez."));
         else
             EXPECT_EQ(dialogues.textOf(0).find(".illisible"), std::string::npos);
     }
@@ -199,12 +195,9 @@ TEST_F(TAssistantRevenusTest, SaveOrPrintThatCannotBeWrittenIsExplained)
         ScriptedDialogs impression;
         EXPECT_FALSE(m_assistant->getServices().Imprime());
         ASSERT_EQ(impression.count(), 1u);
-        EXPECT_EQ(impression.textOf(0), "Impossible d'imprimer la d\xE9"
-                                        "claration dans " +
-                                            Guillemets(chemin) +
-                                            " : le dossier n'existe pas ou n'est pas "
-                                            "accessible en \xE9"
-                                            "criture.");
+        EXPECT_EQ(impression.textOf(0),
+                  Fr("Impossible d'imprimer la déclaration dans ") + Guillemets(chemin) +
+                      Fr(" : le dossier n'existe pas ou n'est pas accessible en écriture."));
         EXPECT_EQ(impression.last().icon, Icon::Stop);
         EXPECT_FALSE(std::filesystem::exists(chemin));
     }
@@ -310,9 +303,7 @@ TEST_F(TAssistantRevenusTest, FinishingSavesTheDeclarationAndSaysWhere)
     EXPECT_TRUE(issue.modifie);
     EXPECT_TRUE(issue.enregistre);
     ASSERT_EQ(dialogues.count(), 1u);
-    EXPECT_EQ(dialogues.textOf(0), "La d\xE9"
-                                   "claration a \xE9t\xE9 enregistr\xE9"
-                                   "e dans " +
+    EXPECT_EQ(dialogues.textOf(0), Fr("La déclaration a été enregistrée dans ") +
                                        Guillemets(Chemin("declaration.txt")) + ".");
     EXPECT_EQ(dialogues.last().icon, Icon::Information);
     TDeclarationRevenus relue;
@@ -335,10 +326,8 @@ TEST_F(TAssistantRevenusTest, FinishingChecksTheWholeDeclarationNotOnlyTheScreen
         Annule(assistant);
     });
     ASSERT_GE(dialogues.count(), 1u);
-    EXPECT_EQ(dialogues.textOf(0).rfind("La d\xE9"
-                                        "claration ne peut pas \xEAtre termin\xE9"
-                                        "e :\n- Le nom du d\xE9"
-                                        "clarant n'est pas renseign\xE9.",
+    EXPECT_EQ(dialogues.textOf(0).rfind(Fr("La déclaration ne peut pas être terminée :\n- Le nom "
+                                           "du déclarant n'est pas renseigné."),
                                         0),
               0u)
         << dialogues.textOf(0);
@@ -423,9 +412,8 @@ TEST_F(TAssistantRevenusTest, RecoveryIsOfferedAfterTheWizardWasKilledBetweenTwo
     dialogues.answer(Answer::Yes);
     relance.OuvreAuDemarrage();
     ASSERT_EQ(dialogues.count(), 1u);
-    EXPECT_EQ(dialogues.textOf(0).rfind("Une saisie n'a pas \xE9t\xE9 termin\xE9"
-                                        "e.\nReprendre la saisie interrompue du ",
-                                        0),
+    EXPECT_EQ(dialogues.textOf(0).rfind(
+                  Fr("Une saisie n'a pas été terminée.\nReprendre la saisie interrompue du "), 0),
               0u);
     EXPECT_EQ(dialogues.last().buttons, DialogSeam::Buttons::YesNo);
     EXPECT_EQ(relance.getModele().Declaration().Valeur(kNom), "Martin-Dupont");

@@ -3,6 +3,8 @@
 #include "Revenus.h"
 #include "TDeclarationRevenus.h"
 
+#include "DemoTestHost.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include <vector>
 
 using namespace revenus;
+using demotest::Fr;
 using R = TCalculImpot::Resultat;
 
 namespace {
@@ -148,25 +151,13 @@ TEST_P(TCalculImpotLocale, FiguresReadTheFrenchWayUnderEveryLocale)
         double valeur;
         int decimales;
         std::string texte;
-    } nombres[] = {{3.25, 2, "3,25"},
-                   {16.8, 1, "16,8"},
-                   {2.5, 2, "2,5"},
-                   {3, 2, "3"},
-                   {7.26, 1, "7,3"},
-                   {-999, 0, "-999"},
-                   {-0.04, 1, "0"},
-                   {1234.5, 1,
-                    "1\xA0"
-                    "234,5"}};
+    } nombres[] = {{3.25, 2, "3,25"}, {16.8, 1, "16,8"},         {2.5, 2, "2,5"},
+                   {3, 2, "3"},       {7.26, 1, "7,3"},          {-999, 0, "-999"},
+                   {-0.04, 1, "0"},   {1234.5, 1, Fr("1~234,5")}};
     for (const auto& n : nombres)
         EXPECT_EQ(TCalculImpot::Nombre(n.valeur, n.decimales), n.texte) << n.valeur;
-    for (const auto& [montant, texte] :
-         std::vector<std::pair<double, std::string>>{{1234567.4, "1\xA0"
-                                                                 "234\xA0"
-                                                                 "567\xA0\x80"},
-                                                     {-1500, "-1\xA0"
-                                                             "500\xA0\x80"},
-                                                     {0, "0\xA0\x80"}})
+    for (const auto& [montant, texte] : std::vector<std::pair<double, std::string>>{
+             {1234567.4, Fr("1~234~567~€")}, {-1500, Fr("-1~500~€")}, {0, Fr("0~€")}})
         EXPECT_EQ(TCalculImpot::Euros(montant), texte);
     // Nothing is cut, however large.
     const std::string grand = TCalculImpot::Nombre(1e300, 0);
@@ -183,17 +174,9 @@ TEST_P(TCalculImpotLocale, FiguresReadTheFrenchWayUnderEveryLocale)
         double impotNet, solde;
         std::string impot, texteSolde;
     } soldes[] = {
-        {3500, 3500,
-         "imp\xF4t net estim\xE9 : 3\xA0"
-         "500\xA0\x80",
-         "Reste \xE0 payer : 3\xA0"
-         "500\xA0\x80"},
-        {-1500, -1500,
-         "remboursement estim\xE9 : 1\xA0"
-         "500\xA0\x80",
-         "Remboursement attendu : 1\xA0"
-         "500\xA0\x80"},
-        {200, 0, "imp\xF4t net estim\xE9 : 200\xA0\x80", "Rien \xE0 payer"},
+        {3500, 3500, Fr("impôt net estimé : 3~500~€"), Fr("Reste à payer : 3~500~€")},
+        {-1500, -1500, Fr("remboursement estimé : 1~500~€"), Fr("Remboursement attendu : 1~500~€")},
+        {200, 0, Fr("impôt net estimé : 200~€"), Fr("Rien à payer")},
     };
     for (const auto& s : soldes) {
         R r;

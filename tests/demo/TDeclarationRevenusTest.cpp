@@ -10,11 +10,14 @@
 
 #include "TInfoGene.h"
 
+#include "DemoTestHost.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 using namespace revenus;
+using demotest::Fr;
 using Lignes = std::vector<std::pair<std::string, std::string>>;
 
 namespace {
@@ -83,18 +86,18 @@ TEST(TDonneesListe, CursorAnswersTheColumnsOfTheCurrentLineOnly)
         ++appels;
         return std::vector<TDonneesListe::Ligne>{{{0, "a"}, {-3, "7"}}, {{0, "b"}}};
     });
-    std::string texte = "inchang\xE9";
+    std::string texte = Fr("inchangé");
     EXPECT_FALSE(donnees.GetDonneeComp(0, 0, texte)); // no line before Begin
     // A column the line does not have leaves the text as it was.
     EXPECT_EQ(Parcourt(donnees, 0, {0, -3}),
               (Lignes{{"0", "a"}, {"-3", "7"}, {"0", "b"}, {"-3", "-"}}));
     EXPECT_FALSE(donnees.NextDonneeComp(0));
-    EXPECT_EQ(texte, "inchang\xE9");
+    EXPECT_EQ(texte, Fr("inchangé"));
     // Each filling asks the source again: the list follows the declaration.
     Parcourt(donnees, 0, {});
     EXPECT_EQ(appels, 2);
-    std::unique_ptr<TDonneesListe> codes(TDonneesListe::Codes({{2, "Mari\xE9(e)"}}));
-    EXPECT_EQ(Parcourt(*codes, 106, {0, 1}), (Lignes{{"0", "2"}, {"1", "Mari\xE9(e)"}}));
+    std::unique_ptr<TDonneesListe> codes(TDonneesListe::Codes({{2, Fr("Marié(e)")}}));
+    EXPECT_EQ(Parcourt(*codes, 106, {0, 1}), (Lignes{{"0", "2"}, {"1", Fr("Marié(e)")}}));
 }
 
 class TModeleDemoTest : public ::testing::Test
@@ -127,10 +130,8 @@ TEST_F(TModeleDemoTest, NavigationLinesCarryTheTitlesOfTheModuleAndTheLevelsOfTh
     ASSERT_EQ(vues.size(), 12u);
     EXPECT_EQ(vues[0], "1 Bienvenue");
     EXPECT_EQ(vues[1], "1 Votre foyer");
-    EXPECT_EQ(vues[2], "2 D\xE9"
-                       "clarant");
-    EXPECT_EQ(vues[10], "2 Contr\xF4les de la d\xE9"
-                        "claration");
+    EXPECT_EQ(vues[2], Fr("2 Déclarant"));
+    EXPECT_EQ(vues[10], Fr("2 Contrôles de la déclaration"));
     std::string texte;
     EXPECT_FALSE(lignes.GetDonneeComp(0, 0, texte));
 }
@@ -142,11 +143,8 @@ TEST_F(TModeleDemoTest, ListModelKeepsACurrentDependantAndComputesAfterEachChang
     EXPECT_EQ(liste.getIndexElement(), -1);
     liste.SupprimeElement(); // nothing current: nothing happens
     liste.AjouteElement();
-    *liste.Courante() = {"L\xE9"
-                         "a",
-                         "2016"};
-    EXPECT_EQ(liste.getLibelleElement(), "L\xE9"
-                                         "a (2016)");
+    *liste.Courante() = {Fr("Léa"), "2016"};
+    EXPECT_EQ(liste.getLibelleElement(), Fr("Léa (2016)"));
     liste.AjouteElement();
     liste.Courante()->prenom = "Hugo";
     EXPECT_EQ(liste.getIndexElement(), 1);
@@ -177,10 +175,8 @@ TEST_F(TModeleDemoTest, PrintedDeclarationShowsTheValuesAsTheUserReadsThem)
     m_modele.Calcul();
     const std::string html = TImpressionDeclaration::Html(m_modele);
     for (const std::string& texte :
-         {std::string("Martin &lt;&amp; fils&gt;"), std::string("Mari\xE9(e)"),
-          std::string("9\xA0"
-                      "600\xA0\x80"),
-          std::string("<h2>Revenus fonciers</h2>")})
+         {std::string("Martin &lt;&amp; fils&gt;"), std::string(Fr("Marié(e)")),
+          std::string(Fr("9~600~€")), std::string("<h2>Revenus fonciers</h2>")})
         EXPECT_NE(html.find(texte), std::string::npos) << texte;
     // Rental income not declared: no rental section.
     m_modele.Declaration().SetValeur(kRevenusFonciers, "2");

@@ -218,7 +218,7 @@ TEST_F(TEcransRevenusTest, SummaryFollowsEveryKeyAndSignatureRefusesAPartlyTyped
         m_dialogues.answer(Answer::OK);
         Boutons()->PB_PRECEDENT->Click();
         ASSERT_EQ(m_dialogues.count(), 1u);
-        EXPECT_EQ(m_dialogues.textOf(0), "La date saisie est incompl\xE8te : jj/mm/aaaa");
+        EXPECT_EQ(m_dialogues.textOf(0), Fr("La date saisie est incomplète : jj/mm/aaaa"));
         EXPECT_EQ(Actif(), kEcranSignature);
         EXPECT_EQ(signature->window()->focusWidget(), signature->EditDate);
         EXPECT_EQ(signature->EditDate->GetText(), "03/06/20  ");
@@ -268,34 +268,27 @@ TEST_F(TEcransRevenusTest, DependantsGoThroughTheListManagerAndItsEditor)
         EXPECT_TRUE(ouvertApresRefus);
         ASSERT_EQ(m_dialogues.count(), 2u);
         EXPECT_EQ(m_dialogues.textOf(0),
-                  "Le pr\xE9nom de la personne \xE0 charge doit \xEAtre renseign\xE9.");
-        EXPECT_EQ(m_dialogues.textOf(1), "L'ann\xE9"
-                                         "e de naissance doit \xEAtre une ann\xE9"
-                                         "e de 1900 \xE0 2024.");
+                  Fr("Le prénom de la personne à charge doit être renseigné."));
+        EXPECT_EQ(m_dialogues.textOf(1),
+                  Fr("L'année de naissance doit être une année de 1900 à 2024."));
         EXPECT_EQ(m_dialogues.captionOf(0), "Kelmar Revenus");
         Editeur("L\u00e9a", "2016");
         vue->ACT_Ajouter->Execute();
         Editeur("Zo\u00e9", "2020", false);
         vue->ACT_Ajouter->Execute();
-        EXPECT_EQ(Prenoms(), (Noms{"Hugo", "L\xE9"
-                                           "a"}));
+        EXPECT_EQ(Prenoms(), (Noms{"Hugo", Fr("Léa")}));
 
         // Léa moves up and stays focused.
         liste->SetFocusedNode(liste->GetItem(1));
         vue->ACT_Monter->Execute();
-        EXPECT_EQ(Prenoms(), (Noms{"L\xE9"
-                                   "a",
-                                   "Hugo"}));
+        EXPECT_EQ(Prenoms(), (Noms{Fr("Léa"), "Hugo"}));
         EXPECT_EQ(liste->GetFocusedNode(), liste->GetItem(0));
         EXPECT_FALSE(vue->ACT_Monter->GetEnabled());
         m_dialogues.answer(Answer::Cancel);
         vue->ACT_Supprimer->Execute();
-        EXPECT_EQ(Prenoms(), (Noms{"L\xE9"
-                                   "a",
-                                   "Hugo"}));
-        EXPECT_EQ(m_dialogues.textOf(2), "Confirmez-vous la suppression de cet \xE9l\xE9ment : "
-                                         "L\xE9"
-                                         "a (2016) ?");
+        EXPECT_EQ(Prenoms(), (Noms{Fr("Léa"), "Hugo"}));
+        EXPECT_EQ(m_dialogues.textOf(2),
+                  Fr("Confirmez-vous la suppression de cet élément : Léa (2016) ?"));
         m_dialogues.answer(Answer::OK);
         vue->ACT_Supprimer->Execute();
         EXPECT_EQ(Prenoms(), Noms{"Hugo"});
@@ -328,17 +321,15 @@ TEST_F(TEcransRevenusTest, AuditFilterShowsOneKindAndAMessageLeadsToItsField)
         Boutons()->ACT_Filtre_Anomalies->Execute();
         // The count line says what the filter lets through.
         EXPECT_EQ(Affichee<TViewControles>()->LabelNombre->GetText().rfind(
-                      "2 messages affich\xE9s sur ", 0),
+                      Fr("2 messages affichés sur "), 0),
                   0u);
         Noms lignes;
         for (int i = 0; i < liste->GetAbsoluteCount(); ++i)
             lignes.push_back(liste->GetAbsoluteItem(i)->GetValue(0));
         EXPECT_LT(liste->GetAbsoluteCount(), toutes);
-        EXPECT_EQ(lignes, (Noms{"Anomalies (2)",
-                                "La date de naissance du d\xE9"
-                                "clarant est incompl\xE8te.",
-                                "La case de certification n'est pas coch\xE9"
-                                "e."}));
+        EXPECT_EQ(lignes,
+                  (Noms{"Anomalies (2)", Fr("La date de naissance du déclarant est incomplète."),
+                        Fr("La case de certification n'est pas cochée.")}));
         liste->SetFocusedNode(liste->GetAbsoluteItem(1));
         Affichee<TViewControles>()->ButtonAller->Click();
         // The screen changes from the message loop, after the click.
@@ -396,10 +387,7 @@ TEST_F(TEcransRevenusTest, EveryRoadThatChangesTheDataRefreshesTheCaptionAndTheC
         }
         // After a total re-initialisation the caption gives the tax of the blank declaration,
         // and the dependants' screen, out of the flow, gave way to the first one.
-        EXPECT_NE(legende.find("1\xA0"
-                               "768\xA0\x80"),
-                  std::string::npos)
-            << legende;
+        EXPECT_NE(legende.find(Fr("1~768~€")), std::string::npos) << legende;
         EXPECT_EQ(Actif(), kEcranAccueil);
     });
     // Abandoned: the declaration of the start is back.

@@ -3,6 +3,8 @@
 #include "Revenus.h"
 #include "TDeclarationRevenus.h"
 
+#include "DemoTestHost.h"
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -19,6 +21,7 @@
 #include <unistd.h>
 
 using namespace revenus;
+using demotest::Fr;
 using Erreur = TFichierDeclaration::Erreur;
 using std::filesystem::perms;
 
@@ -52,28 +55,23 @@ protected:
     static TDeclarationRevenus Remplie()
     {
         TDeclarationRevenus declaration;
-        declaration.SetValeur(kNom, "L\xE9vy-Dupr\xE9");
+        declaration.SetValeur(kNom, Fr("Lévy-Dupré"));
         // Every character the format must carry: line breaks, backslashes, '=', ';', 0x80-0xFF.
-        declaration.SetValeur(kAdresse,
-                              "12 rue \\ des Lilas\r\nB\xE2timent A=1; porte 3\n\x80\xFF");
+        declaration.SetValeur(kAdresse, Fr("12 rue \\ des Lilas\r\nBâtiment A=1; porte 3\n€ÿ"));
         declaration.SetValeur(kSituationFamille, "2");
         declaration.SetMontant(kDons, 300);
-        declaration.Personnes().push_back({"L\xE9"
-                                           "a; dite \\Lili\\",
-                                           "2016", false});
+        declaration.Personnes().push_back({Fr("Léa; dite \\Lili\\"), "2016", false});
         declaration.Personnes().push_back({"Hugo", "2019", true});
         return declaration;
     }
 
     std::string Affiche(const std::string& nom) const
     {
-        return "\xAB\xA0" + TFichierDeclaration::CheminAffiche(Chemin(nom)) + "\xA0\xBB";
+        return Fr("«~") + TFichierDeclaration::CheminAffiche(Chemin(nom)) + Fr("~»");
     }
     std::string DeDeclaration(const std::string& nom) const
     {
-        return "Le fichier de d\xE9"
-               "claration " +
-               Affiche(nom);
+        return Fr("Le fichier de déclaration ") + Affiche(nom);
     }
 
     QTemporaryDir m_dossier;
@@ -85,7 +83,7 @@ TEST_F(TFichierDeclarationTest, WrittenDeclarationReadsBackTheSameInAVersionedTe
     TFichierDeclaration fichier(Chemin("sous-dossier/declaration.txt"));
     ASSERT_TRUE(fichier.Ecrit(ecrite));
     TDeclarationRevenus lue;
-    lue.SetValeur(kNom, "T\xE9moin");
+    lue.SetValeur(kNom, Fr("Témoin"));
     ASSERT_TRUE(fichier.Lit(lue)) << fichier.MessageErreur();
     EXPECT_EQ(lue, ecrite);
     EXPECT_TRUE(fichier.MessageErreur().empty());
@@ -128,10 +126,10 @@ TEST_F(TFichierDeclarationTest, HandWrittenAndUtf8FilesAreReadOrRefused)
     // Re-saved in UTF-8 by an editor: converted when Windows-1252 holds its text, and said so.
     TFichierDeclaration utf8(Ecrit("utf8.txt", debut + "L\xC3\xA9vy \xE2\x82\xAC\nfin=1\n"));
     ASSERT_TRUE(utf8.Lit(lue)) << utf8.MessageErreur();
-    EXPECT_EQ(lue.Valeur(kNom), "L\xE9vy \x80");
-    EXPECT_EQ(utf8.Remarque(), "Le fichier " + Affiche("utf8.txt") +
-                                   " \xE9tait enregistr\xE9 en UTF-8 : ses accents ont "
-                                   "\xE9t\xE9 convertis.");
+    EXPECT_EQ(lue.Valeur(kNom), Fr("Lévy €"));
+    EXPECT_EQ(utf8.Remarque(),
+              "Le fichier " + Affiche("utf8.txt") +
+                  Fr(" était enregistré en UTF-8 : ses accents ont été convertis."));
 }
 
 // Each failure leaves the declaration as it was and says why, in the user's words.
@@ -144,15 +142,12 @@ TEST_F(TFichierDeclarationTest, EachUnreadableFileIsExplained)
     const std::string enorme = Ecrit("film.mkv", complet);
     // Far too big to be a declaration: not even read in.
     std::filesystem::resize_file(enorme, 64 * 1024 * 1024);
-    const std::string vide = " est vide : il ne contient aucune d\xE9"
-                             "claration.";
-    const std::string tronque = " est incomplet : sa fin manque (fichier tronqu\xE9).";
+    const std::string vide = Fr(" est vide : il ne contient aucune déclaration.");
+    const std::string tronque = Fr(" est incomplet : sa fin manque (fichier tronqué).");
     const std::string pasLu =
-        " n'est pas un fichier ordinaire (p\xE9riph\xE9rique ou tube) : il n'a pas \xE9t\xE9 lu.";
-    const std::string dossier = " est un dossier et non un fichier de d\xE9"
-                                "claration.";
-    const std::string pasUne = " n'est pas une d\xE9"
-                               "claration de revenus.";
+        Fr(" n'est pas un fichier ordinaire (périphérique ou tube) : il n'a pas été lu.");
+    const std::string dossier = Fr(" est un dossier et non un fichier de déclaration.");
+    const std::string pasUne = Fr(" n'est pas une déclaration de revenus.");
     const struct
     {
         std::string chemin;
@@ -173,8 +168,8 @@ TEST_F(TFichierDeclarationTest, EachUnreadableFileIsExplained)
         {Ecrit("t4.txt", "KELMAR-DECLARATION-REVENUS\n"), Erreur::Tronque,
          DeDeclaration("t4.txt") + tronque},
         {Ecrit("v2.txt", "KELMAR-DECLARATION-REVENUS\nversion=2\nfin=0\n"), Erreur::AutreVersion,
-         DeDeclaration("v2.txt") + " a \xE9t\xE9 enregistr\xE9 au format de la version 2 ; cet "
-                                   "assistant ne lit que la version 1."},
+         DeDeclaration("v2.txt") + Fr(" a été enregistré au format de la version 2 ; cet assistant "
+                                      "ne lit que la version 1.")},
         {Ecrit("photo.png", "\x89PNG\r\n\x1A\n\0\0\0\rIHDR"), Erreur::PasUneDeclaration,
          "Le fichier " + Affiche("photo.png") + pasUne},
         {enorme, Erreur::PasUneDeclaration, "Le fichier " + Affiche("film.mkv") + pasUne},
@@ -182,11 +177,11 @@ TEST_F(TFichierDeclarationTest, EachUnreadableFileIsExplained)
         {Chemin("dossier"), Erreur::Dossier, Affiche("dossier") + dossier},
         {Chemin(""), Erreur::Dossier, Affiche("") + dossier},
         {Chemin("tube"), Erreur::PasUnFichier, Affiche("tube") + pasLu},
-        {"/dev/zero", Erreur::PasUnFichier, "\xAB\xA0/dev/zero\xA0\xBB" + pasLu},
+        {"/dev/zero", Erreur::PasUnFichier, Fr("«~/dev/zero~»") + pasLu},
         {Ecrit("polonais.txt", entete + "lettre.101=\xC5\x81ukasz\nfin=1\n"), Erreur::Encodage,
          DeDeclaration("polonais.txt") +
-             " a \xE9t\xE9 enregistr\xE9 en UTF-8 avec des caract\xE8res que l'assistant ne sait "
-             "pas repr\xE9senter : il n'a pas \xE9t\xE9 lu."},
+             Fr(" a été enregistré en UTF-8 avec des caractères que l'assistant ne sait pas "
+                "représenter : il n'a pas été lu.")},
     };
     std::vector<std::string> lignesAbimees = {
         "lettre.abc=1",       "lettre.99999=1",     "autre=1",
@@ -195,7 +190,7 @@ TEST_F(TFichierDeclarationTest, EachUnreadableFileIsExplained)
     for (std::size_t i = 0; i < lignesAbimees.size(); ++i) {
         const std::string nom = "abime" + std::to_string(i) + ".txt";
         tous.push_back({Ecrit(nom, entete + "lettre.101=Martin\n" + lignesAbimees[i] + "\nfin=2\n"),
-                        Erreur::Endommage, DeDeclaration(nom) + " est endommag\xE9 (ligne 4)."});
+                        Erreur::Endommage, DeDeclaration(nom) + Fr(" est endommagé (ligne 4).")});
     }
     for (const auto& c : tous) {
         SCOPED_TRACE(c.chemin);
@@ -276,19 +271,16 @@ TEST_F(TFichierDeclarationTest, WritingKeepsLinksAndOtherFilesAndIsPrivate)
     EXPECT_EQ(fichier.GetErreur(), Erreur::MiseDeCote);
     EXPECT_EQ(Contenu(abime), "encore");
     EXPECT_EQ(fichier.MessageErreur().rfind(
-                  "Le fichier " + Affiche("abime.txt") + " n'a pas pu \xEAtre renomm\xE9", 0),
+                  "Le fichier " + Affiche("abime.txt") + Fr(" n'a pas pu être renommé"), 0),
               0u);
 
     TFichierDeclaration impossible(vraie + "/declaration.txt");
     EXPECT_FALSE(impossible.Ecrit(Remplie()));
     EXPECT_EQ(impossible.GetErreur(), Erreur::Ecriture);
     EXPECT_EQ(impossible.MessageErreur(),
-              "La d\xE9"
-              "claration n'a pas pu \xEAtre enregistr\xE9"
-              "e dans " +
+              Fr("La déclaration n'a pas pu être enregistrée dans ") +
                   Affiche("vraie.txt/declaration.txt") +
-                  " : le dossier n'existe pas ou n'est pas accessible en \xE9"
-                  "criture.");
+                  Fr(" : le dossier n'existe pas ou n'est pas accessible en écriture."));
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include "TInfoGene.h"
 #include "qlettre.h"
 
+#include "DemoTestHost.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +17,7 @@
 #include <vector>
 
 using namespace revenus;
+using demotest::Fr;
 
 namespace {
 
@@ -181,15 +184,11 @@ TEST_F(TModeleRevenusTest, ChecksOfAScreenGiveErrorsFirstThenWarningsAndTheAudit
     d.SetValeur(kCodePostal, "6900");
     Lettres lettres{kMontantFraisReels, kNom, kCodePostal};
     EXPECT_EQ(Messages(m_modele.ControleLettres(lettres.tete())),
-              (std::vector<Message>{{kNom, 1,
-                                     "Le nom du d\xE9"
-                                     "clarant doit \xEAtre renseign\xE9."},
+              (std::vector<Message>{{kNom, 1, Fr("Le nom du déclarant doit être renseigné.")},
                                     {kCodePostal, 1, "Le code postal doit comporter 5 chiffres."},
                                     {kMontantFraisReels, 4,
-                                     "Vos frais r\xE9"
-                                     "els (20\xA0"
-                                     "000\xA0\x80) d\xE9passent 30 % de vos "
-                                     "salaires : gardez-en les justificatifs."}}));
+                                     Fr("Vos frais réels (20~000~€) dépassent 30 % de vos salaires "
+                                        ": gardez-en les justificatifs.")}}));
     d.SetValeur(kNom, "Martin");
     d.SetValeur(kSituationFamille, "1");
     Lettres declarant{kNom, kSituationFamille};
@@ -222,32 +221,26 @@ TEST_F(TModeleRevenusTest, ImpossibleEntriesAreErrorsOfTheirField)
     } cas[] = {
         {{{kSalaire1Etat, "2"}, {kSalaire1, "-1000.000000"}},
          kSalaire1,
-         "Le montant \xAB\xA0Salaires du d\xE9"
-         "clarant\xA0\xBB ne peut pas \xEAtre n\xE9gatif."},
+         Fr("Le montant «~Salaires du déclarant~» ne peut pas être négatif.")},
         {{{kDons, "-5.000000"}},
          kDons,
-         "Le montant \xAB\xA0"
-         "Dons aux associations\xA0\xBB ne peut pas \xEAtre n\xE9gatif."},
+         Fr("Le montant «~Dons aux associations~» ne peut pas être négatif.")},
         {{{kRevenusFonciers, "1"}, {kDateAcquisition, "31/02/2024"}},
          kDateAcquisition,
-         "La date 31/02/2024 n'existe pas : v\xE9rifiez le jour et le mois."},
+         Fr("La date 31/02/2024 n'existe pas : vérifiez le jour et le mois.")},
         {{{kJourNaissance, "12"}, {kAnneeNaissance, "1980"}},
          kMoisNaissance,
-         "La date de naissance du d\xE9"
-         "clarant est incompl\xE8te : renseignez le jour, le mois et l'ann\xE9"
-         "e."},
+         Fr("La date de naissance du déclarant est incomplète : renseignez le jour, le mois et "
+            "l'année.")},
         {{{kJourNaissance, "31"}, {kMoisNaissance, "2"}, {kAnneeNaissance, "1980"}},
          kJourNaissance,
-         "La date de naissance du d\xE9"
-         "clarant est incorrecte."},
+         Fr("La date de naissance du déclarant est incorrecte.")},
         {{{kJourNaissance, "3"}, {kMoisNaissance, "5"}, {kAnneeNaissance, "2024"}},
          kAnneeNaissance,
-         "Le d\xE9"
-         "clarant ne peut pas \xEAtre n\xE9 en 2024 ou apr\xE8s : v\xE9rifiez l'ann\xE9"
-         "e de naissance."},
+         Fr("Le déclarant ne peut pas être né en 2024 ou après : vérifiez l'année de naissance.")},
         {{{kRevenusFonciers, "1"}, {kNombreLogements, "2a"}},
          kNombreLogements,
-         "Le nombre de logements doit \xEAtre un nombre entier, 1 au moins."},
+         Fr("Le nombre de logements doit être un nombre entier, 1 au moins.")},
         // Accepted: a real date, a whole number, rental fields while there is no rental income.
         {{{kRevenusFonciers, "1"}, {kDateAcquisition, "29/02/2024"}, {kNombreLogements, "2"}},
          0,

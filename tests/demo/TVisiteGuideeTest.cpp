@@ -108,41 +108,27 @@ TEST_F(TVisiteGuideeTest, TourMeetsAnErrorAndAWarningThatAsksAndTypesWhatTheScri
     EXPECT_EQ(Bilan().avertissements, 1);
     const std::vector<std::string>& messages = Bilan().messages;
     ASSERT_EQ(messages.size(), 5u);
-    EXPECT_EQ(messages[0], "Le nom du d\xE9"
-                           "clarant doit \xEAtre renseign\xE9.");
-    EXPECT_EQ(messages[1], "Vos frais r\xE9"
-                           "els (19\xA0"
-                           "500\xA0\x80) d\xE9passent 30 % de vos "
-                           "salaires : gardez-en les justificatifs.\n\nVoulez-vous modifier votre "
-                           "saisie ?");
-    EXPECT_EQ(messages[2].rfind("La d\xE9"
-                                "claration a \xE9t\xE9 imprim\xE9"
-                                "e dans ",
-                                0),
-              0u);
-    EXPECT_EQ(messages[3], "Cochez la case de certification avant de terminer la d\xE9"
-                           "claration.");
+    EXPECT_EQ(messages[0], Fr("Le nom du déclarant doit être renseigné."));
+    EXPECT_EQ(messages[1],
+              Fr("Vos frais réels (19~500~€) dépassent 30 % de vos salaires : gardez-en les "
+                 "justificatifs.\n\nVoulez-vous modifier votre saisie ?"));
+    EXPECT_EQ(messages[2].rfind(Fr("La déclaration a été imprimée dans "), 0), 0u);
+    EXPECT_EQ(messages[3], Fr("Cochez la case de certification avant de terminer la déclaration."));
     // Saved while the window is still open, and said where.
-    EXPECT_EQ(messages[4].rfind("La d\xE9"
-                                "claration a \xE9t\xE9 enregistr\xE9"
-                                "e dans ",
-                                0),
-              0u);
+    EXPECT_EQ(messages[4].rfind(Fr("La déclaration a été enregistrée dans "), 0), 0u);
 
     const TDeclarationRevenus& d = Bilan().declaration;
     EXPECT_EQ(d.Valeur(kNom), "Martin");
     EXPECT_EQ(d.Valeur(kAnneeNaissance), "1985"); // typed "85", completed by the date controller
     EXPECT_EQ(d.Code(kSituationFamille), kMarie);
-    EXPECT_EQ(d.Valeur(kAdresse), "12 rue des Lilas\r\nR\xE9sidence Les Tilleuls");
+    EXPECT_EQ(d.Valeur(kAdresse), Fr("12 rue des Lilas\r\nRésidence Les Tilleuls"));
     EXPECT_EQ(d.Valeur(kTelephone), "04.78.12.34.56");
     EXPECT_EQ(d.Code(kSalaire1Etat), 2);
     EXPECT_EQ(d.Montant(kSalaire1), 32400);
     EXPECT_EQ(d.Montant(kMontantFraisReels), 4200);
     EXPECT_EQ(d.Valeur(kDateAcquisition), "01/09/2015");
-    EXPECT_EQ(d.Personnes(), (std::vector<Personne>{{"L\xE9"
-                                                     "a",
-                                                     "2016", false},
-                                                    {"Hugo", "2019", true}}));
+    EXPECT_EQ(d.Personnes(),
+              (std::vector<Personne>{{Fr("Léa"), "2016", false}, {"Hugo", "2019", true}}));
     EXPECT_TRUE(d.Coche(kCertification));
 }
 
@@ -179,7 +165,7 @@ TEST_F(TVisiteGuideeTest, SavedDeclarationOpensAgainWithTheSameValuesInTheWindow
             ASSERT_NE(declarant, nullptr);
             EXPECT_EQ(declarant->EditNom->GetText(), "Martin");
             EXPECT_EQ(declarant->EditAnnee->GetText(), "1985");
-            EXPECT_EQ(declarant->ComboSituation->GetText(), "Mari\xE9(e)");
+            EXPECT_EQ(declarant->ComboSituation->GetText(), Fr("Marié(e)"));
             Suivant(assistant);
             Suivant(assistant);
             auto* foyer = EcranDe<TViewSituation>(assistant);
