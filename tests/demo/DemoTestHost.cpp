@@ -236,4 +236,11 @@ std::string DemoTest::Ecrit(const std::string& nom, const std::string& contenu) 
     return Chemin(nom);
 }
 
+TInfoGene ModeleTest::Info()
+{
+    TInfoGene info;
+    info.setApplicationName("Kelmar Revenus");
+    return info;
+}
+
 } // namespace demotest

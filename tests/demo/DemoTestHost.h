@@ -5,7 +5,10 @@
 
 #include "TAssistantRevenus.h"
 
+#include "TModeleRevenus.h"
+
 #include "QtLeakCheck.h"
+#include "TInfoGene.h"
 
 #include <QTemporaryDir>
 
@@ -66,6 +69,17 @@ protected:
     std::string Ecrit(const std::string& nom, const std::string& contenu) const;
 
     QTemporaryDir m_dossier;
+};
+
+// The sample's model, without a window, for a product named as the sample's.
+class ModeleTest : public ::testing::Test
+{
+protected:
+    static TInfoGene Info();
+
+    // The model reads the product's name when it is built.
+    TInfoGene m_info = Info();
+    TModeleRevenus m_modele{&m_info};
 };
 
 } // namespace demotest

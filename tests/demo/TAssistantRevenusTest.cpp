@@ -143,20 +143,6 @@ TEST_F(TAssistantRevenusTest, StartOnAMissingOrOddFileGivesABlankDeclaration)
     EXPECT_TRUE(std::filesystem::is_directory(Chemin("dossier")));
 }
 
-TEST_F(TAssistantRevenusTest, EachBadFileIsExplainedInFrenchAndLeavesTheDeclarationAsItWas)
-{
-    for (const auto& [chemin, message] : FichiersIllisibles()) {
-        SCOPED_TRACE(chemin);
-        ScriptedDialogs dialogues;
-        EXPECT_FALSE(m_assistant->OuvreDeclaration(chemin));
-        ASSERT_EQ(dialogues.count(), 1u);
-        EXPECT_EQ(dialogues.textOf(0), message + kNonModifiee);
-        EXPECT_EQ(dialogues.captionOf(0), "Erreur");
-        EXPECT_EQ(dialogues.last().icon, Icon::Stop);
-        EXPECT_EQ(m_assistant->getModele().Declaration(), m_avant);
-    }
-}
-
 TEST_F(TAssistantRevenusTest, UnreadableFileAtStartIsKeptAsideBeforeTheNextSave)
 {
     const std::string abime = "KELMAR-DECLARATION-REVENUS\nversion=1\nlettre.101=Mar";
@@ -208,9 +194,20 @@ TEST_F(TAssistantRevenusTest, SaveOrPrintThatCannotBeWrittenIsExplained)
     EXPECT_EQ(m_assistant->getModele().Declaration(), m_avant);
 }
 
-TEST_F(TAssistantRevenusTest, BadImportLeavesTheWindowAndTheDeclarationAsTheyWere)
+// Opened or imported, a bad file is explained in French and changes nothing.
+TEST_F(TAssistantRevenusTest, BadFileLeavesTheWindowAndTheDeclarationAsTheyWere)
 {
     const auto illisibles = FichiersIllisibles();
+    for (const auto& [chemin, message] : illisibles) {
+        SCOPED_TRACE(chemin);
+        ScriptedDialogs dialogues;
+        EXPECT_FALSE(m_assistant->OuvreDeclaration(chemin));
+        ASSERT_EQ(dialogues.count(), 1u);
+        EXPECT_EQ(dialogues.textOf(0), message + kNonModifiee);
+        EXPECT_EQ(dialogues.captionOf(0), "Erreur");
+        EXPECT_EQ(dialogues.last().icon, Icon::Stop);
+        EXPECT_EQ(m_assistant->getModele().Declaration(), m_avant);
+    }
     TDeclarationRevenus valide;
     valide.SetValeur(kNom, "Durand");
     valide.SetValeur(kSituationFamille, "2");

@@ -6,9 +6,6 @@
 #include "TDonneesNavigation.h"
 #include "TImpressionDeclaration.h"
 #include "TMdPersonnesACharge.h"
-#include "TModeleRevenus.h"
-
-#include "TInfoGene.h"
 
 #include "DemoTestHost.h"
 
@@ -100,19 +97,7 @@ TEST(TDonneesListe, CursorAnswersTheColumnsOfTheCurrentLineOnly)
     EXPECT_EQ(Parcourt(*codes, 106, {0, 1}), (Lignes{{"0", "2"}, {"1", Fr("Marié(e)")}}));
 }
 
-class TModeleDemoTest : public ::testing::Test
-{
-protected:
-    static TInfoGene Info()
-    {
-        TInfoGene info;
-        info.setApplicationName("Kelmar Revenus");
-        return info;
-    }
-
-    TInfoGene m_info = Info();
-    TModeleRevenus m_modele{&m_info};
-};
+using TModeleDemoTest = demotest::ModeleTest;
 
 TEST_F(TModeleDemoTest, NavigationLinesCarryTheTitlesOfTheModuleAndTheLevelsOfTheFlow)
 {

@@ -5,7 +5,6 @@
 
 #include "flow/TScreenInformation.h"
 
-#include "TInfoGene.h"
 #include "qlettre.h"
 
 #include "DemoTestHost.h"
@@ -67,19 +66,9 @@ std::vector<Message> Messages(structMessage* liste)
     return messages;
 }
 
-class TModeleRevenusTest : public ::testing::Test
+class TModeleRevenusTest : public demotest::ModeleTest
 {
 protected:
-    static TInfoGene Info()
-    {
-        TInfoGene info;
-        info.setApplicationName("Kelmar Revenus");
-        return info;
-    }
-
-    // The model reads the product's name when it is built.
-    TInfoGene m_info = Info();
-    TModeleRevenus m_modele{&m_info};
     TDeclarationRevenus& d = m_modele.Declaration();
 };
 
