@@ -86,8 +86,9 @@ TEST(TCalculImpot, ResultsFollowTheHouseholdItsIncomeAndItsReductions)
     for (std::size_t i = 0; i < std::size(cas); ++i) {
         EXPECT_DOUBLE_EQ(TCalculImpot().Calcule(cas[i].declaration).*cas[i].champ, cas[i].attendu)
             << "row " << i;
-        if (cas[i].champ == &R::parts)
+        if (cas[i].champ == &R::parts) {
             EXPECT_DOUBLE_EQ(TCalculImpot::NombreDeParts(cas[i].declaration), cas[i].attendu);
+        }
     }
     const std::pair<double, double> bareme[] = {
         {11497, 0},

@@ -135,7 +135,7 @@ protected:
 };
 
 // The declarant's screen: the first field takes the keys, Return and Escape in an open list act
-// on the list only, two digits move to the next part of the date.
+// on the list only, two digits move to the next part of the date, a wrong day is refused.
 TEST_F(TEcransRevenusTest, DeclarantScreenTakesKeysAsAUserExpects)
 {
     const std::pair<Qt::Key, int> touches[] = {
@@ -163,6 +163,13 @@ TEST_F(TEcransRevenusTest, DeclarantScreenTakesKeysAsAUserExpects)
         EXPECT_TRUE(vue->EditMois->hasFocus());
         Tape(vue->EditMois, QStringLiteral("05"));
         EXPECT_TRUE(vue->EditAnnee->hasFocus());
+        // A wrong day is refused when its field is left, and takes the focus back.
+        vue->EditJour->SetText("");
+        Tape(vue->EditJour, QStringLiteral("32"));
+        EXPECT_TRUE(vue->EditJour->hasFocus());
+        ASSERT_GE(m_dialogues.count(), 1u);
+        EXPECT_EQ(m_dialogues.textOf(0), "Jour incorrect");
+        EXPECT_EQ(m_dialogues.captionOf(0), "Erreur de saisie");
     });
 }
 
@@ -266,9 +273,10 @@ TEST_F(TEcransRevenusTest, EveryRoadThatChangesTheDataRefreshesTheCaptionAndTheC
             SCOPED_TRACE(route);
             legende = qobject_cast<TViewBaseForm*>(racine->getView())->getScreenName();
             EXPECT_EQ(legende, racine->Titre());
-            if (auto* personnes = Affichee<TViewPersonnesACharge>())
+            if (auto* personnes = Affichee<TViewPersonnesACharge>()) {
                 EXPECT_EQ(personnes->LabelNombre->GetText(),
                           m_assistant->getModele().ValeurLettre(kNombrePersonnes));
+            }
         };
         bool ouvertApresRefus = false;
         SurEditeur([&](TDialoguePersonne* dialogue) {
