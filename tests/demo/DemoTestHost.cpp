@@ -7,7 +7,6 @@
 #include "TPrAssistantRevenus.h"
 #include "TViewPersonnesACharge.h"
 #include "TViewRevenus.h"
-#include "TcxKelTreeList.h"
 
 #include "flow/TCinematicManagerAbstract.h"
 #include "presenter/TPrEcranVCL.h"
@@ -15,21 +14,22 @@
 #include "view/TViewManagementButtons.h"
 
 #include "DesktopMetrics.h"
-#include "QtLeakCheck.h"
 #include "ScriptedDialogs.h"
 #include "TAction.h"
 #include "TEdit.h"
 #include "TcxKelButton.h"
+#include "TcxKelTreeList.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
+
+#include <filesystem>
+#include <fstream>
 
 namespace demotest {
 
@@ -64,16 +64,26 @@ TAssistantRevenus::Issue Execute(TAssistantRevenus& assistant, const std::functi
     return assistant.Execute();
 }
 
-TViewManagementButtons* Barre(TAssistantRevenus& assistant)
+namespace {
+
+template <class Fils>
+Fils* FilsDe(TAssistantRevenus& assistant)
 {
-    TPrAssistantRevenus* racine = assistant.getRacine();
-    if (!racine)
-        return nullptr;
-    for (TPrComposite* fils : racine->getFils()) {
-        if (auto* boutons = dynamic_cast<TPrManagementButtons*>(fils))
-            return qobject_cast<TViewManagementButtons*>(boutons->getView());
+    if (TPrAssistantRevenus* racine = assistant.getRacine()) {
+        for (TPrComposite* fils : racine->getFils()) {
+            if (auto* trouve = dynamic_cast<Fils*>(fils))
+                return trouve;
+        }
     }
     return nullptr;
+}
+
+} // namespace
+
+TViewManagementButtons* Barre(TAssistantRevenus& assistant)
+{
+    auto* boutons = FilsDe<TPrManagementButtons>(assistant);
+    return boutons ? qobject_cast<TViewManagementButtons*>(boutons->getView()) : nullptr;
 }
 
 int EcranActif(TAssistantRevenus& assistant)
@@ -84,14 +94,8 @@ int EcranActif(TAssistantRevenus& assistant)
 
 TViewRevenus* Ecran(TAssistantRevenus& assistant)
 {
-    TPrAssistantRevenus* racine = assistant.getRacine();
-    if (!racine)
-        return nullptr;
-    for (TPrComposite* fils : racine->getFils()) {
-        if (auto* ecran = dynamic_cast<TPrEcranVCL*>(fils))
-            return qobject_cast<TViewRevenus*>(ecran->getViewEcran());
-    }
-    return nullptr;
+    auto* ecran = FilsDe<TPrEcranVCL>(assistant);
+    return ecran ? qobject_cast<TViewRevenus*>(ecran->getViewEcran()) : nullptr;
 }
 
 void Suivant(TAssistantRevenus& assistant)
@@ -104,6 +108,13 @@ void Annule(TAssistantRevenus& assistant)
 {
     if (TViewManagementButtons* barre = Barre(assistant))
         barre->IDCANCEL_->Click();
+}
+
+bool VaA(TAssistantRevenus& assistant, int ecran)
+{
+    for (int i = 0; i < 10 && EcranActif(assistant) != ecran; ++i)
+        Suivant(assistant);
+    return EcranActif(assistant) == ecran;
 }
 
 void Tape(QWidget* champ, const QString& texte)
@@ -121,6 +132,34 @@ void Tape(QWidget* champ, const QString& texte)
         QKeyEvent relache(QEvent::KeyRelease, touche, Qt::NoModifier, QString(c));
         QApplication::sendEvent(champ, &relache);
     }
+}
+
+void SurEditeur(const std::function<void(TDialoguePersonne*)>& action)
+{
+    QTimer::singleShot(0, [action] {
+        for (QWidget* fenetre : QApplication::topLevelWidgets()) {
+            auto* dialogue = qobject_cast<TDialoguePersonne*>(fenetre);
+            if (dialogue && dialogue->isVisible())
+                action(dialogue);
+        }
+    });
+}
+
+void Editeur(const QString& prenom, const QString& annee, bool valide)
+{
+    SurEditeur([prenom, annee, valide](TDialoguePersonne* dialogue) {
+        Tape(dialogue->EditPrenom, prenom);
+        Tape(dialogue->EditAnnee, annee);
+        (valide ? dialogue->ButtonOk : dialogue->ButtonAnnuler)->Click();
+    });
+}
+
+std::string Fr(std::string_view utf8)
+{
+    std::string texte;
+    for (const QChar c : QString::fromUtf8(utf8.data(), qsizetype(utf8.size())))
+        texte += c == u'~' ? '\xA0' : c == QChar(0x20AC) ? '\x80' : char(c.unicode());
+    return texte;
 }
 
 void PrepareQtUneFois()
@@ -156,19 +195,9 @@ void PrepareQtUneFois()
         declaration.SetValeur(revenus::kACharge, "1");
         assistant.getModele().SetDeclaration(declaration);
         Execute(assistant, [&assistant] {
-            for (int i = 0; i < 6 && EcranActif(assistant) != revenus::kEcranPersonnes; ++i)
-                Suivant(assistant);
-            auto* vue = EcranDe<TViewPersonnesACharge>(assistant);
-            if (vue) {
-                QTimer::singleShot(0, [] {
-                    for (QWidget* fenetre : QApplication::topLevelWidgets()) {
-                        if (auto* dialogue = qobject_cast<TDialoguePersonne*>(fenetre)) {
-                            Tape(dialogue->EditPrenom, QStringLiteral("Hugo"));
-                            Tape(dialogue->EditAnnee, QStringLiteral("2019"));
-                            dialogue->ButtonOk->Click();
-                        }
-                    }
-                });
+            if (VaA(assistant, revenus::kEcranPersonnes)) {
+                auto* vue = EcranDe<TViewPersonnesACharge>(assistant);
+                Editeur(QStringLiteral("Hugo"), QStringLiteral("2019"));
                 vue->ACT_Ajouter->Execute();
                 // The first key in a shown window makes Qt build its key mapper.
                 QKeyEvent suppr(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
@@ -181,6 +210,37 @@ void PrepareQtUneFois()
     }
     flushQtEvents();
     SetDesktopSizeOverride(0, 0);
+}
+
+void DemoTest::SetUp()
+{
+    PrepareQtUneFois();
+    SetDesktopSizeOverride(1280, 1024);
+    QtLeakCheckedTest::SetUp();
+}
+
+void DemoTest::TearDown()
+{
+    QtLeakCheckedTest::TearDown();
+    SetDesktopSizeOverride(0, 0);
+}
+
+std::string DemoTest::Chemin(const std::string& nom) const
+{
+    return (std::filesystem::path(m_dossier.path().toStdString()) / nom).string();
+}
+
+std::string DemoTest::Ecrit(const std::string& nom, const std::string& contenu) const
+{
+    std::ofstream(Chemin(nom), std::ios::binary) << contenu;
+    return Chemin(nom);
+}
+
+TInfoGene ModeleTest::Info()
+{
+    TInfoGene info;
+    info.setApplicationName("Kelmar Revenus");
+    return info;
 }
 
 } // namespace demotest

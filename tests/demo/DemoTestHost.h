@@ -5,10 +5,17 @@
 
 #include "TAssistantRevenus.h"
 
+#include "TModeleRevenus.h"
+
+#include "QtLeakCheck.h"
+#include "TInfoGene.h"
+
+#include <QTemporaryDir>
+
 #include <functional>
 #include <string>
 
-class QTemporaryDir;
+class TDialoguePersonne;
 class TViewManagementButtons;
 class TViewRevenus;
 
@@ -32,15 +39,47 @@ Vue* EcranDe(TAssistantRevenus& assistant)
     return qobject_cast<Vue*>(Ecran(assistant));
 }
 
-// Clicks "Suivant >" / "Annuler" of the running wizard.
+// Clicks "Suivant >" / "Annuler" of the running wizard; "Suivant >" until `ecran` is shown.
 void Suivant(TAssistantRevenus& assistant);
 void Annule(TAssistantRevenus& assistant);
+bool VaA(TAssistantRevenus& assistant, int ecran);
 
 // Types `texte` into `champ` with key events, as a user does.
 void Tape(QWidget* champ, const QString& texte);
 
+// Runs `action` on the dependant's editor that the next modal step opens.
+void SurEditeur(const std::function<void(TDialoguePersonne*)>& action);
+// Fills that editor and validates it (or cancels it).
+void Editeur(const QString& prenom, const QString& annee, bool valide = true);
+
+// A Windows-1252 text, written here in UTF-8 to be read; "~" stands for a no-break space.
+std::string Fr(std::string_view utf8);
+
 // Runs once per process what Qt builds lazily the first time (a modal wizard, a print, the
 // element editor), so that the leak checks count only the tests' own objects.
 void PrepareQtUneFois();
+
+// A fixture with a desktop of a fixed size and a folder of its own.
+class DemoTest : public QtLeakCheckedTest
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    std::string Chemin(const std::string& nom) const;
+    std::string Ecrit(const std::string& nom, const std::string& contenu) const;
+
+    QTemporaryDir m_dossier;
+};
+
+// The sample's model, without a window, for a product named as the sample's.
+class ModeleTest : public ::testing::Test
+{
+protected:
+    static TInfoGene Info();
+
+    // The model reads the product's name when it is built.
+    TInfoGene m_info = Info();
+    TModeleRevenus m_modele{&m_info};
+};
 
 } // namespace demotest

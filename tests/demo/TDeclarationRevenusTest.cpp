@@ -6,41 +6,37 @@
 #include "TDonneesNavigation.h"
 #include "TImpressionDeclaration.h"
 #include "TMdPersonnesACharge.h"
-#include "TModeleRevenus.h"
 
-#include "TInfoGene.h"
+#include "DemoTestHost.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 using namespace revenus;
+using demotest::Fr;
+using Lignes = std::vector<std::pair<std::string, std::string>>;
 
 namespace {
 
 TEST(TDeclarationRevenus, BlankDeclarationHoldsCodesAndThePreFilledSalariesOnly)
 {
-    const TDeclarationRevenus vierge;
-    EXPECT_EQ(vierge.Valeur(kSituationFamille), "0");
-    EXPECT_EQ(vierge.Valeur(kRevenusFonciers), "2"); // a check box storing '1' / '2'
-    EXPECT_EQ(vierge.Valeur(kACharge), "0");         // a check box storing '1' / '0'
-    EXPECT_EQ(vierge.Montant(kSalaire1Prerempli), 31250);
-    EXPECT_FALSE(vierge.Contient(kNom));
-    EXPECT_TRUE(vierge.Personnes().empty());
-}
-
-TEST(TDeclarationRevenus, EmptyValueIsNoValueSoThatComparingComparesWhatWasTyped)
-{
     TDeclarationRevenus declaration;
+    // Check boxes store '1' / '2' (rental income) or '1' / '0' (dependants).
+    EXPECT_EQ(std::vector<std::string>({declaration.Valeur(kSituationFamille),
+                                        declaration.Valeur(kRevenusFonciers),
+                                        declaration.Valeur(kACharge)}),
+              (std::vector<std::string>{"0", "2", "0"}));
+    EXPECT_EQ(declaration.Montant(kSalaire1Prerempli), 31250);
+    EXPECT_FALSE(declaration.Contient(kNom));
+    EXPECT_TRUE(declaration.Personnes().empty());
+    // An empty value is no value, so that comparing compares what was typed.
     declaration.SetValeur(kNom, "Martin");
     declaration.SetValeur(kNom, "");
     EXPECT_FALSE(declaration.Contient(kNom));
     EXPECT_EQ(declaration, TDeclarationRevenus());
-}
 
-TEST(TDeclarationRevenus, ErasingTheAmountsKeepsTextsAndCodes)
-{
-    TDeclarationRevenus declaration;
+    // Erasing the amounts keeps texts and codes.
     declaration.SetValeur(kNom, "Martin");
     declaration.SetValeur(kFraisReels, "1");
     declaration.SetMontant(kDons, 300);
@@ -54,16 +50,30 @@ TEST(TDeclarationRevenus, ErasingTheAmountsKeepsTextsAndCodes)
     EXPECT_FALSE(declaration.Contient(kSalaire1));
     EXPECT_EQ(declaration.Code(kSalaire1Etat), 1);
     EXPECT_EQ(declaration.Montant(kSalaire1Prerempli), 31250);
-}
 
-TEST(TDeclarationRevenus, EveryFieldBelongsToAScreenAndIsFoundByItsLettrage)
-{
     for (const TDeclarationRevenus::Champ& champ : TDeclarationRevenus::Champs()) {
         EXPECT_EQ(TDeclarationRevenus::TrouveChamp(champ.lettrage), &champ);
         EXPECT_GE(champ.ecran, kEcranDeclarant);
         EXPECT_LE(champ.ecran, kEcranSignature);
     }
     EXPECT_EQ(TDeclarationRevenus::TrouveChamp(kBienvenue), nullptr);
+}
+
+// Every line and column a list asks for, until the cursor has none.
+Lignes Parcourt(TDonneesListe& donnees, int lettrage, std::initializer_list<int> colonnes)
+{
+    Lignes lignes;
+    for (bool encore = donnees.BeginDonneeComp(lettrage); encore;
+         encore = donnees.NextDonneeComp(lettrage)) {
+        for (int colonne : colonnes) {
+            std::string texte = "-";
+            donnees.GetDonneeComp(lettrage, colonne, texte);
+            lignes.emplace_back(std::to_string(colonne), texte);
+        }
+    }
+    std::string texte;
+    EXPECT_FALSE(donnees.GetDonneeComp(lettrage, 0, texte)); // past the last line
+    return lignes;
 }
 
 TEST(TDonneesListe, CursorAnswersTheColumnsOfTheCurrentLineOnly)
@@ -73,67 +83,40 @@ TEST(TDonneesListe, CursorAnswersTheColumnsOfTheCurrentLineOnly)
         ++appels;
         return std::vector<TDonneesListe::Ligne>{{{0, "a"}, {-3, "7"}}, {{0, "b"}}};
     });
-    std::string texte = "inchang\xE9";
+    std::string texte = Fr("inchangé");
     EXPECT_FALSE(donnees.GetDonneeComp(0, 0, texte)); // no line before Begin
-    ASSERT_TRUE(donnees.BeginDonneeComp(0));
-    EXPECT_EQ(appels, 1);
-    EXPECT_TRUE(donnees.GetDonneeComp(0, -3, texte));
-    EXPECT_EQ(texte, "7");
-    ASSERT_TRUE(donnees.NextDonneeComp(0));
-    texte = "inchang\xE9";
-    EXPECT_FALSE(donnees.GetDonneeComp(0, -3, texte));
-    EXPECT_EQ(texte, "inchang\xE9");
+    // A column the line does not have leaves the text as it was.
+    EXPECT_EQ(Parcourt(donnees, 0, {0, -3}),
+              (Lignes{{"0", "a"}, {"-3", "7"}, {"0", "b"}, {"-3", "-"}}));
     EXPECT_FALSE(donnees.NextDonneeComp(0));
-    EXPECT_FALSE(donnees.NextDonneeComp(0));
-    EXPECT_FALSE(donnees.GetDonneeComp(0, 0, texte));
+    EXPECT_EQ(texte, Fr("inchangé"));
     // Each filling asks the source again: the list follows the declaration.
-    donnees.BeginDonneeComp(0);
+    Parcourt(donnees, 0, {});
     EXPECT_EQ(appels, 2);
-
-    std::unique_ptr<TDonneesListe> codes(TDonneesListe::Codes({{2, "Mari\xE9(e)"}}));
-    ASSERT_TRUE(codes->BeginDonneeComp(106));
-    EXPECT_TRUE(codes->GetDonneeComp(106, 0, texte));
-    EXPECT_EQ(texte, "2");
-    EXPECT_TRUE(codes->GetDonneeComp(106, 1, texte));
-    EXPECT_EQ(texte, "Mari\xE9(e)");
+    std::unique_ptr<TDonneesListe> codes(TDonneesListe::Codes({{2, Fr("Marié(e)")}}));
+    EXPECT_EQ(Parcourt(*codes, 106, {0, 1}), (Lignes{{"0", "2"}, {"1", Fr("Marié(e)")}}));
 }
 
-class TModeleDemoTest : public ::testing::Test
-{
-protected:
-    static TInfoGene Info()
-    {
-        TInfoGene info;
-        info.setApplicationName("Kelmar Revenus");
-        return info;
-    }
-
-    TInfoGene m_info = Info();
-    TModeleRevenus m_modele{&m_info};
-};
+using TModeleDemoTest = demotest::ModeleTest;
 
 TEST_F(TModeleDemoTest, NavigationLinesCarryTheTitlesOfTheModuleAndTheLevelsOfTheFlow)
 {
     TCinematiqueRevenus flux(&m_modele, WIZARD_DEMO_TITLES);
     flux.Init();
     TDonneesNavigation lignes(&m_modele, &flux);
-    std::vector<std::pair<std::string, std::string>> vues;
+    std::vector<std::string> vues;
     for (bool encore = lignes.BeginDonneeComp(0); encore; encore = lignes.NextDonneeComp(0)) {
         std::string titre, niveau;
         EXPECT_TRUE(lignes.GetDonneeComp(0, 0, titre));
         EXPECT_TRUE(lignes.GetDonneeComp(0, -2, niveau));
-        vues.emplace_back(titre, niveau);
+        vues.push_back(niveau + " " + titre);
     }
     // Without dependants nor rental income: twelve lines, headings included.
     ASSERT_EQ(vues.size(), 12u);
-    EXPECT_EQ(vues[0], (std::pair<std::string, std::string>{"Bienvenue", "1"}));
-    EXPECT_EQ(vues[1], (std::pair<std::string, std::string>{"Votre foyer", "1"}));
-    EXPECT_EQ(vues[2], (std::pair<std::string, std::string>{"D\xE9"
-                                                            "clarant",
-                                                            "2"}));
-    EXPECT_EQ(vues[10], (std::pair<std::string, std::string>{"Contr\xF4les de la d\xE9"
-                                                             "claration",
-                                                             "2"}));
+    EXPECT_EQ(vues[0], "1 Bienvenue");
+    EXPECT_EQ(vues[1], "1 Votre foyer");
+    EXPECT_EQ(vues[2], Fr("2 Déclarant"));
+    EXPECT_EQ(vues[10], Fr("2 Contrôles de la déclaration"));
     std::string texte;
     EXPECT_FALSE(lignes.GetDonneeComp(0, 0, texte));
 }
@@ -144,18 +127,13 @@ TEST_F(TModeleDemoTest, ListModelKeepsACurrentDependantAndComputesAfterEachChang
     m_modele.Declaration().SetValeur(kACharge, "1");
     EXPECT_EQ(liste.getIndexElement(), -1);
     liste.SupprimeElement(); // nothing current: nothing happens
-
     liste.AjouteElement();
-    liste.Courante()->prenom = "L\xE9"
-                               "a";
-    liste.Courante()->anneeNaissance = "2016";
-    EXPECT_EQ(liste.getLibelleElement(), "L\xE9"
-                                         "a (2016)");
+    *liste.Courante() = {Fr("Léa"), "2016"};
+    EXPECT_EQ(liste.getLibelleElement(), Fr("Léa (2016)"));
     liste.AjouteElement();
     liste.Courante()->prenom = "Hugo";
     EXPECT_EQ(liste.getIndexElement(), 1);
     EXPECT_DOUBLE_EQ(m_modele.Resultat().parts, 2.5); // single parent of two
-
     liste.DeplaceElement(1, 0);
     EXPECT_EQ(m_modele.Declaration().Personnes()[0].prenom, "Hugo");
     EXPECT_EQ(liste.getIndexElement(), 0);
@@ -164,7 +142,6 @@ TEST_F(TModeleDemoTest, ListModelKeepsACurrentDependantAndComputesAfterEachChang
     EXPECT_EQ(liste.getIndexElement(), 1);
     EXPECT_EQ(m_modele.Declaration().Personnes()[1].prenom, "Hugo");
     EXPECT_DOUBLE_EQ(m_modele.Resultat().parts, 3.5);
-
     liste.setIndexElement(2);
     liste.SupprimeElement();
     EXPECT_EQ(liste.getIndexElement(), 1); // the last one went: the one before is current
@@ -182,12 +159,10 @@ TEST_F(TModeleDemoTest, PrintedDeclarationShowsTheValuesAsTheUserReadsThem)
     m_modele.Declaration().SetMontant(kLoyers, 9600);
     m_modele.Calcul();
     const std::string html = TImpressionDeclaration::Html(m_modele);
-    EXPECT_NE(html.find("Martin &lt;&amp; fils&gt;"), std::string::npos);
-    EXPECT_NE(html.find("Mari\xE9(e)"), std::string::npos);
-    EXPECT_NE(html.find("9\xA0"
-                        "600\xA0\x80"),
-              std::string::npos);
-    EXPECT_NE(html.find("<h2>Revenus fonciers</h2>"), std::string::npos);
+    for (const std::string& texte :
+         {std::string("Martin &lt;&amp; fils&gt;"), std::string(Fr("Marié(e)")),
+          std::string(Fr("9~600~€")), std::string("<h2>Revenus fonciers</h2>")})
+        EXPECT_NE(html.find(texte), std::string::npos) << texte;
     // Rental income not declared: no rental section.
     m_modele.Declaration().SetValeur(kRevenusFonciers, "2");
     EXPECT_EQ(TImpressionDeclaration::Html(m_modele).find("<h2>Revenus fonciers</h2>"),

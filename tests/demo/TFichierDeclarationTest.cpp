@@ -3,6 +3,8 @@
 #include "Revenus.h"
 #include "TDeclarationRevenus.h"
 
+#include "DemoTestHost.h"
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -19,8 +21,22 @@
 #include <unistd.h>
 
 using namespace revenus;
+using demotest::Fr;
+using Erreur = TFichierDeclaration::Erreur;
+using std::filesystem::perms;
 
 namespace {
+
+std::string Contenu(const std::string& chemin)
+{
+    std::ifstream fichier(chemin, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(fichier), {});
+}
+
+perms Droits(const std::string& chemin)
+{
+    return std::filesystem::status(chemin).permissions() & perms::all;
+}
 
 class TFichierDeclarationTest : public ::testing::Test
 {
@@ -32,203 +48,165 @@ protected:
 
     std::string Ecrit(const std::string& nom, const std::string& contenu) const
     {
-        const std::string chemin = Chemin(nom);
-        std::ofstream(chemin, std::ios::binary) << contenu;
-        return chemin;
+        std::ofstream(Chemin(nom), std::ios::binary) << contenu;
+        return Chemin(nom);
     }
 
     static TDeclarationRevenus Remplie()
     {
         TDeclarationRevenus declaration;
-        declaration.SetValeur(kNom, "L\xE9vy-Dupr\xE9");
+        declaration.SetValeur(kNom, Fr("Lévy-Dupré"));
         // Every character the format must carry: line breaks, backslashes, '=', ';', 0x80-0xFF.
-        declaration.SetValeur(kAdresse,
-                              "12 rue \\ des Lilas\r\nB\xE2timent A=1; porte 3\n\x80\xFF");
+        declaration.SetValeur(kAdresse, Fr("12 rue \\ des Lilas\r\nBâtiment A=1; porte 3\n€ÿ"));
         declaration.SetValeur(kSituationFamille, "2");
         declaration.SetMontant(kDons, 300);
-        declaration.Personnes().push_back({"L\xE9"
-                                           "a; dite \\Lili\\",
-                                           "2016", false});
+        declaration.Personnes().push_back({Fr("Léa; dite \\Lili\\"), "2016", false});
         declaration.Personnes().push_back({"Hugo", "2019", true});
         return declaration;
     }
 
-    // A declaration that is not the blank one, to see that a failed read leaves it alone.
-    static TDeclarationRevenus Temoin()
-    {
-        TDeclarationRevenus declaration;
-        declaration.SetValeur(kNom, "T\xE9moin");
-        return declaration;
-    }
-
-    void AttendEchec(const std::string& chemin, TFichierDeclaration::Erreur erreur,
-                     const std::string& message)
-    {
-        TFichierDeclaration fichier(chemin);
-        TDeclarationRevenus declaration = Temoin();
-        EXPECT_FALSE(fichier.Lit(declaration));
-        EXPECT_EQ(fichier.GetErreur(), erreur);
-        EXPECT_EQ(fichier.MessageErreur(), message);
-        EXPECT_EQ(declaration, Temoin());
-    }
-
     std::string Affiche(const std::string& nom) const
     {
-        return "\xAB\xA0" + TFichierDeclaration::CheminAffiche(Chemin(nom)) + "\xA0\xBB";
+        return Fr("«~") + TFichierDeclaration::CheminAffiche(Chemin(nom)) + Fr("~»");
+    }
+    std::string DeDeclaration(const std::string& nom) const
+    {
+        return Fr("Le fichier de déclaration ") + Affiche(nom);
     }
 
     QTemporaryDir m_dossier;
 };
 
-TEST_F(TFichierDeclarationTest, WrittenDeclarationReadsBackTheSame)
+TEST_F(TFichierDeclarationTest, WrittenDeclarationReadsBackTheSameInAVersionedText)
 {
-    const TDeclarationRevenus ecrite = Remplie();
+    TDeclarationRevenus ecrite = Remplie();
     TFichierDeclaration fichier(Chemin("sous-dossier/declaration.txt"));
     ASSERT_TRUE(fichier.Ecrit(ecrite));
-    TDeclarationRevenus lue = Temoin();
+    TDeclarationRevenus lue;
+    lue.SetValeur(kNom, Fr("Témoin"));
     ASSERT_TRUE(fichier.Lit(lue)) << fichier.MessageErreur();
     EXPECT_EQ(lue, ecrite);
     EXPECT_TRUE(fichier.MessageErreur().empty());
     // Nothing of the temporary file is left.
     EXPECT_FALSE(std::filesystem::exists(Chemin("sous-dossier/declaration.txt.tmp")));
-}
+    // A letter the user emptied, where a blank declaration has a value, comes back empty.
+    ecrite.SetValeur(kSalaire1Prerempli, "");
+    ecrite.SetValeur(kRegimeFoncier, "");
+    ASSERT_TRUE(fichier.Ecrit(ecrite));
+    ASSERT_TRUE(fichier.Lit(lue)) << fichier.MessageErreur();
+    EXPECT_EQ(lue.Valeur(kSalaire1Prerempli), "");
+    EXPECT_EQ(lue, ecrite);
 
-TEST_F(TFichierDeclarationTest, FormatIsAVersionedTextWithAHeaderAndAnEndLine)
-{
     TDeclarationRevenus declaration;
     declaration.SetValeur(kNom, "Martin");
     const std::string texte = TFichierDeclaration::Texte(declaration);
     EXPECT_EQ(texte.rfind("KELMAR-DECLARATION-REVENUS\nversion=1\n", 0), 0u);
     EXPECT_NE(texte.find("\nlettre.101=Martin\n"), std::string::npos);
-    const std::size_t lignes = declaration.Valeurs().size();
-    EXPECT_EQ(texte.substr(texte.rfind("fin=")), "fin=" + std::to_string(lignes) + "\n");
+    EXPECT_EQ(texte.substr(texte.rfind("fin=")),
+              "fin=" + std::to_string(declaration.Valeurs().size()) + "\n");
 }
 
-TEST_F(TFichierDeclarationTest, CommentsBlankLinesAndWindowsLineEndsAreAccepted)
+TEST_F(TFichierDeclarationTest, HandWrittenAndUtf8FilesAreReadOrRefused)
 {
-    const std::string chemin = Ecrit("commentee.txt", "KELMAR-DECLARATION-REVENUS\r\n"
-                                                      "# saisie a la main\r\n\r\n"
-                                                      "version=1\r\n"
-                                                      "lettre.101=Martin\r\n"
-                                                      "personne=Hugo;2019;1\r\n"
-                                                      "fin=2\r\n");
+    const std::string debut = "KELMAR-DECLARATION-REVENUS\nversion=1\nlettre.101=";
     TDeclarationRevenus lue;
-    ASSERT_TRUE(TFichierDeclaration(chemin).Lit(lue));
+    ASSERT_TRUE(TFichierDeclaration(Ecrit("commentee.txt", "KELMAR-DECLARATION-REVENUS\r\n"
+                                                           "# saisie a la main\r\n\r\n"
+                                                           "version=1\r\n"
+                                                           "lettre.101=Martin\r\n"
+                                                           "personne=Hugo;2019;1\r\n"
+                                                           "fin=2\r\n"))
+                    .Lit(lue));
     EXPECT_EQ(lue.Valeur(kNom), "Martin");
-    ASSERT_EQ(lue.Personnes().size(), 1u);
-    EXPECT_TRUE(lue.Personnes()[0].gardeAlternee);
+    EXPECT_EQ(lue.Personnes(),
+              (std::vector<TDeclarationRevenus::Personne>{{"Hugo", "2019", true}}));
     // What the file does not hold keeps its blank value.
     EXPECT_EQ(lue.Valeur(kSalaire1Prerempli), TDeclarationRevenus().Valeur(kSalaire1Prerempli));
+
+    // Re-saved in UTF-8 by an editor: converted when Windows-1252 holds its text, and said so.
+    TFichierDeclaration utf8(Ecrit("utf8.txt", debut + "L\xC3\xA9vy \xE2\x82\xAC\nfin=1\n"));
+    ASSERT_TRUE(utf8.Lit(lue)) << utf8.MessageErreur();
+    EXPECT_EQ(lue.Valeur(kNom), Fr("Lévy €"));
+    EXPECT_EQ(utf8.Remarque(),
+              "Le fichier " + Affiche("utf8.txt") +
+                  Fr(" était enregistré en UTF-8 : ses accents ont été convertis."));
 }
 
-TEST_F(TFichierDeclarationTest, MissingFileIsExplained)
-{
-    AttendEchec(Chemin("absent.txt"), TFichierDeclaration::Erreur::Introuvable,
-                "Le fichier de d\xE9"
-                "claration " +
-                    Affiche("absent.txt") + " est introuvable.");
-}
-
-TEST_F(TFichierDeclarationTest, EmptyFileIsExplained)
-{
-    AttendEchec(Ecrit("vide.txt", ""), TFichierDeclaration::Erreur::Vide,
-                "Le fichier de d\xE9"
-                "claration " +
-                    Affiche("vide.txt") +
-                    " est vide : il ne contient aucune d\xE9"
-                    "claration.");
-    AttendEchec(Ecrit("blanc.txt", " \n\r\n"), TFichierDeclaration::Erreur::Vide,
-                "Le fichier de d\xE9"
-                "claration " +
-                    Affiche("blanc.txt") +
-                    " est vide : il ne contient aucune d\xE9"
-                    "claration.");
-}
-
-TEST_F(TFichierDeclarationTest, TruncatedFileIsExplained)
+// Each failure leaves the declaration as it was and says why, in the user's words.
+TEST_F(TFichierDeclarationTest, EachUnreadableFileIsExplained)
 {
     const std::string complet = TFichierDeclaration::Texte(Remplie());
-    const std::string message = " est incomplet : sa fin manque (fichier tronqu\xE9).";
-    // Cut in the middle of a line, just before the end line, and inside the end line's count.
-    for (std::size_t taille : {complet.size() / 2, complet.rfind("fin="), complet.size() - 2}) {
-        SCOPED_TRACE(taille);
-        AttendEchec(Ecrit("tronque.txt", complet.substr(0, taille)),
-                    TFichierDeclaration::Erreur::Tronque,
-                    "Le fichier de d\xE9"
-                    "claration " +
-                        Affiche("tronque.txt") + message);
-    }
-    AttendEchec(Ecrit("entete.txt", "KELMAR-DECLARATION-REVENUS\n"),
-                TFichierDeclaration::Erreur::Tronque,
-                "Le fichier de d\xE9"
-                "claration " +
-                    Affiche("entete.txt") + message);
-}
-
-TEST_F(TFichierDeclarationTest, OtherVersionIsExplained)
-{
-    AttendEchec(Ecrit("v2.txt", "KELMAR-DECLARATION-REVENUS\nversion=2\nfin=0\n"),
-                TFichierDeclaration::Erreur::AutreVersion,
-                "Le fichier de d\xE9"
-                "claration " +
-                    Affiche("v2.txt") +
-                    " a \xE9t\xE9 enregistr\xE9 au format de la version 2 ; cet assistant ne "
-                    "lit que la version 1.");
-    // The version quoted back stays short.
-    const std::string longue(500, '9');
-    TFichierDeclaration fichier(
-        Ecrit("longue.txt", "KELMAR-DECLARATION-REVENUS\nversion=" + longue + "\n"));
-    TDeclarationRevenus declaration;
-    EXPECT_FALSE(fichier.Lit(declaration));
-    EXPECT_LT(fichier.MessageErreur().size(), 300u);
-}
-
-TEST_F(TFichierDeclarationTest, FileThatIsNotADeclarationIsExplained)
-{
-    AttendEchec(Ecrit("photo.png", "\x89PNG\r\n\x1A\n\0\0\0\rIHDR"),
-                TFichierDeclaration::Erreur::PasUneDeclaration,
-                "Le fichier " + Affiche("photo.png") +
-                    " n'est pas une d\xE9"
-                    "claration de "
-                    "revenus.");
-    // Far too big to be a declaration: not even read in.
-    const std::string enorme = Ecrit("film.mkv", TFichierDeclaration::Texte(Remplie()));
-    std::filesystem::resize_file(enorme, 64 * 1024 * 1024);
-    AttendEchec(enorme, TFichierDeclaration::Erreur::PasUneDeclaration,
-                "Le fichier " + Affiche("film.mkv") +
-                    " n'est pas une d\xE9"
-                    "claration de "
-                    "revenus.");
-}
-
-// A folder, a pipe or a device is refused by its kind, before a single byte is read: /dev/zero
-// would never end, a pipe would wait for a writer.
-TEST_F(TFichierDeclarationTest, OnlyRegularFilesAreRead)
-{
+    const std::string entete = "KELMAR-DECLARATION-REVENUS\nversion=1\n";
     std::filesystem::create_directory(Chemin("dossier"));
     ASSERT_EQ(::mkfifo(Chemin("tube").c_str(), 0600), 0);
+    const std::string enorme = Ecrit("film.mkv", complet);
+    // Far too big to be a declaration: not even read in.
+    std::filesystem::resize_file(enorme, 64 * 1024 * 1024);
+    const std::string vide = Fr(" est vide : il ne contient aucune déclaration.");
+    const std::string tronque = Fr(" est incomplet : sa fin manque (fichier tronqué).");
     const std::string pasLu =
-        " n'est pas un fichier ordinaire (p\xE9riph\xE9rique ou tube) : il n'a pas \xE9t\xE9 lu.";
+        Fr(" n'est pas un fichier ordinaire (périphérique ou tube) : il n'a pas été lu.");
+    const std::string dossier = Fr(" est un dossier et non un fichier de déclaration.");
+    const std::string pasUne = Fr(" n'est pas une déclaration de revenus.");
     const struct
     {
         std::string chemin;
-        TFichierDeclaration::Erreur erreur;
+        Erreur erreur;
         std::string message;
     } cas[] = {
-        {Chemin("dossier"), TFichierDeclaration::Erreur::Dossier,
-         Affiche("dossier") + " est un dossier et non un fichier de d\xE9"
-                              "claration."},
-        {Chemin(""), TFichierDeclaration::Erreur::Dossier,
-         Affiche("") + " est un dossier et non un fichier de d\xE9"
-                       "claration."},
-        {Chemin("tube"), TFichierDeclaration::Erreur::PasUnFichier, Affiche("tube") + pasLu},
-        {"/dev/zero", TFichierDeclaration::Erreur::PasUnFichier,
-         "\xAB\xA0/dev/zero\xA0\xBB" + pasLu},
+        {Chemin("absent.txt"), Erreur::Introuvable,
+         DeDeclaration("absent.txt") + " est introuvable."},
+        {Ecrit("vide.txt", ""), Erreur::Vide, DeDeclaration("vide.txt") + vide},
+        {Ecrit("blanc.txt", " \n\r\n"), Erreur::Vide, DeDeclaration("blanc.txt") + vide},
+        // Cut in the middle of a line, just before the end line, inside the end line's count.
+        {Ecrit("t1.txt", complet.substr(0, complet.size() / 2)), Erreur::Tronque,
+         DeDeclaration("t1.txt") + tronque},
+        {Ecrit("t2.txt", complet.substr(0, complet.rfind("fin="))), Erreur::Tronque,
+         DeDeclaration("t2.txt") + tronque},
+        {Ecrit("t3.txt", complet.substr(0, complet.size() - 2)), Erreur::Tronque,
+         DeDeclaration("t3.txt") + tronque},
+        {Ecrit("t4.txt", "KELMAR-DECLARATION-REVENUS\n"), Erreur::Tronque,
+         DeDeclaration("t4.txt") + tronque},
+        {Ecrit("v2.txt", "KELMAR-DECLARATION-REVENUS\nversion=2\nfin=0\n"), Erreur::AutreVersion,
+         DeDeclaration("v2.txt") + Fr(" a été enregistré au format de la version 2 ; cet assistant "
+                                      "ne lit que la version 1.")},
+        {Ecrit("photo.png", "\x89PNG\r\n\x1A\n\0\0\0\rIHDR"), Erreur::PasUneDeclaration,
+         "Le fichier " + Affiche("photo.png") + pasUne},
+        {enorme, Erreur::PasUneDeclaration, "Le fichier " + Affiche("film.mkv") + pasUne},
+        // A folder, a pipe or a device is refused by its kind, before a single byte is read.
+        {Chemin("dossier"), Erreur::Dossier, Affiche("dossier") + dossier},
+        {Chemin(""), Erreur::Dossier, Affiche("") + dossier},
+        {Chemin("tube"), Erreur::PasUnFichier, Affiche("tube") + pasLu},
+        {"/dev/zero", Erreur::PasUnFichier, Fr("«~/dev/zero~»") + pasLu},
+        {Ecrit("polonais.txt", entete + "lettre.101=\xC5\x81ukasz\nfin=1\n"), Erreur::Encodage,
+         DeDeclaration("polonais.txt") +
+             Fr(" a été enregistré en UTF-8 avec des caractères que l'assistant ne sait pas "
+                "représenter : il n'a pas été lu.")},
     };
-    for (const auto& c : cas) {
-        SCOPED_TRACE(c.chemin);
-        AttendEchec(c.chemin, c.erreur, c.message);
+    std::vector<std::string> lignesAbimees = {
+        "lettre.abc=1",       "lettre.99999=1",     "autre=1",
+        "lettre.101=fin \\x", "personne=Hugo;2019", "personne=Hugo;2019;2"};
+    std::vector<std::decay_t<decltype(cas[0])>> tous(std::begin(cas), std::end(cas));
+    for (std::size_t i = 0; i < lignesAbimees.size(); ++i) {
+        const std::string nom = "abime" + std::to_string(i) + ".txt";
+        tous.push_back({Ecrit(nom, entete + "lettre.101=Martin\n" + lignesAbimees[i] + "\nfin=2\n"),
+                        Erreur::Endommage, DeDeclaration(nom) + Fr(" est endommagé (ligne 4).")});
     }
+    for (const auto& c : tous) {
+        SCOPED_TRACE(c.chemin);
+        TFichierDeclaration fichier(c.chemin);
+        TDeclarationRevenus declaration = Remplie();
+        EXPECT_FALSE(fichier.Lit(declaration));
+        EXPECT_EQ(fichier.GetErreur(), c.erreur);
+        EXPECT_EQ(fichier.MessageErreur(), c.message);
+        EXPECT_EQ(declaration, Remplie());
+    }
+    // The version quoted back stays short.
+    TFichierDeclaration longue(
+        Ecrit("longue.txt", "KELMAR-DECLARATION-REVENUS\nversion=" + std::string(500, '9') + "\n"));
+    TDeclarationRevenus declaration;
+    EXPECT_FALSE(longue.Lit(declaration));
+    EXPECT_LT(longue.MessageErreur().size(), 300u);
 }
 
 // A file made of 15 MB of short lines costs about its own size to read, not twenty times it:
@@ -256,81 +234,28 @@ TEST_F(TFichierDeclarationTest, BigFileIsReadWithinItsOwnSize)
     EXPECT_LT(WEXITSTATUS(etat), 64) << "megabytes";
 }
 
-// An editor may re-save a declaration in UTF-8: converted when Windows-1252 holds its text, and
-// said so; refused otherwise, never read as garbled accents.
-TEST_F(TFichierDeclarationTest, Utf8FileIsConvertedOrRefused)
+// Writing keeps links as links and the user's data private; a file kept aside never replaces
+// one kept before; where nothing can be written, it is said.
+TEST_F(TFichierDeclarationTest, WritingKeepsLinksAndOtherFilesAndIsPrivate)
 {
-    const std::string debut = "KELMAR-DECLARATION-REVENUS\nversion=1\nlettre.101=";
-    TFichierDeclaration convertible(Ecrit("utf8.txt", debut + "L\xC3\xA9vy \xE2\x82\xAC\nfin=1\n"));
-    TDeclarationRevenus lue;
-    ASSERT_TRUE(convertible.Lit(lue)) << convertible.MessageErreur();
-    EXPECT_EQ(lue.Valeur(kNom), "L\xE9vy \x80");
-    EXPECT_EQ(convertible.Remarque(), "Le fichier " + Affiche("utf8.txt") +
-                                          " \xE9tait enregistr\xE9 en UTF-8 : ses accents ont "
-                                          "\xE9t\xE9 convertis.");
-
-    AttendEchec(Ecrit("polonais.txt", debut + "\xC5\x81ukasz\nfin=1\n"),
-                TFichierDeclaration::Erreur::Encodage,
-                "Le fichier de d\xE9"
-                "claration " +
-                    Affiche("polonais.txt") +
-                    " a \xE9t\xE9 enregistr\xE9 en UTF-8 avec des caract\xE8res que "
-                    "l'assistant ne sait pas repr\xE9senter : il n'a pas \xE9t\xE9 lu.");
-}
-
-// A letter the user emptied, where a blank declaration has a value, comes back empty.
-TEST_F(TFichierDeclarationTest, EmptiedValueReadsBackEmpty)
-{
-    TDeclarationRevenus ecrite = Remplie();
-    ecrite.SetValeur(kSalaire1Prerempli, "");
-    ecrite.SetValeur(kRegimeFoncier, "");
-    TFichierDeclaration fichier(Chemin("vide.txt"));
-    ASSERT_TRUE(fichier.Ecrit(ecrite));
-    TDeclarationRevenus lue;
-    ASSERT_TRUE(fichier.Lit(lue)) << fichier.MessageErreur();
-    EXPECT_EQ(lue.Valeur(kSalaire1Prerempli), "");
-    EXPECT_EQ(lue, ecrite);
-}
-
-std::filesystem::perms Droits(const std::string& chemin)
-{
-    return std::filesystem::status(chemin).permissions() & std::filesystem::perms::all;
-}
-
-std::string Contenu(const std::string& chemin)
-{
-    std::ifstream fichier(chemin, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>());
-}
-
-// Writing keeps links as links, and keeps the user's data private.
-TEST_F(TFichierDeclarationTest, WritingKeepsLinksAndIsPrivate)
-{
-    using std::filesystem::perms;
+    const perms prive = perms::owner_read | perms::owner_write;
     const std::string vraie = Ecrit("vraie.txt", "ancienne");
-    std::filesystem::permissions(vraie, perms::owner_read | perms::owner_write);
+    std::filesystem::permissions(vraie, prive);
     std::filesystem::create_symlink(vraie, Chemin("lien.txt"));
-
     ASSERT_TRUE(TFichierDeclaration(Chemin("lien.txt")).Ecrit(Remplie()));
     EXPECT_TRUE(std::filesystem::is_symlink(Chemin("lien.txt")));
     EXPECT_EQ(Contenu(vraie), TFichierDeclaration::Texte(Remplie()));
-    EXPECT_EQ(Droits(vraie), perms::owner_read | perms::owner_write);
-
+    EXPECT_EQ(Droits(vraie), prive);
     // A new file and the folder made for it are the owner's only.
     const std::string nouveau = Chemin("prive/declaration.txt");
     ASSERT_TRUE(TFichierDeclaration(nouveau).Ecrit(Remplie()));
-    EXPECT_EQ(Droits(nouveau), perms::owner_read | perms::owner_write);
+    EXPECT_EQ(Droits(nouveau), prive);
     EXPECT_EQ(Droits(Chemin("prive")), perms::owner_all);
     // A file readable by others becomes private when rewritten.
-    std::filesystem::permissions(nouveau, perms::owner_read | perms::owner_write |
-                                              perms::group_read | perms::others_read);
+    std::filesystem::permissions(nouveau, prive | perms::group_read | perms::others_read);
     ASSERT_TRUE(TFichierDeclaration(nouveau).Ecrit(Remplie()));
-    EXPECT_EQ(Droits(nouveau), perms::owner_read | perms::owner_write);
-}
+    EXPECT_EQ(Droits(nouveau), prive);
 
-// A file kept aside never replaces one kept before; when no name is left, nothing moves.
-TEST_F(TFichierDeclarationTest, FileKeptAsideNeverReplacesAnother)
-{
     const std::string abime = Ecrit("abime.txt", "abime");
     Ecrit("abime.txt.illisible", "premier");
     TFichierDeclaration fichier(abime);
@@ -338,48 +263,24 @@ TEST_F(TFichierDeclarationTest, FileKeptAsideNeverReplacesAnother)
     EXPECT_EQ(fichier.GetCheminDeCote(), Chemin("abime.txt.illisible.1"));
     EXPECT_EQ(Contenu(Chemin("abime.txt.illisible")), "premier");
     EXPECT_EQ(Contenu(Chemin("abime.txt.illisible.1")), "abime");
-
+    // When no name is left, nothing moves.
     Ecrit("abime.txt", "encore");
     for (int rang = 2; rang < 100; ++rang)
         Ecrit("abime.txt.illisible." + std::to_string(rang), "pris");
     EXPECT_FALSE(fichier.MetDeCote());
-    EXPECT_EQ(fichier.GetErreur(), TFichierDeclaration::Erreur::MiseDeCote);
+    EXPECT_EQ(fichier.GetErreur(), Erreur::MiseDeCote);
     EXPECT_EQ(Contenu(abime), "encore");
     EXPECT_EQ(fichier.MessageErreur().rfind(
-                  "Le fichier " + Affiche("abime.txt") + " n'a pas pu \xEAtre renomm\xE9", 0),
+                  "Le fichier " + Affiche("abime.txt") + Fr(" n'a pas pu être renommé"), 0),
               0u);
-}
 
-TEST_F(TFichierDeclarationTest, DamagedLineIsExplainedWithItsNumber)
-{
-    const std::string entete = "KELMAR-DECLARATION-REVENUS\nversion=1\n";
-    const std::string message = " est endommag\xE9 (ligne 4).";
-    for (const std::string& ligne :
-         {std::string("lettre.abc=1"), std::string("lettre.99999=1"), std::string("autre=1"),
-          std::string("lettre.101=fin \\x"), std::string("personne=Hugo;2019"),
-          std::string("personne=Hugo;2019;2")}) {
-        SCOPED_TRACE(ligne);
-        AttendEchec(Ecrit("abime.txt", entete + "lettre.101=Martin\n" + ligne + "\nfin=2\n"),
-                    TFichierDeclaration::Erreur::Endommage,
-                    "Le fichier de d\xE9"
-                    "claration " +
-                        Affiche("abime.txt") + message);
-    }
-}
-
-TEST_F(TFichierDeclarationTest, WritingWhereNoFolderCanBeMadeIsExplained)
-{
-    const std::string fichierOrdinaire = Ecrit("ordinaire.txt", "x");
-    TFichierDeclaration fichier(fichierOrdinaire + "/declaration.txt");
-    EXPECT_FALSE(fichier.Ecrit(Remplie()));
-    EXPECT_EQ(fichier.GetErreur(), TFichierDeclaration::Erreur::Ecriture);
-    EXPECT_EQ(fichier.MessageErreur(),
-              "La d\xE9"
-              "claration n'a pas pu \xEAtre enregistr\xE9"
-              "e dans \xAB\xA0" +
-                  TFichierDeclaration::CheminAffiche(fichierOrdinaire + "/declaration.txt") +
-                  "\xA0\xBB : le dossier n'existe pas ou n'est pas accessible en \xE9"
-                  "criture.");
+    TFichierDeclaration impossible(vraie + "/declaration.txt");
+    EXPECT_FALSE(impossible.Ecrit(Remplie()));
+    EXPECT_EQ(impossible.GetErreur(), Erreur::Ecriture);
+    EXPECT_EQ(impossible.MessageErreur(),
+              Fr("La déclaration n'a pas pu être enregistrée dans ") +
+                  Affiche("vraie.txt/declaration.txt") +
+                  Fr(" : le dossier n'existe pas ou n'est pas accessible en écriture."));
 }
 
 } // namespace
