@@ -73,6 +73,15 @@ std::string CText(const std::string& bytes)
     return std::string(bytes.c_str());
 }
 
+// The model's first letter of a lettrage, as the store's lookup finds it, or null.
+Letter* InModel(std::vector<Letter>& model, int lettrage)
+{
+    for (Letter& letter : model)
+        if (letter.lettrage == lettrage)
+            return &letter;
+    return nullptr;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -97,12 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const int lettrage = input.ConsumeIntegral<int>();
             const std::string value = input.ConsumeRandomLengthString(64);
             structLettre* found = TrouveLettre(lettrage, letters);
-            Letter* expected = nullptr;
-            for (Letter& letter : letterModel)
-                if (letter.lettrage == lettrage) {
-                    expected = &letter;
-                    break;
-                }
+            Letter* expected = InModel(letterModel, lettrage);
             Check((found != nullptr) == (expected != nullptr));
             if (found) {
                 Check(MetValeurLettre(found, value.c_str()) != 0);
@@ -114,11 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const int lettrage = input.ConsumeIntegral<int>();
             if (structLettre* found = TrouveLettre(lettrage, letters)) {
                 Check(MetValeurLettre(found, nullptr) != 0);
-                for (Letter& letter : letterModel)
-                    if (letter.lettrage == lettrage) {
-                        letter.value.reset();
-                        break;
-                    }
+                InModel(letterModel, lettrage)->value.reset();
             }
             break;
         }
@@ -130,11 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 Check(grown != nullptr);
                 std::strcpy(grown, value.c_str());
                 found->valeur = grown;
-                for (Letter& letter : letterModel)
-                    if (letter.lettrage == lettrage) {
-                        letter.value = value;
-                        break;
-                    }
+                InModel(letterModel, lettrage)->value = value;
             }
             break;
         }
@@ -143,11 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const auto select = input.ConsumeIntegral<short>();
             if (structLettre* found = TrouveLettre(lettrage, letters)) {
                 MetSelectionLettre(found, select);
-                for (Letter& letter : letterModel)
-                    if (letter.lettrage == lettrage) {
-                        letter.select = select;
-                        break;
-                    }
+                InModel(letterModel, lettrage)->select = select;
             }
             break;
         }
@@ -181,11 +173,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         default: { // lookups of any lettrage, 16-bit or not
             const int lettrage = input.ConsumeIntegral<int>();
-            const structLettre* found = TrouveLettre(lettrage, letters);
-            bool known = false;
-            for (const Letter& letter : letterModel)
-                known = known || letter.lettrage == lettrage;
-            Check((found != nullptr) == known);
+            Check((TrouveLettre(lettrage, letters) != nullptr) ==
+                  (InModel(letterModel, lettrage) != nullptr));
             break;
         }
         }
