@@ -1,11 +1,13 @@
 #include "MessageBox.h"
+#include "DialogSeam.h"
 #include "MessageDlg.h"
 
 #include "ScriptedDialogs.h"
 #include "WidgetTest.h"
 
 #include <QApplication>
-#include <QWidget>
+#include <QMessageBox>
+#include <QPushButton>
 
 using DialogSeam::Answer;
 using DialogSeam::Buttons;
@@ -26,31 +28,23 @@ TEST_F(MessageBoxATest, TextsCrossAsWindows1252AndTheAnswerIsTheButtonsIdentifie
 
 TEST_F(MessageBoxATest, EveryButtonSetIconAndDefaultButtonIsDecoded)
 {
-    const struct
-    {
-        UINT style;
-        Buttons buttons;
-        Icon icon;
-        Answer defaultButton;
-    } cases[] = {
+    const std::tuple<UINT, Buttons, Icon, Answer> cases[] = {
         {0x134, Buttons::YesNo, Icon::Exclamation, Answer::No},
         {0x10, Buttons::OK, Icon::Stop, Answer::OK},
         {0x40, Buttons::OK, Icon::Information, Answer::OK},
-        {MB_OKCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2, Buttons::OKCancel, Icon::Question,
-         Answer::Cancel},
+        {0x21 | MB_DEFBUTTON2, Buttons::OKCancel, Icon::Question, Answer::Cancel},
         {MB_YESNOCANCEL | MB_DEFBUTTON3, Buttons::YesNoCancel, Icon::None, Answer::Cancel},
-        {MB_RETRYCANCEL | MB_ICONWARNING, Buttons::RetryCancel, Icon::Exclamation, Answer::Retry},
-        {MB_ABORTRETRYIGNORE | MB_ICONERROR | MB_DEFBUTTON3, Buttons::AbortRetryIgnore, Icon::Stop,
-         Answer::Ignore},
+        {MB_RETRYCANCEL, Buttons::RetryCancel, Icon::None, Answer::Retry},
+        {0x12 | MB_DEFBUTTON3, Buttons::AbortRetryIgnore, Icon::Stop, Answer::Ignore},
         // A default button beyond the set, an unknown set, modality bits: defined answers.
         {MB_YESNO | MB_DEFBUTTON4 | MB_TASKMODAL, Buttons::YesNo, Icon::None, Answer::Yes},
         {0xF | 0x50, Buttons::OK, Icon::None, Answer::OK},
     };
-    for (const auto& c : cases) {
-        const DialogSeam::Request request = messageBoxRequest(nullptr, "t", "c", c.style);
-        EXPECT_EQ(request.buttons, c.buttons) << std::hex << c.style;
-        EXPECT_EQ(request.icon, c.icon) << std::hex << c.style;
-        EXPECT_EQ(request.defaultButton, c.defaultButton) << std::hex << c.style;
+    for (const auto& [style, buttons, icon, defaultButton] : cases) {
+        const DialogSeam::Request request = messageBoxRequest(nullptr, "t", "c", style);
+        EXPECT_EQ(request.buttons, buttons) << std::hex << style;
+        EXPECT_EQ(request.icon, icon) << std::hex << style;
+        EXPECT_EQ(request.defaultButton, defaultButton) << std::hex << style;
     }
 }
 
@@ -58,42 +52,70 @@ using MessageDlgTest = WidgetTest;
 
 TEST_F(MessageDlgTest, TypeAndButtonsChooseIconCaptionAndTheNearestButtonSet)
 {
-    const struct
-    {
-        TMsgDlgType type;
-        TMsgDlgButtons buttons;
-        Answer answer;
-        TModalResult result;
-        Icon icon;
-        const char* caption;
-        Buttons shown;
-    } cases[] = {
+    using B = TMsgDlgButtons;
+    // type, buttons, answer given, result, icon, caption (null: the application's), set shown
+    const std::tuple<TMsgDlgType, B, Answer, TModalResult, Icon, const char*, Buttons> cases[] = {
         {mtError, mbOK, Answer::OK, mrOk, Icon::Stop, "Erreur", Buttons::OK},
         {mtInformation, mbOKCancel, Answer::Cancel, mrCancel, Icon::Information, "Information",
          Buttons::OKCancel},
         {mtConfirmation, mbYesNo, Answer::Yes, mrYes, Icon::Question, "Confirmation",
          Buttons::YesNo},
-        {mtWarning, TMsgDlgButtons(), Answer::OK, mrOk, Icon::Exclamation, "Avertissement",
-         Buttons::OK},
+        {mtWarning, B(), Answer::OK, mrOk, Icon::Exclamation, "Avertissement", Buttons::OK},
         {mtWarning, mbYesNoCancel, Answer::No, mrNo, Icon::Exclamation, "Avertissement",
          Buttons::YesNoCancel},
-        {mtCustom, TMsgDlgButtons() << mbAbort, Answer::Abort, mrAbort, Icon::None, nullptr,
+        {mtCustom, B() << mbAbort, Answer::Abort, mrAbort, Icon::None, nullptr,
          Buttons::AbortRetryIgnore},
-        {mtError, TMsgDlgButtons() << mbIgnore, Answer::Ignore, mrIgnore, Icon::Stop, "Erreur",
+        {mtError, B() << mbIgnore, Answer::Ignore, mrIgnore, Icon::Stop, "Erreur",
          Buttons::AbortRetryIgnore},
-        {mtError, TMsgDlgButtons() << mbRetry, Answer::Retry, mrRetry, Icon::Stop, "Erreur",
+        {mtError, B() << mbRetry, Answer::Retry, mrRetry, Icon::Stop, "Erreur",
          Buttons::RetryCancel},
-        {mtError, TMsgDlgButtons() << mbNo, Answer::No, mrNo, Icon::Stop, "Erreur", Buttons::YesNo},
+        {mtError, B() << mbNo, Answer::No, mrNo, Icon::Stop, "Erreur", Buttons::YesNo},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(&c - cases);
+    for (const auto& [type, buttons, answer, result, icon, caption, shown] : cases) {
+        SCOPED_TRACE(result);
         ScriptedDialogs dialogs;
-        dialogs.answer(c.answer);
-        EXPECT_EQ(MessageDlg("Code inconnu : \xE9", c.type, c.buttons, 0), c.result);
-        EXPECT_EQ(dialogs.last().icon, c.icon);
-        EXPECT_EQ(dialogs.last().buttons, c.shown);
-        EXPECT_EQ(dialogs.last().caption, c.caption ? QString::fromUtf8(c.caption)
-                                                    : QApplication::applicationDisplayName());
+        dialogs.answer(answer);
+        EXPECT_EQ(MessageDlg("Code inconnu : \xE9", type, buttons, 0), result);
+        EXPECT_EQ(dialogs.last().icon, icon);
+        EXPECT_EQ(dialogs.last().buttons, shown);
+        EXPECT_EQ(dialogs.last().caption,
+                  caption ? QString::fromUtf8(caption) : QApplication::applicationDisplayName());
         EXPECT_EQ(dialogs.textOf(0), "Code inconnu : \xE9");
     }
+}
+
+using DialogSeamMessageBox = WidgetTest;
+
+TEST_F(DialogSeamMessageBox, BoxHasFrenchButtonsTheDefaultAndAnswersTheClickedOrEscapeButton)
+{
+    const std::pair<Buttons, std::vector<Answer>> sets[] = {
+        {Buttons::OK, {Answer::OK}},
+        {Buttons::OKCancel, {Answer::OK, Answer::Cancel}},
+        {Buttons::YesNoCancel, {Answer::Yes, Answer::No, Answer::Cancel}},
+        {Buttons::RetryCancel, {Answer::Retry, Answer::Cancel}},
+        {Buttons::AbortRetryIgnore, {Answer::Abort, Answer::Retry, Answer::Ignore}}};
+    for (const auto& [buttons, answers] : sets)
+        EXPECT_EQ(DialogSeam::answersOf(buttons), answers);
+    QWidget owner;
+    // A default button not in the set: the first button.
+    DialogSeam::Request r{&owner, QStringLiteral("Caption"), {}, Buttons::YesNo, Answer::Cancel};
+    EXPECT_EQ(DialogSeam::effectiveDefault(r), Answer::Yes);
+    r.defaultButton = Answer::No;
+    std::unique_ptr<QMessageBox> box = DialogSeam::createMessageBox(r);
+    EXPECT_EQ(box->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(box->windowTitle(), "Caption");
+    ASSERT_EQ(box->buttons().size(), 2);
+    EXPECT_EQ(box->button(QMessageBox::Yes)->text(), "&Oui");
+    EXPECT_EQ(box->button(QMessageBox::No)->text(), "&Non");
+    EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+    EXPECT_EQ(DialogSeam::answerOfMessageBox(*box, r), Answer::No); // closed: the escape button
+    box->button(QMessageBox::Yes)->click();
+    EXPECT_EQ(DialogSeam::answerOfMessageBox(*box, r), Answer::Yes);
+    ScriptedDialogs outer; // scripted handlers nest
+    outer.answer(Answer::Yes);
+    {
+        ScriptedDialogs inner;
+        EXPECT_EQ(DialogSeam::show(r), Answer::No);
+    }
+    EXPECT_EQ(DialogSeam::show(r), Answer::Yes);
 }

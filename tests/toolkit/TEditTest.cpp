@@ -1,10 +1,15 @@
 #include "TEdit.h"
 #include "TMemo.h"
+#include "TPanel.h"
+#include "TcxEditDate.h"
+#include "TcxEditNum.h"
 #include "TcxEditStr.h"
+#include "TcxEditTel.h"
 
 #include "WidgetTest.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QTest>
 #include <QTextCursor>
@@ -12,112 +17,98 @@
 
 #include <functional>
 
-namespace {
+using TcxStaticOrEditTest = WidgetTest;
 
-using TEditTest = WidgetTest;
-
-TEST_F(TEditTest, TextKeepsEveryWindows1252ByteAndIsNeverCut)
+TEST_F(TcxStaticOrEditTest, MaskedFieldsShowTheBlankMaskFillAsTypedAndKeepTextThatDoesNotFit)
 {
-    std::string every;
-    for (int byte = 1; byte < 256; ++byte)
-        every += static_cast<char>(byte);
-    TEdit edit(nullptr);
-    edit.SetMaxLength(5);
-    for (const std::string& text : {every, std::string(100000, 'x')}) {
-        edit.SetText(text);
-        EXPECT_EQ(edit.GetText(), text);
+    TcxEditTel tel(nullptr);
+    TcxEditDate date(nullptr);
+    const std::tuple<TcxStaticOrEdit*, const char*, const char*> steps[] = {
+        // keys typed, or "=text" set by the program -> text
+        {&tel, "", "  .  .  .  .  "},       {&tel, "0123", "01.23.  .  .  "},
+        {&tel, "456789", "01.23.45.67.89"}, {&tel, "=  .  .  .  .  ", "  .  .  .  .  "},
+        {&tel, "=", "  .  .  .  .  "},      {&tel, "=+33 1 23 45 67 89", "+33 1 23 45 67 89"},
+        {&date, "", "  /  /    "},          {&date, "1203", "12/03/    "},
+        {&date, "2005", "12/03/2005"},
+    };
+    for (const auto& [edit, input, text] : steps) {
+        if (input[0] == '=')
+            edit->SetText(input + 1);
+        else
+            QTest::keyClicks(edit, input);
+        EXPECT_EQ(edit->GetText(), text) << input;
     }
-    edit.SetText("\xE9");
-    EXPECT_EQ(edit.text(), QString::fromUtf8("é"));
+    tel.selectAll(); // emptied by the user, the field is masked again
+    QTest::keyClick(&tel, Qt::Key_Delete);
+    EXPECT_EQ(tel.GetText(), "  .  .  .  .  ");
 }
 
-TEST_F(TEditTest, MaximumLengthLimitsTypingOnlyAndALongerValueShowsWhole)
+TEST_F(TcxStaticOrEditTest, AResultShowsTheCalculatedValueUntilASwitchableOneIsActivated)
 {
-    TEdit edit(nullptr);
-    edit.SetMaxLength(5);
-    edit.SetText("690031");
-    const std::pair<int, const char*> steps[] = {
-        // key pressed at the end (Qt::Key_A: select all first) -> text
-        {Qt::Key_7, "690031"},        {Qt::Key_A, "7"},     {Qt::Key_Z, "690031"},
-        {Qt::Key_Backspace, "69003"}, {Qt::Key_2, "69003"}, {Qt::Key_Backspace, "6900"},
-        {Qt::Key_9, "69009"}};
-    for (const auto& [key, text] : steps) {
-        edit.end(false);
-        if (key == Qt::Key_A)
-            edit.selectAll();
-        QTest::keyClick(&edit, key == Qt::Key_A ? Qt::Key_7 : Qt::Key(key),
-                        key == Qt::Key_Z ? Qt::ControlModifier : Qt::NoModifier);
-        EXPECT_EQ(edit.GetText(), text) << key;
-    }
+    TPanel panel;
+    auto* num = new TcxEditNum(&panel);
+    num->SetActivated(false);
+    num->SetCalculateValue(98765.4);
+    num->SetValue(5);
+    EXPECT_EQ(num->text(), QStringLiteral("98 765,4"));
+    EXPECT_TRUE(num->isReadOnly());
+    num->SetActivated(true);
+    EXPECT_EQ(num->GetText(), "5");
+    EXPECT_FALSE(num->isReadOnly());
+    // Only a switchable result goes to the entry by a double click, and back by F2.
+    auto* edit = new TcxEditStr(&panel);
+    auto* fixed = new TcxEditStr(&panel);
+    edit->Switchable = true;
+    edit->SetActivated(false);
+    fixed->SetActivated(false);
+    edit->SetCalculateValue("calcul\xE9");
+    int changes = 0;
+    edit->OnChange = fixed->OnChange = [&](TObject*) { ++changes; };
+    QTest::mouseDClick(edit, Qt::LeftButton);
+    EXPECT_TRUE(edit->GetActivated());
+    EXPECT_EQ(edit->GetText(), "calcul\xE9"); // the result is offered as the entry
+    QTest::keyClick(edit, Qt::Key_F2);
+    EXPECT_FALSE(edit->GetActivated());
+    QTest::mouseDClick(fixed, Qt::LeftButton);
+    QTest::keyClick(fixed, Qt::Key_F2);
+    EXPECT_FALSE(fixed->GetActivated());
+    EXPECT_EQ(changes, 2);
 }
 
-TEST_F(TEditTest, CharactersWindows1252CannotHoldAreRefusedWithAToolTip)
+using TcxEditNumTest = WidgetTest;
+
+TEST_F(TcxEditNumTest, TypedOrPastedAmountsAreNeverMultiplied)
 {
-    TEdit edit(nullptr);
-    TcxEditStr field(nullptr);
-    TMemo memo(nullptr);
-    const std::pair<QWidget*, std::function<std::string()>> widgets[] = {
-        {&edit, [&] { return edit.GetText(); }},
-        {&field, [&] { return field.GetText(); }},
-        {&memo, [&] { return memo.GetText(); }}};
-    for (const auto& [widget, text] : widgets) {
-        widget->show();
-        QToolTip::hideText();
-        for (char32_t codePoint : QString::fromUtf8("Łódź €").toUcs4()) { // any keyboard
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, {},
-                            QString::fromUcs4(&codePoint, 1));
-            QApplication::sendEvent(widget, &press);
+    // decimals, pasted, input (UTF-8), shown once the user leaves, value, text replaced
+    const std::tuple<int, bool, const char*, const char*, double, const char*> cases[] = {
+        {2, false, "12a34.5", "1 234,5", 1234.5, ""}, // a typed point is a comma
+        {0, false, "1234,56", "1 234", 1234.0, ""},
+        {2, false, "1234.567", "1 234,56", 1234.56, ""},
+        {0, true, "1 234,56", "1 235", 1235.0, ""},
+        {2, true, "1234.56", "1 234,56", 1234.56, ""},
+        {2, true, "1\u202F234,56\u00A0\u20AC", "1 234,56", 1234.56, ""},
+        {2, true, "-1,234.5", "-1 234,5", -1234.5, ""},
+        {2, true, "douze", "", 0.0, ""},
+        {2, true, "1.234,56", "1 234,56", 1234.56, "12345678"},
+    };
+    for (const auto& [decimals, paste, input, shown, value, before] : cases) {
+        TcxEditNum edit(nullptr);
+        edit.SetDecimalPlaces(decimals);
+        edit.SetText(before);
+        edit.selectAll();
+        if (paste) {
+            QApplication::clipboard()->setText(QString::fromUtf8(input));
+            QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::keyClicks(&edit, input);
         }
-        EXPECT_EQ(text(), "\xF3"
-                          "d \x80")
-            << widget->metaObject()->className();
-        QTRY_VERIFY(QToolTip::isVisible());
-        EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Caractère non autorisé : ź"));
-        widget->hide();
+        emit edit.editingFinished();
+        EXPECT_EQ(edit.text(), QString::fromUtf8(shown)) << input;
+        EXPECT_DOUBLE_EQ(edit.GetValue(), value) << input;
     }
-    QToolTip::hideText();
+    QApplication::clipboard()->clear();
+    TcxEditNum edit(nullptr); // a value set by the program comes back exactly
+    edit.SetValue(12.345L);
+    EXPECT_EQ(edit.GetText(), "12,35");
+    EXPECT_DOUBLE_EQ(edit.GetValue(), 12.345);
 }
-
-TEST_F(TEditTest, OnChangeReportsTheUserNotTheProgram)
-{
-    TEdit edit(nullptr);
-    TMemo memo(nullptr);
-    std::vector<TObject*> changes;
-    edit.OnChange = memo.OnChange = [&](TObject* sender) { changes.push_back(sender); };
-    edit.SetText("programme");
-    memo.SetText("texte");
-    EXPECT_TRUE(changes.empty());
-    QTest::keyClicks(&edit, "ab");
-    memo.moveCursor(QTextCursor::End);
-    QTest::keyClicks(&memo, "x");
-    EXPECT_EQ(changes, (std::vector<TObject*>{&edit, &edit, &memo}));
-    EXPECT_EQ(edit.GetText(), "programmeab");
-}
-
-using TMemoTest = WidgetTest;
-
-TEST_F(TMemoTest, LineBreaksComeBackAsGivenAndAnEditJoinsLinesWithTheFirstBreak)
-{
-    std::string every;
-    for (int byte = 1; byte < 256; ++byte)
-        every += byte == '\r' || byte == '\n' ? 'x' : static_cast<char>(byte);
-    const std::string withEveryByte = every + "\r\nseconde ligne\xA0\r\n";
-    const std::pair<const char*, const char*> cases[] = {
-        // given -> after typing "x" at the end
-        {withEveryByte.c_str(), nullptr}, {"un\ndeux", "un\ndeuxx"},
-        {"un\r\ndeux", "un\r\ndeuxx"},    {"a\r\nb\nc\rd", "a\r\nb\r\nc\r\ndx"},
-        {"a\rb\r\n", "a\rb\rx"},          {"seul", "seulx"}};
-    for (const auto& [given, afterTypingX] : cases) {
-        TMemo memo(nullptr);
-        memo.SetText(given);
-        EXPECT_TRUE(memo.tabChangesFocus()); // a Tab leaves the memo, as in the other fields
-        EXPECT_EQ(memo.GetText(), given);
-        if (!afterTypingX)
-            continue;
-        memo.moveCursor(QTextCursor::End);
-        QTest::keyClicks(&memo, "x");
-        EXPECT_EQ(memo.GetText(), afterTypingX) << given;
-    }
-}
-
-} // namespace

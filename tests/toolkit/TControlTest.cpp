@@ -1,0 +1,300 @@
+#include "Mnemonic.h"
+#include "TAction.h"
+#include "TEdit.h"
+#include "TForm.h"
+#include "TKelActionList.h"
+#include "TLabel.h"
+#include "TPanel.h"
+#include "TTimer.h"
+#include "TcxKelButton.h"
+#include "TcxKelLabel.h"
+
+#include "WidgetTest.h"
+
+#include <gmock/gmock.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+using ::testing::ElementsAre;
+
+using TControlTest = WidgetTest;
+
+TEST_F(TControlTest, OwnerDeletesItsControlsAndTextCrossesToQtAsWindows1252)
+{
+    auto* owner = new TPanel(nullptr);
+    auto* label = new TLabel(owner);
+    TComponent* edit = new TEdit(owner);
+    EXPECT_EQ(TComponent::FromQObject(edit->AsQObject()), edit);
+    EXPECT_EQ(TComponent::OwnerWidget(owner), owner);
+    label->SetText("d\xE9"
+                   "clar\xE9 \x80");
+    EXPECT_EQ(label->text(), QString::fromUtf8("déclaré €"));
+    owner->SetText("\xE0 r\xE9gler");
+    EXPECT_EQ(owner->GetText(), "\xE0 r\xE9gler");
+    QPointer<QLabel> watch(label);
+    delete edit; // through the mixin
+    delete owner;
+    EXPECT_TRUE(watch.isNull());
+}
+
+TEST_F(TControlTest, EnabledAndVisibleAreTheControlsOwnFlagsAndCanFocusFollowsThemUpward)
+{
+    TPanel parent;
+    auto* inner = new TPanel(&parent);
+    auto* edit = new TEdit(inner);
+    EXPECT_TRUE(edit->CanFocus());
+    parent.SetEnabled(false);
+    EXPECT_TRUE(edit->GetEnabled());
+    EXPECT_FALSE(edit->isEnabled());
+    EXPECT_FALSE(edit->CanFocus());
+    edit->SetEnabled(false);
+    parent.SetEnabled(true);
+    EXPECT_FALSE(edit->GetEnabled());
+    EXPECT_TRUE(inner->GetVisible()); // a child of a window never shown shows with it
+    EXPECT_FALSE(parent.GetVisible());
+    inner->SetVisible(false);
+    EXPECT_FALSE(inner->GetVisible());
+    edit->SetEnabled(true);
+    EXPECT_FALSE(edit->CanFocus());
+}
+
+using TLabelTest = WidgetTest;
+
+TEST_F(TLabelTest, MnemonicMarksShowOnlyWithAFocusControlAndLoneAmpersandsStayVisible)
+{
+    EXPECT_EQ(Mnemonic::ToQt(QStringLiteral("Durand & Fils && &Cie&")),
+              QStringLiteral("Durand && Fils && &Cie&&"));
+    EXPECT_EQ(Mnemonic::Strip(QStringLiteral("&\u00C9tat && Durand & Fils")),
+              QStringLiteral("\u00C9tat & Durand & Fils"));
+    TLabel label(nullptr);
+    label.SetCaption("&Nom du d\xE9"
+                     "clarant");
+    EXPECT_EQ(label.text(), QString::fromUtf8("Nom du déclarant"));
+    auto* edit = new TEdit(&label);
+    label.SetFocusControl(edit);
+    EXPECT_EQ(label.buddy(), edit);
+    EXPECT_EQ(label.text(), QString::fromUtf8("&Nom du déclarant"));
+}
+
+TEST_F(TLabelTest, KelLabelFormatsItsTagsAndShowsEverythingElseAsTyped)
+{
+    TcxKelLabel label(nullptr);
+    label.SetTextWithTag("<B>Total</b> : a < b & c \xE9");
+    EXPECT_EQ(label.GetText(), "<B>Total</b> : a < b & c \xE9");
+    EXPECT_TRUE(label.text().contains(QStringLiteral("<b>Total</b> : a &lt; b &amp; c \u00E9")));
+}
+
+using TFormTest = WidgetTest;
+
+TEST_F(TFormTest, AFormEmbeddedInAPanelIsAChildShownOnlyWhenItIsMadeVisible)
+{
+    TForm host;
+    auto* panel = new TPanel(&host);
+    auto* form = new TForm(&host);
+    EXPECT_TRUE(form->isWindow());
+    form->SetParent(panel);
+    EXPECT_EQ(form->parentWidget(), panel);
+    host.show();
+    EXPECT_FALSE(form->isVisible());
+    form->SetVisible(true);
+    EXPECT_TRUE(form->isVisible());
+    form->SetParent(nullptr);
+    EXPECT_TRUE(form->isWindow());
+}
+
+TEST_F(TFormTest, ShowModalAnswersTheModalResultThatClosedItUnlessCloseQueryRefuses)
+{
+    TForm form;
+    QTimer::singleShot(0, &form, [&form] { form.Close(); });
+    EXPECT_EQ(form.ShowModal(), mrCancel);
+    int queries = 0;
+    form.OnCloseQuery = [&queries](TObject*, bool& canClose) { canClose = ++queries > 1; };
+    QTimer::singleShot(0, &form, [&form] {
+        form.SetModalResult(mrCancel); // refused
+        EXPECT_EQ(form.GetModalResult(), mrNone);
+        form.SetModalResult(mrOk);
+    });
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_EQ(queries, 2);
+    EXPECT_FALSE(form.IsModal());
+}
+
+TEST_F(TFormTest, CloseActionsHideRefuseOrFree)
+{
+    QPointer<TForm> form = new TForm(nullptr);
+    for (TCloseAction action : {caNone, caHide, caFree}) {
+        form->OnClose = [action](TObject*, TCloseAction& chosen) { chosen = action; };
+        form->show();
+        form->Close();
+        EXPECT_EQ(form->isVisible(), action == caNone);
+    }
+    QTRY_VERIFY(form.isNull());
+}
+
+using TActionTest = WidgetTest;
+
+TEST_F(TActionTest, ExecuteUpdatesFirstAndRunsOnlyAnEnabledAction)
+{
+    TAction action;
+    action.SetCaption("Pi\xE8"
+                      "ces & &joindre");
+    EXPECT_EQ(action.text(), QString::fromUtf8("Pièces && &joindre"));
+    std::vector<std::string> calls;
+    bool enabled = false;
+    action.OnUpdate = [&](TObject* sender) {
+        calls.push_back(sender == &action ? "update" : "?");
+        action.SetEnabled(enabled);
+    };
+    action.OnExecute = [&](TObject* sender) {
+        calls.push_back(sender == &action ? "execute" : "?");
+    };
+    EXPECT_FALSE(action.Execute());
+    enabled = true;
+    EXPECT_TRUE(action.Execute());
+    action.trigger();
+    EXPECT_THAT(calls, ElementsAre("update", "update", "execute", "update", "execute"));
+    action.SetVisible(false);
+    EXPECT_TRUE(action.GetEnabled()); // Qt answers false for a hidden action
+}
+
+TEST_F(TActionTest, ActionsOfAListAreOwnedByItAndUpdatedInOrderSkippingThoseDestroyed)
+{
+    QPointer<TAction> survivor;
+    std::vector<int> order;
+    {
+        TKelActionList list;
+        auto* first = new TAction(&list);
+        auto* second = new TAction(&list);
+        survivor = new TAction(&list);
+        auto* leaving = new TAction(&list);
+        leaving->SetActionList(nullptr);
+        EXPECT_EQ(leaving->parent(), nullptr);
+        delete leaving; // belongs to the caller
+        first->OnUpdate = [&](TObject*) { order.push_back(1), delete second; };
+        second->OnUpdate = [&](TObject*) { order.push_back(2); };
+        survivor->OnUpdate = [&](TObject*) { order.push_back(3); };
+        list.UpdateActions();
+        EXPECT_EQ(list.GetActionCount(), 2);
+        EXPECT_EQ(list.GetAction(1), survivor.data());
+        EXPECT_EQ(list.IndexOf(second), -1);
+    }
+    EXPECT_THAT(order, ElementsAre(1, 3));
+    EXPECT_TRUE(survivor.isNull());
+}
+
+using TTimerTest = WidgetTest;
+
+TEST_F(TTimerTest, RunsOnlyWhileEnabledWithAPositiveIntervalAndEveryTickRunsOnTimer)
+{
+    TTimer timer;
+    std::vector<TObject*> ticks;
+    timer.OnTimer = [&](TObject* sender) { ticks.push_back(sender); };
+    QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection);
+    EXPECT_EQ(ticks, std::vector<TObject*>{&timer});
+    EXPECT_TRUE(timer.isActive());
+    timer.SetInterval(-5);
+    EXPECT_FALSE(timer.isActive());
+    timer.SetEnabled(false);
+    timer.SetInterval(10);
+    EXPECT_FALSE(timer.isActive());
+    timer.SetEnabled(true);
+    EXPECT_TRUE(timer.isActive());
+}
+
+class TcxKelButtonTest : public WidgetTest
+{
+protected:
+    void TearDown() override
+    {
+        form.reset();
+        WidgetTest::TearDown();
+    }
+    std::function<void(TObject*)> Record(const char* call)
+    {
+        return [this, call](TObject*) { calls.push_back(call); };
+    }
+    std::unique_ptr<TForm> form;
+    TcxKelButton* button = nullptr;
+    std::vector<std::string> calls;
+
+    void SetUp() override
+    {
+        WidgetTest::SetUp();
+        form = std::make_unique<TForm>();
+        button = new TcxKelButton(form.get());
+    }
+};
+
+TEST_F(TcxKelButtonTest, ClickRunsOnClickRatherThanTheActionAndFollowsTheLinkedAction)
+{
+    auto* action = new TAction();
+    action->SetCaption("&Imprimer \xE9");
+    action->OnExecute = Record("action");
+    button->SetAction(action);
+    EXPECT_EQ(button->text(), QString::fromUtf8("&Imprimer é"));
+    button->Click();
+    button->OnClick = [&](TObject* sender) { calls.push_back(sender == button ? "click" : "?"); };
+    QTest::mouseClick(button, Qt::LeftButton); // the real mouse road, too
+    action->SetEnabled(false);
+    action->SetVisible(false);
+    action->SetCaption("Import");
+    EXPECT_FALSE(button->GetEnabled() || button->GetVisible());
+    EXPECT_EQ(button->GetCaption(), "Import");
+    button->Click();
+    delete action;
+    button->Click();
+    EXPECT_THAT(calls, ElementsAre("action", "click"));
+    TAction other; // unlinked, the button keeps what it had
+    other.SetCaption("A");
+    button->SetAction(&other);
+    button->SetAction(nullptr);
+    other.SetCaption("B");
+    EXPECT_EQ(button->GetCaption(), "A");
+}
+
+TEST_F(TcxKelButtonTest, ModalResultClosesTheModalWindowAfterTheClickHandler)
+{
+    button->SetModalResult(mrOk);
+    button->OnClick = [&](TObject*) { calls.push_back(form->IsModal() ? "modal click" : "click"); };
+    form->OnCloseQuery = [&](TObject*, bool& canClose) {
+        calls.push_back("query"), canClose = true;
+    };
+    QTimer::singleShot(0, button, [this] { button->Click(); });
+    EXPECT_EQ(form->ShowModal(), mrOk);
+    EXPECT_THAT(calls, ElementsAre("modal click", "query"));
+    auto* bar = new TForm(form.get()); // embedded: the result goes to its window
+    bar->SetParent(form.get());
+    auto* inBar = new TcxKelButton(bar);
+    inBar->SetModalResult(mrCancel);
+    inBar->Click();
+    EXPECT_EQ(form->GetModalResult(), mrCancel);
+    EXPECT_EQ(bar->GetModalResult(), mrNone);
+}
+
+TEST_F(TcxKelButtonTest, EnterPressesTheFocusedOrTheDefaultButtonAndEscapeTheCancelButton)
+{
+    auto* edit = new QLineEdit(form.get());
+    auto* cancel = new TcxKelButton(form.get());
+    auto* other = new TcxKelButton(form.get());
+    button->SetDefault(true);
+    cancel->SetCancel(true);
+    button->OnClick = Record("ok");
+    cancel->OnClick = Record("cancel");
+    other->OnClick = Record("other");
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Escape);
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_Return);
+    button->SetEnabled(false);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return); // a disabled default button takes no key
+    EXPECT_THAT(calls, ElementsAre("ok", "cancel", "other"));
+    form->hide();
+}
