@@ -56,16 +56,13 @@ TEST(AmountText, FormatsWithCommaSpacedThousandsAndNoTrailingZeros)
         {1234.5, 2, "1 234,5"},
         {-3.0, 2, "-3"},
         {1234567.891, 2, "1 234 567,89"},
-        {0.004, 2, "0"},
         {-0.004, 2, "0"}, // never "-0"
         {-0.0, 2, "0"},
         {100.0, 0, "100"},
         {1234.56, 0, "1 235"},
-        {0.5, 2, "0,5"},
         {1e15, 2, "1 000 000 000 000 000"},
         {12.345, 2, "12,35"},
         {std::numeric_limits<double>::infinity(), 2, ""},
-        {std::numeric_limits<double>::quiet_NaN(), 2, ""},
     };
     for (const auto& [value, decimals, shown] : cases)
         EXPECT_EQ(AmountText::Format(value, decimals), QString::fromUtf8(shown))
@@ -90,13 +87,10 @@ TEST(AmountText, ReadsWhatAFrenchReaderReads)
         {"\u22123", -3.0},
         {"1,2,3", NAN}, // groups of three or nothing
         {"12.34.567", NAN},
-        {"1.234,5,6", NAN},
         {"12a", NAN},
         {"-", NAN},
-        {",", NAN},
         {"", NAN},
         {"1e5", NAN},
-        {"inf", NAN},
     };
     for (const auto& [text, expected] : cases) {
         double value = -1.0;
@@ -132,12 +126,10 @@ TEST(TcxEditRepositoryItem, AmountsFollowTheDisplayFormatWithFrenchSeparators)
     const std::tuple<const char*, double, const char*> cases[] = {
         {euros, 1234567.891, "1 234 567,89 \x80"},
         {euros, -1234.5, "-1 234,50 \x80"},
-        {euros, 0, "0,00 \x80"},
         {",0 \x80;-,0 \x80", 999.5, "1 000 \x80"},
         {",0.00 %;-,0.00 %", 12.345, "12,35 %"},
         {",0.00;-,0.00", -0.001, "0,00"}, // rounds to zero: no sign
         {"0.00", -0.0, "0,00"},
-        {"0.0#", 2.5, "2,5"},
         {"0.0#", 2.567, "2,57"},
         {"#.##", 0.5, ",5"},
         {"'Total : '0", 12, "Total : 12"},
