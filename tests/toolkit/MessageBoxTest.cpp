@@ -95,7 +95,8 @@ TEST_F(DialogSeamMessageBox, BoxHasTheDefaultButtonAndAnswersTheClickedOrEscapeB
         EXPECT_EQ(DialogSeam::answersOf(buttons), answers);
     QWidget owner;
     // A default button not in the set: the first button.
-    DialogSeam::Request r{&owner, QStringLiteral("Caption"), {}, Buttons::YesNo, Answer::Cancel};
+    DialogSeam::Request r{&owner, QStringLiteral("Caption"), {}, Buttons::YesNo, Answer::Cancel,
+                          {}};
     EXPECT_EQ(DialogSeam::effectiveDefault(r), Answer::Yes);
     r.defaultButton = Answer::No;
     std::unique_ptr<QMessageBox> box = DialogSeam::createMessageBox(r);
