@@ -60,8 +60,6 @@ TEST_F(MessageDlgTest, TypeAndButtonsChooseIconCaptionAndTheNearestButtonSet)
         {mtConfirmation, mbYesNo, Answer::Yes, mrYes, Icon::Question, "Confirmation",
          Buttons::YesNo},
         {mtWarning, B(), Answer::OK, mrOk, Icon::Exclamation, "Avertissement", Buttons::OK},
-        {mtWarning, mbYesNoCancel, Answer::No, mrNo, Icon::Exclamation, "Avertissement",
-         Buttons::YesNoCancel},
         {mtCustom, B() << mbAbort, Answer::Abort, mrAbort, Icon::None, nullptr,
          Buttons::AbortRetryIgnore},
         {mtError, B() << mbRetry, Answer::Retry, mrRetry, Icon::Stop, "Erreur",
@@ -85,14 +83,6 @@ using DialogSeamMessageBox = WidgetTest;
 
 TEST_F(DialogSeamMessageBox, BoxHasTheDefaultButtonAndAnswersTheClickedOrEscapeButton)
 {
-    const std::pair<Buttons, std::vector<Answer>> sets[] = {
-        {Buttons::OK, {Answer::OK}},
-        {Buttons::OKCancel, {Answer::OK, Answer::Cancel}},
-        {Buttons::YesNoCancel, {Answer::Yes, Answer::No, Answer::Cancel}},
-        {Buttons::RetryCancel, {Answer::Retry, Answer::Cancel}},
-        {Buttons::AbortRetryIgnore, {Answer::Abort, Answer::Retry, Answer::Ignore}}};
-    for (const auto& [buttons, answers] : sets)
-        EXPECT_EQ(DialogSeam::answersOf(buttons), answers);
     QWidget owner;
     // A default button not in the set: the first button.
     DialogSeam::Request r{&owner, QStringLiteral("Caption"), {}, Buttons::YesNo, Answer::Cancel,

@@ -5,7 +5,6 @@
 #include "TKelActionList.h"
 #include "TLabel.h"
 #include "TPanel.h"
-#include "TTimer.h"
 #include "TcxKelButton.h"
 
 #include "WidgetTest.h"
@@ -152,24 +151,6 @@ TEST_F(TActionTest, ActionsOfAListAreOwnedByItAndUpdatedInOrderSkippingThoseDest
     }
     EXPECT_THAT(order, ElementsAre(1, 3));
     EXPECT_TRUE(survivor.isNull());
-}
-
-using TTimerTest = WidgetTest;
-
-TEST_F(TTimerTest, RunsOnlyWhileEnabledWithAPositiveIntervalAndEveryTickRunsOnTimer)
-{
-    TTimer timer;
-    std::vector<TObject*> ticks;
-    timer.OnTimer = [&](TObject* sender) { ticks.push_back(sender); };
-    QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection);
-    EXPECT_EQ(ticks, std::vector<TObject*>{&timer});
-    timer.SetInterval(-5);
-    EXPECT_FALSE(timer.isActive());
-    timer.SetEnabled(false);
-    timer.SetInterval(10);
-    EXPECT_FALSE(timer.isActive());
-    timer.SetEnabled(true);
-    EXPECT_TRUE(timer.isActive());
 }
 
 class TcxKelButtonTest : public WidgetTest
