@@ -30,7 +30,6 @@ TEST_F(MessageBoxATest, EveryButtonSetIconAndDefaultButtonIsDecoded)
 {
     const std::tuple<UINT, Buttons, Icon, Answer> cases[] = {
         {0x134, Buttons::YesNo, Icon::Exclamation, Answer::No},
-        {0x10, Buttons::OK, Icon::Stop, Answer::OK},
         {0x21 | MB_DEFBUTTON2, Buttons::OKCancel, Icon::Question, Answer::Cancel},
         {MB_YESNOCANCEL | MB_DEFBUTTON3, Buttons::YesNoCancel, Icon::None, Answer::Cancel},
         {MB_RETRYCANCEL, Buttons::RetryCancel, Icon::None, Answer::Retry},
