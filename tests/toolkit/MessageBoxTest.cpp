@@ -11,7 +11,6 @@
 
 using DialogSeam::Answer;
 using DialogSeam::Buttons;
-using DialogSeam::Icon;
 
 using MessageBoxATest = WidgetTest;
 
@@ -26,51 +25,45 @@ TEST_F(MessageBoxATest, TextsCrossAsWindows1252AndTheAnswerIsTheButtonsIdentifie
     EXPECT_TRUE(dialogs.last().caption.isEmpty());
 }
 
-TEST_F(MessageBoxATest, EveryButtonSetIconAndDefaultButtonIsDecoded)
+TEST_F(MessageBoxATest, EveryButtonSetAndDefaultButtonIsDecoded)
 {
-    const std::tuple<UINT, Buttons, Icon, Answer> cases[] = {
-        {0x134, Buttons::YesNo, Icon::Exclamation, Answer::No},
-        {0x21 | MB_DEFBUTTON2, Buttons::OKCancel, Icon::Question, Answer::Cancel},
-        {MB_YESNOCANCEL | MB_DEFBUTTON3, Buttons::YesNoCancel, Icon::None, Answer::Cancel},
-        {MB_RETRYCANCEL, Buttons::RetryCancel, Icon::None, Answer::Retry},
-        {0x12 | MB_DEFBUTTON3, Buttons::AbortRetryIgnore, Icon::Stop, Answer::Ignore},
+    const std::tuple<UINT, Buttons, Answer> cases[] = {
+        {0x134, Buttons::YesNo, Answer::No},
+        {0x21 | MB_DEFBUTTON2, Buttons::OKCancel, Answer::Cancel},
+        {MB_YESNOCANCEL | MB_DEFBUTTON3, Buttons::YesNoCancel, Answer::Cancel},
+        {MB_RETRYCANCEL, Buttons::RetryCancel, Answer::Retry},
+        {0x12 | MB_DEFBUTTON3, Buttons::AbortRetryIgnore, Answer::Ignore},
         // A default button beyond the set, an unknown set, modality bits: defined answers.
-        {MB_YESNO | MB_DEFBUTTON4 | MB_TASKMODAL, Buttons::YesNo, Icon::None, Answer::Yes},
-        {0xF | 0x50, Buttons::OK, Icon::None, Answer::OK},
+        {MB_YESNO | MB_DEFBUTTON4 | MB_TASKMODAL, Buttons::YesNo, Answer::Yes},
+        {0xF | 0x50, Buttons::OK, Answer::OK},
     };
-    for (const auto& [style, buttons, icon, defaultButton] : cases) {
+    for (const auto& [style, buttons, defaultButton] : cases) {
         const DialogSeam::Request request = messageBoxRequest(nullptr, "t", "c", style);
         EXPECT_EQ(request.buttons, buttons) << std::hex << style;
-        EXPECT_EQ(request.icon, icon) << std::hex << style;
         EXPECT_EQ(request.defaultButton, defaultButton) << std::hex << style;
     }
 }
 
 using MessageDlgTest = WidgetTest;
 
-TEST_F(MessageDlgTest, TypeAndButtonsChooseIconCaptionAndTheNearestButtonSet)
+TEST_F(MessageDlgTest, TypeAndButtonsChooseCaptionAndTheNearestButtonSet)
 {
     using B = TMsgDlgButtons;
-    // type, buttons, answer given, result, icon, caption (null: the application's), set shown
-    const std::tuple<TMsgDlgType, B, Answer, TModalResult, Icon, const char*, Buttons> cases[] = {
-        {mtError, mbOK, Answer::OK, mrOk, Icon::Stop, "Erreur", Buttons::OK},
-        {mtInformation, mbOKCancel, Answer::Cancel, mrCancel, Icon::Information, "Information",
-         Buttons::OKCancel},
-        {mtConfirmation, mbYesNo, Answer::Yes, mrYes, Icon::Question, "Confirmation",
-         Buttons::YesNo},
-        {mtWarning, B(), Answer::OK, mrOk, Icon::Exclamation, "Avertissement", Buttons::OK},
-        {mtCustom, B() << mbAbort, Answer::Abort, mrAbort, Icon::None, nullptr,
-         Buttons::AbortRetryIgnore},
-        {mtError, B() << mbRetry, Answer::Retry, mrRetry, Icon::Stop, "Erreur",
-         Buttons::RetryCancel},
-        {mtError, B() << mbNo, Answer::No, mrNo, Icon::Stop, "Erreur", Buttons::YesNo},
+    // type, buttons, answer given, result, caption (null: the application's), set shown
+    const std::tuple<TMsgDlgType, B, Answer, TModalResult, const char*, Buttons> cases[] = {
+        {mtError, mbOK, Answer::OK, mrOk, "Erreur", Buttons::OK},
+        {mtInformation, mbOKCancel, Answer::Cancel, mrCancel, "Information", Buttons::OKCancel},
+        {mtConfirmation, mbYesNo, Answer::Yes, mrYes, "Confirmation", Buttons::YesNo},
+        {mtWarning, B(), Answer::OK, mrOk, "Avertissement", Buttons::OK},
+        {mtCustom, B() << mbAbort, Answer::Abort, mrAbort, nullptr, Buttons::AbortRetryIgnore},
+        {mtError, B() << mbRetry, Answer::Retry, mrRetry, "Erreur", Buttons::RetryCancel},
+        {mtError, B() << mbNo, Answer::No, mrNo, "Erreur", Buttons::YesNo},
     };
-    for (const auto& [type, buttons, answer, result, icon, caption, shown] : cases) {
+    for (const auto& [type, buttons, answer, result, caption, shown] : cases) {
         SCOPED_TRACE(result);
         ScriptedDialogs dialogs;
         dialogs.answer(answer);
         EXPECT_EQ(MessageDlg("Code inconnu : \xE9", type, buttons, 0), result);
-        EXPECT_EQ(dialogs.last().icon, icon);
         EXPECT_EQ(dialogs.last().buttons, shown);
         EXPECT_EQ(dialogs.last().caption,
                   caption ? QString::fromUtf8(caption) : QApplication::applicationDisplayName());
@@ -90,17 +83,9 @@ TEST_F(DialogSeamMessageBox, BoxHasTheDefaultButtonAndAnswersTheClickedOrEscapeB
     r.defaultButton = Answer::No;
     std::unique_ptr<QMessageBox> box = DialogSeam::createMessageBox(r);
     EXPECT_EQ(box->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(box->windowTitle(), "Caption");
     ASSERT_EQ(box->buttons().size(), 2);
     EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
     EXPECT_EQ(DialogSeam::answerOfMessageBox(*box, r), Answer::No); // closed: the escape button
     box->button(QMessageBox::Yes)->click();
     EXPECT_EQ(DialogSeam::answerOfMessageBox(*box, r), Answer::Yes);
-    ScriptedDialogs outer; // scripted handlers nest
-    outer.answer(Answer::Yes);
-    {
-        ScriptedDialogs inner;
-        EXPECT_EQ(DialogSeam::show(r), Answer::No);
-    }
-    EXPECT_EQ(DialogSeam::show(r), Answer::Yes);
 }

@@ -61,22 +61,6 @@ TEST(Mnemonic, LoneAmpersandsStayVisibleAndAFocusControlShowsTheMark)
 
 using TFormTest = WidgetTest;
 
-TEST_F(TFormTest, AFormEmbeddedInAPanelIsAChildShownOnlyWhenItIsMadeVisible)
-{
-    TForm host;
-    auto* panel = new TPanel(&host);
-    auto* form = new TForm(&host);
-    EXPECT_TRUE(form->isWindow());
-    form->SetParent(panel);
-    EXPECT_EQ(form->parentWidget(), panel);
-    host.show();
-    EXPECT_FALSE(form->isVisible());
-    form->SetVisible(true);
-    EXPECT_TRUE(form->isVisible());
-    form->SetParent(nullptr);
-    EXPECT_TRUE(form->isWindow());
-}
-
 TEST_F(TFormTest, ShowModalAnswersTheModalResultThatClosedItUnlessCloseQueryRefuses)
 {
     TForm form;
@@ -136,9 +120,6 @@ TEST_F(TActionTest, ActionsOfAListAreOwnedByItAndUpdatedInOrderSkippingThoseDest
         auto* first = new TAction(&list);
         auto* second = new TAction(&list);
         survivor = new TAction(&list);
-        auto* leaving = new TAction(&list);
-        leaving->SetActionList(nullptr);
-        delete leaving; // belongs to the caller
         first->OnUpdate = [&](TObject*) { order.push_back(1), delete second; };
         second->OnUpdate = [&](TObject*) { order.push_back(2); };
         survivor->OnUpdate = [&](TObject*) { order.push_back(3); };

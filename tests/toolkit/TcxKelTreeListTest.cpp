@@ -172,12 +172,10 @@ TEST_F(TcxKelTreeListTest, NodesAddedAfterARemovalStartWithNothingOfTheRemovedOn
         const int before = tree->GetNodes()->GetCount();
         remove();
         EXPECT_EQ(tree->GetFocusedNode(), nullptr);
-        const int kept = tree->GetNodes()->GetCount();
         TcxTreeListNode* parent = tree->AddChild();
         std::vector<TcxTreeListNode*> added{parent};
         for (int i = 0; i < before; ++i)
             added.push_back(parent->AddChild());
-        EXPECT_EQ(tree->GetNodes()->GetCount(), kept + before + 1);
         for (TcxTreeListNode* node : added) {
             EXPECT_EQ(node->GetValue(0) + node->GetValue(1) + std::to_string(node->GetData()) +
                           std::to_string(node->GetStateIndex()) + (node->GetExpanded() ? "+" : "") +

@@ -10,43 +10,34 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-
-void WarmUpOnce()
-{
-    static bool done = false;
-    if (std::exchange(done, true))
-        return;
-    {
-        TForm form;
-        auto* edit = new TEdit(&form);
-        QTest::keyClicks(edit, "a");
-        (new TcxKelButton(&form))->SetDefault(true);
-        form.show();
-        QApplication::setActiveWindow(&form);
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_Return);
-        form.hide();
-        QTimer::singleShot(0, &form, [&form] { form.SetModalResult(mrOk); });
-        form.ShowModal();
-
-        TcxKelTreeList tree;
-        tree.AddChild()->AddChild();
-        tree.resize(200, 100);
-        tree.show();
-        QApplication::processEvents();
-        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, QPoint(20, 5));
-        tree.hide();
-    }
-    flushQtEvents();
-    flushDeletedGestures();
-}
-
-} // namespace
-
 void WidgetTest::SetUp()
 {
-    WarmUpOnce();
+    static bool warm = false;
+    if (!std::exchange(warm, true)) {
+        {
+            TForm form;
+            auto* edit = new TEdit(&form);
+            QTest::keyClicks(edit, "a");
+            (new TcxKelButton(&form))->SetDefault(true);
+            form.show();
+            QApplication::setActiveWindow(&form);
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Return);
+            form.hide();
+            QTimer::singleShot(0, &form, [&form] { form.SetModalResult(mrOk); });
+            form.ShowModal();
+
+            TcxKelTreeList tree;
+            tree.AddChild()->AddChild();
+            tree.resize(200, 100);
+            tree.show();
+            QApplication::processEvents();
+            QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, QPoint(20, 5));
+            tree.hide();
+        }
+        flushQtEvents();
+        flushDeletedGestures();
+    }
     QtLeakCheckedTest::SetUp();
 }
 
