@@ -92,70 +92,55 @@ TEST_F(TFormTest, CloseActionsHideRefuseOrFree)
 
 using TActionTest = WidgetTest;
 
-TEST_F(TActionTest, ExecuteUpdatesFirstAndRunsOnlyAnEnabledAction)
-{
-    TAction action;
-    std::vector<std::string> calls;
-    bool enabled = false;
-    action.OnUpdate = [&](TObject* sender) {
-        calls.push_back(sender == &action ? "update" : "?");
-        action.SetEnabled(enabled);
-    };
-    action.OnExecute = [&](TObject*) { calls.push_back("execute"); };
-    EXPECT_FALSE(action.Execute());
-    enabled = true;
-    EXPECT_TRUE(action.Execute());
-    action.trigger();
-    EXPECT_THAT(calls, ElementsAre("update", "update", "execute", "update", "execute"));
-    action.SetVisible(false);
-    EXPECT_TRUE(action.GetEnabled()); // Qt answers false for a hidden action
-}
-
-TEST_F(TActionTest, ActionsOfAListAreOwnedByItAndUpdatedInOrderSkippingThoseDestroyed)
+TEST_F(TActionTest, ExecuteUpdatesFirstAndAListUpdatesInOrderSkippingThoseDestroyed)
 {
     QPointer<TAction> survivor;
-    std::vector<int> order;
+    std::vector<std::string> calls;
     {
         TKelActionList list;
-        auto* first = new TAction(&list);
+        auto* action = new TAction(&list);
         auto* second = new TAction(&list);
         survivor = new TAction(&list);
-        first->OnUpdate = [&](TObject*) { order.push_back(1), delete second; };
-        second->OnUpdate = [&](TObject*) { order.push_back(2); };
-        survivor->OnUpdate = [&](TObject*) { order.push_back(3); };
+        bool enabled = false;
+        action->OnUpdate = [&](TObject* sender) {
+            calls.push_back(sender == action ? "update" : "?");
+            action->SetEnabled(enabled);
+        };
+        action->OnExecute = [&](TObject*) { calls.push_back("execute"); };
+        EXPECT_FALSE(action->Execute());
+        enabled = true;
+        EXPECT_TRUE(action->Execute());
+        action->trigger();
+        EXPECT_THAT(calls, ElementsAre("update", "update", "execute", "update", "execute"));
+        action->SetVisible(false);
+        EXPECT_TRUE(action->GetEnabled()); // Qt answers false for a hidden action
+        calls.clear();
+        action->OnUpdate = [&](TObject*) { calls.push_back("1"), delete second; };
+        second->OnUpdate = [&](TObject*) { calls.push_back("2"); };
+        survivor->OnUpdate = [&](TObject*) { calls.push_back("3"); };
         list.UpdateActions();
         EXPECT_EQ(list.GetActionCount(), 2);
         EXPECT_EQ(list.GetAction(1), survivor.data());
     }
-    EXPECT_THAT(order, ElementsAre(1, 3));
-    EXPECT_TRUE(survivor.isNull());
+    EXPECT_THAT(calls, ElementsAre("1", "3"));
+    EXPECT_TRUE(survivor.isNull()); // owned by the list
 }
 
+// Each button test runs in a window of its own and logs the handlers called.
 class TcxKelButtonTest : public WidgetTest
 {
 protected:
-    void SetUp() override
-    {
-        WidgetTest::SetUp();
-        form = std::make_unique<TForm>();
-        button = new TcxKelButton(form.get());
-    }
-    void TearDown() override
-    {
-        form.reset();
-        WidgetTest::TearDown();
-    }
     std::function<void(TObject*)> Record(const char* call)
     {
         return [this, call](TObject*) { calls.push_back(call); };
     }
-    std::unique_ptr<TForm> form;
-    TcxKelButton* button = nullptr;
     std::vector<std::string> calls;
 };
 
 TEST_F(TcxKelButtonTest, ClickRunsOnClickRatherThanTheActionAndFollowsTheLinkedAction)
 {
+    TForm form;
+    auto* button = new TcxKelButton(&form);
     auto* action = new TAction();
     action->SetCaption("&Imprimer \xE9");
     action->OnExecute = Record("action");
@@ -177,35 +162,39 @@ TEST_F(TcxKelButtonTest, ClickRunsOnClickRatherThanTheActionAndFollowsTheLinkedA
 
 TEST_F(TcxKelButtonTest, ModalResultClosesTheModalWindowAfterTheClickHandler)
 {
+    TForm form;
+    auto* button = new TcxKelButton(&form);
     button->SetModalResult(mrOk);
-    button->OnClick = [&](TObject*) { calls.push_back(form->IsModal() ? "modal click" : "click"); };
-    form->OnCloseQuery = [&](TObject*, bool& canClose) {
+    button->OnClick = [&](TObject*) { calls.push_back(form.IsModal() ? "modal click" : "click"); };
+    form.OnCloseQuery = [&](TObject*, bool& canClose) {
         calls.push_back("query"), canClose = true;
     };
-    QTimer::singleShot(0, button, [this] { button->Click(); });
-    EXPECT_EQ(form->ShowModal(), mrOk);
+    QTimer::singleShot(0, button, [button] { button->Click(); });
+    EXPECT_EQ(form.ShowModal(), mrOk);
     EXPECT_THAT(calls, ElementsAre("modal click", "query"));
-    auto* bar = new TForm(form.get()); // embedded: the result goes to its window
-    bar->SetParent(form.get());
+    auto* bar = new TForm(&form); // embedded: the result goes to its window
+    bar->SetParent(&form);
     auto* inBar = new TcxKelButton(bar);
     inBar->SetModalResult(mrCancel);
     inBar->Click();
-    EXPECT_EQ(form->GetModalResult(), mrCancel);
+    EXPECT_EQ(form.GetModalResult(), mrCancel);
     EXPECT_EQ(bar->GetModalResult(), mrNone);
 }
 
 TEST_F(TcxKelButtonTest, EnterPressesTheFocusedOrTheDefaultButtonAndEscapeTheCancelButton)
 {
-    auto* edit = new QLineEdit(form.get());
-    auto* cancel = new TcxKelButton(form.get());
-    auto* other = new TcxKelButton(form.get());
+    TForm form;
+    auto* edit = new QLineEdit(&form);
+    auto* button = new TcxKelButton(&form);
+    auto* cancel = new TcxKelButton(&form);
+    auto* other = new TcxKelButton(&form);
     button->SetDefault(true);
     cancel->SetCancel(true);
     button->OnClick = Record("ok");
     cancel->OnClick = Record("cancel");
     other->OnClick = Record("other");
-    form->show();
-    QApplication::setActiveWindow(form.get());
+    form.show();
+    QApplication::setActiveWindow(&form);
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_Return);
     QTest::keyClick(edit, Qt::Key_Escape);
@@ -215,5 +204,4 @@ TEST_F(TcxKelButtonTest, EnterPressesTheFocusedOrTheDefaultButtonAndEscapeTheCan
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_Return); // a disabled default button takes no key
     EXPECT_THAT(calls, ElementsAre("ok", "cancel", "other"));
-    form->hide();
 }
