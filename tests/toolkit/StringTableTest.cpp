@@ -35,8 +35,7 @@ TEST(StringTable, ModuleReadsItsWindows1252StringsCutToTheBufferAndIsReleased)
     ASSERT_FALSE(loaderHolds(kModulePath));
     for (const std::string& name : {kModulePath, kModuleDir + "/wizardtitles.dll"}) {
         HMODULE module = LoadLibraryA(name.c_str());
-        EXPECT_EQ(readString(module, 100), "Identit\xE9 du d\xE9"
-                                           "clarant");
+        EXPECT_EQ(readString(module, 100), "Identit\xE9 du d\351clarant");
         EXPECT_EQ(readString(module, -2), "Rubrique");
         EXPECT_EQ(readString(module, 101), "Revenus"); // the first entry of an identifier
         EXPECT_EQ(readString(module, 999), "");

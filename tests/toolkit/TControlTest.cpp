@@ -28,8 +28,7 @@ TEST_F(TControlTest, OwnerDeletesItsControlsTextCrossesAsWindows1252AndFlagsAreT
     auto* inner = new TPanel(owner);
     auto* edit = new TEdit(inner);
     EXPECT_EQ(TComponent::FromQObject(edit->AsQObject()), edit);
-    label->SetText("d\xE9"
-                   "clar\xE9 \x80");
+    label->SetText("d\351clar\xE9 \x80");
     EXPECT_EQ(label->text(), QString::fromUtf8("déclaré €"));
     owner->SetText("\xE0 r\xE9gler");
     EXPECT_EQ(owner->GetText(), "\xE0 r\xE9gler");
@@ -61,26 +60,21 @@ TEST(Mnemonic, LoneAmpersandsStayVisibleAndAFocusControlShowsTheMark)
 
 using TFormTest = WidgetTest;
 
-TEST_F(TFormTest, ShowModalAnswersTheModalResultThatClosedItUnlessCloseQueryRefuses)
-{
-    TForm form;
-    QTimer::singleShot(0, &form, [&form] { form.Close(); });
-    EXPECT_EQ(form.ShowModal(), mrCancel);
-    int queries = 0;
-    form.OnCloseQuery = [&queries](TObject*, bool& canClose) { canClose = ++queries > 1; };
-    QTimer::singleShot(0, &form, [&form] {
-        form.SetModalResult(mrCancel); // refused
-        EXPECT_EQ(form.GetModalResult(), mrNone);
-        form.SetModalResult(mrOk);
-    });
-    EXPECT_EQ(form.ShowModal(), mrOk);
-    EXPECT_EQ(queries, 2);
-    EXPECT_FALSE(form.IsModal());
-}
-
-TEST_F(TFormTest, CloseActionsHideRefuseOrFree)
+TEST_F(TFormTest, ShowModalAnswersTheResultThatClosedItAndCloseActionsHideRefuseOrFree)
 {
     QPointer<TForm> form = new TForm(nullptr);
+    QTimer::singleShot(0, form, [&form] { form->Close(); });
+    EXPECT_EQ(form->ShowModal(), mrCancel);
+    int queries = 0;
+    form->OnCloseQuery = [&queries](TObject*, bool& canClose) { canClose = ++queries > 1; };
+    QTimer::singleShot(0, form, [&form] {
+        form->SetModalResult(mrCancel); // refused
+        EXPECT_EQ(form->GetModalResult(), mrNone);
+        form->SetModalResult(mrOk);
+    });
+    EXPECT_EQ(form->ShowModal(), mrOk);
+    EXPECT_EQ(queries, 2);
+    EXPECT_FALSE(form->IsModal());
     for (TCloseAction action : {caNone, caHide, caFree}) {
         form->OnClose = [action](TObject*, TCloseAction& chosen) { chosen = action; };
         form->show();

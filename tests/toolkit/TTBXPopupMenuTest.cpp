@@ -35,10 +35,11 @@ TTBXItem* Item(const std::string& caption)
 
 using TTBXPopupMenuTest = WidgetTest;
 
-TEST_F(TTBXPopupMenuTest, ItemsAndSubmenusAreShownInTheirOrderAndClearDestroysThemAtOnce)
+TEST_F(TTBXPopupMenuTest, ItemsAreShownInOrderRunTheirClickOrActionAndClearDestroysThemAtOnce)
 {
     TForm form;
     auto* menu = new TTBXPopupMenu(&form);
+    TAction action;
     const qsizetype before = liveQObjectCount();
     TTBCustomItem* items = menu->GetItems();
     TTBXItem* second = Item("Deux");
@@ -61,21 +62,12 @@ TEST_F(TTBXPopupMenuTest, ItemsAndSubmenusAreShownInTheirOrderAndClearDestroysTh
     submenu->Add(second); // moves from its container
     EXPECT_EQ(deeper->GetCount(), 0);
     EXPECT_THAT(Shown(submenu->menu()), ElementsAre("", "Mobile"));
-    items->Clear();
-    EXPECT_EQ(liveQObjectCount(), before);
-    EXPECT_TRUE(menu->actions().isEmpty());
-}
-
-TEST_F(TTBXPopupMenuTest, ClickRunsOnClickWithTheItemOrElseTheLinkedAction)
-{
-    TForm form;
-    auto* menu = new TTBXPopupMenu(&form);
-    TAction action;
-    action.SetCaption("Voir les &conseils");
+    // A click runs OnClick with the item, or else the linked action.
     std::vector<std::string> calls;
+    action.SetCaption("Voir les &conseils");
     action.OnExecute = [&](TObject*) { calls.push_back("action"); };
     auto* item = new TTBXItem();
-    menu->GetItems()->Add(item);
+    items->Add(item);
     item->SetAction(&action);
     EXPECT_EQ(item->GetAction(), &action);
     EXPECT_EQ(item->GetCaption(), "Voir les &conseils");
@@ -86,4 +78,7 @@ TEST_F(TTBXPopupMenuTest, ClickRunsOnClickWithTheItemOrElseTheLinkedAction)
     action.SetEnabled(false);
     action.SetVisible(false);
     EXPECT_FALSE(item->GetEnabled() || item->GetVisible());
+    items->Clear();
+    EXPECT_EQ(liveQObjectCount(), before);
+    EXPECT_TRUE(menu->actions().isEmpty());
 }
