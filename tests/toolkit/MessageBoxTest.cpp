@@ -1,15 +1,16 @@
 #include "MessageBox.h"
+#include "DialogSeam.h"
 #include "MessageDlg.h"
 
 #include "ScriptedDialogs.h"
 #include "WidgetTest.h"
 
 #include <QApplication>
-#include <QWidget>
+#include <QMessageBox>
+#include <QPushButton>
 
 using DialogSeam::Answer;
 using DialogSeam::Buttons;
-using DialogSeam::Icon;
 
 using MessageBoxATest = WidgetTest;
 
@@ -24,76 +25,67 @@ TEST_F(MessageBoxATest, TextsCrossAsWindows1252AndTheAnswerIsTheButtonsIdentifie
     EXPECT_TRUE(dialogs.last().caption.isEmpty());
 }
 
-TEST_F(MessageBoxATest, EveryButtonSetIconAndDefaultButtonIsDecoded)
+TEST_F(MessageBoxATest, EveryButtonSetAndDefaultButtonIsDecoded)
 {
-    const struct
-    {
-        UINT style;
-        Buttons buttons;
-        Icon icon;
-        Answer defaultButton;
-    } cases[] = {
-        {0x134, Buttons::YesNo, Icon::Exclamation, Answer::No},
-        {0x10, Buttons::OK, Icon::Stop, Answer::OK},
-        {0x40, Buttons::OK, Icon::Information, Answer::OK},
-        {MB_OKCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2, Buttons::OKCancel, Icon::Question,
-         Answer::Cancel},
-        {MB_YESNOCANCEL | MB_DEFBUTTON3, Buttons::YesNoCancel, Icon::None, Answer::Cancel},
-        {MB_RETRYCANCEL | MB_ICONWARNING, Buttons::RetryCancel, Icon::Exclamation, Answer::Retry},
-        {MB_ABORTRETRYIGNORE | MB_ICONERROR | MB_DEFBUTTON3, Buttons::AbortRetryIgnore, Icon::Stop,
-         Answer::Ignore},
+    const std::tuple<UINT, Buttons, Answer> cases[] = {
+        {0x134, Buttons::YesNo, Answer::No},
+        {0x21 | MB_DEFBUTTON2, Buttons::OKCancel, Answer::Cancel},
+        {MB_YESNOCANCEL | MB_DEFBUTTON3, Buttons::YesNoCancel, Answer::Cancel},
+        {MB_RETRYCANCEL, Buttons::RetryCancel, Answer::Retry},
+        {0x12 | MB_DEFBUTTON3, Buttons::AbortRetryIgnore, Answer::Ignore},
         // A default button beyond the set, an unknown set, modality bits: defined answers.
-        {MB_YESNO | MB_DEFBUTTON4 | MB_TASKMODAL, Buttons::YesNo, Icon::None, Answer::Yes},
-        {0xF | 0x50, Buttons::OK, Icon::None, Answer::OK},
+        {MB_YESNO | MB_DEFBUTTON4 | MB_TASKMODAL, Buttons::YesNo, Answer::Yes},
+        {0xF | 0x50, Buttons::OK, Answer::OK},
     };
-    for (const auto& c : cases) {
-        const DialogSeam::Request request = messageBoxRequest(nullptr, "t", "c", c.style);
-        EXPECT_EQ(request.buttons, c.buttons) << std::hex << c.style;
-        EXPECT_EQ(request.icon, c.icon) << std::hex << c.style;
-        EXPECT_EQ(request.defaultButton, c.defaultButton) << std::hex << c.style;
+    for (const auto& [style, buttons, defaultButton] : cases) {
+        const DialogSeam::Request request = messageBoxRequest(nullptr, "t", "c", style);
+        EXPECT_EQ(request.buttons, buttons) << std::hex << style;
+        EXPECT_EQ(request.defaultButton, defaultButton) << std::hex << style;
     }
 }
 
 using MessageDlgTest = WidgetTest;
 
-TEST_F(MessageDlgTest, TypeAndButtonsChooseIconCaptionAndTheNearestButtonSet)
+TEST_F(MessageDlgTest, TypeAndButtonsChooseCaptionAndTheNearestButtonSet)
 {
-    const struct
-    {
-        TMsgDlgType type;
-        TMsgDlgButtons buttons;
-        Answer answer;
-        TModalResult result;
-        Icon icon;
-        const char* caption;
-        Buttons shown;
-    } cases[] = {
-        {mtError, mbOK, Answer::OK, mrOk, Icon::Stop, "Erreur", Buttons::OK},
-        {mtInformation, mbOKCancel, Answer::Cancel, mrCancel, Icon::Information, "Information",
-         Buttons::OKCancel},
-        {mtConfirmation, mbYesNo, Answer::Yes, mrYes, Icon::Question, "Confirmation",
-         Buttons::YesNo},
-        {mtWarning, TMsgDlgButtons(), Answer::OK, mrOk, Icon::Exclamation, "Avertissement",
-         Buttons::OK},
-        {mtWarning, mbYesNoCancel, Answer::No, mrNo, Icon::Exclamation, "Avertissement",
-         Buttons::YesNoCancel},
-        {mtCustom, TMsgDlgButtons() << mbAbort, Answer::Abort, mrAbort, Icon::None, nullptr,
-         Buttons::AbortRetryIgnore},
-        {mtError, TMsgDlgButtons() << mbIgnore, Answer::Ignore, mrIgnore, Icon::Stop, "Erreur",
-         Buttons::AbortRetryIgnore},
-        {mtError, TMsgDlgButtons() << mbRetry, Answer::Retry, mrRetry, Icon::Stop, "Erreur",
-         Buttons::RetryCancel},
-        {mtError, TMsgDlgButtons() << mbNo, Answer::No, mrNo, Icon::Stop, "Erreur", Buttons::YesNo},
+    using B = TMsgDlgButtons;
+    // type, buttons, answer given, result, caption (null: the application's), set shown
+    const std::tuple<TMsgDlgType, B, Answer, TModalResult, const char*, Buttons> cases[] = {
+        {mtError, mbOK, Answer::OK, mrOk, "Erreur", Buttons::OK},
+        {mtInformation, mbOKCancel, Answer::Cancel, mrCancel, "Information", Buttons::OKCancel},
+        {mtConfirmation, mbYesNo, Answer::Yes, mrYes, "Confirmation", Buttons::YesNo},
+        {mtWarning, B(), Answer::OK, mrOk, "Avertissement", Buttons::OK},
+        {mtCustom, B() << mbAbort, Answer::Abort, mrAbort, nullptr, Buttons::AbortRetryIgnore},
+        {mtError, B() << mbRetry, Answer::Retry, mrRetry, "Erreur", Buttons::RetryCancel},
+        {mtError, B() << mbNo, Answer::No, mrNo, "Erreur", Buttons::YesNo},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(&c - cases);
+    for (const auto& [type, buttons, answer, result, caption, shown] : cases) {
+        SCOPED_TRACE(result);
         ScriptedDialogs dialogs;
-        dialogs.answer(c.answer);
-        EXPECT_EQ(MessageDlg("Code inconnu : \xE9", c.type, c.buttons, 0), c.result);
-        EXPECT_EQ(dialogs.last().icon, c.icon);
-        EXPECT_EQ(dialogs.last().buttons, c.shown);
-        EXPECT_EQ(dialogs.last().caption, c.caption ? QString::fromUtf8(c.caption)
-                                                    : QApplication::applicationDisplayName());
+        dialogs.answer(answer);
+        EXPECT_EQ(MessageDlg("Code inconnu : \xE9", type, buttons, 0), result);
+        EXPECT_EQ(dialogs.last().buttons, shown);
+        EXPECT_EQ(dialogs.last().caption,
+                  caption ? QString::fromUtf8(caption) : QApplication::applicationDisplayName());
         EXPECT_EQ(dialogs.textOf(0), "Code inconnu : \xE9");
     }
+}
+
+using DialogSeamMessageBox = WidgetTest;
+
+TEST_F(DialogSeamMessageBox, BoxHasTheDefaultButtonAndAnswersTheClickedOrEscapeButton)
+{
+    QWidget owner;
+    // A default button not in the set: the first button.
+    DialogSeam::Request r{&owner, QStringLiteral("Caption"), {}, Buttons::YesNo, Answer::Cancel,
+                          {}};
+    EXPECT_EQ(DialogSeam::effectiveDefault(r), Answer::Yes);
+    r.defaultButton = Answer::No;
+    std::unique_ptr<QMessageBox> box = DialogSeam::createMessageBox(r);
+    EXPECT_EQ(box->windowModality(), Qt::WindowModal);
+    ASSERT_EQ(box->buttons().size(), 2);
+    EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+    EXPECT_EQ(DialogSeam::answerOfMessageBox(*box, r), Answer::No); // closed: the escape button
+    box->button(QMessageBox::Yes)->click();
+    EXPECT_EQ(DialogSeam::answerOfMessageBox(*box, r), Answer::Yes);
 }

@@ -35,46 +35,35 @@ TEST(StringTable, ModuleReadsItsWindows1252StringsCutToTheBufferAndIsReleased)
     ASSERT_FALSE(loaderHolds(kModulePath));
     for (const std::string& name : {kModulePath, kModuleDir + "/wizardtitles.dll"}) {
         HMODULE module = LoadLibraryA(name.c_str());
-        EXPECT_EQ(readString(module, 100), "Identit\xE9 du d\xE9"
-                                           "clarant");
+        EXPECT_EQ(readString(module, 100), "Identit\xE9 du d\351clarant");
         EXPECT_EQ(readString(module, -2), "Rubrique");
         EXPECT_EQ(readString(module, 101), "Revenus"); // the first entry of an identifier
         EXPECT_EQ(readString(module, 999), "");
-        EXPECT_EQ(readString(module, 200).substr(0, 3), "ABC");
-        EXPECT_EQ(readString(module, 200).size(), 255u);
+        EXPECT_EQ(readString(module, 200).substr(250), "QRSTU"); // 255 characters and the nul
         EXPECT_EQ(readString(module, 100, 1), "");
         EXPECT_EQ(LoadStringA(module, 100, nullptr, 10), 0);
         EXPECT_TRUE(FreeLibrary(module));
         EXPECT_FALSE(loaderHolds(kModulePath));
     }
     EXPECT_EQ(LoadLibraryA((kModuleDir + "/absent").c_str()), nullptr);
-}
-
-TEST(StringTable, HandleOfAModuleIsFoundOnlyWhileTheProcessHoldsIt)
-{
+    EXPECT_FALSE(FreeLibrary(nullptr));
+    EXPECT_EQ(readString(nullptr, 1), "");
+    // A module the process holds is found without taking a reference of its own.
     EXPECT_EQ(GetModuleHandleA(kModulePath.c_str()), nullptr);
     void* held = dlopen(kModulePath.c_str(), RTLD_NOW);
     EXPECT_EQ(readString(GetModuleHandleA(kModulePath.c_str()), 101), "Revenus");
     dlclose(held);
-    EXPECT_FALSE(loaderHolds(kModulePath)); // looking up takes no reference of its own
-    EXPECT_EQ(readString(GetModuleHandleA("libc.so.6"), 1), "");
-    EXPECT_EQ(GetModuleHandleA(nullptr), nullptr);
-    EXPECT_EQ(LoadLibraryA(""), nullptr);
-    EXPECT_FALSE(FreeLibrary(nullptr));
-    EXPECT_EQ(readString(nullptr, 1), "");
+    EXPECT_FALSE(loaderHolds(kModulePath));
 }
 
 TEST(StringTable, RegisteredTableIsAModuleTheProcessHolds)
 {
     static const WizardStringTableEntry titles[] = {{1, "Charges"}, WIZARD_STRING_TABLE_END};
-    static const WizardStringTableEntry other[] = {{1, "Autre"}, WIZARD_STRING_TABLE_END};
     RegisterStringTable("StringTableTest.Ecrans", titles);
     HMODULE held = GetModuleHandleA("StringTableTest.Ecrans");
     EXPECT_EQ(LoadLibraryA("StringTableTest.Ecrans"), held);
     EXPECT_TRUE(FreeLibrary(held)); // leaves it registered
     EXPECT_EQ(readString(held, 1), "Charges");
-    RegisterStringTable("StringTableTest.Ecrans", other);
-    EXPECT_EQ(readString(GetModuleHandleA("StringTableTest.Ecrans"), 1), "Autre");
     UnregisterStringTable("StringTableTest.Ecrans");
     EXPECT_EQ(GetModuleHandleA("StringTableTest.Ecrans"), nullptr);
     EXPECT_EQ(readString(held, 1), ""); // a handle kept past the registration reads nothing

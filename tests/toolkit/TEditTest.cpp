@@ -1,40 +1,40 @@
 #include "TEdit.h"
 #include "TMemo.h"
+#include "TPanel.h"
+#include "TcxEditDate.h"
+#include "TcxEditNum.h"
 #include "TcxEditStr.h"
+#include "TcxEditTel.h"
 
 #include "WidgetTest.h"
 
+#include <gmock/gmock.h>
+
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QTest>
 #include <QTextCursor>
-#include <QToolTip>
 
 #include <functional>
 
-namespace {
+using namespace ::testing;
 
 using TEditTest = WidgetTest;
 
-TEST_F(TEditTest, TextKeepsEveryWindows1252ByteAndIsNeverCut)
+TEST_F(TEditTest, TextKeepsEveryWindows1252ByteAndMaximumLengthLimitsTypingOnly)
 {
     std::string every;
     for (int byte = 1; byte < 256; ++byte)
         every += static_cast<char>(byte);
     TEdit edit(nullptr);
-    edit.SetMaxLength(5);
+    edit.SetMaxLength(5); // limits typing only: a longer value shows whole
     for (const std::string& text : {every, std::string(100000, 'x')}) {
         edit.SetText(text);
         EXPECT_EQ(edit.GetText(), text);
     }
-    edit.SetText("\xE9");
-    EXPECT_EQ(edit.text(), QString::fromUtf8("é"));
-}
-
-TEST_F(TEditTest, MaximumLengthLimitsTypingOnlyAndALongerValueShowsWhole)
-{
-    TEdit edit(nullptr);
-    edit.SetMaxLength(5);
+    edit.SetText("\x80");
+    EXPECT_EQ(edit.text(), QString::fromUtf8("€"));
     edit.SetText("690031");
     const std::pair<int, const char*> steps[] = {
         // key pressed at the end (Qt::Key_A: select all first) -> text
@@ -51,46 +51,33 @@ TEST_F(TEditTest, MaximumLengthLimitsTypingOnlyAndALongerValueShowsWhole)
     }
 }
 
-TEST_F(TEditTest, CharactersWindows1252CannotHoldAreRefusedWithAToolTip)
+TEST_F(TEditTest, OnChangeReportsTheUserNotTheProgramAndWhatWindows1252LacksIsRefused)
 {
     TEdit edit(nullptr);
     TcxEditStr field(nullptr);
     TMemo memo(nullptr);
-    const std::pair<QWidget*, std::function<std::string()>> widgets[] = {
-        {&edit, [&] { return edit.GetText(); }},
-        {&field, [&] { return field.GetText(); }},
-        {&memo, [&] { return memo.GetText(); }}};
-    for (const auto& [widget, text] : widgets) {
-        widget->show();
-        QToolTip::hideText();
+    std::vector<TObject*> changes;
+    edit.OnChange = field.OnChange = memo.OnChange = [&](TObject* o) { changes.push_back(o); };
+    const std::tuple<QWidget*, TObject*, std::function<std::string()>> widgets[] = {
+        {&edit, &edit, [&] { return edit.GetText(); }},
+        {&field, &field, [&] { return field.GetText(); }},
+        {&memo, &memo, [&] { return memo.GetText(); }}};
+    for (const auto& [widget, object, text] : widgets) {
+        changes.clear();
         for (char32_t codePoint : QString::fromUtf8("Łódź €").toUcs4()) { // any keyboard
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, {},
                             QString::fromUcs4(&codePoint, 1));
             QApplication::sendEvent(widget, &press);
         }
-        EXPECT_EQ(text(), "\xF3"
-                          "d \x80")
-            << widget->metaObject()->className();
-        QTRY_VERIFY(QToolTip::isVisible());
-        EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Caractère non autorisé : ź"));
-        widget->hide();
+        EXPECT_EQ(text(), "\363d \x80") << widget->metaObject()->className();
+        EXPECT_THAT(changes, AllOf(Not(IsEmpty()), Each(object)));
     }
-    QToolTip::hideText();
-}
-
-TEST_F(TEditTest, OnChangeReportsTheUserNotTheProgram)
-{
-    TEdit edit(nullptr);
-    TMemo memo(nullptr);
-    std::vector<TObject*> changes;
-    edit.OnChange = memo.OnChange = [&](TObject* sender) { changes.push_back(sender); };
+    changes.clear();
     edit.SetText("programme");
     memo.SetText("texte");
+    field.SetText("champ");
     EXPECT_TRUE(changes.empty());
     QTest::keyClicks(&edit, "ab");
-    memo.moveCursor(QTextCursor::End);
-    QTest::keyClicks(&memo, "x");
-    EXPECT_EQ(changes, (std::vector<TObject*>{&edit, &edit, &memo}));
     EXPECT_EQ(edit.GetText(), "programmeab");
 }
 
@@ -120,4 +107,96 @@ TEST_F(TMemoTest, LineBreaksComeBackAsGivenAndAnEditJoinsLinesWithTheFirstBreak)
     }
 }
 
-} // namespace
+using TcxStaticOrEditTest = WidgetTest;
+
+TEST_F(TcxStaticOrEditTest, MaskedFieldsShowTheBlankMaskFillAsTypedAndKeepTextThatDoesNotFit)
+{
+    TcxEditTel tel(nullptr);
+    TcxEditDate date(nullptr);
+    const std::tuple<TcxStaticOrEdit*, const char*, const char*> steps[] = {
+        // keys typed, or "=text" set by the program -> text
+        {&tel, "", "  .  .  .  .  "},       {&tel, "0123", "01.23.  .  .  "},
+        {&tel, "456789", "01.23.45.67.89"}, {&tel, "=  .  .  .  .  ", "  .  .  .  .  "},
+        {&tel, "=", "  .  .  .  .  "},      {&tel, "=+33 1 23 45 67 89", "+33 1 23 45 67 89"},
+        {&date, "", "  /  /    "},          {&date, "1203", "12/03/    "},
+        {&date, "2005", "12/03/2005"},
+    };
+    for (const auto& [edit, input, text] : steps) {
+        if (input[0] == '=')
+            edit->SetText(input + 1);
+        else
+            QTest::keyClicks(edit, input);
+        EXPECT_EQ(edit->GetText(), text) << input;
+    }
+    tel.selectAll(); // emptied by the user, the field is masked again
+    QTest::keyClick(&tel, Qt::Key_Delete);
+    EXPECT_EQ(tel.GetText(), "  .  .  .  .  ");
+}
+
+TEST_F(TcxStaticOrEditTest, AResultShowsTheCalculatedValueUntilASwitchableOneIsActivated)
+{
+    TPanel panel;
+    auto* num = new TcxEditNum(&panel);
+    num->SetActivated(false);
+    num->SetCalculateValue(98765.4);
+    num->SetValue(5);
+    EXPECT_EQ(num->text(), QStringLiteral("98 765,4"));
+    EXPECT_TRUE(num->isReadOnly());
+    num->SetActivated(true);
+    EXPECT_EQ(num->GetText(), "5");
+    EXPECT_FALSE(num->isReadOnly());
+    // Only a switchable result goes to the entry by a double click, and back by F2.
+    auto* edit = new TcxEditStr(&panel);
+    auto* fixed = new TcxEditStr(&panel);
+    edit->Switchable = true;
+    edit->SetActivated(false);
+    fixed->SetActivated(false);
+    edit->SetCalculateValue("calcul\xE9");
+    int changes = 0;
+    edit->OnChange = fixed->OnChange = [&](TObject*) { ++changes; };
+    QTest::mouseDClick(edit, Qt::LeftButton);
+    EXPECT_TRUE(edit->GetActivated());
+    EXPECT_EQ(edit->GetText(), "calcul\xE9"); // the result is offered as the entry
+    QTest::keyClick(edit, Qt::Key_F2);
+    EXPECT_FALSE(edit->GetActivated());
+    QTest::mouseDClick(fixed, Qt::LeftButton);
+    QTest::keyClick(fixed, Qt::Key_F2);
+    EXPECT_FALSE(fixed->GetActivated());
+    EXPECT_EQ(changes, 2);
+}
+
+using TcxEditNumTest = WidgetTest;
+
+TEST_F(TcxEditNumTest, TypedOrPastedAmountsAreNeverMultiplied)
+{
+    // decimals, pasted, input (UTF-8), shown once the user leaves, value, text replaced
+    const std::tuple<int, bool, const char*, const char*, double, const char*> cases[] = {
+        {2, false, "12a34.5", "1 234,5", 1234.5, ""}, // a typed point is a comma
+        {2, false, "1234.567", "1 234,56", 1234.56, ""},
+        {0, true, "1 234,56", "1 235", 1235.0, ""},
+        {2, true, "1\u202F234,56\u00A0\u20AC", "1 234,56", 1234.56, ""},
+        {2, true, "-1,234.5", "-1 234,5", -1234.5, ""},
+        {2, true, "douze", "", 0.0, ""},
+        {2, true, "1.234,56", "1 234,56", 1234.56, "12345678"},
+    };
+    for (const auto& [decimals, paste, input, shown, value, before] : cases) {
+        TcxEditNum edit(nullptr);
+        edit.SetDecimalPlaces(decimals);
+        edit.SetText(before);
+        edit.selectAll();
+        if (paste) {
+            QApplication::clipboard()->setText(QString::fromUtf8(input));
+            QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::keyClicks(&edit, input);
+        }
+        emit edit.editingFinished();
+        EXPECT_EQ(edit.text(), QString::fromUtf8(shown)) << input;
+        EXPECT_DOUBLE_EQ(edit.GetValue(), value) << input;
+    }
+    QApplication::clipboard()->clear();
+    TcxEditNum edit(nullptr); // a value set by the program comes back exactly
+    edit.SetValue(12.345L);
+    EXPECT_EQ(edit.GetText(), "12,35");
+    EXPECT_DOUBLE_EQ(edit.GetValue(), 12.345);
+}

@@ -1,13 +1,10 @@
 #include "TcxKelTreeList.h"
 #include "TcxTreeListNode.h"
-#include "TcxTreeListStyleSheet.h"
 
 #include "WidgetTest.h"
 
 #include <gmock/gmock.h>
 
-#include <QApplication>
-#include <QFont>
 #include <QTest>
 
 #include <functional>
@@ -66,8 +63,6 @@ protected:
 TEST_F(TcxKelTreeListTest, NodesKnowTheirPlaceAndTheAbsoluteOrderIsDepthFirst)
 {
     BuildSmallTree();
-    EXPECT_EQ(tree->GetCount(), 2);
-    EXPECT_EQ(tree->GetItem(1), b);
     EXPECT_EQ(std::vector<int>({tree->GetRoot()->GetLevel(), a->GetLevel(), a1x->GetLevel()}),
               (std::vector<int>{-1, 0, 2}));
     EXPECT_TRUE(a1->GetIsFirst() && a2->GetIsLast() && !a1->GetIsLast() && !a2->GetIsFirst());
@@ -90,31 +85,9 @@ TEST_F(TcxKelTreeListTest, NodesKnowTheirPlaceAndTheAbsoluteOrderIsDepthFirst)
     EXPECT_EQ(Walk(), (std::vector<std::string>{"a", "a1", "a1x", "a2", "a3", "b"}));
     a1->Delete(); // with its subtree
     EXPECT_EQ(Walk(), (std::vector<std::string>{"a", "a2", "a3", "b"}));
-    EXPECT_TRUE(a2->GetIsFirst());
     EXPECT_EQ(tree->model()->rowCount(IndexOf(a)), 2);
     tree->GetRoot()->DeleteChildren();
     EXPECT_EQ(tree->model()->rowCount(), 0);
-}
-
-TEST_F(TcxKelTreeListTest, TheViewCatchesUpWithABatchAtTheOutermostEndUpdate)
-{
-    tree->BeginUpdate();
-    tree->BeginUpdate();
-    BuildSmallTree();
-    a->SetExpanded(true);
-    b->SetVisible(false);
-    a2->SetFocused(true);
-    tree->EndUpdate();
-    EXPECT_TRUE(tree->IsUpdateLocked());
-    tree->EndUpdate();
-    tree->EndUpdate(); // one too many: ignored
-    EXPECT_FALSE(tree->IsUpdateLocked());
-    EXPECT_EQ(tree->model()->rowCount(), 2);
-    EXPECT_TRUE(tree->isExpanded(IndexOf(a)));
-    EXPECT_FALSE(tree->isExpanded(IndexOf(a1)));
-    EXPECT_TRUE(tree->isRowHidden(1, QModelIndex()));
-    EXPECT_EQ(tree->currentIndex(), IndexOf(a2));
-    EXPECT_EQ(tree->GetFocusedNode(), a2);
 }
 
 TEST_F(TcxKelTreeListTest, AClickOnARowFocusesItAClickOnTheButtonExpandsWithoutFocusing)
@@ -124,8 +97,8 @@ TEST_F(TcxKelTreeListTest, AClickOnARowFocusesItAClickOnTheButtonExpandsWithoutF
     tree->show();
     QApplication::processEvents();
     const QRect row = tree->visualRect(IndexOf(a));
-    const QPoint onButton(row.left() - tree->indentation() / 2, row.center().y());
-    std::vector<std::pair<TcxTreeListNode*, bool>> clicks;
+    using Click = std::pair<TcxTreeListNode*, bool>;
+    std::vector<Click> clicks;
     tree->OnClick = [&](TObject*) {
         clicks.emplace_back(tree->GetHitTest()->GetHitNode(),
                             tree->GetHitTest()->GetState(tlhc_HitAtButton));
@@ -133,45 +106,17 @@ TEST_F(TcxKelTreeListTest, AClickOnARowFocusesItAClickOnTheButtonExpandsWithoutF
     int expanded = 0;
     tree->OnExpanded = [&](TObject*, TcxTreeListNode*) { ++expanded; };
     b->SetFocused(true);
+    const QPoint onButton(row.left() - tree->indentation() / 2, row.center().y());
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, onButton);
     EXPECT_TRUE(a->GetExpanded());
     EXPECT_EQ(expanded, 1);
     EXPECT_EQ(tree->GetFocusedNode(), b);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, row.center());
     EXPECT_EQ(tree->GetFocusedNode(), a);
-    using Click = std::pair<TcxTreeListNode*, bool>;
     EXPECT_EQ(clicks, (std::vector<Click>{{a, true}, {a, false}}));
 }
 
-TEST_F(TcxKelTreeListTest, StylesComeFromLevelsRowParityAndTheContentStyleEvent)
-{
-    BuildSmallTree();
-    a->SetExpanded(true); // rows a, a1, a2, b: a1x has none, so no parity
-    TcxTreeListStyleSheet sheet;
-    sheet.ContentOdd.SetColor(clYellow);
-    sheet.Levels.resize(2); // the last serves the deeper levels
-    sheet.Levels[0].SetTextColor(clNavy);
-    sheet.Levels[1].SetTextColor(clRed);
-    sheet.ApplyTo(tree.get());
-    std::vector<TColor> styles;
-    for (TcxTreeListNode* node : {a, a1, a1x, a2, b})
-        styles.push_back(tree->ContentStyleFor(node, 0).GetColor() +
-                         tree->ContentStyleFor(node, 0).GetTextColor());
-    EXPECT_EQ(styles, (std::vector<TColor>{clDefault + clNavy, clYellow + clRed, clDefault + clRed,
-                                           clDefault + clRed, clYellow + clNavy}));
-    TcxStyle bold;
-    bold.SetColor(13497851);
-    bold.SetFontBold(true);
-    tree->OnGetContentStyle = [&](TObject*, int, TcxTreeListNode* node, const TcxStyle*& style) {
-        style = node == b ? &bold : style;
-    };
-    EXPECT_TRUE(tree->model()->data(IndexOf(b), Qt::FontRole).value<QFont>().bold());
-    EXPECT_EQ(tree->model()->data(IndexOf(b), Qt::BackgroundRole).value<QBrush>().color(),
-              QColor(251, 245, 205));
-    EXPECT_FALSE(tree->model()->data(IndexOf(a), Qt::FontRole).isValid());
-}
-
-TEST_F(TcxKelTreeListTest, ASortedColumnOrdersTheChildrenOfEveryNode)
+TEST_F(TcxKelTreeListTest, ASortedColumnOrdersTheChildrenOfEveryNodeAndABatchShowsAtItsEnd)
 {
     tree->SetColumnCount(2);
     tree->SetSortedColumn(1);
@@ -179,21 +124,25 @@ TEST_F(TcxKelTreeListTest, ASortedColumnOrdersTheChildrenOfEveryNode)
     for (const char* code : {"1000", "300", "99", "101"})
         tree->AddChild()->SetValue(1, code);
     tree->BeginUpdate();
+    tree->BeginUpdate(); // the view catches up at the outermost end
     TcxTreeListNode* middle = tree->AddChild();
     middle->SetValue(1, "205");
     for (const char* code : {"b", "a"})
         middle->AddChild()->SetValue(1, code);
-    tree->EndUpdate();
+    middle->SetExpanded(true);
     middle->SetFocused(true);
+    tree->EndUpdate();
+    EXPECT_TRUE(tree->IsUpdateLocked());
+    tree->EndUpdate();
+    tree->EndUpdate(); // one too many: ignored
+    EXPECT_FALSE(tree->IsUpdateLocked());
+    EXPECT_TRUE(tree->isExpanded(IndexOf(middle)));
     EXPECT_THAT(Walk(1), ElementsAre("99", "101", "205", "a", "b", "300", "1000"));
-
-    // Changed codes move their nodes all at once: a loop setting the codes of the nodes it
-    // walks meets each node once.
+    // Changed codes move their nodes all at once: a loop over the nodes meets each once.
     for (int i = 0; i < 5; ++i)
         tree->GetItem(i)->SetValue(1, std::to_string(10 - i));
     EXPECT_TRUE(QTest::qWaitFor([&] { return tree->GetItem(0)->GetValue(1) == "6"; }));
     EXPECT_THAT(Walk(1), ElementsAre("6", "7", "8", "a", "b", "9", "10"));
-    EXPECT_EQ(middle->GetIndex(), 2);
     EXPECT_EQ(tree->GetFocusedNode(), middle);
     EXPECT_EQ(tree->currentIndex(), IndexOf(middle));
 }
@@ -222,13 +171,10 @@ TEST_F(TcxKelTreeListTest, NodesAddedAfterARemovalStartWithNothingOfTheRemovedOn
         const int before = tree->GetNodes()->GetCount();
         remove();
         EXPECT_EQ(tree->GetFocusedNode(), nullptr);
-        const int kept = tree->GetNodes()->GetCount();
         TcxTreeListNode* parent = tree->AddChild();
         std::vector<TcxTreeListNode*> added{parent};
         for (int i = 0; i < before; ++i)
             added.push_back(parent->AddChild());
-        EXPECT_EQ(tree->GetNodes()->GetCount(), kept + before + 1);
-        EXPECT_EQ(parent->GetCount(), before);
         for (TcxTreeListNode* node : added) {
             EXPECT_EQ(node->GetValue(0) + node->GetValue(1) + std::to_string(node->GetData()) +
                           std::to_string(node->GetStateIndex()) + (node->GetExpanded() ? "+" : "") +

@@ -10,7 +10,6 @@
     "CDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOP" \
     "QRSTUVWXYZABCDEFGHIJKLMN"
 
-WIZARD_STRING_TABLE({100, "Identit\xE9 du d\xE9"
-                          "clarant"},
-                    {101, "Revenus"}, {-2, "Rubrique"}, {200, WIZARD_TEST_LONG_TITLE}, {300, ""},
+WIZARD_STRING_TABLE({100, "Identit\xE9 du d\351clarant"}, {101, "Revenus"}, {-2, "Rubrique"},
+                    {200, WIZARD_TEST_LONG_TITLE}, {300, ""},
                     {101, "Second entry of an identifier, never read"})

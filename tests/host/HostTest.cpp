@@ -1,3 +1,4 @@
+#include "TStaticsManager.h"
 #include "qlettre.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,6 @@ TEST(qlettre, TrouveLettreFollowsLettersRenumberedInPlace)
         std::vector<std::pair<int, int>> lookups; // lettrage -> position in the list, -1 none
     } const cases[] = {
         {{}, {}, {{1, 0}, {40, 39}, {41, -1}, {0, -1}, {65536 + 1, -1}}}, // no short truncates
-        {{{10, 100}}, {}, {{100, 9}, {10, -1}, {11, 10}}},
         {{{10, 20}, {20, 41}}, {}, {{20, 9}, {41, 19}, {10, -1}, {21, 20}}},
         {{{5, 6}, {6, 5}}, {}, {{5, 5}, {6, 4}, {7, 6}}},
         {{{0, 100}}, {}, {{101, 0}, {140, 39}, {1, -1}, {40, -1}}},
@@ -62,17 +62,13 @@ TEST(qlettre, TrouveLettreFollowsLettersRenumberedInPlace)
 
 TEST(qlettre, ValueIsACopyThatTheFrameworkMayReallocAndOverwrite)
 {
-    std::string all; // every Windows-1252 byte
-    for (int byte = 1; byte <= 255; ++byte)
-        all.push_back(static_cast<char>(byte));
     Lettres lettres;
     structLettre* lettre = lettres.ajoute(1);
     EXPECT_EQ(TrouveLettre(1, lettres.tete), lettre); // a short list is walked
-    MetSelectionLettre(lettre, 0);
-    EXPECT_EQ(lettre->select, 0);
-    ASSERT_TRUE(MetValeurLettre(lettre, all.c_str()));
-    const std::string given = std::exchange(all, "x");
-    EXPECT_EQ(LitValeurLettre(lettre), given);
+    char given[] = "\xC9t\xE9 \x80";
+    ASSERT_TRUE(MetValeurLettre(lettre, given));
+    given[0] = 'x'; // the letter keeps its own copy
+    EXPECT_STREQ(LitValeurLettre(lettre), "\xC9t\xE9 \x80");
     lettre->valeur = static_cast<char*>(std::realloc(lettre->valeur, 4)); // as a control does
     std::strcpy(lettre->valeur, "abc");
     EXPECT_STREQ(LitValeurLettre(lettre), "abc");
@@ -101,4 +97,33 @@ TEST(qlettre, MessagesKeepTheirOrderLettrageTypeAndACopyOfTheirText)
     EXPECT_STREQ(copie, "\xC9l\xE9ment");
     LibereTexteMessage(&copie);
     EXPECT_EQ(copie, nullptr);
+}
+
+TEST(TStaticsManager, ReplacesRegisteredTokensAndLeavesEverythingElse)
+{
+    TStaticsManager tokens;
+    tokens.AddTokenInCollection("#PRODUIT#", "Ancien", -1);
+    tokens.AddTokenInCollection("#PRODUIT#", "Imp\xF4t", -1); // the last value counts
+    tokens.AddTokenInCollection("ANNEE", "2024", 7);          // bare: any delimiter
+    tokens.AddTokenInCollection("#A#", "#B#", -1);
+    tokens.AddTokenInCollection("#B#", "b", -1);
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        // text, delimiter -> text once replaced
+        {"#PRODUIT# et #PRODUIT#", "#", "Imp\xF4t et Imp\xF4t"},
+        {"Un #AUTRE# jeton, ouvert #PRODUIT", "#", "Un #AUTRE# jeton, ouvert #PRODUIT"},
+        {"n#1#PRODUIT#", "#", "n#1Imp\xF4t"}, // an unknown word does not hide the next token
+        {"#A##B#", "#", "#B#b"},              // a replaced value is not searched again
+        {"\xC0 #ANNEE#", "#", "\xC0 2024"},
+        {"%%ANNEE%% %%PRODUIT%%", "%%", "2024 %%PRODUIT%%"},
+        {"#ANNEE#", "", "#ANNEE#"},
+    };
+    for (const auto& [given, delimiter, replaced] : cases) {
+        std::string text = given;
+        tokens.RemplaceTexte(text, delimiter);
+        EXPECT_EQ(text, replaced) << given;
+    }
+    EXPECT_EQ(tokens.getIdentifiant("ANNEE"), 7);
+    EXPECT_EQ(tokens.getIdentifiant("#ANNEE#"), -1);
+    EXPECT_EQ(*tokens.getValue("#PRODUIT#"), "Imp\xF4t");
+    EXPECT_EQ(tokens.getValue("#INCONNU#"), nullptr);
 }
