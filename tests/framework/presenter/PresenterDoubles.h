@@ -5,13 +5,11 @@
 
 #include "../view/ScreenTestHost.h"
 
-#include "flow/TCinematicManagerAbstract.h"
 #include "model/TCompteRendu.h"
 #include "model/TMgtModelInvoker.h"
 #include "presenter/TCompositeVisitor.h"
 #include "presenter/TPrBaseForm.h"
 #include "presenter/TPrComposite.h"
-#include "presenter/TPrEcranVCL.h"
 #include "presenter/TPrManagementButtons.h"
 #include "view/TView.h"
 
@@ -22,37 +20,21 @@
 #include "MessageQueue.h"
 #include "QtLeakCheck.h"
 #include "ScriptedDialogs.h"
-#include "TInfoGene.h"
+#include "TEdit.h"
 #include "TPanel.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
-
 using screentest::Journal;
 using screentest::TestModel;
 using ::testing::ElementsAre;
-
-// Lets Qt build, once per process, what it creates lazily the first time a window is shown,
-// so that the leak checks of the tests count only their own objects.
-inline void WarmUpShownWindows()
-{
-    static bool done = false;
-    if (std::exchange(done, true))
-        return;
-    TView window;
-    window.Show();
-    window.Hide();
-}
 
 // A view that records the calls its presenter makes, as "<name>.view.<call>".
 class RecordingView : public TView
@@ -177,3 +159,49 @@ inline screentest::TestScreenPresenter* WireScreen(TPrBaseForm& wizard, Journal&
     ecran->addFactory(factory);
     return ecran;
 }
+
+// Fixes the desktop size and builds, once per process, what Qt keeps for good after the first
+// wizard with a buttons bar was shown, typed into and closed (styles, plugins, caches), so that
+// the leak checks count only the test's own objects.
+class PresenterTest : public QtLeakCheckedTest
+{
+protected:
+    void SetUp() override
+    {
+        screentest::WarmUpWidgetsOnce();
+        SetDesktopSizeOverride(1280, 1024);
+        static bool warm = false;
+        if (!std::exchange(warm, true)) {
+            Journal journal;
+            TInfoGene info;
+            TestModel model(&info);
+            TMgtModelInvoker invoker;
+            {
+                TPrBaseForm wizard(nullptr, &model, &invoker);
+                auto* flow = screentest::NouveauFlux(2);
+                auto* ecran = WireScreen(wizard, journal, model, invoker, flow,
+                                         new screentest::TestFactory(journal, "f", {1, 2}));
+                auto* buttons = new TPrManagementButtons(wizard.getPanelManagementButtons(),
+                                                         &wizard, &model, &invoker, flow);
+                buttons->AddService(TPrManagementButtons::kServiceImprimer);
+                wizard.Add(buttons);
+                QTimer::singleShot(0, [&] {
+                    QTest::keyClicks(dynamic_cast<screentest::TestScreen*>(ecran->getView())->nom,
+                                     "a");
+                    wizard.getView()->Close();
+                });
+                wizard.Execute();
+            }
+            QPixmap pixmap; // the cache, which a later repaint of the bar may be the first to use
+            QPixmapCache::find(QStringLiteral("warm-up"), &pixmap);
+        }
+        screentest::FlushGestures();
+        QtLeakCheckedTest::SetUp();
+    }
+    void TearDown() override
+    {
+        SetDesktopSizeOverride(0, 0);
+        screentest::FlushGestures();
+        QtLeakCheckedTest::TearDown();
+    }
+};

@@ -8,7 +8,6 @@
 #include "presenter/TVisitorPerform.h"
 #include "presenter/TVisitorSetFilter.h"
 #include "view/TViewEcranVCL.h"
-#include "view/TViewNavigateTree.h"
 
 namespace {
 
@@ -76,32 +75,12 @@ private:
 
 // The four kinds of presenters as a wizard builds them:
 // form { tree, screen (with a recording view) { inner }, buttons }.
-class TCompositeVisitorTest : public QtLeakCheckedTest
+class TCompositeVisitorTest : public PresenterTest
 {
 protected:
     void SetUp() override
     {
-        SetDesktopSizeOverride(1280, 1024);
-        // The first wizard window of the process makes Qt build its lazy singletons.
-        static bool warmedUp = false;
-        if (!std::exchange(warmedUp, true)) {
-            WarmUpShownWindows();
-            BuildTree();
-            delete form;
-        }
-        QtLeakCheckedTest::SetUp();
-        BuildTree();
-        journal.clear();
-    }
-    void TearDown() override
-    {
-        delete form;
-        SetDesktopSizeOverride(0, 0);
-        QtLeakCheckedTest::TearDown();
-    }
-
-    void BuildTree()
-    {
+        PresenterTest::SetUp();
         form = new TPrBaseForm(nullptr, &model, nullptr);
         tree = new TPrNavigateTree(form->getPanelNavigateTree(), form, &model, nullptr, nullptr);
         screen = new RecordingScreenPresenter(journal, "screen", form);
@@ -114,6 +93,11 @@ protected:
         form->Add(screen);
         screen->Add(inner);
         form->Add(buttons);
+    }
+    void TearDown() override
+    {
+        delete form;
+        PresenterTest::TearDown();
     }
 
     Journal journal;
@@ -181,19 +165,6 @@ TEST_F(TCompositeVisitorTest, TheButtonsFinishAndAbandonGoToTheRootsReport)
     EXPECT_EQ(buttons->getCompteRendu()->getUserAction(), 1) << "only the form is concerned";
     buttons->Cancel();
     EXPECT_EQ(form->getCompteRendu()->getUserAction(), 1);
-}
-
-using TPrNavigateTreeTest = TCompositeVisitorTest;
-
-TEST_F(TPrNavigateTreeTest, MakesItsHiddenTreeViewInTheNavigationPanel)
-{
-    TViewNavigateTree* view = tree->getViewNavigateTree();
-    ASSERT_NE(view, nullptr);
-    EXPECT_EQ(tree->getView(), view);
-    EXPECT_EQ(view->getPresenter(), tree);
-    EXPECT_EQ(view->parentWidget(), form->getPanelNavigateTree());
-    EXPECT_EQ(tree->getRoot(), form);
-    EXPECT_TRUE(view->isHidden()); // shown with the wizard
 }
 
 } // namespace

@@ -15,14 +15,12 @@ private:
 };
 
 // A tree of recording presenters: root { a { a1, a2 }, b }.
-class TPrCompositeTest : public QtLeakCheckedTest
+class TPrCompositeTest : public PresenterTest
 {
 protected:
     void SetUp() override
     {
-        WarmUpShownWindows();
-        QtLeakCheckedTest::SetUp();
-        SetDesktopSizeOverride(1280, 1024);
+        PresenterTest::SetUp();
         root = new RecordingPresenter(journal, "root", nullptr, &model);
         root->setRoot(root);
         a = new RecordingPresenter(journal, "a", root, &model);
@@ -37,8 +35,7 @@ protected:
     void TearDown() override
     {
         delete root;
-        SetDesktopSizeOverride(0, 0);
-        QtLeakCheckedTest::TearDown();
+        PresenterTest::TearDown();
     }
 
     std::vector<std::pair<RecordingPresenter*, std::string>> named() const
@@ -106,9 +103,6 @@ TEST_F(TPrCompositeTest, ViewOperationsReachTheOwnViewBeforeTheChildrenViews)
         if (node != a)
             node->setView(new RecordingView(journal, name, &panel));
     }
-    a1->setModel(nullptr);
-    info.setCouleur(0x00336699);
-    const TColor before = a1->getView()->GetColor();
 
     const std::vector<std::pair<std::string, std::function<void()>>> operations = {
         {"Show", [&] { root->Show(); }},
@@ -125,16 +119,6 @@ TEST_F(TPrCompositeTest, ViewOperationsReachTheOwnViewBeforeTheChildrenViews)
                     ElementsAre("root" + call, "a1" + call, "a2" + call, "b" + call))
             << name;
     }
-    EXPECT_EQ(root->getView()->GetColor(), TColor(0x00336699)) << "painted in the host colour";
-    EXPECT_EQ(a1->getView()->GetColor(), before) << "no model, no colour";
-
-    // Without an active screen there is no help context; the children are still asked.
-    TCinematicManagerAbstract idle;
-    root->setCinematicManager(&idle);
-    a1->setCinematicManager(nullptr);
-    journal.clear();
-    root->SetControlHelpContext();
-    EXPECT_THAT(journal.entries(), ElementsAre("a2.view.Help 42", "b.view.Help 42"));
 }
 
 TEST_F(TPrCompositeTest, ReportsAreCheckedOwnFirstAndMergedBottomUp)
@@ -211,35 +195,14 @@ TEST_F(TPrCompositeTest, AViewDestroyedWithItsPanelIsNeitherUsedNorDestroyedAgai
     EXPECT_EQ(journal.count("a.view.Show"), 0u);
 }
 
-TEST_F(TPrCompositeTest, MoveLeftAndHelpContextActOnTheOwnViewOnly)
-{
-    auto* view = new RecordingView(journal, "a");
-    view->move(30, 12);
-    a->setView(view);
-    a->MoveLeft();
-    EXPECT_EQ(view->pos(), QPoint(0, 12));
-    EXPECT_TRUE(a->isLeftComposite());
-    a->setHelpContext(1234);
-    EXPECT_EQ(view->GetHelpContext(), 1234);
-
-    // Without a view there is no navigation column to move beside.
-    b->MoveLeft();
-    EXPECT_FALSE(b->isLeftComposite());
-    b->setHelpContext(99);
-    EXPECT_EQ(b->getView(), nullptr);
-}
-
 TEST_F(TPrCompositeTest, TheNavigationColumnNeedsAWideOrTallDesktop)
 {
-    const struct
-    {
-        int width, height;
-        bool left;
-    } cases[] = {{1024, 600, true}, {800, 768, true}, {1023, 767, false}, {800, 600, false}};
-    for (const auto& c : cases) {
-        SetDesktopSizeOverride(c.width, c.height);
-        EXPECT_EQ(TPrComposite(nullptr, nullptr, nullptr, nullptr).isLeftComposite(), c.left)
-            << c.width << "x" << c.height;
+    const std::tuple<int, int, bool> cases[] = {
+        {1024, 600, true}, {800, 768, true}, {1023, 767, false}, {800, 600, false}};
+    for (const auto& [width, height, left] : cases) {
+        SetDesktopSizeOverride(width, height);
+        EXPECT_EQ(TPrComposite(nullptr, nullptr, nullptr, nullptr).isLeftComposite(), left)
+            << width << "x" << height;
     }
 }
 
