@@ -1,44 +1,11 @@
 #include "PresenterDoubles.h"
 
-#include "controls/TdControl.h"
 #include "presenter/TPrNavigateTree.h"
 #include "presenter/TVisitorChangeView.h"
 #include "presenter/TVisitorFixClientHeight.h"
 #include "presenter/TVisitorMajCinematique.h"
-#include "presenter/TVisitorPerform.h"
-#include "presenter/TVisitorSetFilter.h"
-#include "view/TViewEcranVCL.h"
 
 namespace {
-
-// A data-bound control that only records the filter it is given.
-class FilterRecordingControl : public TdControl
-{
-public:
-    explicit FilterRecordingControl(Journal& journal) : m_journal(journal) {}
-    void LettrageVersEcran(structLettre*, structLettre*) override {}
-    void EcranVersLettrage(structLettre*, structLettre*) override {}
-    void UpdateSelection(structLettre*) override {}
-    void setFilter(int filter) override { m_journal.add("setFilter " + std::to_string(filter)); }
-
-private:
-    Journal& m_journal;
-};
-
-// A host screen with one control, recording Perform.
-class RecordingScreenView : public TViewEcranVCL
-{
-public:
-    RecordingScreenView(Journal& journal, TPrEcranVCL* presenter)
-        : TViewEcranVCL(nullptr, presenter), m_journal(journal)
-    {}
-    void InitCouleurs() override {}
-    void InitControls() override { AjouteControl(new FilterRecordingControl(m_journal)); }
-    void Perform() override { m_journal.add("Perform"); }
-
-private:
-    Journal& m_journal;
-};
 
 // A screen presenter of a host, recording the rebuilding of its view.
 class RecordingScreenPresenter : public TPrEcranVCL
@@ -74,7 +41,7 @@ private:
 };
 
 // The four kinds of presenters as a wizard builds them:
-// form { tree, screen (with a recording view) { inner }, buttons }.
+// form { tree, screen { inner }, buttons }.
 class TCompositeVisitorTest : public PresenterTest
 {
 protected:
@@ -84,9 +51,6 @@ protected:
         form = new TPrBaseForm(nullptr, &model, nullptr);
         tree = new TPrNavigateTree(form->getPanelNavigateTree(), form, &model, nullptr, nullptr);
         screen = new RecordingScreenPresenter(journal, "screen", form);
-        auto* view = new RecordingScreenView(journal, screen);
-        view->InitView();
-        screen->setView(view);
         inner = new RecordingScreenPresenter(journal, "inner", screen);
         buttons = new RecordingButtons(journal, form);
         form->Add(tree);
@@ -132,18 +96,11 @@ TEST_F(TCompositeVisitorTest, EachVisitorActsOnItsKindOfPresenterOnly)
     TVisitorChangeView changeView;
     TVisitorMajCinematique majCinematique;
     TVisitorFixClientHeight fit(321);
-    TVisitorPerform perform; // `inner` has no view: passed over
-    TVisitorSetFilter showAll;
-    TVisitorSetFilter filter;
-    filter.setFilter(3);
     const std::vector<std::pair<std::function<void()>, std::vector<std::string>>> cases = {
         {[&] { form->Accept(&changeView); }, {"screen.ChangeView", "inner.ChangeView"}},
         {[&] { form->ChangeScreen(); }, {"screen.ChangeView", "inner.ChangeView"}},
         {[&] { form->Accept(&majCinematique); }, {"buttons.MajCinematique"}},
         {[&] { form->Accept(&fit); }, {"form.view.Fix 321"}},
-        {[&] { form->Accept(&perform); }, {"Perform"}},
-        {[&] { form->Accept(&showAll); }, {"setFilter -1"}},
-        {[&] { form->Accept(&filter); }, {"setFilter 3"}},
         {[&] {
              delete form->getView(); // a window already closed has nothing left to fit
              form->Accept(&fit);

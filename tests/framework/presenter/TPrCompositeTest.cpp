@@ -195,15 +195,4 @@ TEST_F(TPrCompositeTest, AViewDestroyedWithItsPanelIsNeitherUsedNorDestroyedAgai
     EXPECT_EQ(journal.count("a.view.Show"), 0u);
 }
 
-TEST_F(TPrCompositeTest, TheNavigationColumnNeedsAWideOrTallDesktop)
-{
-    const std::tuple<int, int, bool> cases[] = {
-        {1024, 600, true}, {800, 768, true}, {1023, 767, false}, {800, 600, false}};
-    for (const auto& [width, height, left] : cases) {
-        SetDesktopSizeOverride(width, height);
-        EXPECT_EQ(TPrComposite(nullptr, nullptr, nullptr, nullptr).isLeftComposite(), left)
-            << width << "x" << height;
-    }
-}
-
 } // namespace

@@ -121,20 +121,6 @@ TEST_F(TPrManagementButtonsTest, FirstAndLastFollowTheFlow)
     EXPECT_TRUE(buttons->IsLastScreen());
 }
 
-TEST_F(TPrManagementButtonsTest, WithoutParentNorFlowThePresenterIsItsOwnTreeOnItsOwnScreen)
-{
-    SetDesktopSizeOverride(800, 600);
-    TPrManagementButtons alone(nullptr, nullptr, &model, nullptr, nullptr);
-    EXPECT_TRUE(alone.isButtonNavigation()) << "no room for the navigation column";
-    EXPECT_TRUE(alone.IsFirstScreen());
-    EXPECT_TRUE(alone.IsLastScreen());
-    alone.NextScreen();
-    alone.Ok();
-    EXPECT_EQ(alone.getCompteRendu()->getUserAction(), 0);
-    alone.Cancel();
-    EXPECT_EQ(alone.getCompteRendu()->getUserAction(), 1);
-}
-
 TEST_F(TPrManagementButtonsTest, EachServiceCodeAddsTheBarsActionOnceInTheOrderAdded)
 {
     build({{1, 10}}, 1);
