@@ -145,20 +145,33 @@ private:
     Journal& m_journal;
 };
 
-// Gives `wizard` the flow and a screen presenter in its screen panel, whose views `factory`
-// makes.
-inline screentest::TestScreenPresenter* WireScreen(TPrBaseForm& wizard, Journal& journal,
-                                                   TModelAbstract& model, TMgtModelInvoker& invoker,
-                                                   TCinematicManagerAbstract* flow,
-                                                   TFactoryAbstract* factory)
+// A wizard of two screens as a host builds it: the screen presenter, whose views `factory`
+// makes, and the buttons bar.
+struct TestWizard
 {
-    wizard.setCinematicManager(flow);
-    auto* ecran = new screentest::TestScreenPresenter(journal, wizard.getPanelEcranVCL(), &wizard,
-                                                      &model, &invoker, flow);
-    wizard.Add(ecran);
-    ecran->addFactory(factory);
-    return ecran;
-}
+    TestWizard(Journal& journal, TModelAbstract& model, TMgtModelInvoker& invoker,
+               TFactoryAbstract* factory)
+        : form(nullptr, &model, &invoker), flow(screentest::NouveauFlux(2)),
+          ecran(new screentest::TestScreenPresenter(journal, form.getPanelEcranVCL(), &form, &model,
+                                                    &invoker, flow)),
+          buttons(new TPrManagementButtons(form.getPanelManagementButtons(), &form, &model,
+                                           &invoker, flow))
+    {
+        form.setCinematicManager(flow);
+        form.Add(ecran);
+        form.Add(buttons);
+        ecran->addFactory(factory);
+    }
+    screentest::TestScreen* screen() const
+    {
+        return dynamic_cast<screentest::TestScreen*>(ecran->getView());
+    }
+
+    TPrBaseForm form;
+    TCinematicManagerAbstract* flow;        // owned by the form
+    screentest::TestScreenPresenter* ecran; // owned by the form
+    TPrManagementButtons* buttons;          // owned by the form
+};
 
 // Fixes the desktop size and builds, once per process, what Qt keeps for good after the first
 // wizard with a buttons bar was shown, typed into and closed (styles, plugins, caches), so that
@@ -177,20 +190,14 @@ protected:
             TestModel model(&info);
             TMgtModelInvoker invoker;
             {
-                TPrBaseForm wizard(nullptr, &model, &invoker);
-                auto* flow = screentest::NouveauFlux(2);
-                auto* ecran = WireScreen(wizard, journal, model, invoker, flow,
-                                         new screentest::TestFactory(journal, "f", {1, 2}));
-                auto* buttons = new TPrManagementButtons(wizard.getPanelManagementButtons(),
-                                                         &wizard, &model, &invoker, flow);
-                buttons->AddService(TPrManagementButtons::kServiceImprimer);
-                wizard.Add(buttons);
+                TestWizard wizard(journal, model, invoker,
+                                  new screentest::TestFactory(journal, "f", {1, 2}));
+                wizard.buttons->AddService(TPrManagementButtons::kServiceImprimer);
                 QTimer::singleShot(0, [&] {
-                    QTest::keyClicks(dynamic_cast<screentest::TestScreen*>(ecran->getView())->nom,
-                                     "a");
-                    wizard.getView()->Close();
+                    QTest::keyClicks(wizard.screen()->nom, "a");
+                    wizard.form.getView()->Close();
                 });
-                wizard.Execute();
+                wizard.form.Execute();
             }
             QPixmap pixmap; // the cache, which a later repaint of the bar may be the first to use
             QPixmapCache::find(QStringLiteral("warm-up"), &pixmap);

@@ -114,14 +114,4 @@ TEST_F(TCompositeVisitorTest, EachVisitorActsOnItsKindOfPresenterOnly)
     }
 }
 
-TEST_F(TCompositeVisitorTest, TheButtonsFinishAndAbandonGoToTheRootsReport)
-{
-    buttons->Ok();
-    EXPECT_EQ(form->getCompteRendu()->getUserAction(), 0);
-    EXPECT_TRUE(form->isCloseAllowed()) << "through the ok visitor";
-    EXPECT_EQ(buttons->getCompteRendu()->getUserAction(), 1) << "only the form is concerned";
-    buttons->Cancel();
-    EXPECT_EQ(form->getCompteRendu()->getUserAction(), 1);
-}
-
 } // namespace

@@ -66,25 +66,6 @@ private:
     Panne& m_panne;
 };
 
-// A wizard of two screens whose host hooks may throw.
-struct FaultyWizard
-{
-    FaultyWizard(FaultyModel& model, TMgtModelInvoker& invoker, Panne& panne, Journal& journal)
-        : form(nullptr, &model, &invoker), flow(NouveauFlux(2)),
-          ecran(WireScreen(form, journal, model, invoker, flow, new FaultyFactory(journal, panne))),
-          buttons(new TPrManagementButtons(form.getPanelManagementButtons(), &form, &model,
-                                           &invoker, flow))
-    {
-        form.Add(buttons);
-    }
-    TestScreen* screen() const { return dynamic_cast<TestScreen*>(ecran->getView()); }
-
-    TPrBaseForm form;
-    TCinematicManagerAbstract* flow; // owned by the form
-    TestScreenPresenter* ecran;      // owned by the form
-    TPrManagementButtons* buttons;   // owned by the form
-};
-
 using THostGuardTest = PresenterTest;
 
 // How the user meets the faulty hook.
@@ -129,7 +110,7 @@ TEST_P(THostGuardFaultTest, TheWizardSurvivesAHostThatThrowsAndKeepsWhatIsTypedA
     QPointer<QWidget> window;
     bool survived = false;
     {
-        FaultyWizard wizard(model, invoker, panne, journal);
+        TestWizard wizard(journal, model, invoker, new FaultyFactory(journal, panne));
         window = wizard.form.getView();
         const auto finish = [&] {
             wizard.form.Ok();
@@ -198,10 +179,9 @@ TEST_F(THostGuardTest, AScreenChangePostedDuringAChangeWaitsForItsHandler)
     TestModel model(&info);
     TMgtModelInvoker invoker;
     {
-        TPrBaseForm wizard(nullptr, &model, &invoker);
-        auto* flow = NouveauFlux(2);
-        auto* ecran = WireScreen(wizard, journal, model, invoker, flow,
-                                 new TestFactory(journal, "f", {1, 2}));
+        TestWizard wizard(journal, model, invoker, new TestFactory(journal, "f", {1, 2}));
+        TCinematicManagerAbstract* flow = wizard.flow;
+        TestScreenPresenter* ecran = wizard.ecran;
         ecran->ChangeView();
 
         QPointer<TestScreen> first = dynamic_cast<TestScreen*>(ecran->getView());
@@ -214,8 +194,8 @@ TEST_F(THostGuardTest, AScreenChangePostedDuringAChangeWaitsForItsHandler)
             if (flow->getEnumEcranActif() == 2)
                 return;
             flow->setEnumEcranActif(2);
-            PostMessageA(wizard.getMessageManager()->Handle(), kMsgChangeView, kNom, 0);
-            PostMessageA(wizard.getMessageManager()->Handle(), kMsgChangeFocus, kNom, 0);
+            PostMessageA(wizard.form.getMessageManager()->Handle(), kMsgChangeView, kNom, 0);
+            PostMessageA(wizard.form.getMessageManager()->Handle(), kMsgChangeFocus, kNom, 0);
             DialogSeam::show(DialogSeam::Request{});
             keptDuringDialog = !first.isNull();
         };
@@ -223,7 +203,7 @@ TEST_F(THostGuardTest, AScreenChangePostedDuringAChangeWaitsForItsHandler)
         EXPECT_TRUE(keptDuringDialog);
         QTRY_VERIFY(first.isNull());
         EXPECT_TRUE(first.isNull());
-        EXPECT_EQ(wizard.getMessageManager()->HeldCount(), 0);
+        EXPECT_EQ(wizard.form.getMessageManager()->HeldCount(), 0);
         EXPECT_EQ(flow->getEnumEcranActif(), 2);
         EXPECT_NE(ecran->getView(), nullptr);
         EXPECT_EQ(model.donnees[kNom], "P");

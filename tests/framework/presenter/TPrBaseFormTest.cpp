@@ -1,7 +1,5 @@
 #include "PresenterDoubles.h"
 
-#include "controls/TControlDisplayInfo.h"
-#include "view/TMessageManager.h"
 #include "view/TViewBaseForm.h"
 
 namespace {
@@ -202,16 +200,6 @@ TEST_F(TPrBaseFormTest, ClosingAsksAboutChangesUnlessFinishedAndValidatesOnlyAFi
     }
 }
 
-TEST_F(TPrBaseFormTest, ScreenChangeRequestedThroughTheRelayWindowHappensFromTheLoop)
-{
-    execute([&] {
-        m_form->getCinematicManager()->setEnumEcranActif(40);
-        PostMessageA(m_form->getMessageManager()->Handle(), kMsgChangeView, 0, 0);
-        QTimer::singleShot(0, [&] { closeWindow(); });
-    });
-    EXPECT_EQ(m_screen->shownScreens, (std::vector<int>{10, 40}));
-}
-
 TEST_F(TPrBaseFormTest, AWizardWithoutFlowEndsAtOnceWithAnErrorAndANotRunReport)
 {
     TPrBaseForm bare(nullptr, &m_model, nullptr);
@@ -223,17 +211,4 @@ TEST_F(TPrBaseFormTest, AWizardWithoutFlowEndsAtOnceWithAnErrorAndANotRunReport)
     EXPECT_EQ(log.lines().back().level, log4cxx::Level::getError());
     EXPECT_FALSE(bare.getView()->isVisible());
     EXPECT_EQ(bare.getCompteRendu()->getUserAction(), TPrBaseForm::kUserActionNotRun);
-}
-
-TEST_F(TPrBaseFormTest, KeepsOneDisplayRecordPerControl)
-{
-    auto* record = new TControlDisplayInfo();
-    record->setCtrlId(7);
-    m_form->AddControlDisplayInfo(record);
-    m_form->AddControlDisplayInfo(record); // already held: kept once
-    m_form->AddControlDisplayInfo(nullptr);
-    ASSERT_NE(m_form->getControlDisplayInfo(7), m_form->getControlDisplayInfoEnd());
-    EXPECT_EQ(*m_form->getControlDisplayInfo(7), record);
-    EXPECT_EQ(m_form->getControlDisplayInfoList().size(), 1u);
-    EXPECT_EQ(m_form->getControlDisplayInfo(8), m_form->getControlDisplayInfoEnd());
 }
