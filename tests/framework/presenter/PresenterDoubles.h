@@ -82,11 +82,6 @@ public:
         rec("SauveDataInit");
         TPrComposite::SauveDataInit();
     }
-    void RestaureDataInit() override
-    {
-        rec("RestaureDataInit");
-        TPrComposite::RestaureDataInit();
-    }
     void FocusControl(int lettrage) override
     {
         rec("FocusControl " + std::to_string(lettrage));

@@ -76,7 +76,6 @@ TEST_F(TPrCompositeTest, OperationsReachEachNodeOrItsViewBeforeItsChildrenInInse
         {"SaveData", [&] { root->SaveData(); }},
         {"LoadData", [&] { root->LoadData(); }},
         {"SauveDataInit", [&] { root->SauveDataInit(); }},
-        {"RestaureDataInit", [&] { root->RestaureDataInit(); }},
         {"FocusControl 7", [&] { root->FocusControl(7); }},
         {"CheckIsModified", [&] { root->MiseAJourCompteRendu(); }},
         {"view.Show", [&] { root->Show(); }},

@@ -10,11 +10,9 @@
 #include "TEdit.h"
 #include "TcxCheckBox.h"
 #include "TcxEditNum.h"
-#include "TcxKelButton.h"
 #include "qlettre.h"
 
 #include <QApplication>
-#include <QMenu>
 
 using namespace screentest;
 
@@ -231,7 +229,6 @@ TEST_F(TPrEcranVCLTest, AnErrorOrTheWarningTheUserGoesBackToRefusesAndTakesTheFo
         bool focusMontant;
     };
     const Case cases[] = {
-        {true, none, true, "", true, 0, false},
         {false, none, true, "", true, 0, false},
         {false, errorFirst, false, "", false, 0, false},
         {false, errorFirst, true, "", false, 1, true},
@@ -314,54 +311,6 @@ TEST_F(TPrEcranVCLTest, AfficheEcranOnAOneScreenWizardOpensTheDeclaration)
     EXPECT_TRUE(presenter->getCompteRendu()->isModified());
     EXPECT_TRUE(log.contains("TPrEcranVCL::Update()"));
     EXPECT_EQ(PendingPostedMessages(), pending);
-}
-
-TEST_F(TPrEcranVCLTest, EachScreenOfAWizardOpensInThePanelOnItsFirstFieldAndKeepsWhatIsTyped)
-{
-    TInfoGene unnamed; // the screen's caption ends where the product's name would be
-    TestModel model(&unnamed);
-    LogCapture warnings("fr.kelmar.framework.mnemonics");
-    std::vector<bool> openOnFirstField;
-    {
-        TestWizard test(journal, model, invoker, new TestFactory(journal, "f1", {1, 2}));
-        TPrBaseForm& wizard = test.form;
-        // Neither a hidden button nor a menu entry (its letter works only while it is open)
-        // takes the screen's Alt+C ("&Client de ..."); a shown button does.
-        auto* hidden = new TcxKelButton(wizard.getView());
-        hidden->SetText("&Cacher");
-        hidden->hide();
-        (new QMenu(hidden->parentWidget()))->addAction(QStringLiteral("&Copier"));
-        (new TcxKelButton(wizard.getView()))->SetText("&Continuer");
-        const auto record = [&] {
-            TestScreen* view = test.screen();
-            openOnFirstField.push_back(view && view->isVisible() &&
-                                       view->parentWidget() == wizard.getPanelEcranVCL() &&
-                                       view->window()->focusWidget() == view->nom);
-        };
-        QTimer::singleShot(0, [&] {
-            record();
-            test.flow->NextScreen();
-            wizard.ChangeScreen();
-            record();
-            test.flow->PreviousScreen();
-            wizard.ChangeScreen();
-            record();
-            QTest::keyClicks(test.screen()->nom, "Paul");
-            wizard.Ok();
-            wizard.getView()->Close();
-        });
-        wizard.Execute();
-        EXPECT_EQ(wizard.getCompteRendu()->getUserAction(), 0);
-        flushQtEvents();
-    }
-    EXPECT_THAT(openOnFirstField, ElementsAre(true, true, true));
-    EXPECT_EQ(model.donnees[kNom], "Paul");
-    // Once per screen.
-    EXPECT_THAT(warnings.messages(),
-                ElementsAre("TPrEcranVCL::ChangeView()  lettres Alt en double, idScreen 1 : "
-                            "Alt+C : \"&Client de \" et \"&Continuer\"",
-                            "TPrEcranVCL::ChangeView()  lettres Alt en double, idScreen 2 : "
-                            "Alt+C : \"&Client de \" et \"&Continuer\""));
 }
 
 } // namespace

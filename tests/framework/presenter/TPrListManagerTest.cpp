@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <tuple>
 
-using ::testing::IsEmpty;
-
 namespace {
 
 // A host's list of elements with a current position.
@@ -158,18 +156,6 @@ protected:
     std::unique_ptr<ListHarness> h;
 };
 
-TEST_F(TPrListManagerTest, NodeIndexIsThePositionOfTheFocusedNodesTopLevelAncestor)
-{
-    TPrListManager manager = Manager();
-    Focus(2, true);
-    EXPECT_EQ(manager.getNodeIndex(&h->tree), 2);
-    EXPECT_EQ(manager.getNodeIndex(nullptr), -1);
-    // Positions without a node are ignored.
-    manager.focusNode(&h->tree, -1);
-    manager.focusNode(nullptr, 0);
-    EXPECT_EQ(FocusedText(), "C / d\xE9tail");
-}
-
 // Lists are written "A|B|C".
 std::string Joined(const std::vector<std::string>& parts)
 {
@@ -238,6 +224,9 @@ TEST_F(TPrListManagerTest, EachOperationChangesTheListRefreshesTheTreeAndFocuses
             calls.insert(calls.end(), {"buttons.MajCinematique", "flow.Update", "flow.Update",
                                        "screen.Update", "buttons.Update"});
         EXPECT_EQ(h->journal.entries(), calls);
+        if (*c.opened) {
+            EXPECT_EQ(h->editor.seen, std::tuple(h->root.getView(), &h->model, &h->invoker));
+        }
         EXPECT_EQ(FocusedText(), c.focused);
         EXPECT_EQ(h->model.calculs, c.run == duplicate && c.refreshed ? 1 : 0);
         EXPECT_EQ(h->screen->getCompteRendu()->isModified(), *c.opened != 0) << "editor's report";
@@ -248,33 +237,6 @@ TEST_F(TPrListManagerTest, EachOperationChangesTheListRefreshesTheTreeAndFocuses
                                              std::string(1, "ABC"[c.focus]) + " ?");
         }
     }
-}
-
-TEST_F(TPrListManagerTest, TheEditorOpensOnTheNewElementOverTheRootsViewWithTheListsModel)
-{
-    Manager().AjouteElementExecute(&h->tree);
-    EXPECT_EQ(h->editor.seen, std::tuple(h->root.getView(), &h->model, &h->invoker));
-
-    // Without a presenter the editor has no parent and nothing is refreshed.
-    h->journal.clear();
-    TPrListManager(&h->list, nullptr, &h->editor).AjouteElementExecute(&h->tree);
-    EXPECT_EQ(std::get<TView*>(h->editor.seen), nullptr);
-    EXPECT_THAT(h->journal.entries(), ElementsAre("CreeIHM 4"));
-}
-
-TEST_F(TPrListManagerTest, WithoutAListModelEveryOperationDoesNothing)
-{
-    TPrListManager manager(nullptr, h->screen, &h->editor);
-    Focus(1);
-    ScriptedDialogs dialogs;
-    for (auto run :
-         {&TPrListManager::AjouteElementExecute, &TPrListManager::DupliqueElementExecute,
-          &TPrListManager::ModifieElementExecute, &TPrListManager::SupprimeElementExecute,
-          &TPrListManager::MoveUpElementExecute, &TPrListManager::MoveDownElementExecute})
-        (manager.*run)(&h->tree);
-    EXPECT_EQ(dialogs.count(), 0u);
-    EXPECT_THAT(h->journal.entries(), IsEmpty());
-    EXPECT_EQ(FocusedText(), "B");
 }
 
 TEST_F(TPrListManagerTest, AddIsAlwaysEnabledTheOthersFollowTheFocusedNode)
