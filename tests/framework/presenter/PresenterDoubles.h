@@ -7,15 +7,11 @@
 
 #include "model/TCompteRendu.h"
 #include "model/TMgtModelInvoker.h"
-#include "presenter/TCompositeVisitor.h"
 #include "presenter/TPrBaseForm.h"
-#include "presenter/TPrComposite.h"
 #include "presenter/TPrManagementButtons.h"
 #include "view/TView.h"
 
 #include "DesktopMetrics.h"
-#include "DialogSeam.h"
-#include "GestureFlush.h"
 #include "LogCapture.h"
 #include "MessageQueue.h"
 #include "QtLeakCheck.h"

@@ -1,16 +1,12 @@
 #include "PresenterDoubles.h"
 
 #include "controls/TdCcxEditNum.h"
-#include "flow/TScreenInformation.h"
 #include "model/TLieManager.h"
 #include "presenter/TVisitorFixClientHeight.h"
 #include "view/TMessageManager.h"
-#include "view/TViewEcranVCL.h"
 
-#include "TEdit.h"
 #include "TcxCheckBox.h"
 #include "TcxEditNum.h"
-#include "qlettre.h"
 
 #include <QApplication>
 
@@ -261,18 +257,6 @@ TEST_F(TPrEcranVCLTest, AnErrorOrTheWarningTheUserGoesBackToRefusesAndTakesTheFo
     presenter->FocusControl(kMontant);
     EXPECT_EQ(focused(), screen()->montant);
     EXPECT_EQ(journal.count("child.FocusControl 30"), 0u);
-}
-
-TEST_F(TPrEcranVCLTest, QueriesForwardToTheFlowAndTheModelAndTheHooksAnswerNo)
-{
-    flow->GetInfoEcran(1)->setTypeScreen(2);
-    EXPECT_EQ(presenter->getTypeEcran(), 2);
-    EXPECT_EQ(presenter->getIdValeurSaisie(kMontant), kMontantSaisi);
-    EXPECT_EQ(presenter->getIdEtatEdit(kMontant), -1);
-    EXPECT_EQ(presenter->getIdValeurSaisie(kNom), -1);
-    TestScreenPresenter unlinked(journal, panel, nullptr, nullptr, nullptr, nullptr);
-    EXPECT_EQ(unlinked.TPrEcranVCL::SelectEcran(kNom), -1);
-    EXPECT_FALSE(unlinked.TPrEcranVCL::OuvreDeclaration(1, kNom));
 }
 
 TEST_F(TPrEcranVCLTest, AfficheEcranPostsTheScreenChangeToTheRelayWindow)
