@@ -92,19 +92,24 @@ protected:
     TestScreenPresenter* presenter = nullptr;
 };
 
+// The factories are asked in order until one makes the view.
 TEST_F(TPrEcranVCLTest, ChangeViewSavesDisplayReplacesTheViewFitsShowsAndRefreshesInThatOrder)
 {
     show();
     QPointer<TestScreen> old = screen();
     presenter->Add(new RecordingPresenter(journal, "child", presenter));
-    flow->setEnumEcranActif(2);
+    presenter->addFactory(new TestFactory(journal, "f2", {3}));
+    presenter->addFactory(new TestFactory(journal, "f3", {3}));
+    flow->setEnumEcranActif(3);
 
     presenter->ChangeView();
     EXPECT_TRUE(old.isNull());
     EXPECT_TRUE(presenter->getFils().empty());
-    EXPECT_THAT(journal.entries(), ElementsAre("save", "child.~", "~screen", "f1.CreeVue 2",
-                                               "fit 240", "show", "help 102", "form.Update",
-                                               "DonneesVersLettrage", "Select", "buttons.Update"));
+    EXPECT_TRUE(screen()->isInitialised());
+    EXPECT_THAT(journal.entries(),
+                ElementsAre("save", "child.~", "~screen", "f1.CreeVue 3", "f2.CreeVue 3", "fit 240",
+                            "show", "help 103", "form.Update", "DonneesVersLettrage", "Select",
+                            "buttons.Update"));
 }
 
 TEST_F(TPrEcranVCLTest, ChangeViewWithoutFactoriesTouchesNothing)
@@ -118,16 +123,6 @@ TEST_F(TPrEcranVCLTest, ChangeViewWithoutFactoriesTouchesNothing)
     EXPECT_EQ(alone.getView(), view);
     EXPECT_EQ(alone.getFils().size(), 1u);
     EXPECT_TRUE(journal.entries().empty());
-}
-
-TEST_F(TPrEcranVCLTest, FactoriesAreAskedInOrderUntilOneMakesTheView)
-{
-    presenter->addFactory(new TestFactory(journal, "f2", {3}));
-    presenter->addFactory(new TestFactory(journal, "f3", {3}));
-    flow->setEnumEcranActif(3);
-    EXPECT_TRUE(presenter->CreateView());
-    EXPECT_THAT(journal.entries(), ElementsAre("f1.CreeVue 3", "f2.CreeVue 3"));
-    EXPECT_TRUE(screen()->isInitialised());
 }
 
 TEST_F(TPrEcranVCLTest, AScreenNoFactoryKnowsLeavesThePresenterWithoutView)
