@@ -142,7 +142,10 @@ TEST_P(THostGuardFaultTest, TheWizardSurvivesAHostThatThrowsAndKeepsWhatIsTypedA
     EXPECT_EQ(log.count(std::string(fault.edge) + " erreur inattendue : " + cause), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryHook, THostGuardFaultTest, ::testing::ValuesIn(kFaults));
+INSTANTIATE_TEST_SUITE_P(EveryRoad, THostGuardFaultTest, ::testing::ValuesIn(kFaults),
+                         [](const auto& info) {
+                             return info.param.hook + std::to_string(info.index);
+                         });
 
 // A change handler that opens a modal dialog (here one that runs the event loop for a while,
 // as a real one does) while a screen change is posted: the change waits for the handler.
