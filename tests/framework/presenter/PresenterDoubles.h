@@ -5,54 +5,32 @@
 
 #include "../view/ScreenTestHost.h"
 
-#include "flow/TCinematicManagerAbstract.h"
 #include "model/TCompteRendu.h"
 #include "model/TMgtModelInvoker.h"
-#include "presenter/TCompositeVisitor.h"
 #include "presenter/TPrBaseForm.h"
-#include "presenter/TPrComposite.h"
-#include "presenter/TPrEcranVCL.h"
 #include "presenter/TPrManagementButtons.h"
 #include "view/TView.h"
 
 #include "DesktopMetrics.h"
-#include "DialogSeam.h"
-#include "GestureFlush.h"
 #include "LogCapture.h"
 #include "MessageQueue.h"
 #include "QtLeakCheck.h"
 #include "ScriptedDialogs.h"
-#include "TInfoGene.h"
+#include "TEdit.h"
 #include "TPanel.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
-
 using screentest::Journal;
 using screentest::TestModel;
 using ::testing::ElementsAre;
-
-// Lets Qt build, once per process, what it creates lazily the first time a window is shown,
-// so that the leak checks of the tests count only their own objects.
-inline void WarmUpShownWindows()
-{
-    static bool done = false;
-    if (std::exchange(done, true))
-        return;
-    TView window;
-    window.Show();
-    window.Hide();
-}
 
 // A view that records the calls its presenter makes, as "<name>.view.<call>".
 class RecordingView : public TView
@@ -99,11 +77,6 @@ public:
     {
         rec("SauveDataInit");
         TPrComposite::SauveDataInit();
-    }
-    void RestaureDataInit() override
-    {
-        rec("RestaureDataInit");
-        TPrComposite::RestaureDataInit();
     }
     void FocusControl(int lettrage) override
     {
@@ -163,17 +136,70 @@ private:
     Journal& m_journal;
 };
 
-// Gives `wizard` the flow and a screen presenter in its screen panel, whose views `factory`
-// makes.
-inline screentest::TestScreenPresenter* WireScreen(TPrBaseForm& wizard, Journal& journal,
-                                                   TModelAbstract& model, TMgtModelInvoker& invoker,
-                                                   TCinematicManagerAbstract* flow,
-                                                   TFactoryAbstract* factory)
+// A wizard of two screens as a host builds it: the screen presenter, whose views `factory`
+// makes, and the buttons bar.
+struct TestWizard
 {
-    wizard.setCinematicManager(flow);
-    auto* ecran = new screentest::TestScreenPresenter(journal, wizard.getPanelEcranVCL(), &wizard,
-                                                      &model, &invoker, flow);
-    wizard.Add(ecran);
-    ecran->addFactory(factory);
-    return ecran;
-}
+    TestWizard(Journal& journal, TModelAbstract& model, TMgtModelInvoker& invoker,
+               TFactoryAbstract* factory)
+        : form(nullptr, &model, &invoker), flow(screentest::NouveauFlux(2)),
+          ecran(new screentest::TestScreenPresenter(journal, form.getPanelEcranVCL(), &form, &model,
+                                                    &invoker, flow)),
+          buttons(new TPrManagementButtons(form.getPanelManagementButtons(), &form, &model,
+                                           &invoker, flow))
+    {
+        form.setCinematicManager(flow);
+        form.Add(ecran);
+        form.Add(buttons);
+        ecran->addFactory(factory);
+    }
+    screentest::TestScreen* screen() const
+    {
+        return dynamic_cast<screentest::TestScreen*>(ecran->getView());
+    }
+
+    TPrBaseForm form;
+    TCinematicManagerAbstract* flow;        // owned by the form
+    screentest::TestScreenPresenter* ecran; // owned by the form
+    TPrManagementButtons* buttons;          // owned by the form
+};
+
+// Fixes the desktop size and builds, once per process, what Qt keeps for good after the first
+// wizard with a buttons bar was shown, typed into and closed (styles, plugins, caches), so that
+// the leak checks count only the test's own objects.
+class PresenterTest : public QtLeakCheckedTest
+{
+protected:
+    void SetUp() override
+    {
+        screentest::WarmUpWidgetsOnce();
+        SetDesktopSizeOverride(1280, 1024);
+        static bool warm = false;
+        if (!std::exchange(warm, true)) {
+            Journal journal;
+            TInfoGene info;
+            TestModel model(&info);
+            TMgtModelInvoker invoker;
+            {
+                TestWizard wizard(journal, model, invoker,
+                                  new screentest::TestFactory(journal, "f", {1, 2}));
+                wizard.buttons->AddService(TPrManagementButtons::kServiceImprimer);
+                QTimer::singleShot(0, [&] {
+                    QTest::keyClicks(wizard.screen()->nom, "a");
+                    wizard.form.getView()->Close();
+                });
+                wizard.form.Execute();
+            }
+            QPixmap pixmap; // the cache, which a later repaint of the bar may be the first to use
+            QPixmapCache::find(QStringLiteral("warm-up"), &pixmap);
+        }
+        screentest::FlushGestures();
+        QtLeakCheckedTest::SetUp();
+    }
+    void TearDown() override
+    {
+        SetDesktopSizeOverride(0, 0);
+        screentest::FlushGestures();
+        QtLeakCheckedTest::TearDown();
+    }
+};

@@ -1,35 +1,10 @@
 #include "PresenterDoubles.h"
 
-#include "controls/TControlDisplayInfo.h"
-#include "view/TMessageManager.h"
 #include "view/TViewBaseForm.h"
 
 namespace {
 
 using Answer = DialogSeam::Answer;
-
-// Screens 10, 20 (switched off), 30 and 40; the letters 500 and 600 are shown on screen 30.
-class FormTestFlow : public TCinematicManagerAbstract
-{
-public:
-    explicit FormTestFlow(bool* destroyed = nullptr) : m_destroyed(destroyed)
-    {
-        using Info = TScreenInformation;
-        for (int id : {10, 20, 30, 40})
-            InitScreen(id, id * 100, "", Info::SELECTION_NON, id == 20 ? Info::OFF : Info::ON,
-                       Info::FAMILLE_DEFAUT);
-        addScreenFromLettrageEntry(500, 30);
-        addScreenFromLettrageEntry(600, 30);
-    }
-    ~FormTestFlow() override
-    {
-        if (m_destroyed)
-            *m_destroyed = true;
-    }
-
-private:
-    bool* m_destroyed;
-};
 
 // A host screen presenter that records what the wizard asks of it.
 class FormTestScreen : public TPrEcranVCL
@@ -42,11 +17,6 @@ public:
     {
         shownScreens.push_back(getCinematicManager()->getEnumEcranActif());
     }
-    void Show() override
-    {
-        ++shows;
-        TPrEcranVCL::Show();
-    }
     void SauveDataInit() override {}
     void RestaureDataInit() override { ++restores; }
     void CheckIsModified() override { getCompteRendu()->setModified(modified); }
@@ -58,7 +28,6 @@ public:
     void InitDonnees() override {}
 
     std::vector<int> shownScreens;
-    int shows = 0;
     int restores = 0;
     int validations = 0; // 1 for each check that shows its messages, 100 for each that does not
     bool modified = false;
@@ -75,41 +44,39 @@ constexpr const char* kAbandonQuestion =
 constexpr const char* kMissingScreenWarning = "TPrBaseForm::Execute()  l'enum de l'\xE9"
                                               "cran \xE0 afficher n'est pas disponible";
 
-class TPrBaseFormTest : public QtLeakCheckedTest
+class TPrBaseFormTest : public PresenterTest
 {
 protected:
     void SetUp() override
     {
-        SetDesktopSizeOverride(1280, 1024);
-        // Qt builds, once per process, what it makes lazily for the first modal window.
-        static bool warmedUp = false;
-        if (!std::exchange(warmedUp, true)) {
-            build();
-            execute([this] { closeWindow(); });
-            m_form.reset();
-            flushQtEvents();
-        }
-        QtLeakCheckedTest::SetUp();
+        PresenterTest::SetUp();
         build();
     }
     void TearDown() override
     {
         m_form.reset();
-        QtLeakCheckedTest::TearDown();
-        SetDesktopSizeOverride(0, 0);
+        PresenterTest::TearDown();
     }
 
     void build()
     {
         m_form = std::make_unique<TPrBaseForm>(nullptr, &m_model, nullptr);
-        m_form->setCinematicManager(new FormTestFlow(&m_flowDestroyed));
-        m_screen = new FormTestScreen(m_form.get(), &m_model, m_form->getCinematicManager());
+        // Screens 10, 20 (switched off), 30 and 40; the letters 500 and 600 are on screen 30.
+        auto* flow = new TCinematicManagerAbstract();
+        for (int id : {10, 20, 30, 40})
+            flow->InitScreen(id, id * 100, "", TScreenInformation::SELECTION_NON,
+                             id == 20 ? TScreenInformation::OFF : TScreenInformation::ON,
+                             TScreenInformation::FAMILLE_DEFAUT);
+        flow->addScreenFromLettrageEntry(500, 30);
+        flow->addScreenFromLettrageEntry(600, 30);
+        m_form->setCinematicManager(flow);
+        m_screen = new FormTestScreen(m_form.get(), &m_model, flow);
         m_form->Add(m_screen);
         m_window = qobject_cast<TViewBaseForm*>(m_form->getView());
     }
 
-    // Runs the wizard; `whileShown` runs from inside its modal loop. A watchdog ends a wizard
-    // that would never close, so that a fault fails the test instead of hanging it.
+    // Runs the wizard; `whileShown` runs from inside its modal loop. A wizard that would never
+    // close fails the test instead of hanging it.
     void execute(const std::function<void()>& whileShown)
     {
         QTimer watchdog;
@@ -118,8 +85,7 @@ protected:
             ADD_FAILURE() << "the wizard did not close";
             m_form->Ok();
             m_screen->accepts = true;
-            if (m_window)
-                m_window->Close();
+            m_window->Close();
         });
         watchdog.start(10000);
         QTimer::singleShot(0, whileShown);
@@ -133,23 +99,9 @@ protected:
     std::unique_ptr<TPrBaseForm> m_form;
     FormTestScreen* m_screen = nullptr; // owned by m_form
     QPointer<TViewBaseForm> m_window;   // frees itself when the wizard closes
-    bool m_flowDestroyed = false;
 };
 
 } // namespace
-
-TEST_F(TPrBaseFormTest, BuildsTheWizardWindowWithItsPanelsAndTheRelayWindow)
-{
-    ASSERT_NE(m_window, nullptr);
-    EXPECT_EQ(m_form->getRoot(), m_form.get());
-    ASSERT_NE(m_form->getMessageManager(), nullptr);
-    EXPECT_EQ(m_form->getMessageManager()->getPresenter(), m_form.get());
-    EXPECT_EQ(m_form->getPanelEcranVCL(), m_window->PanelEcranVCL);
-    EXPECT_EQ(m_form->getPanelNavigateTree(), m_window->PanelNavigateTree);
-    EXPECT_EQ(m_form->getPanelManagementButtons(), m_window->PanelManagementButtons);
-    m_form->CascadeWindow();
-    EXPECT_EQ(m_window->GetPosition(), poDesigned);
-}
 
 TEST_F(TPrBaseFormTest, StartsOnTheScreenTheGeneralInformationAsksForElseOnTheFirst)
 {
@@ -159,15 +111,11 @@ TEST_F(TPrBaseFormTest, StartsOnTheScreenTheGeneralInformationAsksForElseOnTheFi
         bool displayed;
         int idScreen;
         int shown;
-        TPosition position; // centred when a screen was asked for
         bool warned;
     };
     const Case cases[] = {
-        {false, false, -1, 10, poOwnerFormCenter, false},
-        {true, false, 30, 10, poOwnerFormCenter, false},
-        {true, true, 30, 30, poMainFormCenter, false},
-        {false, true, 40, 40, poMainFormCenter, false},
-        {false, true, 20, 10, poMainFormCenter, true}, // switched off
+        {false, false, -1, 10, false}, {true, false, 30, 10, false}, {true, true, 30, 30, false},
+        {false, true, 40, 40, false},  {false, true, 20, 10, true}, // 20 is switched off
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.idScreen);
@@ -188,9 +136,6 @@ TEST_F(TPrBaseFormTest, StartsOnTheScreenTheGeneralInformationAsksForElseOnTheFi
         EXPECT_EQ(m_info.getIdScreen(), c.idScreen);
         EXPECT_EQ(m_screen->shownScreens, std::vector<int>{c.shown});
         EXPECT_EQ(m_form->getCinematicManager()->getEnumEcranActif(), c.shown);
-        EXPECT_EQ(m_screen->shows, 1);
-        EXPECT_EQ(m_window->GetPosition(), c.position);
-        EXPECT_EQ(log.messages().front(), "TPrBaseForm::Execute()");
         EXPECT_EQ(log.count(kMissingScreenWarning), c.warned ? 1u : 0u);
     }
 }
@@ -222,7 +167,6 @@ TEST_F(TPrBaseFormTest, ClosingAsksAboutChangesUnlessFinishedAndValidatesOnlyAFi
         ScriptedDialogs dialogs;
         for (Answer answer : c.answers)
             dialogs.answer(answer);
-        LogCapture log;
         m_screen->modified = c.modified;
         m_screen->accepts = c.accepts;
         bool stayedOpen = false;
@@ -250,84 +194,21 @@ TEST_F(TPrBaseFormTest, ClosingAsksAboutChangesUnlessFinishedAndValidatesOnlyAFi
         EXPECT_EQ(m_screen->restores, c.restores);
         EXPECT_EQ(m_form->getCompteRendu()->getUserAction(), c.userAction);
         EXPECT_TRUE(m_form->isClosed());
-        EXPECT_GE(log.count("TPrBaseForm::OnCloseQuery()"), 1u);
-        EXPECT_GE(log.count("TPrBaseForm::OnClose()"), 1u);
         flushQtEvents();
         EXPECT_TRUE(m_window.isNull()) << "freed";
         EXPECT_EQ(m_form->getPanelEcranVCL(), nullptr);
     }
 }
 
-TEST_F(TPrBaseFormTest, ScreenChangeRequestedThroughTheRelayWindowHappensFromTheLoop)
+TEST_F(TPrBaseFormTest, AWizardWithoutFlowEndsAtOnceWithAnErrorAndANotRunReport)
 {
-    execute([&] {
-        m_form->getCinematicManager()->setEnumEcranActif(40);
-        PostMessageA(m_form->getMessageManager()->Handle(), kMsgChangeView, 0, 0);
-        QTimer::singleShot(0, [&] { closeWindow(); });
-    });
-    EXPECT_EQ(m_screen->shownScreens, (std::vector<int>{10, 40}));
-}
-
-TEST_F(TPrBaseFormTest, AWizardWiredWrongEndsAtOnceWithAnErrorAndANotRunReport)
-{
-    struct Case
-    {
-        const char* error;
-        std::function<void(TPrBaseForm&)> wire; // from a form on the fixture's model
-    };
-    const std::vector<Case> cases = {
-        {"TPrBaseForm::Execute() sans gestionnaire de cin\xE9matique", [](TPrBaseForm&) {}},
-        {"TPrBaseForm::Execute() sans mod\xE8le",
-         [](TPrBaseForm& form) {
-             form.setModel(nullptr);
-             form.setCinematicManager(new FormTestFlow());
-         }},
-        {"TPrBaseForm::Execute() pr\xE9sentateur d'\xE9"
-         "cran sans mod\xE8le",
-         [](TPrBaseForm& form) {
-             form.setCinematicManager(new FormTestFlow());
-             form.Add(new FormTestScreen(&form, nullptr, form.getCinematicManager()));
-         }},
-        {"TPrBaseForm::Execute() sans fen\xEAtre (d\xE9j\xE0 lib\xE9r\xE9"
-         "e)",
-         [](TPrBaseForm& form) {
-             form.setCinematicManager(new FormTestFlow());
-             QTimer::singleShot(0, [&form] { form.getView()->Close(); });
-             form.Execute(); // the window frees itself on closing
-             flushQtEvents();
-             form.getCompteRendu()->setUserAction(1);
-         }},
-    };
-    for (const Case& wiring : cases) {
-        SCOPED_TRACE(wiring.error);
-        TPrBaseForm bare(nullptr, &m_model, nullptr);
-        wiring.wire(bare);
-        LogCapture log;
-        bare.Execute();
-        EXPECT_EQ(log.messages(),
-                  (std::vector<std::string>{"TPrBaseForm::Execute()", wiring.error}));
-        EXPECT_EQ(log.lines().back().level, log4cxx::Level::getError());
-        EXPECT_TRUE(!bare.getView() || !bare.getView()->isVisible());
-        EXPECT_EQ(bare.getCompteRendu()->getUserAction(), TPrBaseForm::kUserActionNotRun);
-    }
-}
-
-TEST_F(TPrBaseFormTest, KeepsOneDisplayRecordPerControlAndFreesAllItOwnsWhenDestroyed)
-{
-    EXPECT_EQ(m_form->getControlDisplayInfo(7), m_form->getControlDisplayInfoEnd());
-    auto* record = new TControlDisplayInfo();
-    record->setCtrlId(7);
-    m_form->AddControlDisplayInfo(record);
-    m_form->AddControlDisplayInfo(record); // already held: kept once
-    m_form->AddControlDisplayInfo(nullptr);
-    ASSERT_NE(m_form->getControlDisplayInfo(7), m_form->getControlDisplayInfoEnd());
-    EXPECT_EQ(*m_form->getControlDisplayInfo(7), record);
-    EXPECT_EQ(m_form->getControlDisplayInfoList().size(), 1u);
-    EXPECT_EQ(m_form->getControlDisplayInfo(8), m_form->getControlDisplayInfoEnd());
-
-    QPointer<TMessageManager> relay = m_form->getMessageManager();
-    m_form.reset();
-    EXPECT_TRUE(m_flowDestroyed);
-    EXPECT_TRUE(relay.isNull());
-    EXPECT_TRUE(m_window.isNull());
+    TPrBaseForm bare(nullptr, &m_model, nullptr);
+    LogCapture log;
+    bare.Execute();
+    EXPECT_THAT(log.messages(),
+                ElementsAre("TPrBaseForm::Execute()", "TPrBaseForm::Execute() sans gestionnaire de "
+                                                      "cin\xE9matique"));
+    EXPECT_EQ(log.lines().back().level, log4cxx::Level::getError());
+    EXPECT_FALSE(bare.getView()->isVisible());
+    EXPECT_EQ(bare.getCompteRendu()->getUserAction(), TPrBaseForm::kUserActionNotRun);
 }

@@ -1,28 +1,19 @@
 #include "PresenterDoubles.h"
 
+#include "presenter/TPrNavigateTree.h"
+#include "presenter/TVisitorChangeView.h"
+#include "presenter/TVisitorFixClientHeight.h"
+#include "presenter/TVisitorMajCinematique.h"
+
 namespace {
 
-// A report that records its destruction.
-class RecordingReport : public TCompteRendu
-{
-public:
-    RecordingReport(Journal& journal, std::string name) : m_journal(journal), m_name(name) {}
-    ~RecordingReport() override { m_journal.add(m_name + ".~report"); }
-
-private:
-    Journal& m_journal;
-    std::string m_name;
-};
-
 // A tree of recording presenters: root { a { a1, a2 }, b }.
-class TPrCompositeTest : public QtLeakCheckedTest
+class TPrCompositeTest : public PresenterTest
 {
 protected:
     void SetUp() override
     {
-        WarmUpShownWindows();
-        QtLeakCheckedTest::SetUp();
-        SetDesktopSizeOverride(1280, 1024);
+        PresenterTest::SetUp();
         root = new RecordingPresenter(journal, "root", nullptr, &model);
         root->setRoot(root);
         a = new RecordingPresenter(journal, "a", root, &model);
@@ -37,8 +28,7 @@ protected:
     void TearDown() override
     {
         delete root;
-        SetDesktopSizeOverride(0, 0);
-        QtLeakCheckedTest::TearDown();
+        PresenterTest::TearDown();
     }
 
     std::vector<std::pair<RecordingPresenter*, std::string>> named() const
@@ -60,12 +50,8 @@ TEST_F(TPrCompositeTest, ChildrenTakeTheRootOfTheirParentAndAreAddedOnceByAdd)
 {
     auto* c = new RecordingPresenter(journal, "c", a);
     EXPECT_EQ(c->getRoot(), root);
-    root->Add(c);
-    root->Add(a);
-    root->Add(c);
-    EXPECT_EQ(root->getFils(), (std::vector<TPrComposite*>{a, b, c}));
-
-    root->Remove(b);
+    for (TPrComposite* child : {c, a, c})
+        root->Add(child);
     root->Remove(b);
     EXPECT_EQ(root->getFils(), (std::vector<TPrComposite*>{a, c}));
     EXPECT_FALSE(root->isEnable(b));
@@ -74,27 +60,8 @@ TEST_F(TPrCompositeTest, ChildrenTakeTheRootOfTheirParentAndAreAddedOnceByAdd)
     delete b;
 }
 
-TEST_F(TPrCompositeTest, TreeOperationsReachEachNodeBeforeItsChildrenInInsertionOrder)
-{
-    const std::vector<std::pair<std::string, std::function<void()>>> operations = {
-        {"SaveData", [&] { root->SaveData(); }},
-        {"LoadData", [&] { root->LoadData(); }},
-        {"SauveDataInit", [&] { root->SauveDataInit(); }},
-        {"RestaureDataInit", [&] { root->RestaureDataInit(); }},
-        {"FocusControl 7", [&] { root->FocusControl(7); }},
-        {"CheckIsModified", [&] { root->MiseAJourCompteRendu(); }},
-    };
-    for (const auto& [name, run] : operations) {
-        journal.clear();
-        run();
-        EXPECT_THAT(journal.entries(), ElementsAre("root." + name, "a." + name, "a1." + name,
-                                                   "a2." + name, "b." + name))
-            << name;
-    }
-}
-
 // Every node but `a` has a view: the view operations skip it and still reach its children.
-TEST_F(TPrCompositeTest, ViewOperationsReachTheOwnViewBeforeTheChildrenViews)
+TEST_F(TPrCompositeTest, OperationsReachEachNodeOrItsViewBeforeItsChildrenInInsertionOrder)
 {
     TPanel panel;
     TCinematicManagerAbstract flow;
@@ -106,35 +73,27 @@ TEST_F(TPrCompositeTest, ViewOperationsReachTheOwnViewBeforeTheChildrenViews)
         if (node != a)
             node->setView(new RecordingView(journal, name, &panel));
     }
-    a1->setModel(nullptr);
-    info.setCouleur(0x00336699);
-    const TColor before = a1->getView()->GetColor();
-
     const std::vector<std::pair<std::string, std::function<void()>>> operations = {
-        {"Show", [&] { root->Show(); }},
-        {"Hide", [&] { root->Hide(); }},
-        {"Update", [&] { root->Update(); }},
-        {"SaveControlDisplay", [&] { root->SaveControlDisplay(); }},
-        {"Help 42", [&] { root->SetControlHelpContext(); }},
+        {"SaveData", [&] { root->SaveData(); }},
+        {"LoadData", [&] { root->LoadData(); }},
+        {"SauveDataInit", [&] { root->SauveDataInit(); }},
+        {"FocusControl 7", [&] { root->FocusControl(7); }},
+        {"CheckIsModified", [&] { root->MiseAJourCompteRendu(); }},
+        {"view.Show", [&] { root->Show(); }},
+        {"view.Hide", [&] { root->Hide(); }},
+        {"view.Update", [&] { root->Update(); }},
+        {"view.SaveControlDisplay", [&] { root->SaveControlDisplay(); }},
+        {"view.Help 42", [&] { root->SetControlHelpContext(); }},
     };
     for (const auto& [name, run] : operations) {
         journal.clear();
         run();
-        const std::string call = ".view." + name;
-        EXPECT_THAT(journal.entries(),
-                    ElementsAre("root" + call, "a1" + call, "a2" + call, "b" + call))
-            << name;
+        std::vector<std::string> expected;
+        for (const auto& [node, prefix] : named())
+            if (node != a || name.rfind("view.", 0) != 0)
+                expected.push_back(prefix + "." + name);
+        EXPECT_EQ(journal.entries(), expected);
     }
-    EXPECT_EQ(root->getView()->GetColor(), TColor(0x00336699)) << "painted in the host colour";
-    EXPECT_EQ(a1->getView()->GetColor(), before) << "no model, no colour";
-
-    // Without an active screen there is no help context; the children are still asked.
-    TCinematicManagerAbstract idle;
-    root->setCinematicManager(&idle);
-    a1->setCinematicManager(nullptr);
-    journal.clear();
-    root->SetControlHelpContext();
-    EXPECT_THAT(journal.entries(), ElementsAre("a2.view.Help 42", "b.view.Help 42"));
 }
 
 TEST_F(TPrCompositeTest, ReportsAreCheckedOwnFirstAndMergedBottomUp)
@@ -182,64 +141,127 @@ TEST_F(TPrCompositeTest, EcranValideAsksEachNodeInPreOrderAndStopsAtTheFirstRefu
     }
 }
 
-TEST_F(TPrCompositeTest, DestroyingTheRootDestroysChildrenThenViewThenReportOfEachNodeOnce)
-{
-    for (const auto& [node, name] : named()) {
-        node->setView(new RecordingView(journal, name));
-        delete node->getCompteRendu();
-        node->setCompteRendu(new RecordingReport(journal, name));
-    }
-    delete root;
-    root = nullptr;
-    EXPECT_THAT(journal.entries(),
-                ElementsAre("root.~", "a.~", "a1.~", "a1.~view", "a1.~report", "a2.~", "a2.~view",
-                            "a2.~report", "a.~view", "a.~report", "b.~", "b.~view", "b.~report",
-                            "root.~view", "root.~report"));
-}
-
-TEST_F(TPrCompositeTest, AViewDestroyedWithItsPanelIsNeitherUsedNorDestroyedAgain)
+// The view of `a` goes with its panel first: it is neither used nor destroyed again.
+TEST_F(TPrCompositeTest, DestroyingTheRootDestroysChildrenThenTheViewOfEachNodeOnce)
 {
     auto* panel = new TPanel(nullptr);
-    a->setView(new RecordingView(journal, "a", panel));
-    ASSERT_NE(a->getView(), nullptr);
+    for (const auto& [node, name] : named())
+        node->setView(new RecordingView(journal, name, node == a ? panel : nullptr));
     delete panel;
     EXPECT_EQ(a->getView(), nullptr);
     root->Show();
+    EXPECT_EQ(journal.count("a.view.Show"), 0u);
+    journal.clear();
     delete root;
     root = nullptr;
-    EXPECT_EQ(journal.count("a.~view"), 1u);
-    EXPECT_EQ(journal.count("a.view.Show"), 0u);
+    EXPECT_THAT(journal.entries(), ElementsAre("root.~", "a.~", "a1.~", "a1.~view", "a2.~",
+                                               "a2.~view", "b.~", "b.~view", "root.~view"));
 }
 
-TEST_F(TPrCompositeTest, MoveLeftAndHelpContextActOnTheOwnViewOnly)
+// A screen presenter of a host, recording the rebuilding of its view.
+class RecordingScreenPresenter : public TPrEcranVCL
 {
-    auto* view = new RecordingView(journal, "a");
-    view->move(30, 12);
-    a->setView(view);
-    a->MoveLeft();
-    EXPECT_EQ(view->pos(), QPoint(0, 12));
-    EXPECT_TRUE(a->isLeftComposite());
-    a->setHelpContext(1234);
-    EXPECT_EQ(view->GetHelpContext(), 1234);
+public:
+    RecordingScreenPresenter(Journal& journal, std::string name, TPrComposite* parent)
+        : TPrEcranVCL(nullptr, parent, nullptr, nullptr, nullptr), m_journal(journal),
+          m_name(std::move(name))
+    {}
+    void SauveDataInit() override {}
+    void RestaureDataInit() override {}
+    void CheckIsModified() override {}
+    void InitDonnees() override {}
+    void ChangeView() override { m_journal.add(m_name + ".ChangeView"); }
 
-    // Without a view there is no navigation column to move beside.
-    b->MoveLeft();
-    EXPECT_FALSE(b->isLeftComposite());
-    b->setHelpContext(99);
-    EXPECT_EQ(b->getView(), nullptr);
-}
+private:
+    Journal& m_journal;
+    std::string m_name;
+};
 
-TEST_F(TPrCompositeTest, TheNavigationColumnNeedsAWideOrTallDesktop)
+// Names every presenter it visits, with the kind of visit it received.
+class RecordingVisitor : public TCompositeVisitor
 {
-    const struct
+public:
+    explicit RecordingVisitor(Journal& journal) : m_journal(journal) {}
+    void VisitBaseForm(TPrBaseForm*) override { m_journal.add("BaseForm"); }
+    void VisitEcranVCL(TPrEcranVCL*) override { m_journal.add("EcranVCL"); }
+    void VisitManagementButtons(TPrManagementButtons*) override { m_journal.add("Buttons"); }
+    void VisitNavigateTree(TPrNavigateTree*) override { m_journal.add("NavigateTree"); }
+
+private:
+    Journal& m_journal;
+};
+
+// The four kinds of presenters as a wizard builds them:
+// form { tree, screen { inner }, buttons }.
+class TCompositeVisitorTest : public PresenterTest
+{
+protected:
+    void SetUp() override
     {
-        int width, height;
-        bool left;
-    } cases[] = {{1024, 600, true}, {800, 768, true}, {1023, 767, false}, {800, 600, false}};
-    for (const auto& c : cases) {
-        SetDesktopSizeOverride(c.width, c.height);
-        EXPECT_EQ(TPrComposite(nullptr, nullptr, nullptr, nullptr).isLeftComposite(), c.left)
-            << c.width << "x" << c.height;
+        PresenterTest::SetUp();
+        form = new TPrBaseForm(nullptr, &model, nullptr);
+        tree = new TPrNavigateTree(form->getPanelNavigateTree(), form, &model, nullptr, nullptr);
+        screen = new RecordingScreenPresenter(journal, "screen", form);
+        inner = new RecordingScreenPresenter(journal, "inner", screen);
+        buttons = new RecordingButtons(journal, form);
+        form->Add(tree);
+        form->Add(screen);
+        screen->Add(inner);
+        form->Add(buttons);
+    }
+    void TearDown() override
+    {
+        delete form;
+        PresenterTest::TearDown();
+    }
+
+    Journal journal;
+    TInfoGene info;
+    TestModel model{&info};
+    TPrBaseForm* form = nullptr;
+    TPrNavigateTree* tree = nullptr;
+    RecordingScreenPresenter* screen = nullptr;
+    RecordingScreenPresenter* inner = nullptr;
+    RecordingButtons* buttons = nullptr;
+};
+
+TEST_F(TCompositeVisitorTest, TheWalkVisitsEveryPresenterOnceInPreOrderWithTheVisitOfItsKind)
+{
+    // Children under every kind, and under a plain node, which is not visited itself.
+    tree->Add(new RecordingScreenPresenter(journal, "underTree", tree));
+    buttons->Add(new RecordingScreenPresenter(journal, "underButtons", buttons));
+    auto* plain = new RecordingPresenter(journal, "plain", form);
+    form->Add(plain);
+    plain->Add(new RecordingScreenPresenter(journal, "underPlain", plain));
+
+    RecordingVisitor visitor(journal);
+    form->Accept(&visitor);
+    EXPECT_THAT(journal.entries(), ElementsAre("BaseForm", "NavigateTree", "EcranVCL", "EcranVCL",
+                                               "EcranVCL", "Buttons", "EcranVCL", "EcranVCL"));
+}
+
+TEST_F(TCompositeVisitorTest, EachVisitorActsOnItsKindOfPresenterOnly)
+{
+    delete form->getView();
+    form->setView(new RecordingView(journal, "form"));
+    TVisitorChangeView changeView;
+    TVisitorMajCinematique majCinematique;
+    TVisitorFixClientHeight fit(321);
+    const std::vector<std::pair<std::function<void()>, std::vector<std::string>>> cases = {
+        {[&] { form->Accept(&changeView); }, {"screen.ChangeView", "inner.ChangeView"}},
+        {[&] { form->ChangeScreen(); }, {"screen.ChangeView", "inner.ChangeView"}},
+        {[&] { form->Accept(&majCinematique); }, {"buttons.MajCinematique"}},
+        {[&] { form->Accept(&fit); }, {"form.view.Fix 321"}},
+        {[&] {
+             delete form->getView(); // a window already closed has nothing left to fit
+             form->Accept(&fit);
+         },
+         {"form.~view"}},
+    };
+    for (const auto& [run, expected] : cases) {
+        journal.clear();
+        run();
+        EXPECT_EQ(journal.entries(), expected) << expected.front();
     }
 }
 

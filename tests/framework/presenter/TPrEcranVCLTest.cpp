@@ -1,20 +1,14 @@
 #include "PresenterDoubles.h"
 
 #include "controls/TdCcxEditNum.h"
-#include "flow/TScreenInformation.h"
 #include "model/TLieManager.h"
 #include "presenter/TVisitorFixClientHeight.h"
 #include "view/TMessageManager.h"
-#include "view/TViewEcranVCL.h"
 
-#include "TEdit.h"
 #include "TcxCheckBox.h"
 #include "TcxEditNum.h"
-#include "TcxKelButton.h"
-#include "qlettre.h"
 
 #include <QApplication>
-#include <QMenu>
 
 using namespace screentest;
 
@@ -49,44 +43,18 @@ private:
 
 // The wizard's tree as a host builds it: the form presenter at the root with a flow of three
 // screens, the screen presenter (factory f1 knows screens 1 and 2) and the buttons presenter.
-class TPrEcranVCLTest : public QtLeakCheckedTest
+class TPrEcranVCLTest : public PresenterTest
 {
 protected:
     void SetUp() override
     {
-        WarmUpWidgetsOnce();
-        SetDesktopSizeOverride(1280, 1024);
-        // Qt keeps for good what the first wizard builds (window styles, caches).
-        static bool warm = false;
-        if (!std::exchange(warm, true)) {
-            build();
-            QTest::keyClicks(show()->montant, "1");
-            destroy();
-        }
         // No window of an earlier test stays active: activating ours must not release it.
         QApplication::setActiveWindow(nullptr);
-        flushQtEvents();
-        FlushGestures();
-        QtLeakCheckedTest::SetUp();
-        build();
-    }
-    void TearDown() override
-    {
-        QApplication::setActiveWindow(nullptr);
-        destroy();
-        SetDesktopSizeOverride(0, 0);
-        FlushGestures();
-        QtLeakCheckedTest::TearDown();
-    }
-
-    void build()
-    {
+        PresenterTest::SetUp();
         info.setApplicationName("Kelmar");
-        info.setCouleur(clAqua);
         model = std::make_unique<TestModel>(&info);
         model->getLieManager()->LierElements(kMontant, kMontantSaisi, -1);
         panel = new TPanel();
-        panel->resize(420, 300);
         form = new RecordingForm(journal, model.get(), &invoker);
         flow = new RecordingFlow(journal, 3);
         form->setCinematicManager(flow);
@@ -95,12 +63,13 @@ protected:
         form->Add(new RecordingButtons(journal, form));
         presenter->addFactory(new TestFactory(journal, "f1", {1, 2}));
     }
-    void destroy()
+    void TearDown() override
     {
+        QApplication::setActiveWindow(nullptr);
         delete form;
         delete panel;
         model.reset();
-        journal.clear();
+        PresenterTest::TearDown();
     }
 
     TestScreen* screen() const { return dynamic_cast<TestScreen*>(presenter->getView()); }
@@ -123,20 +92,24 @@ protected:
     TestScreenPresenter* presenter = nullptr;
 };
 
+// The factories are asked in order until one makes the view.
 TEST_F(TPrEcranVCLTest, ChangeViewSavesDisplayReplacesTheViewFitsShowsAndRefreshesInThatOrder)
 {
     show();
     QPointer<TestScreen> old = screen();
     presenter->Add(new RecordingPresenter(journal, "child", presenter));
-    flow->setEnumEcranActif(2);
+    presenter->addFactory(new TestFactory(journal, "f2", {3}));
+    presenter->addFactory(new TestFactory(journal, "f3", {3}));
+    flow->setEnumEcranActif(3);
 
     presenter->ChangeView();
     EXPECT_TRUE(old.isNull());
-    ASSERT_NE(screen(), nullptr);
     EXPECT_TRUE(presenter->getFils().empty());
-    EXPECT_THAT(journal.entries(), ElementsAre("save", "child.~", "~screen", "f1.CreeVue 2",
-                                               "fit 240", "show", "help 102", "form.Update",
-                                               "DonneesVersLettrage", "Select", "buttons.Update"));
+    EXPECT_TRUE(screen()->isInitialised());
+    EXPECT_THAT(journal.entries(),
+                ElementsAre("save", "child.~", "~screen", "f1.CreeVue 3", "f2.CreeVue 3", "fit 240",
+                            "show", "help 103", "form.Update", "DonneesVersLettrage", "Select",
+                            "buttons.Update"));
 }
 
 TEST_F(TPrEcranVCLTest, ChangeViewWithoutFactoriesTouchesNothing)
@@ -152,22 +125,6 @@ TEST_F(TPrEcranVCLTest, ChangeViewWithoutFactoriesTouchesNothing)
     EXPECT_TRUE(journal.entries().empty());
 }
 
-TEST_F(TPrEcranVCLTest, FactoriesAreAskedInOrderUntilOneMakesTheViewAndGoWithThePresenter)
-{
-    presenter->addFactory(new TestFactory(journal, "f2", {3}));
-    presenter->addFactory(new TestFactory(journal, "f3", {3}));
-    flow->setEnumEcranActif(3);
-    EXPECT_TRUE(presenter->CreateView());
-    EXPECT_THAT(journal.entries(), ElementsAre("f1.CreeVue 3", "f2.CreeVue 3"));
-    ASSERT_NE(screen(), nullptr);
-    EXPECT_TRUE(screen()->isInitialised());
-
-    journal.clear();
-    form->Remove(presenter);
-    delete presenter;
-    EXPECT_EQ(journal.startingWith("~f"), (std::vector<std::string>{"~f1", "~f2", "~f3"}));
-}
-
 TEST_F(TPrEcranVCLTest, AScreenNoFactoryKnowsLeavesThePresenterWithoutView)
 {
     show();
@@ -178,46 +135,33 @@ TEST_F(TPrEcranVCLTest, AScreenNoFactoryKnowsLeavesThePresenterWithoutView)
 
     // Without a view the data operations only trace and reach the children.
     presenter->Add(new RecordingPresenter(journal, "child", presenter));
-    LogCapture log;
     presenter->SaveData();
     presenter->LoadData();
     EXPECT_TRUE(presenter->DonneesValide(true));
     presenter->FocusControl(kNom);
-    EXPECT_THAT(log.messages(), ElementsAre("TPrEcranVCL::SaveData()", "TPrEcranVCL::LoadData()",
-                                            "TPrEcranVCL::DonneesValide()"));
     EXPECT_EQ(model->controles, 0);
     EXPECT_EQ(journal.count("LettrageVersDonnees"), 0u);
     EXPECT_EQ(journal.count("child.SaveData"), 1u);
     EXPECT_EQ(journal.count("child.LoadData"), 1u);
 }
 
-TEST_F(TPrEcranVCLTest, SaveDataStoresTheScreenSelectsAndStoresAgain)
+TEST_F(TPrEcranVCLTest, SaveDataStoresSelectsAndStoresAgainLoadDataFillsOnlyTheLetters)
 {
     TestScreen* view = show();
     view->nom->SetText("Martin");
     view->coche->SetChecked(false);
-    LogCapture log;
     presenter->SaveData();
     EXPECT_THAT(journal.entries(),
                 ElementsAre("SaveData", "LettrageVersDonnees", "Select", "LettrageVersDonnees"));
     EXPECT_EQ(model->donnees[kNom], "Martin");
     EXPECT_EQ(model->donnees[kCoche], "2");
-    const std::vector<std::string> lines = log.messages();
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "TPrEcranVCL::SaveData()");
-    EXPECT_EQ(lines[1], "--TViewEcranVCL::EcranVersLettrage()");
-}
 
-TEST_F(TPrEcranVCLTest, LoadDataFillsTheLettersButNotTheWidgets)
-{
-    TestScreen* view = show();
+    journal.clear();
     model->donnees[kNom] = "Durand";
-    LogCapture log;
     presenter->LoadData();
     EXPECT_THAT(journal.entries(), ElementsAre("DonneesVersLettrage", "Select"));
     EXPECT_EQ(Valeur(view->getListeLettre(), kNom), "Durand");
-    EXPECT_EQ(view->nom->GetText(), "");
-    EXPECT_EQ(log.messages().front(), "TPrEcranVCL::LoadData()");
+    EXPECT_EQ(view->nom->GetText(), "Martin");
 }
 
 TEST_F(TPrEcranVCLTest, ChangesDuringAnUpdateEvenNestedAreNotTakenForAnEntry)
@@ -231,20 +175,17 @@ TEST_F(TPrEcranVCLTest, ChangesDuringAnUpdateEvenNestedAreNotTakenForAnEntry)
             presenter->Update(); // a refresh inside a refresh
         view->OnChangeControl(view->nom);
     };
-    LogCapture log;
     presenter->Update();
     EXPECT_THAT(enabledDuringLoad, ElementsAre(false, false));
     EXPECT_EQ(journal.count("OnChange"), 2u);
     EXPECT_EQ(journal.count("SaveData"), 0u);
     EXPECT_EQ(model->calculs, 0);
     EXPECT_TRUE(presenter->isEnableOnChange());
-    EXPECT_EQ(log.messages().front(), "TPrEcranVCL::Update()");
 }
 
 TEST_F(TPrEcranVCLTest, TypingSavesComputesRefreshesTheFlowAndTheWholeTree)
 {
     TestScreen* view = show();
-    LogCapture log;
     QTest::keyClicks(view->montant, "2");
 
     EXPECT_THAT(journal.entries(),
@@ -255,39 +196,14 @@ TEST_F(TPrEcranVCLTest, TypingSavesComputesRefreshesTheFlowAndTheWholeTree)
     EXPECT_DOUBLE_EQ(TdCcxEditNum::ReadAmount(model->donnees[kMontant].c_str()), 2.0);
     EXPECT_DOUBLE_EQ(view->total->GetValue(), 4.0);
     EXPECT_EQ(view->montant->GetText(), "2");
-    EXPECT_EQ(log.messages().front(), "--TViewEcranVCL::OnChangeControl()");
 }
 
-TEST_F(TPrEcranVCLTest, TheFieldBeingTypedIsNotOverwrittenByTheRefresh)
+TEST_F(TPrEcranVCLTest, AnErrorOrTheWarningTheUserGoesBackToRefusesAndTakesTheFocus)
 {
-    TestScreen* view = show();
-    model->majuscules = true; // the refresh brings the name back in capitals
-    QTest::keyClicks(view->nom, "ab");
-    EXPECT_EQ(view->nom->GetText(), "ab");
-    EXPECT_EQ(Valeur(view->getListeLettre(), kNom), "AB");
-    EXPECT_EQ(model->donnees[kNom], "AB");
-}
-
-class TPrEcranVCLValidationTest : public TPrEcranVCLTest
-{
-protected:
-    void SetUp() override
-    {
-        TPrEcranVCLTest::SetUp();
-        show();
-        panel->show();
-        QApplication::setActiveWindow(panel);
-    }
-    void TearDown() override
-    {
-        panel->hide();
-        TPrEcranVCLTest::TearDown();
-    }
-    QWidget* focused() const { return QApplication::focusWidget(); }
-};
-
-TEST_F(TPrEcranVCLValidationTest, AnErrorOrTheWarningTheUserGoesBackToRefusesAndTakesTheFocus)
-{
+    show();
+    panel->show();
+    QApplication::setActiveWindow(panel);
+    const auto focused = [] { return QApplication::focusWidget(); };
     using Messages = std::vector<TestModel::Message>;
     const Messages none;
     const Messages errorFirst = {{kMontant, 1, "Montant obligatoire"}, {kNom, 4, "Nom ?"}};
@@ -304,7 +220,6 @@ TEST_F(TPrEcranVCLValidationTest, AnErrorOrTheWarningTheUserGoesBackToRefusesAnd
         bool focusMontant;
     };
     const Case cases[] = {
-        {true, none, true, "", true, 0, false},
         {false, none, true, "", true, 0, false},
         {false, errorFirst, false, "", false, 0, false},
         {false, errorFirst, true, "", false, 1, true},
@@ -322,10 +237,8 @@ TEST_F(TPrEcranVCLValidationTest, AnErrorOrTheWarningTheUserGoesBackToRefusesAnd
         model->messages = c.messages;
         model->controles = 0;
         screen()->nom->setFocus();
-        LogCapture log;
         EXPECT_EQ(presenter->DonneesValide(c.afficher), c.valid);
         EXPECT_EQ(model->controles, 1);
-        EXPECT_EQ(log.messages().front(), "TPrEcranVCL::DonneesValide()");
         ASSERT_EQ(dialogs.count(), c.shown);
         for (std::size_t i = 0; i < c.shown; ++i) {
             EXPECT_EQ(dialogs.textOf(i).rfind(c.messages[i].texte, 0), 0u) << dialogs.textOf(i);
@@ -334,34 +247,11 @@ TEST_F(TPrEcranVCLValidationTest, AnErrorOrTheWarningTheUserGoesBackToRefusesAnd
         EXPECT_EQ(focused(), c.focusMontant ? static_cast<QWidget*>(screen()->montant)
                                             : static_cast<QWidget*>(screen()->nom));
     }
-}
-
-TEST_F(TPrEcranVCLValidationTest, FocusControlGoesToTheViewNotTheChildren)
-{
+    // Focusing a control is the view's: the children are not asked.
     presenter->Add(new RecordingPresenter(journal, "child", presenter));
     presenter->FocusControl(kMontant);
     EXPECT_EQ(focused(), screen()->montant);
     EXPECT_EQ(journal.count("child.FocusControl 30"), 0u);
-}
-
-TEST_F(TPrEcranVCLTest, QueriesForwardToTheFlowAndTheModelAndTheHooksAnswerNo)
-{
-    EXPECT_EQ(presenter->getTypeEcran(), 0);
-    flow->GetInfoEcran(1)->setTypeScreen(2);
-    EXPECT_EQ(presenter->getTypeEcran(), 2);
-    EXPECT_EQ(presenter->getIdValeurSaisie(kMontant), kMontantSaisi);
-    EXPECT_EQ(presenter->getIdEtatEdit(kMontant), -1);
-    EXPECT_EQ(presenter->getIdValeurSaisie(kNom), -1);
-    std::string libelle = "#PRODUIT# 2005";
-    presenter->MajUnLibelle(libelle);
-    EXPECT_EQ(libelle, "Kelmar 2005");
-
-    TestScreenPresenter unlinked(journal, panel, nullptr, nullptr, nullptr, nullptr);
-    EXPECT_EQ(unlinked.getTypeEcran(), 0);
-    EXPECT_EQ(unlinked.getIdValeurSaisie(kMontant), -1);
-    EXPECT_EQ(unlinked.getIdEtatEdit(kMontant), -1);
-    EXPECT_EQ(unlinked.TPrEcranVCL::SelectEcran(kNom), -1);
-    EXPECT_FALSE(unlinked.TPrEcranVCL::OuvreDeclaration(1, kNom));
 }
 
 TEST_F(TPrEcranVCLTest, AfficheEcranPostsTheScreenChangeToTheRelayWindow)
@@ -379,7 +269,6 @@ TEST_F(TPrEcranVCLTest, AfficheEcranPostsTheScreenChangeToTheRelayWindow)
     EXPECT_EQ(journal.count("f1.CreeVue 2"), 0u); // not before the message loop runs
     QTRY_COMPARE(journal.count("f1.CreeVue 2"), 1u);
     EXPECT_EQ(journal.count("f1.CreeVue 2"), 1u);
-    EXPECT_NE(screen(), nullptr);
 }
 
 TEST_F(TPrEcranVCLTest, AfficheEcranOnAOneScreenWizardOpensTheDeclaration)
@@ -401,61 +290,6 @@ TEST_F(TPrEcranVCLTest, AfficheEcranOnAOneScreenWizardOpensTheDeclaration)
     EXPECT_TRUE(presenter->getCompteRendu()->isModified());
     EXPECT_TRUE(log.contains("TPrEcranVCL::Update()"));
     EXPECT_EQ(PendingPostedMessages(), pending);
-}
-
-using TPrEcranVCLWizardTest = TPrEcranVCLTest;
-
-TEST_F(TPrEcranVCLWizardTest, EachScreenOpensInThePanelOnItsFirstFieldAndKeepsWhatIsTyped)
-{
-    TInfoGene unnamed; // the screen's caption ends where the product's name would be
-    TestModel model(&unnamed);
-    LogCapture warnings("fr.kelmar.framework.mnemonics");
-    std::vector<bool> openOnFirstField;
-    {
-        TPrBaseForm wizard(nullptr, &model, &invoker);
-        auto* flow = NouveauFlux(2);
-        auto* ecran = WireScreen(wizard, journal, model, invoker, flow,
-                                 new TestFactory(journal, "f1", {1, 2}));
-        // Neither a hidden button nor a menu entry (its letter works only while it is open).
-        auto* hidden = new TcxKelButton(wizard.getView());
-        hidden->SetText("&Cacher");
-        hidden->hide();
-        (new QMenu(hidden->parentWidget()))->addAction(QStringLiteral("&Copier"));
-        // A button of the window that takes the screen's Alt+C ("&Client de ...").
-        (new TcxKelButton(wizard.getView()))->SetText("&Continuer");
-
-        QTimer::singleShot(0, [&] {
-            // Screens 1, 2, then 1 again.
-            for (const int move : {0, 1, -1}) {
-                if (move > 0)
-                    flow->NextScreen();
-                if (move < 0)
-                    flow->PreviousScreen();
-                if (move != 0)
-                    wizard.ChangeScreen();
-                auto* view = dynamic_cast<TestScreen*>(ecran->getView());
-                openOnFirstField.push_back(view && view->isVisible() &&
-                                           view->parentWidget() == wizard.getPanelEcranVCL() &&
-                                           view->window()->focusWidget() == view->nom);
-            }
-            EXPECT_THAT(ecran->MnemonicClashes(),
-                        ElementsAre("Alt+C : \"&Client de \" et \"&Continuer\""));
-            QTest::keyClicks(dynamic_cast<TestScreen*>(ecran->getView())->nom, "Paul");
-            wizard.Ok();
-            wizard.getView()->Close();
-        });
-        wizard.Execute();
-        EXPECT_EQ(wizard.getCompteRendu()->getUserAction(), 0);
-        flushQtEvents();
-    }
-    EXPECT_THAT(openOnFirstField, ElementsAre(true, true, true));
-    EXPECT_EQ(model.donnees[kNom], "Paul");
-    // Once per screen.
-    EXPECT_THAT(warnings.messages(),
-                ElementsAre("TPrEcranVCL::ChangeView()  lettres Alt en double, idScreen 1 : "
-                            "Alt+C : \"&Client de \" et \"&Continuer\"",
-                            "TPrEcranVCL::ChangeView()  lettres Alt en double, idScreen 2 : "
-                            "Alt+C : \"&Client de \" et \"&Continuer\""));
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 #include "view/TViewManagementButtons.h"
 
 #include "TAction.h"
+#include "TKelActionList.h"
+
+#include <stdexcept>
 
 namespace {
 
@@ -25,28 +28,13 @@ using Flow = std::vector<std::pair<int, long>>;
 
 // The form presenter at the root, one screen presenter that accepts or refuses its data, and
 // the buttons presenter, on a flow of the given screens.
-class TPrManagementButtonsTest : public QtLeakCheckedTest
+class TPrManagementButtonsTest : public PresenterTest
 {
 protected:
-    void SetUp() override
-    {
-        SetDesktopSizeOverride(1280, 1024);
-        static bool warmedUp = false;
-        if (!std::exchange(warmedUp, true)) {
-            WarmUpShownWindows();
-            build({{1, 10}}, 1);
-            build({}, 0);
-            flushQtEvents();
-            flushDeletedGestures();
-        }
-        QtLeakCheckedTest::SetUp();
-    }
     void TearDown() override
     {
         build({}, 0);
-        flushDeletedGestures();
-        SetDesktopSizeOverride(0, 0);
-        QtLeakCheckedTest::TearDown();
+        PresenterTest::TearDown();
     }
 
     // Replaces the wizard by one on `screens` (none: no wizard).
@@ -88,7 +76,6 @@ TEST_F(TPrManagementButtonsTest, MovesOnceTheScreensAcceptPassingOverHeadingsFor
         Flow screens;
         int from;
         Move move;
-        const char* trace;
         bool accepted;
         int to;
     };
@@ -97,36 +84,32 @@ TEST_F(TPrManagementButtonsTest, MovesOnceTheScreensAcceptPassingOverHeadingsFor
     const Move first = &TPrManagementButtons::FirstScreen;
     const Move last = &TPrManagementButtons::LastScreen;
     const Flow two = {{1, 10}, {2, 11}};
-    const Flow headings = {{1, 10}, {2, 0}, {3, 0}, {4, 12}};
+    const Flow headings = {{1, 10}, {2, 0}, {3, -3}, {4, 12}};
     const Flow endsOnHeadings = {{1, 10}, {2, 0}, {3, 0}};
     const Flow headingEnds = {{1, 0}, {2, 10}, {3, 11}, {4, 0}};
     const Case cases[] = {
-        {two, 1, next, "TPresenterAbstract::NextScreen()", false, 1},
-        {two, 2, previous, "TPresenterAbstract::PreviousScreen()", false, 2},
-        {two, 2, first, "TPresenterAbstract::FirstScreen()", false, 2},
-        {two, 1, last, "TPresenterAbstract::LastScreen()", false, 1},
-        {headings, 1, next, "TPresenterAbstract::NextScreen()", true, 4},
-        {{{1, 10}, {2, -3}, {3, 0}, {4, 12}},
-         4,
-         previous,
-         "TPresenterAbstract::PreviousScreen()",
-         true,
-         1},
-        {endsOnHeadings, 1, next, "TPresenterAbstract::NextScreen()", true, 3},
+        {two, 1, next, false, 1},
+        {two, 2, previous, false, 2},
+        {two, 2, first, false, 2},
+        {two, 1, last, false, 1},
+        {headings, 1, next, true, 4},
+        {headings, 4, previous, true, 1},
+        {endsOnHeadings, 1, next, true, 3},
         // At the end of the flow nothing moves, but the screens are rebuilt all the same.
-        {endsOnHeadings, 3, next, "TPresenterAbstract::NextScreen()", true, 3},
-        {headingEnds, 2, first, "TPresenterAbstract::FirstScreen()", true, 1},
-        {headingEnds, 2, last, "TPresenterAbstract::LastScreen()", true, 4},
+        {endsOnHeadings, 3, next, true, 3},
+        {headingEnds, 2, first, true, 1},
+        {headingEnds, 2, last, true, 4},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.trace) + " from " + std::to_string(c.from));
+        SCOPED_TRACE(std::to_string(&c - cases));
         build(c.screens, c.from);
         screen->valid = c.accepted;
         LogCapture log;
         (buttons->*c.move)();
         EXPECT_EQ(flow->getEnumEcranActif(), c.to);
         EXPECT_EQ(form->changes, c.accepted ? 1 : 0);
-        EXPECT_EQ(log.count(c.trace), c.accepted ? 1u : 0u);
+        EXPECT_EQ(log.count("TPresenterAbstract::NextScreen()"),
+                  c.accepted && c.move == next ? 1u : 0u);
         EXPECT_EQ(journal.count("screen.DonneesValide(true)"), 1u);
     }
 }
@@ -141,30 +124,10 @@ TEST_F(TPrManagementButtonsTest, FirstAndLastFollowTheFlow)
     EXPECT_TRUE(buttons->IsLastScreen());
 }
 
-TEST_F(TPrManagementButtonsTest, WithoutParentNorFlowThePresenterIsItsOwnTreeOnItsOwnScreen)
-{
-    SetDesktopSizeOverride(800, 600);
-    TPrManagementButtons alone(nullptr, nullptr, &model, nullptr, nullptr);
-    EXPECT_TRUE(alone.isButtonNavigation()) << "no room for the navigation column";
-    EXPECT_TRUE(alone.IsFirstScreen());
-    EXPECT_TRUE(alone.IsLastScreen());
-    LogCapture log;
-    alone.NextScreen();
-    EXPECT_EQ(log.count("TPresenterAbstract::NextScreen()"), 1u);
-    alone.Ok();
-    EXPECT_EQ(alone.getCompteRendu()->getUserAction(), 0);
-    alone.Cancel();
-    EXPECT_EQ(alone.getCompteRendu()->getUserAction(), 1);
-}
-
 TEST_F(TPrManagementButtonsTest, EachServiceCodeAddsTheBarsActionOnceInTheOrderAdded)
 {
     build({{1, 10}}, 1);
-    EXPECT_FALSE(buttons->isButtonNavigation());
-    EXPECT_FALSE(buttons->BeginServiceButtonData());
     const auto* bar = dynamic_cast<TViewManagementButtons*>(buttons->getView());
-    ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(bar->parentWidget(), form->getPanelManagementButtons());
     const std::vector<std::pair<int, TAction*>> table = {
         {11, bar->ACT_Services_Import},         {0, bar->ACT_Services_Imprimer},
         {1, bar->ACT_Services_ReinitPartielle}, {2, bar->ACT_Services_ReintTotale},
@@ -179,7 +142,7 @@ TEST_F(TPrManagementButtonsTest, EachServiceCodeAddsTheBarsActionOnceInTheOrderA
         expected.push_back(action);
     }
     // Codes outside the table, and one already added, change nothing.
-    for (const int code : {10, -1, 12, 1000, 0})
+    for (const int code : {10, -1, 12, 0})
         buttons->AddService(code);
     buttons->RemoveService(10);
 
@@ -191,6 +154,39 @@ TEST_F(TPrManagementButtonsTest, EachServiceCodeAddsTheBarsActionOnceInTheOrderA
     buttons->RemoveService(0);
     EXPECT_EQ(buttons->getServiceManager()->getNbService(), 10);
     EXPECT_FALSE(buttons->getServiceManager()->contains(bar->ACT_Services_Imprimer));
+}
+
+using TServiceManagerTest = QtLeakCheckedTest;
+
+TEST_F(TServiceManagerTest, WalksEachActionOnceInTheOrderAddedAndDestroysThoseStillListed)
+{
+    TKelActionList list;
+    auto* a = new TAction(&list);
+    auto* b = new TAction(&list);
+    auto* c = new TAction(&list);
+    auto* d = new TAction(&list);
+    QPointer<TAction> listed(a);
+    {
+        TServiceManager services;
+        EXPECT_FALSE(services.BeginServiceData());
+        EXPECT_THROW(services.GetServiceData(), std::out_of_range);
+        for (TAction* action : {a, b, a, static_cast<TAction*>(nullptr), c, d})
+            services.Add(action);
+        services.Remove(b);
+        services.Remove(b);
+        EXPECT_EQ(services.getNbService(), 3);
+        delete d; // destroyed elsewhere: not destroyed again
+
+        std::vector<TAction*> walked;
+        for (bool more = services.BeginServiceData(); more; more = services.NextServiceData())
+            walked.push_back(services.GetServiceData());
+        EXPECT_EQ(walked, (std::vector<TAction*>{a, c, nullptr}));
+        EXPECT_THROW(services.GetServiceData(), std::out_of_range);
+        EXPECT_EQ(list.GetActionCount(), 3) << "removing destroys nothing";
+    }
+    EXPECT_TRUE(listed.isNull());
+    EXPECT_EQ(list.GetActionCount(), 1);
+    EXPECT_EQ(list.IndexOf(b), 0);
 }
 
 } // namespace
