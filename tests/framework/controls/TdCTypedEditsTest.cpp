@@ -23,15 +23,10 @@ TEST_F(TdCTypedEditsTest, PhoneShowsTheFullMaskForBlankValuesAndStoresWhatIsType
 {
     TdCcxEditTel control;
     auto* tel = Bind(control, 40, new TcxEditTel(m_panel));
-    control.SetIdValue();
-    EXPECT_EQ(GetWindowLongA(tel, GWL_ID), 40);
     structLettre* lettre = Add(40, nullptr, 2);
-    EXPECT_EQ(Stored(control, lettre), "  .  .  .  .  ")
-        << "an untouched blank field stores the mask";
+    EXPECT_EQ(Stored(control, lettre), "  .  .  .  .  ") << "an untouched blank field";
     QTest::keyClicks(tel, "0612345678");
     EXPECT_EQ(Stored(control, lettre), "06.12.34.56.78");
-    EXPECT_EQ(Lines().back(),
-              "----TcxEditTel::EcranVersLettrage() lettrage: 40 valeur: 06.12.34.56.78");
     for (const char* blank : {"", "  .  .  .  ."}) {
         tel->SetText("01.02.03.04.05");
         EXPECT_EQ(Shown(control, lettre, blank), "  .  .  .  .  ") << blank;
@@ -66,12 +61,11 @@ protected:
     structLettre* m_etat = nullptr;
 };
 
-TEST_F(TdCcxEditStrTest, EditStateTwoActivatesAsStrtolReadsIt)
+TEST_F(TdCcxEditStrTest, EditStateTwoActivatesAsStrtolReadsItUnlessTheFieldIsNotSwitchable)
 {
-    const std::pair<const char*, bool> cases[] = {
-        {"2", true},      {"1", false}, {"02", true},
-        {"", false},      {"2x", true}, {"1", false},
-        {nullptr, false}, {"2", true},  {"99999999999999999999999", false}};
+    const std::pair<const char*, bool> cases[] = {{"2", true},  {"1", false},
+                                                  {"2x", true}, {nullptr, false},
+                                                  {"02", true}, {"99999999999999999999999", false}};
     for (const auto& [etat, activated] : cases) {
         MetValeurLettre(m_etat, etat);
         Show(m_control);
@@ -82,20 +76,20 @@ TEST_F(TdCcxEditStrTest, EditStateTwoActivatesAsStrtolReadsIt)
     m_control.m_lettrageActivation = 99; // no such letter
     Show(m_control);
     EXPECT_FALSE(m_str->GetActivated());
+    m_str->Switchable = false;
+    m_control.m_lettrageActivation = 52;
+    Show(m_control);
+    EXPECT_FALSE(m_str->GetActivated());
+    EXPECT_EQ(Stored(m_control, m_etat), "2") << "not stored either";
 }
 
-TEST_F(TdCcxEditStrTest, ShowsTheResultAndTheOwnLetterAndStoresTheStateBeforeTheText)
+TEST_F(TdCcxEditStrTest, ShowsTheResultAndTheOwnLetterAndStoresTheStateWithTheText)
 {
-    m_control.SetIdValue();
-    EXPECT_EQ(m_str->GetIdValue(), 50);
     Show(m_control);
     EXPECT_EQ(m_str->GetCalculateText(), "calcul\xE9");
     EXPECT_EQ(m_str->GetText(), "saisi");
     EXPECT_EQ(m_str->text(), QString::fromUtf8("calculé")); // not activated: the result shows
-    EXPECT_EQ(Lines(), std::vector<std::string>{
-                           "----TcxEditStr::LettrageVersEcran() lettrage: 50 valeur: saisi"});
-    m_control.m_lettrageCalcul = 98; // a missing entered-value letter leaves the result
-    MetValeurLettre(TrouveLettre(51, m_liste), "autre");
+    m_control.m_lettrageCalcul = 98; // a missing result letter leaves the result
     Show(m_control);
     EXPECT_EQ(m_str->GetCalculateText(), "calcul\xE9");
 
@@ -103,7 +97,6 @@ TEST_F(TdCcxEditStrTest, ShowsTheResultAndTheOwnLetterAndStoresTheStateBeforeThe
     m_str->SetText("nouveau");
     EXPECT_EQ(Stored(m_control, m_etat), "2");
     EXPECT_EQ(Value(m_lettre), "nouveau");
-    EXPECT_EQ(Lines().back(), "----TcxEditStr::EcranVersLettrage() lettrage: 50 valeur: nouveau");
     m_str->SetActivated(false);
     EXPECT_EQ(Stored(m_control, m_etat), "1");
     MetValeurLettre(m_etat, "");
@@ -112,17 +105,6 @@ TEST_F(TdCcxEditStrTest, ShowsTheResultAndTheOwnLetterAndStoresTheStateBeforeThe
     MetValeurLettre(m_etat, nullptr);
     Store(m_control);
     EXPECT_EQ(m_etat->valeur, nullptr) << "without a value the edit state is left alone";
-}
-
-TEST_F(TdCcxEditStrTest, FieldThatIsNotSwitchableIgnoresTheLinkedLetters)
-{
-    m_str->Switchable = false;
-    MetValeurLettre(m_etat, "2");
-    Show(m_control);
-    EXPECT_TRUE(m_str->GetActivated());
-    EXPECT_EQ(m_str->GetCalculateText(), "");
-    m_str->SetActivated(false);
-    EXPECT_EQ(Stored(m_control, m_etat), "2");
 }
 
 class TdCcxEditNumTest : public ControlTest
@@ -138,8 +120,7 @@ protected:
     {
         MetValeurLettre(lettre, valeur);
         Show(m_control);
-        Store(m_control);
-        return Value(lettre);
+        return Stored(m_control, lettre);
     }
 
     TcxEditNum* m_num = nullptr;
@@ -151,39 +132,33 @@ TEST_F(TdCcxEditNumTest, AmountsAreReadAsStrtodAndWrittenWholeWithSixDecimals)
     structLettre* lettre = Add(60, "12,5");
     Show(m_control);
     EXPECT_DOUBLE_EQ(m_num->GetValue(), 12.0);
-    m_num->SetValue(-3);
-    EXPECT_EQ(Stored(m_control, lettre), "-3.000000");
     m_num->SetText("");
     QTest::keyClicks(m_num, "1234,56");
     EXPECT_EQ(Stored(m_control, lettre), "1234.560000");
-    EXPECT_EQ(Lines(),
-              (std::vector<std::string>{
-                  "----TcxEditNum::LettrageVersEcran() lettrage: 60 valeur: 12,5",
-                  "----TcxEditNum::EcranVersLettrage() lettrage: 60 valeur: -3.000000",
-                  "----TcxEditNum::EcranVersLettrage() lettrage: 60 valeur: 1234.560000"}));
     m_num->SetText("");
     EXPECT_EQ(Stored(m_control, lettre), "0.000000");
-    EXPECT_EQ(RoundTrip(lettre, "pas un nombre"), "0.000000");
-    EXPECT_EQ(RoundTrip(lettre, "12.5"), "12.500000");
-    EXPECT_EQ(RoundTrip(lettre, "1000000000000"), "1000000000000.000000");
-    EXPECT_EQ(RoundTrip(lettre, "-123456789012345678"), "-123456789012345680.000000");
+    const std::pair<const char*, const char*> trips[] = {{"pas un nombre", "0.000000"},
+                                                         {"-3", "-3.000000"},
+                                                         {"12.5", "12.500000"},
+                                                         {"1000000000000", "1000000000000.000000"}};
+    for (const auto& [valeur, stored] : trips)
+        EXPECT_EQ(RoundTrip(lettre, valeur), stored);
     const std::string huge = RoundTrip(lettre, "1e300");
     EXPECT_EQ(std::strtod(huge.c_str(), nullptr), 1e300);
     EXPECT_EQ(huge.substr(huge.size() - 7), ".000000");
+    EXPECT_EQ(Lines().back(), "----TcxEditNum::EcranVersLettrage() lettrage: 60 valeur: " + huge);
 
     char small[8];
     EXPECT_EQ(TdCcxEditNum::WriteAmount(1234.5, small, sizeof small), 11u);
     EXPECT_STREQ(small, "1234.50");
-    const std::pair<const char*, double> reads[] = {
-        {"  -12.5abc", -12.5}, {"+7", 7.0}, {"x", 0.0}, {nullptr, 0.0}};
-    for (const auto& [text, value] : reads)
-        EXPECT_EQ(TdCcxEditNum::ReadAmount(text), value);
+    EXPECT_EQ(TdCcxEditNum::ReadAmount("  -12.5abc"), -12.5);
+    EXPECT_EQ(TdCcxEditNum::ReadAmount(nullptr), 0.0);
 }
 
 TEST_F(TdCcxEditNumTest, LettersThatAreNoFiniteNumberShowBlankAndStayUntilTheUserTypes)
 {
     structLettre* lettre = Add(60, nullptr);
-    for (const char* valeur : {"inf", "-inf", "nan", "1e309"}) {
+    for (const char* valeur : {"inf", "1e309"}) {
         EXPECT_EQ(RoundTrip(lettre, valeur), valeur);
         EXPECT_EQ(m_num->text(), QString()) << valeur;
         QTest::keyClicks(m_num, "5");
@@ -193,28 +168,22 @@ TEST_F(TdCcxEditNumTest, LettersThatAreNoFiniteNumberShowBlankAndStayUntilTheUse
 
 TEST_F(TdCcxEditNumTest, EnteredValueLetterStandsInForAFrozenLetterOnlyWithItsThreeConditions)
 {
-    structLettre* own = Add(60, "1", 2);
+    structLettre* own = Add(60, "1");
     Add(0, "55");
     structLettre* entered = Add(5, "77");
-    m_control.m_lettrageCalcul = 0; // strictly greater than 0 is required
-    Show(m_control);
-    EXPECT_DOUBLE_EQ(m_num->GetValue(), 1.0);
-    m_control.m_lettrageCalcul = 5;
-    own->select = 1;
-    Show(m_control);
-    EXPECT_DOUBLE_EQ(m_num->GetValue(), 1.0);
-    own->select = 2;
-    m_control.m_lettrageActivation = 61;
-    Show(m_control);
-    EXPECT_DOUBLE_EQ(m_num->GetValue(), 1.0);
-
-    m_control.m_lettrageActivation = -1;
-    Show(m_control);
-    EXPECT_DOUBLE_EQ(m_num->GetValue(), 77.0);
+    // Result letter, select flag, edit-state letter, amount shown.
+    const std::tuple<short, short, short, double> cases[] = {
+        {0, 2, -1, 1.0}, {5, 1, -1, 1.0}, {5, 2, 61, 1.0}, {5, 2, -1, 77.0}};
+    for (const auto& [calcul, select, activation, shown] : cases) {
+        m_control.m_lettrageCalcul = calcul;
+        m_control.m_lettrageActivation = activation;
+        own->select = select;
+        Show(m_control);
+        EXPECT_DOUBLE_EQ(m_num->GetValue(), shown) << calcul << select << activation;
+    }
     m_num->SetValue(80);
     EXPECT_EQ(Stored(m_control, entered), "80.000000");
     EXPECT_EQ(Value(own), "1");
-    EXPECT_EQ(Lines().back(), "----TcxEditNum::EcranVersLettrage() lettrage: 5 valeur: 80.000000");
 }
 
 TEST_F(TdCcxEditNumTest, SwitchableAmountShowsItsResult)
@@ -263,8 +232,6 @@ TEST_F(TdCcxEditDateTest, OnlyACompleteDateIsShownOrStored)
     Show("01/02/2003");
     EXPECT_EQ(m_date->GetText(), "01/02/2003");
     EXPECT_EQ(m_date->GetCalculateText(), "12/03/2005");
-    EXPECT_EQ(Lines().back(),
-              "----TcxEditDate::LettrageVersEcran() lettrage: 70 valeur: 01/02/2003");
     for (const char* unchanged : {"1", "12/03/ 005", static_cast<const char*>(nullptr)}) {
         Show(unchanged);
         EXPECT_EQ(m_date->GetText(), "01/02/2003");
@@ -277,8 +244,6 @@ TEST_F(TdCcxEditDateTest, OnlyACompleteDateIsShownOrStored)
     EXPECT_EQ(Stored(m_control, m_lettre), "");
     QTest::keyClicks(m_date, "05");
     EXPECT_EQ(Stored(m_control, m_lettre), "12/03/2005");
-    EXPECT_EQ(Lines().back(),
-              "----TcxEditDate::EcranVersLettrage() lettrage: 70 valeur: 12/03/2005");
 }
 
 TEST_F(TdCcxEditDateTest, SwitchableDateFollowsItsEditStateAndKeepsAPartlyTypedDate)

@@ -2,8 +2,6 @@
 
 #include "ControlTest.h"
 
-#include <cstring>
-
 namespace {
 
 // Opens the protected helpers of the base.
@@ -12,24 +10,18 @@ class OpenControl : public TdControl
 public:
     using TdControl::LogTransfer;
     using TdControl::StoreValue;
-    void LettrageVersEcran(structLettre*, structLettre*) override {}
-    void EcranVersLettrage(structLettre*, structLettre*) override {}
-    void UpdateSelection(structLettre*) override {}
 };
 
-class TdControlTest : public ControlTest
-{};
+using TdControlTest = ControlTest;
 
 TEST_F(TdControlTest, StoreValueResizesTheStoresBlockAndAcceptsTheLettersOwnText)
 {
     structLettre* lettre = Add(1, nullptr);
-    EXPECT_TRUE(OpenControl::StoreValue(lettre, "court"));
-    EXPECT_STREQ(lettre->valeur, "court");
     const std::string longer(5000, 'y');
-    EXPECT_TRUE(OpenControl::StoreValue(lettre, longer.c_str()));
-    EXPECT_EQ(Value(lettre), longer);
-    EXPECT_TRUE(OpenControl::StoreValue(lettre, ""));
-    EXPECT_STREQ(lettre->valeur, "");
+    for (const std::string& text : {std::string("court"), longer, std::string()}) {
+        EXPECT_TRUE(OpenControl::StoreValue(lettre, text.c_str()));
+        EXPECT_EQ(Value(lettre), text);
+    }
     EXPECT_FALSE(OpenControl::StoreValue(nullptr, "x"));
     MetValeurLettre(lettre, "0123456789");
     EXPECT_TRUE(OpenControl::StoreValue(lettre, lettre->valeur + 4)) << "the letter's own text";
@@ -38,17 +30,15 @@ TEST_F(TdControlTest, StoreValueResizesTheStoresBlockAndAcceptsTheLettersOwnText
 
 TEST_F(TdControlTest, TraceLinesAreCutAtTheirBufferNeverBeyond)
 {
-    const std::string huge(3000, 'v');
-    structLettre* lettre = Add(-2, huge.c_str());
+    structLettre* lettre = Add(-2, std::string(3000, 'v').c_str());
     OpenControl::LogTransfer("----X lettrage: %d valeur: %s", lettre);
     OpenControl::LogTransfer("----X lettrage: %d valeur: %s", lettre, 1024);
     OpenControl::LogTransfer("----X lettrage: %d valeur: %s", Add(3, nullptr));
-    const auto lines = Lines();
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].size(), 511u);
-    EXPECT_EQ(lines[0].rfind("----X lettrage: -2 valeur: vvv", 0), 0u);
-    EXPECT_EQ(lines[1].size(), 1023u);
-    EXPECT_EQ(lines[2], "----X lettrage: 3 valeur: (null)");
+    ASSERT_EQ(Lines().size(), 3u);
+    EXPECT_EQ(Lines()[0].size(), 511u);
+    EXPECT_EQ(Lines()[0].rfind("----X lettrage: -2 valeur: vvv", 0), 0u);
+    EXPECT_EQ(Lines()[1].size(), 1023u);
+    EXPECT_EQ(Lines()[2], "----X lettrage: 3 valeur: (null)");
 }
 
 } // namespace
