@@ -1,7 +1,9 @@
+#include "controls/TdCCheckBox.h"
 #include "controls/TdCEdit.h"
 #include "controls/TdCLabel.h"
 #include "controls/TdCMemo.h"
 #include "controls/TdCPanel.h"
+#include "controls/TdCRadioButton.h"
 #include "controls/TdCcxKelLabel.h"
 #include "controls/TdCcxKelMemo.h"
 #include "controls/TdCcxLabelTitle.h"
@@ -15,6 +17,7 @@
 #include "TcxKelLabel.h"
 #include "TcxKelMemo.h"
 #include "TcxLabelTitle.h"
+#include "TcxRadioButton.h"
 
 #include <QApplication>
 
@@ -61,9 +64,8 @@ TEST_F(TdCTextControlsTest, EachTextControlMovesItsLetterBetweenItsListAndItsWid
         TdControl& control = *r.control;
         control.m_lettrage = ++lettrage;
         // The letter in its own list; one of the same lettrage in the other list is a decoy.
-        structLettre* lettre = r.fromStatic ? AddStatic(lettrage, nullptr) : Add(lettrage, nullptr);
-        structLettre* decoy =
-            r.fromStatic ? Add(lettrage, "autre", 2) : AddStatic(lettrage, "autre");
+        structLettre* lettre = Add(lettrage, nullptr, 1, r.fromStatic);
+        structLettre* decoy = Add(lettrage, "autre", 2, !r.fromStatic);
         m_log.clear();
         r.widget->SetText("garde");
         Show(control);
@@ -131,6 +133,108 @@ TEST_F(TdCTextControlsTest, EditMakesEveryByteRoundTripAndTakesTheFocusOnlyWhenE
     MetValeurLettre(lettre, nullptr);
     control.UpdateSelection(m_liste);
     EXPECT_TRUE(edit->GetEnabled()) << "no value: the state is kept";
+}
+
+using TdCCheckBoxTest = ControlTest;
+
+TEST_F(TdCCheckBoxTest, CheckedCodeIsTheSetOuiNonCodeAndUncheckedTheNextOne)
+{
+    auto* box = new TcxCheckBox(m_panel);
+    structLettre* lettre = Add(30, nullptr);
+    // SetOuiNon code (none: the default), letter shown, box checked, stored codes.
+    const std::tuple<char, std::string, bool, std::string, std::string> cases[] = {
+        {0, "1", true, "2", "1"},
+        {0, "2", false, "2", "1"},
+        {'0', "1 et la suite", true, "0", "1"},
+        {'0', "0", false, "0", "1"},
+        {'A', "A", true, "B", "A"},
+        {'O', "P", false, "P", "O"}};
+    for (const auto& [code, shown, checked, uncheckedCode, checkedCode] : cases) {
+        SCOPED_TRACE(shown);
+        TdCCheckBox control;
+        Bind(control, 30, box);
+        if (code)
+            control.SetOuiNon(code);
+        box->SetChecked(!checked);
+        MetValeurLettre(lettre, shown.c_str());
+        Show(control);
+        EXPECT_EQ(box->GetChecked(), checked);
+        box->SetChecked(false);
+        EXPECT_EQ(Stored(control, lettre), uncheckedCode);
+        box->SetChecked(true);
+        EXPECT_EQ(Stored(control, lettre), checkedCode);
+    }
+}
+
+TEST_F(TdCCheckBoxTest, RefreshOffOrNullValueLeavesTheBoxAndSelectionEnablesIt)
+{
+    TdCCheckBox control;
+    auto* box = Bind(control, 30, new TcxCheckBox(m_panel));
+    structLettre* lettre = Add(30, nullptr, 0);
+    box->SetChecked(true);
+    Show(control);
+    EXPECT_TRUE(box->GetChecked());
+    MetValeurLettre(lettre, "2 une longue valeur");
+    control.m_refreshEnabled = false;
+    Show(control);
+    EXPECT_TRUE(box->GetChecked());
+    EXPECT_EQ(Stored(control, lettre), "1") << "stores even so";
+    control.UpdateSelection(m_liste);
+    EXPECT_FALSE(box->GetEnabled());
+}
+
+TEST_F(TdCCheckBoxTest, RadioButtonIsCheckedByALeadingOneEvenWithRefreshOff)
+{
+    TdCRadioButton control;
+    auto* button = Bind(control, 31, new TcxRadioButton(m_panel));
+    control.m_refreshEnabled = false;
+    structLettre* lettre = Add(31, "1 oui", 2);
+    Show(control);
+    EXPECT_TRUE(button->GetChecked());
+    EXPECT_EQ(Stored(control, lettre), "1");
+    MetValeurLettre(lettre, "0");
+    Show(control);
+    EXPECT_FALSE(button->GetChecked());
+    EXPECT_EQ(Stored(control, lettre), "0");
+    control.UpdateSelection(m_liste);
+    EXPECT_FALSE(button->GetEnabled());
+}
+
+// Opens the protected helpers of the base.
+class OpenControl : public TdControl
+{
+public:
+    using TdControl::LogTransfer;
+    using TdControl::StoreValue;
+};
+
+using TdControlTest = ControlTest;
+
+TEST_F(TdControlTest, StoreValueResizesTheStoresBlockAndAcceptsTheLettersOwnText)
+{
+    structLettre* lettre = Add(1, nullptr);
+    const std::string longer(5000, 'y');
+    for (const std::string& text : {std::string("court"), longer, std::string()}) {
+        EXPECT_TRUE(OpenControl::StoreValue(lettre, text.c_str()));
+        EXPECT_EQ(Value(lettre), text);
+    }
+    EXPECT_FALSE(OpenControl::StoreValue(nullptr, "x"));
+    MetValeurLettre(lettre, "0123456789");
+    EXPECT_TRUE(OpenControl::StoreValue(lettre, lettre->valeur + 4)) << "the letter's own text";
+    EXPECT_STREQ(lettre->valeur, "456789");
+}
+
+TEST_F(TdControlTest, TraceLinesAreCutAtTheirBufferNeverBeyond)
+{
+    structLettre* lettre = Add(-2, std::string(3000, 'v').c_str());
+    OpenControl::LogTransfer("----X lettrage: %d valeur: %s", lettre);
+    OpenControl::LogTransfer("----X lettrage: %d valeur: %s", lettre, 1024);
+    OpenControl::LogTransfer("----X lettrage: %d valeur: %s", Add(3, nullptr));
+    ASSERT_EQ(Lines().size(), 3u);
+    EXPECT_EQ(Lines()[0].size(), 511u);
+    EXPECT_EQ(Lines()[0].rfind("----X lettrage: -2 valeur: vvv", 0), 0u);
+    EXPECT_EQ(Lines()[1].size(), 1023u);
+    EXPECT_EQ(Lines()[2], "----X lettrage: 3 valeur: (null)");
 }
 
 } // namespace

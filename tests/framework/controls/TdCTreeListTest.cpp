@@ -209,3 +209,23 @@ TEST_F(TdCTreeListTest, RefreshOffChangesNothingAndAnEmptySourceEmptiesTheTree)
     EXPECT_EQ(tree->GetNodes()->GetCount(), 0);
     EXPECT_TRUE(Entries(*record).empty());
 }
+
+TEST(TControlDisplayInfo, EntriesKeepTheirOrderAndAreHeldOnce)
+{
+    TControlDisplayInfo record;
+    auto* first = new Framework::TNodeInfo(1, true);
+    auto* second = new Framework::TNodeInfo(2, false);
+    for (Framework::TNodeInfo* info :
+         {first, second, first, static_cast<Framework::TNodeInfo*>(nullptr)})
+        record.AddNodeInfo(info); // a repeat is not a second owner, a null is ignored
+    EXPECT_EQ(record.getNodeInfoList(), (std::vector<Framework::TNodeInfo*>{first, second}));
+
+    // The usual pattern: read the entries, build the new list, hand back what was left out.
+    auto* added = new Framework::TNodeInfo(3, false);
+    record.setNodeInfoList({added, first, added, nullptr});
+    EXPECT_EQ(record.getNodeInfoList(), (std::vector<Framework::TNodeInfo*>{added, first}))
+        << "repeats and nulls are dropped: no entry is freed twice";
+    delete second;
+    record.AddNodeInfo(first);
+    EXPECT_EQ(record.getNodeInfoList().size(), 2u) << "the new list is the one held";
+}

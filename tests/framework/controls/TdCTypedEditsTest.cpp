@@ -17,7 +17,26 @@
 namespace {
 
 class TdCTypedEditsTest : public ControlTest
-{};
+{
+protected:
+    // A field bound to letter 50, switching on edit-state letter 52 and showing result 51.
+    template <class W>
+    W* Switchable(TdControl& control)
+    {
+        W* widget = Bind(control, 50, new W(m_panel));
+        widget->Switchable = true;
+        control.m_lettrageCalcul = 51;
+        control.m_lettrageActivation = 52;
+        return widget;
+    }
+    // The letter's value after a show and a store.
+    std::string RoundTrip(TdControl& control, structLettre* lettre, const char* valeur)
+    {
+        MetValeurLettre(lettre, valeur);
+        Show(control);
+        return Stored(control, lettre);
+    }
+};
 
 TEST_F(TdCTypedEditsTest, PhoneShowsTheFullMaskForBlankValuesAndStoresWhatIsTyped)
 {
@@ -40,114 +59,88 @@ TEST_F(TdCTypedEditsTest, PhoneShowsTheFullMaskForBlankValuesAndStoresWhatIsType
 }
 
 // Activation is shared by the text, amount and date fields; the text field shows it.
-class TdCcxEditStrTest : public ControlTest
+TEST_F(TdCTypedEditsTest, EditStateTwoActivatesAsStrtolReadsItUnlessTheFieldIsNotSwitchable)
 {
-protected:
-    void SetUp() override
-    {
-        ControlTest::SetUp();
-        m_str = Bind(m_control, 50, new TcxEditStr(m_panel));
-        m_str->Switchable = true;
-        m_control.m_lettrageCalcul = 51;
-        m_control.m_lettrageActivation = 52;
-        m_lettre = Add(50, "saisi");
-        Add(51, "calcul\xE9");
-        m_etat = Add(52, "1");
-    }
-
-    TcxEditStr* m_str = nullptr;
-    TdCcxEditStr m_control;
-    structLettre* m_lettre = nullptr;
-    structLettre* m_etat = nullptr;
-};
-
-TEST_F(TdCcxEditStrTest, EditStateTwoActivatesAsStrtolReadsItUnlessTheFieldIsNotSwitchable)
-{
+    TdCcxEditStr control;
+    auto* str = Switchable<TcxEditStr>(control);
+    Add(50, "saisi");
+    structLettre* etat = Add(52, "1");
     const std::pair<const char*, bool> cases[] = {{"2", true},  {"1", false},
                                                   {"2x", true}, {nullptr, false},
                                                   {"02", true}, {"99999999999999999999999", false}};
-    for (const auto& [etat, activated] : cases) {
-        MetValeurLettre(m_etat, etat);
-        Show(m_control);
-        EXPECT_EQ(m_str->GetActivated(), activated) << (etat ? etat : "(null)");
+    for (const auto& [valeur, activated] : cases) {
+        MetValeurLettre(etat, valeur);
+        Show(control);
+        EXPECT_EQ(str->GetActivated(), activated) << (valeur ? valeur : "(null)");
     }
-    MetValeurLettre(m_etat, "2");
-    Show(m_control);
-    m_control.m_lettrageActivation = 99; // no such letter
-    Show(m_control);
-    EXPECT_FALSE(m_str->GetActivated());
-    m_str->Switchable = false;
-    m_control.m_lettrageActivation = 52;
-    Show(m_control);
-    EXPECT_FALSE(m_str->GetActivated());
-    EXPECT_EQ(Stored(m_control, m_etat), "2") << "not stored either";
+    MetValeurLettre(etat, "2");
+    Show(control);
+    control.m_lettrageActivation = 99; // no such letter
+    Show(control);
+    EXPECT_FALSE(str->GetActivated());
+    str->Switchable = false;
+    control.m_lettrageActivation = 52;
+    Show(control);
+    EXPECT_FALSE(str->GetActivated());
+    EXPECT_EQ(Stored(control, etat), "2") << "not stored either";
 }
 
-TEST_F(TdCcxEditStrTest, ShowsTheResultAndTheOwnLetterAndStoresTheStateWithTheText)
+TEST_F(TdCTypedEditsTest, TextFieldShowsTheResultAndItsLetterAndStoresTheStateWithTheText)
 {
-    Show(m_control);
-    EXPECT_EQ(m_str->GetCalculateText(), "calcul\xE9");
-    EXPECT_EQ(m_str->GetText(), "saisi");
-    EXPECT_EQ(m_str->text(), QString::fromUtf8("calculé")); // not activated: the result shows
-    m_control.m_lettrageCalcul = 98; // a missing result letter leaves the result
-    Show(m_control);
-    EXPECT_EQ(m_str->GetCalculateText(), "calcul\xE9");
+    TdCcxEditStr control;
+    auto* str = Switchable<TcxEditStr>(control);
+    structLettre* lettre = Add(50, "saisi");
+    Add(51, "calcul\xE9");
+    structLettre* etat = Add(52, "1");
+    EXPECT_EQ(Shown(control, lettre, "saisi"), "saisi");
+    EXPECT_EQ(str->text(), QString::fromUtf8("calculé")); // not activated: the result shows
+    control.m_lettrageCalcul = 98; // a missing result letter leaves the result
+    Show(control);
+    EXPECT_EQ(str->GetCalculateText(), "calcul\xE9");
 
-    m_str->SetActivated(true);
-    m_str->SetText("nouveau");
-    EXPECT_EQ(Stored(m_control, m_etat), "2");
-    EXPECT_EQ(Value(m_lettre), "nouveau");
-    m_str->SetActivated(false);
-    EXPECT_EQ(Stored(m_control, m_etat), "1");
-    MetValeurLettre(m_etat, "");
-    m_str->SetActivated(true);
-    EXPECT_EQ(Stored(m_control, m_etat), "2") << "a short edit-state value is enlarged";
-    MetValeurLettre(m_etat, nullptr);
-    Store(m_control);
-    EXPECT_EQ(m_etat->valeur, nullptr) << "without a value the edit state is left alone";
+    str->SetActivated(true);
+    str->SetText("nouveau");
+    EXPECT_EQ(Stored(control, etat), "2");
+    EXPECT_EQ(Value(lettre), "nouveau");
+    str->SetActivated(false);
+    EXPECT_EQ(Stored(control, etat), "1");
+    MetValeurLettre(etat, "");
+    str->SetActivated(true);
+    EXPECT_EQ(Stored(control, etat), "2") << "a short edit-state value is enlarged";
+    MetValeurLettre(etat, nullptr);
+    Store(control);
+    EXPECT_EQ(etat->valeur, nullptr) << "without a value the edit state is left alone";
 }
 
-class TdCcxEditNumTest : public ControlTest
+TEST_F(TdCTypedEditsTest, AmountsAreReadAsStrtodAndWrittenWholeWithSixDecimals)
 {
-protected:
-    void SetUp() override
-    {
-        ControlTest::SetUp();
-        m_num = Bind(m_control, 60, new TcxEditNum(m_panel));
-    }
-    // The letter's value after a show and a store.
-    std::string RoundTrip(structLettre* lettre, const char* valeur)
-    {
-        MetValeurLettre(lettre, valeur);
-        Show(m_control);
-        return Stored(m_control, lettre);
-    }
-
-    TcxEditNum* m_num = nullptr;
-    TdCcxEditNum m_control;
-};
-
-TEST_F(TdCcxEditNumTest, AmountsAreReadAsStrtodAndWrittenWholeWithSixDecimals)
-{
+    TdCcxEditNum control;
+    auto* num = Bind(control, 60, new TcxEditNum(m_panel));
     structLettre* lettre = Add(60, "12,5");
-    Show(m_control);
-    EXPECT_DOUBLE_EQ(m_num->GetValue(), 12.0);
-    m_num->SetText("");
-    QTest::keyClicks(m_num, "1234,56");
-    EXPECT_EQ(Stored(m_control, lettre), "1234.560000");
-    m_num->SetText("");
-    EXPECT_EQ(Stored(m_control, lettre), "0.000000");
+    Show(control);
+    EXPECT_DOUBLE_EQ(num->GetValue(), 12.0);
+    num->SetText("");
+    QTest::keyClicks(num, "1234,56");
+    EXPECT_EQ(Stored(control, lettre), "1234.560000");
+    num->SetText("");
+    EXPECT_EQ(Stored(control, lettre), "0.000000");
     const std::pair<const char*, const char*> trips[] = {{"pas un nombre", "0.000000"},
                                                          {"-3", "-3.000000"},
                                                          {"12.5", "12.500000"},
                                                          {"1000000000000", "1000000000000.000000"}};
     for (const auto& [valeur, stored] : trips)
-        EXPECT_EQ(RoundTrip(lettre, valeur), stored);
-    const std::string huge = RoundTrip(lettre, "1e300");
+        EXPECT_EQ(RoundTrip(control, lettre, valeur), stored);
+    const std::string huge = RoundTrip(control, lettre, "1e300");
     EXPECT_EQ(std::strtod(huge.c_str(), nullptr), 1e300);
     EXPECT_EQ(huge.substr(huge.size() - 7), ".000000");
-    EXPECT_EQ(Lines().back(), "----TcxEditNum::EcranVersLettrage() lettrage: 60 valeur: " + huge);
 
+    // Letters that are no finite number show blank and stay until the user types.
+    for (const char* valeur : {"inf", "1e309"}) {
+        EXPECT_EQ(RoundTrip(control, lettre, valeur), valeur);
+        EXPECT_EQ(num->text(), QString()) << valeur;
+        QTest::keyClicks(num, "5");
+        EXPECT_EQ(Stored(control, lettre), "5.000000") << valeur;
+    }
     char small[8];
     EXPECT_EQ(TdCcxEditNum::WriteAmount(1234.5, small, sizeof small), 11u);
     EXPECT_STREQ(small, "1234.50");
@@ -155,19 +148,10 @@ TEST_F(TdCcxEditNumTest, AmountsAreReadAsStrtodAndWrittenWholeWithSixDecimals)
     EXPECT_EQ(TdCcxEditNum::ReadAmount(nullptr), 0.0);
 }
 
-TEST_F(TdCcxEditNumTest, LettersThatAreNoFiniteNumberShowBlankAndStayUntilTheUserTypes)
+TEST_F(TdCTypedEditsTest, EnteredValueLetterStandsInForAFrozenAmountOnlyWithItsThreeConditions)
 {
-    structLettre* lettre = Add(60, nullptr);
-    for (const char* valeur : {"inf", "1e309"}) {
-        EXPECT_EQ(RoundTrip(lettre, valeur), valeur);
-        EXPECT_EQ(m_num->text(), QString()) << valeur;
-        QTest::keyClicks(m_num, "5");
-        EXPECT_EQ(Stored(m_control, lettre), "5.000000") << valeur;
-    }
-}
-
-TEST_F(TdCcxEditNumTest, EnteredValueLetterStandsInForAFrozenLetterOnlyWithItsThreeConditions)
-{
+    TdCcxEditNum control;
+    auto* num = Bind(control, 60, new TcxEditNum(m_panel));
     structLettre* own = Add(60, "1");
     Add(0, "55");
     structLettre* entered = Add(5, "77");
@@ -175,109 +159,85 @@ TEST_F(TdCcxEditNumTest, EnteredValueLetterStandsInForAFrozenLetterOnlyWithItsTh
     const std::tuple<short, short, short, double> cases[] = {
         {0, 2, -1, 1.0}, {5, 1, -1, 1.0}, {5, 2, 61, 1.0}, {5, 2, -1, 77.0}};
     for (const auto& [calcul, select, activation, shown] : cases) {
-        m_control.m_lettrageCalcul = calcul;
-        m_control.m_lettrageActivation = activation;
+        control.m_lettrageCalcul = calcul;
+        control.m_lettrageActivation = activation;
         own->select = select;
-        Show(m_control);
-        EXPECT_DOUBLE_EQ(m_num->GetValue(), shown) << calcul << select << activation;
+        Show(control);
+        EXPECT_DOUBLE_EQ(num->GetValue(), shown) << calcul << select << activation;
     }
-    m_num->SetValue(80);
-    EXPECT_EQ(Stored(m_control, entered), "80.000000");
+    num->SetValue(80);
+    EXPECT_EQ(Stored(control, entered), "80.000000");
     EXPECT_EQ(Value(own), "1");
 }
 
-TEST_F(TdCcxEditNumTest, SwitchableAmountShowsItsResult)
+TEST_F(TdCTypedEditsTest, SwitchableAmountShowsItsResult)
 {
-    m_num->Switchable = true;
-    m_control.m_lettrageCalcul = 61;
-    m_control.m_lettrageActivation = 62;
-    Add(60, "10");
-    Add(61, "2500.75");
-    structLettre* etat = Add(62, "1");
-    Show(m_control);
-    EXPECT_FALSE(m_num->GetActivated());
-    EXPECT_EQ(m_num->text(), QStringLiteral("2 500,75"));
-    EXPECT_DOUBLE_EQ(m_num->GetValue(), 10.0);
-    m_num->SetActivated(true);
-    EXPECT_EQ(Stored(m_control, etat), "2");
+    TdCcxEditNum control;
+    auto* num = Switchable<TcxEditNum>(control);
+    Add(50, "10");
+    Add(51, "2500.75");
+    structLettre* etat = Add(52, "1");
+    Show(control);
+    EXPECT_FALSE(num->GetActivated());
+    EXPECT_EQ(num->text(), QStringLiteral("2 500,75"));
+    EXPECT_DOUBLE_EQ(num->GetValue(), 10.0);
+    num->SetActivated(true);
+    EXPECT_EQ(Stored(control, etat), "2");
 }
 
-class TdCcxEditDateTest : public ControlTest
+TEST_F(TdCTypedEditsTest, DateShowsAndStoresOnlyACompleteDate)
 {
-protected:
-    void SetUp() override
-    {
-        ControlTest::SetUp();
-        m_date = Bind(m_control, 70, new TcxEditDate(m_panel));
-        m_lettre = Add(70, nullptr);
-    }
-    void Show(const char* valeur)
-    {
-        MetValeurLettre(m_lettre, valeur);
-        ControlTest::Show(m_control);
-    }
+    TdCcxEditDate control;
+    auto* date = Bind(control, 70, new TcxEditDate(m_panel));
+    structLettre* lettre = Add(70, nullptr);
+    date->SetActivated(false);
+    EXPECT_EQ(Shown(control, lettre, "12/03/2005"), "  /  /    ") << "not activated: the result";
+    EXPECT_EQ(date->GetCalculateText(), "12/03/2005");
+    date->SetActivated(true);
+    EXPECT_EQ(Shown(control, lettre, "01/02/2003"), "01/02/2003");
+    EXPECT_EQ(date->GetCalculateText(), "12/03/2005");
+    for (const char* unchanged : {"1", "12/03/ 005", static_cast<const char*>(nullptr)})
+        EXPECT_EQ(Shown(control, lettre, unchanged), "01/02/2003");
+    EXPECT_EQ(Shown(control, lettre, ""), "  /  /    ");
 
-    TcxEditDate* m_date = nullptr;
-    TdCcxEditDate m_control;
-    structLettre* m_lettre = nullptr;
-};
-
-TEST_F(TdCcxEditDateTest, OnlyACompleteDateIsShownOrStored)
-{
-    m_date->SetActivated(false);
-    Show("12/03/2005");
-    EXPECT_EQ(m_date->GetCalculateText(), "12/03/2005") << "not activated: the result";
-    EXPECT_EQ(m_date->GetText(), "  /  /    ");
-    m_date->SetActivated(true);
-    Show("01/02/2003");
-    EXPECT_EQ(m_date->GetText(), "01/02/2003");
-    EXPECT_EQ(m_date->GetCalculateText(), "12/03/2005");
-    for (const char* unchanged : {"1", "12/03/ 005", static_cast<const char*>(nullptr)}) {
-        Show(unchanged);
-        EXPECT_EQ(m_date->GetText(), "01/02/2003");
-    }
-    Show("");
-    EXPECT_EQ(m_date->GetText(), "  /  /    ");
-
-    EXPECT_EQ(Stored(m_control, m_lettre), "");
-    QTest::keyClicks(m_date, "120320");
-    EXPECT_EQ(Stored(m_control, m_lettre), "");
-    QTest::keyClicks(m_date, "05");
-    EXPECT_EQ(Stored(m_control, m_lettre), "12/03/2005");
+    EXPECT_EQ(Stored(control, lettre), "");
+    QTest::keyClicks(date, "120320");
+    EXPECT_EQ(Stored(control, lettre), "");
+    QTest::keyClicks(date, "05");
+    EXPECT_EQ(Stored(control, lettre), "12/03/2005");
 }
 
-TEST_F(TdCcxEditDateTest, SwitchableDateFollowsItsEditStateAndKeepsAPartlyTypedDate)
+TEST_F(TdCTypedEditsTest, SwitchableDateFollowsItsEditStateAndKeepsAPartlyTypedDate)
 {
-    m_date->Switchable = true;
-    m_control.m_lettrageActivation = 71;
-    structLettre* etat = Add(71, "1");
-    Show("15/05/2025");
-    EXPECT_FALSE(m_date->GetActivated());
-    EXPECT_EQ(Stored(m_control, m_lettre), "15/05/2025") << "an untouched result comes back";
+    TdCcxEditDate control;
+    auto* date = Switchable<TcxEditDate>(control);
+    structLettre* lettre = Add(50, nullptr);
+    structLettre* etat = Add(52, "1");
+    Shown(control, lettre, "15/05/2025");
+    EXPECT_FALSE(date->GetActivated());
+    EXPECT_EQ(Stored(control, lettre), "15/05/2025") << "an untouched result comes back";
     EXPECT_EQ(Value(etat), "1");
     MetValeurLettre(etat, "2");
-    Show("24/12/2010");
-    EXPECT_TRUE(m_date->GetActivated());
-    EXPECT_EQ(m_date->GetText(), "24/12/2010");
+    EXPECT_EQ(Shown(control, lettre, "24/12/2010"), "24/12/2010");
+    EXPECT_TRUE(date->GetActivated());
     MetValeurLettre(etat, "0");
-    EXPECT_EQ(Stored(m_control, etat), "2") << "the edit state is stored with the date";
+    EXPECT_EQ(Stored(control, etat), "2") << "the edit state is stored with the date";
     MetValeurLettre(etat, "1");
-    Show("25/12/2010");
-    EXPECT_FALSE(m_date->GetActivated());
-    EXPECT_EQ(m_date->GetCalculateText(), "25/12/2010");
-    EXPECT_EQ(Stored(m_control, etat), "1");
-    EXPECT_EQ(Value(m_lettre), "24/12/2010");
+    Shown(control, lettre, "25/12/2010");
+    EXPECT_FALSE(date->GetActivated());
+    EXPECT_EQ(date->GetCalculateText(), "25/12/2010");
+    EXPECT_EQ(Stored(control, etat), "1");
+    EXPECT_EQ(Value(lettre), "24/12/2010");
 
     // Partly typed: stored as "", and kept for the user to complete when shown again.
     MetValeurLettre(etat, "2");
-    Show("15/05/2025");
-    m_date->clear();
-    QTest::keyClicks(m_date, "0306");
-    EXPECT_EQ(Stored(m_control, m_lettre), "");
-    ControlTest::Show(m_control);
-    EXPECT_EQ(m_date->GetText(), "03/06/    ");
-    Show(""); // emptied by the model itself (a re-initialisation)
-    EXPECT_EQ(m_date->GetText(), TdCcxEditDate::kBlank);
+    Shown(control, lettre, "15/05/2025");
+    date->clear();
+    QTest::keyClicks(date, "0306");
+    EXPECT_EQ(Stored(control, lettre), "");
+    Show(control);
+    EXPECT_EQ(date->GetText(), "03/06/    ");
+    EXPECT_EQ(Shown(control, lettre, ""), TdCcxEditDate::kBlank) << "emptied by the model";
 }
 
 } // namespace
