@@ -19,21 +19,13 @@ namespace {
 
 constexpr int kLettrage = 5;
 
-// Letters hold "O" or "N"; the lines' codes are 1 and 2.
+// Letters and lines hold "O" or "N", the combo's codes are 1 and 2.
 class OuiNonData : public TableComplexData
 {
 public:
     using TableComplexData::TableComplexData;
-    void getCode(std::stringstream& stream) override
-    {
-        const std::string text = stream.str();
-        stream.str(text == "O" ? "1" : text == "N" ? "2" : text);
-    }
-    void getLettrage(std::stringstream& stream) override
-    {
-        const std::string text = stream.str();
-        stream.str(text == "1" ? "O" : text == "2" ? "N" : text);
-    }
+    void getCode(std::stringstream& s) override { s.str(s.str() == "O" ? "1" : "2"); }
+    void getLettrage(std::stringstream& s) override { s.str(s.str() == "1" ? "O" : "N"); }
 };
 
 class TdCComboBoxTest : public ControlTest
@@ -65,36 +57,6 @@ protected:
     TdCComboBox control; // owns the data
     TableComplexData* data = nullptr;
     structLettre* lettre = nullptr;
-};
-
-class TdCListBoxTest : public ControlTest
-{
-protected:
-    void SetUp() override
-    {
-        ControlTest::SetUp();
-        list = Bind(control, 40, new TcxListBox(m_panel));
-        control.m_complexData = data = new TableComplexData({{{0, "Salaires"}, {1, "ignor\xE9"}},
-                                                             {{1, "sans colonne 0"}},
-                                                             {{0, "Pensions \xE0 d\xE9"}}});
-    }
-    void Fill(TdCListBox& box)
-    {
-        TControlDisplayInfo* info = nullptr;
-        box.Update(info);
-        EXPECT_EQ(info, nullptr);
-    }
-    std::vector<std::string> Items() const
-    {
-        std::vector<std::string> lines;
-        for (int i = 0; i < list->GetCount(); ++i)
-            lines.push_back(list->GetItem(i));
-        return lines;
-    }
-
-    TcxListBox* list = nullptr;
-    TdCListBox control; // owns the data
-    TableComplexData* data = nullptr;
 };
 
 } // namespace
@@ -152,22 +114,24 @@ TEST_F(TdCComboBoxTest, StoringWritesTheSelectedCodeOrKeepsTheLetterWithoutALine
 {
     Fill();
     MetValeurLettre(lettre, "7");
+    MetSelectionLettre(lettre, 2);
     ScriptedDialogs dialogs;
     Store(control);
     ASSERT_EQ(dialogs.count(), 1u);
     EXPECT_EQ(dialogs.textOf(0), "L'index de la ComboBox est n\xE9gatif");
     EXPECT_STREQ(lettre->valeur, "7");
-
-    ComboSelectCode(combo, -3);
+    EXPECT_TRUE(control.SelectLine(-3));
+    EXPECT_FALSE(control.SelectLine(99));
     Store(control);
     EXPECT_STREQ(lettre->valeur, "-3");
-    EXPECT_EQ(Lines().back(), "----TcxComboBox::EcranVersLettrage() lettrage: 5 valeur: -3");
+    control.UpdateSelection(m_liste);
+    EXPECT_FALSE(combo->GetEnabled());
 }
 
 TEST_F(TdCComboBoxTest, TheDataSourceConvertsBetweenLetterValuesAndCodes)
 {
     delete control.m_complexData;
-    control.m_complexData = new OuiNonData({{{0, "1"}, {1, "Oui"}}, {{0, "2"}, {1, "Non"}}});
+    control.m_complexData = new OuiNonData({{{0, "O"}, {1, "Oui"}}, {{0, "N"}, {1, "Non"}}});
     Fill();
     MetValeurLettre(lettre, "N");
     Show(control);
@@ -177,42 +141,33 @@ TEST_F(TdCComboBoxTest, TheDataSourceConvertsBetweenLetterValuesAndCodes)
     EXPECT_STREQ(lettre->valeur, "O");
 }
 
-TEST_F(TdCComboBoxTest, SelectionAndSelectLineReachTheCombo)
+TEST_F(TdCComboBoxTest, ListBoxShowsColumnZeroOfEveryLineUnlessRefreshIsOff)
 {
-    MetValeurLettre(lettre, "7");
-    MetSelectionLettre(lettre, 2);
-    control.UpdateSelection(m_liste);
-    EXPECT_FALSE(combo->GetEnabled());
-    Fill();
-    EXPECT_TRUE(control.SelectLine(12));
-    EXPECT_EQ(combo->GetItemIndex(), 1);
-    EXPECT_FALSE(control.SelectLine(99));
-    EXPECT_EQ(combo->GetItemIndex(), 1);
-}
-
-TEST_F(TdCListBoxTest, UpdateShowsColumnZeroOfEveryLineUnlessRefreshIsOff)
-{
+    TdCListBox box;
+    auto* list = Bind(box, 40, new TcxListBox(m_panel));
+    auto* source = new TableComplexData({{{0, "Salaires"}, {1, "ignor\xE9"}},
+                                         {{1, "sans colonne 0"}},
+                                         {{0, "Pensions \xE0 d\xE9"}}});
+    box.m_complexData = source;
     list->AddItem("ancienne ligne", nullptr);
-    control.m_refreshEnabled = false;
-    Fill(control);
-    EXPECT_EQ(Items(), std::vector<std::string>{"ancienne ligne"});
-    EXPECT_EQ(data->begins, 0);
-
-    control.m_refreshEnabled = true;
-    Fill(control);
-    EXPECT_EQ(Items(), (std::vector<std::string>{"Salaires", "", "Pensions \xE0 d\xE9"}));
+    box.m_refreshEnabled = false;
+    TControlDisplayInfo* info = nullptr;
+    box.Update(info);
+    EXPECT_EQ(list->GetCount(), 1);
+    EXPECT_EQ(source->begins, 0);
+    box.m_refreshEnabled = true;
+    box.Update(info);
+    EXPECT_EQ(info, nullptr);
+    ASSERT_EQ(list->GetCount(), 3);
+    EXPECT_EQ(list->GetItem(0), "Salaires");
+    EXPECT_EQ(list->GetItem(1), "");
     EXPECT_EQ(list->item(2)->text(), QString::fromUtf8("Pensions à dé"));
-    EXPECT_EQ(data->lastList, 40);
-    data->lines.clear();
-    Fill(control);
+    EXPECT_EQ(source->lastList, 40);
+    box.SetItemIndex(2);
+    EXPECT_EQ(box.GetItemIndex(), 2);
+    box.Delete();
+    EXPECT_EQ(list->GetCount(), 2);
+    source->lines.clear();
+    box.Update(info);
     EXPECT_EQ(list->GetCount(), 0);
-}
-
-TEST_F(TdCListBoxTest, ItemOperationsReachTheListBoxOnly)
-{
-    Fill(control);
-    control.SetItemIndex(2);
-    EXPECT_EQ(control.GetItemIndex(), 2);
-    control.Delete();
-    EXPECT_EQ(Items(), (std::vector<std::string>{"Salaires", ""}));
 }
