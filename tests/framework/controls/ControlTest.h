@@ -10,10 +10,12 @@
 
 #include "TControl.h"
 #include "TEdit.h"
+#include "TLabel.h"
 #include "TMemo.h"
 #include "TPanel.h"
 #include "TcxCheckBox.h"
 #include "TcxComboBox.h"
+#include "TcxEditStr.h"
 #include "TcxKelTreeList.h"
 #include "TcxListBox.h"
 #include "TcxTreeListNode.h"
@@ -34,6 +36,8 @@ protected:
         QTest::keyClicks(new TEdit(&panel), "a");
         QTest::keyClicks(new TMemo(&panel), "a");
         QTest::mouseClick(new TcxCheckBox(&panel), Qt::LeftButton);
+        new TcxEditStr(&panel);
+        new TLabel(&panel);
         ComboAdd(new TcxComboBox(&panel), "a", 1);
         (new TcxListBox(&panel))->AddItem("a", nullptr);
         (new TcxKelTreeList(&panel))->AddChild()->AddChild();

@@ -1,16 +1,9 @@
 #include "controls/TDateController.h"
 
-#include "TEdit.h"
-#include "TForm.h"
-#include "TLabel.h"
-#include "TPanel.h"
-#include "TcxEditStr.h"
-
-#include "QtLeakCheck.h"
+#include "ControlTest.h"
 #include "ScriptedDialogs.h"
 
 #include <memory>
-#include <string>
 #include <tuple>
 
 namespace {
@@ -20,35 +13,18 @@ const std::string kDate = "Date incorrecte";
 const std::string kAnnee = "Ann\xE9"
                            "e incorrecte";
 
-// Day and year in plain edits, the month in a static-or-edit field, all in one form that owns
+// Day and year in plain edits, the month in a static-or-edit field, all on the panel that owns
 // the message boxes; tax year 2005.
-class TDateControllerTest : public QtLeakCheckedTest
+class TDateControllerTest : public ControlTest
 {
 protected:
-    // The first edits built make Qt create what it keeps for the whole process (fonts,
-    // input context); build them before the leak check starts counting.
-    static void SetUpTestSuite()
-    {
-        TForm form;
-        new TEdit(&form);
-        new TcxEditStr(&form);
-        new TLabel(&form);
-        flushQtEvents();
-    }
     void SetUp() override
     {
-        QtLeakCheckedTest::SetUp();
-        form = std::make_unique<TForm>();
-        day = new TEdit(form.get());
-        month = new TcxEditStr(form.get());
-        year = new TEdit(form.get());
-        controller = std::make_unique<TDateController>(form->Handle(), day, month, year, 2005);
-    }
-    void TearDown() override
-    {
-        controller.reset();
-        form.reset();
-        QtLeakCheckedTest::TearDown();
+        ControlTest::SetUp();
+        day = new TEdit(m_panel);
+        month = new TcxEditStr(m_panel);
+        year = new TEdit(m_panel);
+        controller = std::make_unique<TDateController>(m_panel->Handle(), day, month, year, 2005);
     }
     void type(const std::string& d, const std::string& m, const std::string& y)
     {
@@ -57,7 +33,6 @@ protected:
         year->SetText(y);
     }
 
-    std::unique_ptr<TForm> form;
     TEdit* day = nullptr;
     TcxEditStr* month = nullptr;
     TEdit* year = nullptr;
@@ -103,8 +78,8 @@ TEST_F(TDateControllerTest, ControlRefusesTheFirstFaultyFieldOrCompletesTheYear)
             continue;
         EXPECT_EQ(local.textOf(0), message);
         EXPECT_EQ(local.captionOf(0), "Erreur de saisie");
-        EXPECT_EQ(local.last().owner, form.get());
-        EXPECT_EQ(form->focusWidget(), fields[faulty]);
+        EXPECT_EQ(local.last().owner, m_panel);
+        EXPECT_EQ(m_panel->focusWidget(), fields[faulty]);
     }
 }
 
@@ -137,7 +112,7 @@ TEST_F(TDateControllerTest, FieldsAreReadUpToTheirLeadingNumberAndMissingOnesAre
     TDateController::setEltDate(day, nullptr);
     EXPECT_EQ(day->GetText(), "");
 
-    TDateController withoutYear(form->Handle(), day, month, nullptr, 2005);
+    TDateController withoutYear(m_panel->Handle(), day, month, nullptr, 2005);
     type("3", "4", "5");
     EXPECT_FALSE(withoutYear.Control());
     EXPECT_EQ(dialogs.count(), 0u);
@@ -146,14 +121,14 @@ TEST_F(TDateControllerTest, FieldsAreReadUpToTheirLeadingNumberAndMissingOnesAre
         EXPECT_EQ(controller->isContain(field), field && field != &other);
 
     // A label is read and written, a widget of another class reads empty and is never written.
-    auto* yearLabel = new TLabel(form.get());
+    auto* yearLabel = new TLabel(m_panel);
     controller->set_yearControl(yearLabel);
     type("1", "2", "");
     yearLabel->SetText("5");
     EXPECT_TRUE(controller->Control());
     EXPECT_EQ(yearLabel->GetText(), "1905");
 
-    auto* panel = new TPanel(form.get());
+    auto* panel = new TPanel(m_panel);
     panel->SetText("5");
     controller->set_yearControl(panel);
     EXPECT_FALSE(controller->Control());

@@ -5,15 +5,9 @@
 
 #include "ControlTest.h"
 #include "ScriptedDialogs.h"
-#include "TcxComboBox.h"
-#include "TcxListBox.h"
-
-#include <gtest/gtest.h>
 
 #include <sstream>
-#include <string>
 #include <tuple>
-#include <vector>
 
 namespace {
 

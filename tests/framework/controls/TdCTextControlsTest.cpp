@@ -10,10 +10,6 @@
 
 #include "ControlTest.h"
 
-#include "TEdit.h"
-#include "TLabel.h"
-#include "TMemo.h"
-#include "TcxCheckBox.h"
 #include "TcxKelLabel.h"
 #include "TcxKelMemo.h"
 #include "TcxLabelTitle.h"

@@ -7,10 +7,7 @@
 
 #include "TcxEditDate.h"
 #include "TcxEditNum.h"
-#include "TcxEditStr.h"
 #include "TcxEditTel.h"
-
-#include <QTest>
 
 #include <cstdlib>
 
