@@ -47,7 +47,6 @@ TEST_F(TdCTypedEditsTest, PhoneShowsTheFullMaskForBlankValuesAndStoresWhatIsType
         tel->SetText("01.02.03.04.05");
         EXPECT_EQ(Shown(control, lettre, blank), "  .  .  .  .  ") << blank;
     }
-    EXPECT_EQ(Lines()[2], "----TEditTel::LettrageVersEcran() lettrage: 40 valeur: ");
     EXPECT_EQ(Shown(control, lettre, "01.23.45.67.89"), "01.23.45.67.89");
     control.UpdateSelection(m_liste);
     EXPECT_FALSE(tel->GetEnabled());
@@ -56,33 +55,7 @@ TEST_F(TdCTypedEditsTest, PhoneShowsTheFullMaskForBlankValuesAndStoresWhatIsType
 }
 
 // Activation is shared by the text, amount and date fields; the text field shows it.
-TEST_F(TdCTypedEditsTest, EditStateTwoActivatesAsStrtolReadsItUnlessTheFieldIsNotSwitchable)
-{
-    TdCcxEditStr control;
-    auto* str = Switchable<TcxEditStr>(control);
-    Add(50, "saisi");
-    structLettre* etat = Add(52, "1");
-    const std::pair<const char*, bool> cases[] = {{"2", true},  {"1", false},
-                                                  {"2x", true}, {nullptr, false},
-                                                  {"02", true}, {"99999999999999999999999", false}};
-    for (const auto& [valeur, activated] : cases) {
-        MetValeurLettre(etat, valeur);
-        Show(control);
-        EXPECT_EQ(str->GetActivated(), activated) << (valeur ? valeur : "(null)");
-    }
-    MetValeurLettre(etat, "2");
-    Show(control);
-    control.m_lettrageActivation = 99; // no such letter
-    Show(control);
-    EXPECT_FALSE(str->GetActivated());
-    str->Switchable = false;
-    control.m_lettrageActivation = 52;
-    Show(control);
-    EXPECT_FALSE(str->GetActivated());
-    EXPECT_EQ(Stored(control, etat), "2") << "not stored either";
-}
-
-TEST_F(TdCTypedEditsTest, TextFieldShowsTheResultAndItsLetterAndStoresTheStateWithTheText)
+TEST_F(TdCTypedEditsTest, TextFieldShowsTheResultOrItsLetterAsItsEditStateSaysAndStoresBoth)
 {
     TdCcxEditStr control;
     auto* str = Switchable<TcxEditStr>(control);
@@ -94,7 +67,22 @@ TEST_F(TdCTypedEditsTest, TextFieldShowsTheResultAndItsLetterAndStoresTheStateWi
     control.m_lettrageCalcul = 98; // a missing result letter leaves the result
     Show(control);
     EXPECT_EQ(str->GetCalculateText(), "calcul\xE9");
+    // Edit state 2 activates, as strtol reads it.
+    const std::pair<const char*, bool> cases[] = {{"2", true},  {"1", false},
+                                                  {"2x", true}, {nullptr, false},
+                                                  {"2", true},  {"99999999999999999999999", false}};
+    for (const auto& [valeur, activated] : cases) {
+        MetValeurLettre(etat, valeur);
+        Show(control);
+        EXPECT_EQ(str->GetActivated(), activated) << (valeur ? valeur : "(null)");
+    }
+    MetValeurLettre(etat, "2");
+    Show(control);
+    control.m_lettrageActivation = 99; // no such letter
+    Show(control);
+    EXPECT_FALSE(str->GetActivated());
 
+    control.m_lettrageActivation = 52;
     str->SetActivated(true);
     str->SetText("nouveau");
     EXPECT_EQ(Stored(control, etat), "2");
@@ -107,6 +95,11 @@ TEST_F(TdCTypedEditsTest, TextFieldShowsTheResultAndItsLetterAndStoresTheStateWi
     MetValeurLettre(etat, nullptr);
     Store(control);
     EXPECT_EQ(etat->valeur, nullptr) << "without a value the edit state is left alone";
+    str->Switchable = false;
+    str->SetActivated(false);
+    Shown(control, etat, "2");
+    EXPECT_FALSE(str->GetActivated());
+    EXPECT_EQ(Stored(control, etat), "2") << "not switchable: the state is neither read nor stored";
 }
 
 TEST_F(TdCTypedEditsTest, AmountsAreReadAsStrtodAndWrittenWholeWithSixDecimals)
@@ -182,11 +175,13 @@ TEST_F(TdCTypedEditsTest, SwitchableAmountShowsItsResult)
     EXPECT_EQ(Stored(control, etat), "2");
 }
 
-TEST_F(TdCTypedEditsTest, DateShowsAndStoresOnlyACompleteDate)
+TEST_F(TdCTypedEditsTest, DateShowsAndStoresOnlyACompleteDateAndKeepsAPartlyTypedOne)
 {
     TdCcxEditDate control;
-    auto* date = Bind(control, 70, new TcxEditDate(m_panel));
-    structLettre* lettre = Add(70, nullptr);
+    auto* date = Switchable<TcxEditDate>(control);
+    date->Switchable = false;
+    structLettre* lettre = Add(50, nullptr);
+    structLettre* etat = Add(52, "1");
     date->SetActivated(false);
     EXPECT_EQ(Shown(control, lettre, "12/03/2005"), "  /  /    ") << "not activated: the result";
     EXPECT_EQ(date->GetCalculateText(), "12/03/2005");
@@ -196,23 +191,18 @@ TEST_F(TdCTypedEditsTest, DateShowsAndStoresOnlyACompleteDate)
     for (const char* unchanged : {"1", "12/03/ 005", static_cast<const char*>(nullptr)})
         EXPECT_EQ(Shown(control, lettre, unchanged), "01/02/2003");
     EXPECT_EQ(Shown(control, lettre, ""), "  /  /    ");
-
     EXPECT_EQ(Stored(control, lettre), "");
     QTest::keyClicks(date, "120320");
     EXPECT_EQ(Stored(control, lettre), "");
     QTest::keyClicks(date, "05");
     EXPECT_EQ(Stored(control, lettre), "12/03/2005");
-}
 
-TEST_F(TdCTypedEditsTest, SwitchableDateFollowsItsEditStateAndKeepsAPartlyTypedDate)
-{
-    TdCcxEditDate control;
-    auto* date = Switchable<TcxEditDate>(control);
-    structLettre* lettre = Add(50, nullptr);
-    structLettre* etat = Add(52, "1");
+    // Switchable: the edit state decides, an untouched result comes back.
+    date->Switchable = true;
+    date->clear();
     Shown(control, lettre, "15/05/2025");
     EXPECT_FALSE(date->GetActivated());
-    EXPECT_EQ(Stored(control, lettre), "15/05/2025") << "an untouched result comes back";
+    EXPECT_EQ(Stored(control, lettre), "15/05/2025");
     EXPECT_EQ(Value(etat), "1");
     MetValeurLettre(etat, "2");
     EXPECT_EQ(Shown(control, lettre, "24/12/2010"), "24/12/2010");
