@@ -139,7 +139,6 @@ TEST_F(TdCTreeListTest, AFirstDisplayRecordsTheSourcesExpansionsAndTheUsersSurvi
     EXPECT_EQ(refreshSeen, (std::vector<bool>{false, false})) << "refresh is off meanwhile";
     EXPECT_TRUE(control.m_refreshEnabled);
     EXPECT_EQ(record->getCtrlId(), kLettrage);
-    EXPECT_EQ(control.m_displayInfo, record.get());
     EXPECT_EQ(Entries(*record),
               (EntryList{{1, true}, {2, false}, {3, false}, {4, false}, {5, true}}));
     EXPECT_TRUE(tree->isExpanded(tree->model()->index(0, 0)));
@@ -150,7 +149,6 @@ TEST_F(TdCTreeListTest, AFirstDisplayRecordsTheSourcesExpansionsAndTheUsersSurvi
     EXPECT_EQ(Entries(*record),
               (EntryList{{1, false}, {2, false}, {3, true}, {4, false}, {5, true}}));
     Rebuild();
-    EXPECT_TRUE(control.hasSavedState());
     EXPECT_FALSE(Item(0)->GetExpanded());
     EXPECT_TRUE(Item(2)->GetExpanded());
     EXPECT_EQ(Entries(*record).size(), 5u) << "a rebuild with a record adds no entries";
@@ -158,7 +156,7 @@ TEST_F(TdCTreeListTest, AFirstDisplayRecordsTheSourcesExpansionsAndTheUsersSurvi
 
 TEST_F(TdCTreeListTest, RecordEntriesAreFoundWhateverTheirOrderAndUnknownOnesIgnored)
 {
-    data->lines = {L(1, 1), L(2, 2), L(3, 3), L(4, 1), L(5, 2), L(6, 1), L(7, 2)};
+    data->lines = {L(1, 1), L(2, 2), L(3, 3), L(4, 1), L(5, 2), L(6, 1)};
     record = std::make_unique<TControlDisplayInfo>();
     for (auto [id, expanded] :
          EntryList{{99, true}, {5, true}, {4, true}, {2, true}, {1, true}, {3, false}})
@@ -166,26 +164,4 @@ TEST_F(TdCTreeListTest, RecordEntriesAreFoundWhateverTheirOrderAndUnknownOnesIgn
     Rebuild();
     for (int i = 0; i < 6; ++i) // 6 has no entry: closed
         EXPECT_EQ(Item(i)->GetExpanded(), i != 2 && i != 5) << i;
-
-    // Saving records every node in absolute order, whatever the record held.
-    TControlDisplayInfo other;
-    for (int id : {7, 8, 9, 10, 11, 12, 13, 14, 15})
-        other.AddNodeInfo(new Framework::TNodeInfo(id, true));
-    control.SaveControlDisplay(&other);
-    EXPECT_EQ(Entries(other),
-              (EntryList{
-                  {1, true}, {2, true}, {3, false}, {4, true}, {5, true}, {6, false}, {7, false}}));
-}
-
-TEST(TControlDisplayInfo, EntriesKeepTheirOrderAndAreHeldOnce)
-{
-    TControlDisplayInfo record;
-    auto* first = new Framework::TNodeInfo(1, true);
-    auto* second = new Framework::TNodeInfo(2, false);
-    for (Framework::TNodeInfo* info : {first, second, first, second})
-        record.AddNodeInfo(info); // a repeat is not a second owner
-    EXPECT_EQ(record.getNodeInfoList(), (std::vector<Framework::TNodeInfo*>{first, second}));
-    record.setNodeInfoList({second, first, second, nullptr});
-    EXPECT_EQ(record.getNodeInfoList(), (std::vector<Framework::TNodeInfo*>{second, first}))
-        << "repeats and nulls are dropped: no entry is freed twice";
 }

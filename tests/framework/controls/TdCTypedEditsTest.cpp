@@ -158,21 +158,19 @@ TEST_F(TdCTypedEditsTest, EnteredValueLetterStandsInForAFrozenAmountOnlyWithItsT
     num->SetValue(80);
     EXPECT_EQ(Stored(control, entered), "80.000000");
     EXPECT_EQ(Value(own), "1");
-}
 
-TEST_F(TdCTypedEditsTest, SwitchableAmountShowsItsResult)
-{
-    TdCcxEditNum control;
-    auto* num = Switchable<TcxEditNum>(control);
+    // A switchable amount shows its result.
+    TdCcxEditNum switchable;
+    auto* result = Switchable<TcxEditNum>(switchable);
     Add(50, "10");
     Add(51, "2500.75");
     structLettre* etat = Add(52, "1");
-    Show(control);
-    EXPECT_FALSE(num->GetActivated());
-    EXPECT_EQ(num->text(), QStringLiteral("2 500,75"));
-    EXPECT_DOUBLE_EQ(num->GetValue(), 10.0);
-    num->SetActivated(true);
-    EXPECT_EQ(Stored(control, etat), "2");
+    Show(switchable);
+    EXPECT_FALSE(result->GetActivated());
+    EXPECT_EQ(result->text(), QStringLiteral("2 500,75"));
+    EXPECT_DOUBLE_EQ(result->GetValue(), 10.0);
+    result->SetActivated(true);
+    EXPECT_EQ(Stored(switchable, etat), "2");
 }
 
 TEST_F(TdCTypedEditsTest, DateShowsAndStoresOnlyACompleteDateAndKeepsAPartlyTypedOne)
