@@ -108,7 +108,7 @@ TEST_F(TdCTextControlsTest, EditMakesEveryByteRoundTripAndFollowsTheSelectFlag)
 
 using TdCCheckBoxTest = ControlTest;
 
-TEST_F(TdCCheckBoxTest, CheckedCodeIsTheSetOuiNonCodeAndUncheckedTheNextOne)
+TEST_F(TdCCheckBoxTest, CheckedCodeIsTheSetOuiNonCodeUncheckedTheNextOneAndARadioButtonsALeadingOne)
 {
     auto* box = new TcxCheckBox(m_panel);
     structLettre* lettre = Add(30, nullptr, 2);
@@ -140,22 +140,20 @@ TEST_F(TdCCheckBoxTest, CheckedCodeIsTheSetOuiNonCodeAndUncheckedTheNextOne)
         control.UpdateSelection(m_liste);
         EXPECT_FALSE(box->GetEnabled());
     }
-}
 
-TEST_F(TdCCheckBoxTest, RadioButtonIsCheckedByALeadingOneEvenWithRefreshOff)
-{
-    TdCRadioButton control;
-    auto* button = Bind(control, 31, new TcxRadioButton(m_panel));
-    control.m_refreshEnabled = false;
-    structLettre* lettre = Add(31, "1 oui", 2);
-    Show(control);
+    // A radio button is checked by a leading 1, even with refresh off.
+    TdCRadioButton radio;
+    auto* button = Bind(radio, 31, new TcxRadioButton(m_panel));
+    radio.m_refreshEnabled = false;
+    structLettre* choix = Add(31, "1 oui", 2);
+    Show(radio);
     EXPECT_TRUE(button->GetChecked());
-    EXPECT_EQ(Stored(control, lettre), "1");
-    MetValeurLettre(lettre, "0");
-    Show(control);
+    EXPECT_EQ(Stored(radio, choix), "1");
+    MetValeurLettre(choix, "0");
+    Show(radio);
     EXPECT_FALSE(button->GetChecked());
-    EXPECT_EQ(Stored(control, lettre), "0");
-    control.UpdateSelection(m_liste);
+    EXPECT_EQ(Stored(radio, choix), "0");
+    radio.UpdateSelection(m_liste);
     EXPECT_FALSE(button->GetEnabled());
 }
 

@@ -43,25 +43,6 @@ TEST(TScreenInformation, DisplayableNeedsAResourceTheOnStateAndAnEnumerator)
     EXPECT_FALSE(SI().IsValid());
 }
 
-TEST(TCinematicManagerAbstract, InitScreenAppendsEvenADuplicateAndLookupsTakeTheFirst)
-{
-    auto flow = makeFlow({{1, 101, SI::ON}});
-    flow->InitScreen(5, 102, "Revenus", static_cast<SI::ENUM_SELECTION>(0), SI::OFF,
-                     static_cast<SI::ENUM_FAMILLE_ECRANS>(4));
-    flow->InitScreen(5, 103, "", SI::SELECTION_OUI, SI::ON, SI::FAMILLE_DEFAUT);
-    ASSERT_EQ(flow->getNbScreen(), 3);
-    const SI* first = flow->GetInfoEcran(5);
-    EXPECT_EQ(first->getIdRessource(), 102);
-    flow->setEnumEcranActif(5);
-    EXPECT_EQ(flow->GetIndex(), 1);
-    EXPECT_EQ(flow->GetDisplayIndex(), 1) << "follows the first displayable one";
-    flow->SetON(5);
-    EXPECT_EQ(first->getState(), SI::ON);
-    flow->SetOFF(5);
-    EXPECT_EQ(first->getState(), SI::OFF);
-    EXPECT_EQ(flow->GetDisplayScreenInfo(1)->getIdRessource(), 103);
-}
-
 TEST(TCinematicManagerAbstract, MovesGoToTheNextDisplayableScreenAndStopAtTheEnds)
 {
     using Move = void (TCinematicManagerAbstract::*)();
