@@ -91,9 +91,6 @@ protected:
         return Value(lettre);
     }
 
-    // The trace lines of the data-bound controls.
-    std::vector<std::string> Lines() const { return m_log.messages(); }
-
     static std::string Value(const structLettre* lettre)
     {
         return lettre && lettre->valeur ? lettre->valeur : "(null)";

@@ -66,8 +66,9 @@ TEST_F(TdCTextControlsTest, EachTextControlMovesItsLetterBetweenItsListAndItsWid
         r.widget->SetText("Autre libell\xE9");
         EXPECT_EQ(Stored(control, lettre), "Autre libell\xE9");
         EXPECT_EQ(Value(decoy), "autre");
-        EXPECT_EQ(Lines().back(), "----" + r.name + "::EcranVersLettrage() lettrage: " +
-                                      std::to_string(lettrage) + " valeur: Autre libell\xE9");
+        EXPECT_EQ(m_log.messages().back(),
+                  "----" + r.name + "::EcranVersLettrage() lettrage: " + std::to_string(lettrage) +
+                      " valeur: Autre libell\xE9");
 
         control.m_refreshEnabled = false;
         MetValeurLettre(lettre, "apr\xE8s");
