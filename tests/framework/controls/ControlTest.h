@@ -4,13 +4,25 @@
 // lists, and the framework trace captured. Qt's lazily built singletons (those of the first
 // edit and the first key press) are created before the leak checks start counting.
 
+#include "GestureFlush.h"
 #include "LogCapture.h"
 #include "QtLeakCheck.h"
 
 #include "TControl.h"
+#include "TEdit.h"
+#include "TLabel.h"
+#include "TMemo.h"
 #include "TPanel.h"
+#include "TcxCheckBox.h"
+#include "TcxComboBox.h"
+#include "TcxEditStr.h"
+#include "TcxKelTreeList.h"
+#include "TcxListBox.h"
+#include "TcxTreeListNode.h"
 #include "controls/TdControl.h"
 #include "qlettre.h"
+
+#include <QTest>
 
 #include <string>
 #include <vector>
@@ -18,13 +30,41 @@
 class ControlTest : public QtLeakCheckedTest
 {
 protected:
-    static void SetUpTestSuite();
-    void SetUp() override;
-    void TearDown() override;
+    static void SetUpTestSuite()
+    {
+        TPanel panel;
+        QTest::keyClicks(new TEdit(&panel), "a");
+        QTest::keyClicks(new TMemo(&panel), "a");
+        QTest::mouseClick(new TcxCheckBox(&panel), Qt::LeftButton);
+        new TcxEditStr(&panel);
+        new TLabel(&panel);
+        ComboAdd(new TcxComboBox(&panel), "a", 1);
+        (new TcxListBox(&panel))->AddItem("a", nullptr);
+        (new TcxKelTreeList(&panel))->AddChild()->AddChild();
+        flushQtEvents();
+    }
+    void SetUp() override
+    {
+        QtLeakCheckedTest::SetUp();
+        m_panel = new TPanel(nullptr);
+    }
+    void TearDown() override
+    {
+        delete m_panel;
+        flushDeletedGestures();
+        LibereLettre(&m_liste);
+        LibereLettre(&m_listeStatic);
+        QtLeakCheckedTest::TearDown();
+    }
 
-    // Adds a letter to the main list (or the static one) with a value (null: none).
-    structLettre* Add(short lettrage, const char* valeur, short select = 1);
-    structLettre* AddStatic(short lettrage, const char* valeur);
+    // Adds a letter with a value (null: none) to the main list, or to the static one.
+    structLettre* Add(short lettrage, const char* valeur, short select = 1, bool inStatic = false)
+    {
+        structLettre* lettre =
+            AjouteLettre(inStatic ? &m_listeStatic : &m_liste, lettrage, 0, 0, 0, select, 0);
+        MetValeurLettre(lettre, valeur);
+        return lettre;
+    }
 
     // Gives the control its letter and widget; returns the widget.
     template <class W>
@@ -50,9 +90,6 @@ protected:
         Store(control);
         return Value(lettre);
     }
-
-    // The trace lines of the data-bound controls.
-    std::vector<std::string> Lines() const { return m_log.messages(); }
 
     static std::string Value(const structLettre* lettre)
     {

@@ -1,8 +1,8 @@
 #pragma once
 
 // A list data source for the list control tests: its lines are given as tables of column
-// texts, and it counts the cursor calls. A column missing from a line is one the line does not
-// have (GetDonneeComp answers false).
+// texts, and it counts the starts of a walk. A column missing from a line is one the line does
+// not have (GetDonneeComp answers false).
 
 #include "model/TComplexData.h"
 
@@ -24,30 +24,19 @@ public:
         ++begins;
         lastList = numListe;
         m_current = 0;
-        return m_current < lines.size();
+        return !lines.empty();
     }
-    bool NextDonneeComp(int numListe) override
+    bool NextDonneeComp(int) override { return ++m_current < lines.size(); }
+    bool GetDonneeComp(int, int colonne, std::string& texte) override
     {
-        lastList = numListe;
-        if (m_current < lines.size())
-            ++m_current;
-        return m_current < lines.size();
-    }
-    bool GetDonneeComp(int numListe, int colonne, std::string& texte) override
-    {
-        lastList = numListe;
-        if (m_current >= lines.size())
+        if (m_current >= lines.size() || lines[m_current].count(colonne) == 0)
             return false;
-        const auto found = lines[m_current].find(colonne);
-        if (found == lines[m_current].end())
-            return false;
-        texte = found->second;
+        texte = lines[m_current].at(colonne);
         return true;
     }
 
     int begins = 0;
     int lastList = 0;
-
     std::vector<Line> lines;
 
 private:

@@ -1,22 +1,19 @@
+#include "controls/TdCCheckBox.h"
 #include "controls/TdCEdit.h"
 #include "controls/TdCLabel.h"
 #include "controls/TdCMemo.h"
 #include "controls/TdCPanel.h"
+#include "controls/TdCRadioButton.h"
 #include "controls/TdCcxKelLabel.h"
 #include "controls/TdCcxKelMemo.h"
 #include "controls/TdCcxLabelTitle.h"
 
 #include "ControlTest.h"
 
-#include "TEdit.h"
-#include "TLabel.h"
-#include "TMemo.h"
-#include "TcxCheckBox.h"
 #include "TcxKelLabel.h"
 #include "TcxKelMemo.h"
 #include "TcxLabelTitle.h"
-
-#include <QApplication>
+#include "TcxRadioButton.h"
 
 #include <memory>
 
@@ -33,83 +30,60 @@ protected:
         bool fromStatic, gated, selectable;
     };
     template <class C, class W>
-    Row row(std::string name, bool fromStatic, bool gated, bool selectable)
+    void row(std::string name, bool fromStatic, bool gated, bool selectable)
     {
         auto control = std::make_unique<C>();
         W* widget = Bind(*control, 0, new W(m_panel));
-        return {std::move(control), widget, std::move(name), fromStatic, gated, selectable};
+        rows.push_back(
+            {std::move(control), widget, std::move(name), fromStatic, gated, selectable});
     }
+    std::vector<Row> rows;
 };
 
 TEST_F(TdCTextControlsTest, EachTextControlMovesItsLetterBetweenItsListAndItsWidget)
 {
-    std::vector<Row> rows;
-    rows.push_back(row<TdCEdit, TEdit>("TEdit", false, true, true));
-    rows.push_back(row<TdCMemo, TMemo>("TMemo", false, true, true));
-    rows.push_back(row<TdCcxKelMemo, TcxKelMemo>("TcxKelMemo", false, true, true));
-    rows.push_back(row<TdCPanel, TPanel>("TPanel", false, false, false));
-    rows.push_back(row<TdCLabel, TLabel>("TLabel", true, false, false));
-    rows.push_back(row<TdCcxLabelTitle, TcxLabelTitle>("TdCcxLabelTitle", true, false, false));
-    rows.push_back(row<TdCcxKelLabel, TcxKelLabel>("TcxKelLabel", true, false, true));
+    row<TdCEdit, TEdit>("TEdit", false, true, true);
+    row<TdCMemo, TMemo>("TMemo", false, true, true);
+    row<TdCcxKelMemo, TcxKelMemo>("TcxKelMemo", false, true, true);
+    row<TdCPanel, TPanel>("TPanel", false, false, false);
+    row<TdCLabel, TLabel>("TLabel", true, false, false);
+    row<TdCcxLabelTitle, TcxLabelTitle>("TdCcxLabelTitle", true, false, false);
+    row<TdCcxKelLabel, TcxKelLabel>("TcxKelLabel", true, false, true);
     const std::string texte = "L\xE9gende \xE0 d\xE9"
                               "clarer";
-    auto* other = new TcxCheckBox(m_panel);
     short lettrage = 10;
     for (Row& r : rows) {
         SCOPED_TRACE(r.name);
         TdControl& control = *r.control;
         control.m_lettrage = ++lettrage;
         // The letter in its own list; one of the same lettrage in the other list is a decoy.
-        structLettre* lettre = r.fromStatic ? AddStatic(lettrage, nullptr) : Add(lettrage, nullptr);
-        structLettre* decoy =
-            r.fromStatic ? Add(lettrage, "autre", 2) : AddStatic(lettrage, "autre");
-        const auto line = [&](const std::string& transfer, const std::string& valeur) {
-            return "----" + r.name + "::" + transfer + "() lettrage: " + std::to_string(lettrage) +
-                   " valeur: " + valeur;
-        };
-        m_log.clear();
+        structLettre* lettre = Add(lettrage, nullptr, 1, r.fromStatic);
+        structLettre* decoy = Add(lettrage, "autre", 2, !r.fromStatic);
         r.widget->SetText("garde");
         Show(control);
         EXPECT_EQ(r.widget->GetText(), "garde") << "no value: the widget is kept";
-        MetValeurLettre(lettre, texte.c_str());
-        Show(control);
-        EXPECT_EQ(r.widget->GetText(), texte);
+        EXPECT_EQ(Shown(control, lettre, texte.c_str()), texte);
         r.widget->SetText("Autre libell\xE9");
         EXPECT_EQ(Stored(control, lettre), "Autre libell\xE9");
-        EXPECT_EQ(Lines(),
-                  (std::vector<std::string>{line("LettrageVersEcran", "(null)"),
-                                            line("LettrageVersEcran", texte),
-                                            line("EcranVersLettrage", "Autre libell\xE9")}));
+        EXPECT_EQ(Value(decoy), "autre");
+        EXPECT_EQ(m_log.messages().back(),
+                  "----" + r.name + "::EcranVersLettrage() lettrage: " + std::to_string(lettrage) +
+                      " valeur: Autre libell\xE9");
 
-        m_log.clear();
         control.m_refreshEnabled = false;
         MetValeurLettre(lettre, "apr\xE8s");
         Show(control);
         EXPECT_EQ(r.widget->GetText(), r.gated ? "Autre libell\xE9" : "apr\xE8s");
-        EXPECT_EQ(Lines().size(), r.gated ? 0u : 1u);
         r.widget->SetText("");
         EXPECT_EQ(Stored(control, lettre), "") << "stored whatever the refresh";
         if (!r.fromStatic)
             lettre->select = 2;
         control.UpdateSelection(m_liste);
         EXPECT_EQ(r.widget->GetEnabled(), !r.selectable);
-
-        // Without its letter or with a widget of another class, a control does nothing.
-        m_log.clear();
-        control.m_refreshEnabled = true;
-        control.m_component = other;
-        Show(control);
-        Store(control);
-        control.m_component = r.widget;
-        control.m_lettrage = 99;
-        Show(control);
-        EXPECT_EQ(Stored(control, lettre), "");
-        EXPECT_EQ(Value(decoy), "autre");
-        EXPECT_TRUE(Lines().empty());
     }
 }
 
-TEST_F(TdCTextControlsTest, EditMakesEveryByteRoundTripAndColoursItsSelection)
+TEST_F(TdCTextControlsTest, EditMakesEveryByteRoundTripAndFollowsTheSelectFlag)
 {
     TdCEdit control;
     auto* edit = Bind(control, 10, new TEdit(m_panel));
@@ -120,76 +94,90 @@ TEST_F(TdCTextControlsTest, EditMakesEveryByteRoundTripAndColoursItsSelection)
     Show(control);
     MetValeurLettre(lettre, nullptr);
     EXPECT_EQ(Stored(control, lettre), everyByte);
-    MetValeurLettre(lettre, "Dupont \xE9pouse");
-    Show(control);
-    EXPECT_EQ(edit->text(), QString::fromUtf8("Dupont épouse"));
+    MetValeurLettre(lettre, "x");
 
     control.UpdateSelection(m_liste);
     EXPECT_FALSE(edit->GetEnabled());
-    EXPECT_EQ(edit->GetColor(), clBtnFace);
     lettre->select = 1;
     control.UpdateSelection(m_liste);
     EXPECT_TRUE(edit->GetEnabled());
-    EXPECT_EQ(edit->GetColor(), clWindow);
-    EXPECT_EQ(edit->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
     lettre->select = 2;
     MetValeurLettre(lettre, nullptr);
     control.UpdateSelection(m_liste);
     EXPECT_TRUE(edit->GetEnabled()) << "no value: the state is kept";
 }
 
-TEST_F(TdCTextControlsTest, IdentifierHelpAndFocusReachTheirWidgetOnly)
-{
-    TdCEdit edit;
-    TdCMemo memo;
-    TdCcxKelMemo kelMemo;
-    auto* editWidget = Bind(edit, 10, new TEdit(m_panel));
-    auto* memoWidget = Bind(memo, 20, new TMemo(m_panel));
-    auto* kelMemoWidget = Bind(kelMemo, 21, new TcxKelMemo(m_panel));
-    for (TdControl* control : std::initializer_list<TdControl*>{&edit, &memo, &kelMemo})
-        control->SetIdValue();
-    EXPECT_EQ(GetWindowLongA(editWidget->Handle(), GWL_ID), 10);
-    EXPECT_EQ(GetWindowLongA(memoWidget, GWL_ID), 20);
-    EXPECT_EQ(kelMemoWidget->GetIdValue(), 21);
-    edit.SetHelpContext(2051);
-    memo.SetHelpContext(77);
-    kelMemo.SetHelpContext(78);
-    EXPECT_EQ(editWidget->GetHelpContext(), 2051);
-    EXPECT_EQ(memoWidget->GetHelpContext(), 77);
-    EXPECT_EQ(kelMemoWidget->GetHelpContext(), 78);
-    TdCEdit onMemo;
-    Bind(onMemo, 30, memoWidget);
-    onMemo.SetIdValue();
-    EXPECT_EQ(GetWindowLongA(memoWidget, GWL_ID), 20) << "not an edit";
+using TdCCheckBoxTest = ControlTest;
 
-    m_panel->show();
-    QApplication::setActiveWindow(m_panel);
-    editWidget->SetEnabled(false);
-    edit.SetFocus();
-    EXPECT_NE(QApplication::focusWidget(), editWidget);
-    editWidget->SetEnabled(true);
-    edit.SetFocus();
-    EXPECT_EQ(QApplication::focusWidget(), editWidget);
+TEST_F(TdCCheckBoxTest, CheckedCodeIsTheSetOuiNonCodeUncheckedTheNextOneAndARadioButtonsALeadingOne)
+{
+    auto* box = new TcxCheckBox(m_panel);
+    structLettre* lettre = Add(30, nullptr, 2);
+    // SetOuiNon code (none: the default), refresh, letter shown, box before and after, codes
+    // stored unchecked and checked.
+    const std::tuple<char, bool, const char*, bool, bool, std::string, std::string> cases[] = {
+        {0, true, "1", false, true, "2", "1"},
+        {0, true, "2", true, false, "2", "1"},
+        {'0', true, "1 et la suite", false, true, "0", "1"},
+        {'0', true, "0", true, false, "0", "1"},
+        {'A', true, "A", false, true, "B", "A"},
+        {'O', true, "P", true, false, "P", "O"},
+        {0, false, "1", false, false, "2", "1"}, // refresh off: the box is left, stored even so
+        {0, true, nullptr, true, true, "2", "1"}};
+    for (const auto& [code, refresh, shown, before, after, uncheckedCode, checkedCode] : cases) {
+        SCOPED_TRACE(shown ? shown : "(null)");
+        TdCCheckBox control;
+        Bind(control, 30, box)->SetChecked(before);
+        control.m_refreshEnabled = refresh;
+        if (code)
+            control.SetOuiNon(code);
+        MetValeurLettre(lettre, shown);
+        Show(control);
+        EXPECT_EQ(box->GetChecked(), after);
+        box->SetChecked(false);
+        EXPECT_EQ(Stored(control, lettre), uncheckedCode);
+        box->SetChecked(true);
+        EXPECT_EQ(Stored(control, lettre), checkedCode);
+        control.UpdateSelection(m_liste);
+        EXPECT_FALSE(box->GetEnabled());
+    }
+
+    // A radio button is checked by a leading 1, even with refresh off.
+    TdCRadioButton radio;
+    auto* button = Bind(radio, 31, new TcxRadioButton(m_panel));
+    radio.m_refreshEnabled = false;
+    structLettre* choix = Add(31, "1 oui", 2);
+    Show(radio);
+    EXPECT_TRUE(button->GetChecked());
+    EXPECT_EQ(Stored(radio, choix), "1");
+    MetValeurLettre(choix, "0");
+    Show(radio);
+    EXPECT_FALSE(button->GetChecked());
+    EXPECT_EQ(Stored(radio, choix), "0");
+    radio.UpdateSelection(m_liste);
+    EXPECT_FALSE(button->GetEnabled());
 }
 
-TEST_F(TdCTextControlsTest, MemoKeepsLineBreaksAndTracesLongLinesAndKelLabelShowsTags)
+// Opens the protected helpers of the base.
+class OpenControl : public TdControl
 {
-    TdCMemo control;
-    Bind(control, 20, new TMemo(m_panel));
-    const std::string text = "ligne 1\r\nligne 2\xA0\xE9\r\n" + std::string(900, 'm');
-    structLettre* lettre = Add(20, text.c_str());
-    Show(control);
-    MetValeurLettre(lettre, nullptr);
-    EXPECT_EQ(Stored(control, lettre), text);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{
-                           "----TMemo::LettrageVersEcran() lettrage: 20 valeur: " + text,
-                           "----TMemo::EcranVersLettrage() lettrage: 20 valeur: " + text}));
+public:
+    using TdControl::StoreValue;
+};
 
-    TdCcxKelLabel kelLabel;
-    auto* label = Bind(kelLabel, 8, new TcxKelLabel(m_panel));
-    AddStatic(8, "<b>Total</b> & reste");
-    Show(kelLabel);
-    EXPECT_TRUE(label->text().contains(QStringLiteral("<b>Total</b> &amp; reste")));
+using TdControlTest = ControlTest;
+
+TEST_F(TdControlTest, StoreValueResizesTheStoresBlockAndAcceptsTheLettersOwnText)
+{
+    structLettre* lettre = Add(1, nullptr);
+    for (const std::string& text : {std::string(5000, 'y'), std::string()}) {
+        EXPECT_TRUE(OpenControl::StoreValue(lettre, text.c_str()));
+        EXPECT_EQ(Value(lettre), text);
+    }
+    EXPECT_FALSE(OpenControl::StoreValue(nullptr, "x"));
+    MetValeurLettre(lettre, "0123456789");
+    EXPECT_TRUE(OpenControl::StoreValue(lettre, lettre->valeur + 4)) << "the letter's own text";
+    EXPECT_STREQ(lettre->valeur, "456789");
 }
 
 } // namespace

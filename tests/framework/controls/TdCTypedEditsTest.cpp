@@ -7,36 +7,46 @@
 
 #include "TcxEditDate.h"
 #include "TcxEditNum.h"
-#include "TcxEditStr.h"
 #include "TcxEditTel.h"
-
-#include <QTest>
 
 #include <cstdlib>
 
 namespace {
 
 class TdCTypedEditsTest : public ControlTest
-{};
+{
+protected:
+    // A field bound to letter 50, switching on edit-state letter 52 and showing result 51.
+    template <class W>
+    W* Switchable(TdControl& control)
+    {
+        W* widget = Bind(control, 50, new W(m_panel));
+        widget->Switchable = true;
+        control.m_lettrageCalcul = 51;
+        control.m_lettrageActivation = 52;
+        return widget;
+    }
+    // The letter's value after a show and a store.
+    std::string RoundTrip(TdControl& control, structLettre* lettre, const char* valeur)
+    {
+        MetValeurLettre(lettre, valeur);
+        Show(control);
+        return Stored(control, lettre);
+    }
+};
 
 TEST_F(TdCTypedEditsTest, PhoneShowsTheFullMaskForBlankValuesAndStoresWhatIsTyped)
 {
     TdCcxEditTel control;
     auto* tel = Bind(control, 40, new TcxEditTel(m_panel));
-    control.SetIdValue();
-    EXPECT_EQ(GetWindowLongA(tel, GWL_ID), 40);
     structLettre* lettre = Add(40, nullptr, 2);
-    EXPECT_EQ(Stored(control, lettre), "  .  .  .  .  ")
-        << "an untouched blank field stores the mask";
+    EXPECT_EQ(Stored(control, lettre), "  .  .  .  .  ") << "an untouched blank field";
     QTest::keyClicks(tel, "0612345678");
     EXPECT_EQ(Stored(control, lettre), "06.12.34.56.78");
-    EXPECT_EQ(Lines().back(),
-              "----TcxEditTel::EcranVersLettrage() lettrage: 40 valeur: 06.12.34.56.78");
     for (const char* blank : {"", "  .  .  .  ."}) {
         tel->SetText("01.02.03.04.05");
         EXPECT_EQ(Shown(control, lettre, blank), "  .  .  .  .  ") << blank;
     }
-    EXPECT_EQ(Lines()[2], "----TEditTel::LettrageVersEcran() lettrage: 40 valeur: ");
     EXPECT_EQ(Shown(control, lettre, "01.23.45.67.89"), "01.23.45.67.89");
     control.UpdateSelection(m_liste);
     EXPECT_FALSE(tel->GetEnabled());
@@ -45,274 +55,174 @@ TEST_F(TdCTypedEditsTest, PhoneShowsTheFullMaskForBlankValuesAndStoresWhatIsType
 }
 
 // Activation is shared by the text, amount and date fields; the text field shows it.
-class TdCcxEditStrTest : public ControlTest
+TEST_F(TdCTypedEditsTest, TextFieldShowsTheResultOrItsLetterAsItsEditStateSaysAndStoresBoth)
 {
-protected:
-    void SetUp() override
-    {
-        ControlTest::SetUp();
-        m_str = Bind(m_control, 50, new TcxEditStr(m_panel));
-        m_str->Switchable = true;
-        m_control.m_lettrageCalcul = 51;
-        m_control.m_lettrageActivation = 52;
-        m_lettre = Add(50, "saisi");
-        Add(51, "calcul\xE9");
-        m_etat = Add(52, "1");
+    TdCcxEditStr control;
+    auto* str = Switchable<TcxEditStr>(control);
+    structLettre* lettre = Add(50, "saisi");
+    Add(51, "calcul\xE9");
+    structLettre* etat = Add(52, "1");
+    EXPECT_EQ(Shown(control, lettre, "saisi"), "saisi");
+    EXPECT_EQ(str->text(), QString::fromUtf8("calculé")); // not activated: the result shows
+    control.m_lettrageCalcul = 98; // a missing result letter leaves the result
+    Show(control);
+    EXPECT_EQ(str->GetCalculateText(), "calcul\xE9");
+    // Edit state 2 activates, as strtol reads it.
+    const std::pair<const char*, bool> cases[] = {{"2", true},  {"1", false},
+                                                  {"2x", true}, {nullptr, false},
+                                                  {"2", true},  {"99999999999999999999999", false}};
+    for (const auto& [valeur, activated] : cases) {
+        MetValeurLettre(etat, valeur);
+        Show(control);
+        EXPECT_EQ(str->GetActivated(), activated) << (valeur ? valeur : "(null)");
     }
+    MetValeurLettre(etat, "2");
+    Show(control);
+    control.m_lettrageActivation = 99; // no such letter
+    Show(control);
+    EXPECT_FALSE(str->GetActivated());
 
-    TcxEditStr* m_str = nullptr;
-    TdCcxEditStr m_control;
-    structLettre* m_lettre = nullptr;
-    structLettre* m_etat = nullptr;
-};
-
-TEST_F(TdCcxEditStrTest, EditStateTwoActivatesAsStrtolReadsIt)
-{
-    const std::pair<const char*, bool> cases[] = {
-        {"2", true},      {"1", false}, {"02", true},
-        {"", false},      {"2x", true}, {"1", false},
-        {nullptr, false}, {"2", true},  {"99999999999999999999999", false}};
-    for (const auto& [etat, activated] : cases) {
-        MetValeurLettre(m_etat, etat);
-        Show(m_control);
-        EXPECT_EQ(m_str->GetActivated(), activated) << (etat ? etat : "(null)");
-    }
-    MetValeurLettre(m_etat, "2");
-    Show(m_control);
-    m_control.m_lettrageActivation = 99; // no such letter
-    Show(m_control);
-    EXPECT_FALSE(m_str->GetActivated());
+    control.m_lettrageActivation = 52;
+    str->SetActivated(true);
+    str->SetText("nouveau");
+    EXPECT_EQ(Stored(control, etat), "2");
+    EXPECT_EQ(Value(lettre), "nouveau");
+    str->SetActivated(false);
+    EXPECT_EQ(Stored(control, etat), "1");
+    MetValeurLettre(etat, "");
+    str->SetActivated(true);
+    EXPECT_EQ(Stored(control, etat), "2") << "a short edit-state value is enlarged";
+    MetValeurLettre(etat, nullptr);
+    Store(control);
+    EXPECT_EQ(etat->valeur, nullptr) << "without a value the edit state is left alone";
+    str->Switchable = false;
+    str->SetActivated(false);
+    Shown(control, etat, "2");
+    EXPECT_FALSE(str->GetActivated());
+    EXPECT_EQ(Stored(control, etat), "2") << "not switchable: the state is neither read nor stored";
 }
 
-TEST_F(TdCcxEditStrTest, ShowsTheResultAndTheOwnLetterAndStoresTheStateBeforeTheText)
+TEST_F(TdCTypedEditsTest, AmountsAreReadAsStrtodAndWrittenWholeWithSixDecimals)
 {
-    m_control.SetIdValue();
-    EXPECT_EQ(m_str->GetIdValue(), 50);
-    Show(m_control);
-    EXPECT_EQ(m_str->GetCalculateText(), "calcul\xE9");
-    EXPECT_EQ(m_str->GetText(), "saisi");
-    EXPECT_EQ(m_str->text(), QString::fromUtf8("calculé")); // not activated: the result shows
-    EXPECT_EQ(Lines(), std::vector<std::string>{
-                           "----TcxEditStr::LettrageVersEcran() lettrage: 50 valeur: saisi"});
-    m_control.m_lettrageCalcul = 98; // a missing entered-value letter leaves the result
-    MetValeurLettre(TrouveLettre(51, m_liste), "autre");
-    Show(m_control);
-    EXPECT_EQ(m_str->GetCalculateText(), "calcul\xE9");
-
-    m_str->SetActivated(true);
-    m_str->SetText("nouveau");
-    EXPECT_EQ(Stored(m_control, m_etat), "2");
-    EXPECT_EQ(Value(m_lettre), "nouveau");
-    EXPECT_EQ(Lines().back(), "----TcxEditStr::EcranVersLettrage() lettrage: 50 valeur: nouveau");
-    m_str->SetActivated(false);
-    EXPECT_EQ(Stored(m_control, m_etat), "1");
-    MetValeurLettre(m_etat, "");
-    m_str->SetActivated(true);
-    EXPECT_EQ(Stored(m_control, m_etat), "2") << "a short edit-state value is enlarged";
-    MetValeurLettre(m_etat, nullptr);
-    Store(m_control);
-    EXPECT_EQ(m_etat->valeur, nullptr) << "without a value the edit state is left alone";
-}
-
-TEST_F(TdCcxEditStrTest, FieldThatIsNotSwitchableIgnoresTheLinkedLetters)
-{
-    m_str->Switchable = false;
-    MetValeurLettre(m_etat, "2");
-    Show(m_control);
-    EXPECT_TRUE(m_str->GetActivated());
-    EXPECT_EQ(m_str->GetCalculateText(), "");
-    m_str->SetActivated(false);
-    EXPECT_EQ(Stored(m_control, m_etat), "2");
-}
-
-class TdCcxEditNumTest : public ControlTest
-{
-protected:
-    void SetUp() override
-    {
-        ControlTest::SetUp();
-        m_num = Bind(m_control, 60, new TcxEditNum(m_panel));
-    }
-    // The letter's value after a show and a store.
-    std::string RoundTrip(structLettre* lettre, const char* valeur)
-    {
-        MetValeurLettre(lettre, valeur);
-        Show(m_control);
-        Store(m_control);
-        return Value(lettre);
-    }
-
-    TcxEditNum* m_num = nullptr;
-    TdCcxEditNum m_control;
-};
-
-TEST_F(TdCcxEditNumTest, AmountsAreReadAsStrtodAndWrittenWholeWithSixDecimals)
-{
+    TdCcxEditNum control;
+    auto* num = Bind(control, 60, new TcxEditNum(m_panel));
     structLettre* lettre = Add(60, "12,5");
-    Show(m_control);
-    EXPECT_DOUBLE_EQ(m_num->GetValue(), 12.0);
-    m_num->SetValue(-3);
-    EXPECT_EQ(Stored(m_control, lettre), "-3.000000");
-    m_num->SetText("");
-    QTest::keyClicks(m_num, "1234,56");
-    EXPECT_EQ(Stored(m_control, lettre), "1234.560000");
-    EXPECT_EQ(Lines(),
-              (std::vector<std::string>{
-                  "----TcxEditNum::LettrageVersEcran() lettrage: 60 valeur: 12,5",
-                  "----TcxEditNum::EcranVersLettrage() lettrage: 60 valeur: -3.000000",
-                  "----TcxEditNum::EcranVersLettrage() lettrage: 60 valeur: 1234.560000"}));
-    m_num->SetText("");
-    EXPECT_EQ(Stored(m_control, lettre), "0.000000");
-    EXPECT_EQ(RoundTrip(lettre, "pas un nombre"), "0.000000");
-    EXPECT_EQ(RoundTrip(lettre, "12.5"), "12.500000");
-    EXPECT_EQ(RoundTrip(lettre, "1000000000000"), "1000000000000.000000");
-    EXPECT_EQ(RoundTrip(lettre, "-123456789012345678"), "-123456789012345680.000000");
-    const std::string huge = RoundTrip(lettre, "1e300");
+    Show(control);
+    EXPECT_DOUBLE_EQ(num->GetValue(), 12.0);
+    num->SetText("");
+    QTest::keyClicks(num, "1234,56");
+    EXPECT_EQ(Stored(control, lettre), "1234.560000");
+    num->SetText("");
+    EXPECT_EQ(Stored(control, lettre), "0.000000");
+    const std::pair<const char*, const char*> trips[] = {{"pas un nombre", "0.000000"},
+                                                         {"-3", "-3.000000"},
+                                                         {"12.5", "12.500000"},
+                                                         {"1000000000000", "1000000000000.000000"}};
+    for (const auto& [valeur, stored] : trips)
+        EXPECT_EQ(RoundTrip(control, lettre, valeur), stored);
+    const std::string huge = RoundTrip(control, lettre, "1e300");
     EXPECT_EQ(std::strtod(huge.c_str(), nullptr), 1e300);
     EXPECT_EQ(huge.substr(huge.size() - 7), ".000000");
 
+    // Letters that are no finite number show blank and stay until the user types.
+    for (const char* valeur : {"inf", "1e309"}) {
+        EXPECT_EQ(RoundTrip(control, lettre, valeur), valeur);
+        EXPECT_EQ(num->text(), QString()) << valeur;
+        QTest::keyClicks(num, "5");
+        EXPECT_EQ(Stored(control, lettre), "5.000000") << valeur;
+    }
     char small[8];
     EXPECT_EQ(TdCcxEditNum::WriteAmount(1234.5, small, sizeof small), 11u);
     EXPECT_STREQ(small, "1234.50");
-    const std::pair<const char*, double> reads[] = {
-        {"  -12.5abc", -12.5}, {"+7", 7.0}, {"x", 0.0}, {nullptr, 0.0}};
-    for (const auto& [text, value] : reads)
-        EXPECT_EQ(TdCcxEditNum::ReadAmount(text), value);
+    EXPECT_EQ(TdCcxEditNum::ReadAmount("  -12.5abc"), -12.5);
+    EXPECT_EQ(TdCcxEditNum::ReadAmount(nullptr), 0.0);
 }
 
-TEST_F(TdCcxEditNumTest, LettersThatAreNoFiniteNumberShowBlankAndStayUntilTheUserTypes)
+TEST_F(TdCTypedEditsTest, EnteredValueLetterStandsInForAFrozenAmountOnlyWithItsThreeConditions)
 {
-    structLettre* lettre = Add(60, nullptr);
-    for (const char* valeur : {"inf", "-inf", "nan", "1e309"}) {
-        EXPECT_EQ(RoundTrip(lettre, valeur), valeur);
-        EXPECT_EQ(m_num->text(), QString()) << valeur;
-        QTest::keyClicks(m_num, "5");
-        EXPECT_EQ(Stored(m_control, lettre), "5.000000") << valeur;
-    }
-}
-
-TEST_F(TdCcxEditNumTest, EnteredValueLetterStandsInForAFrozenLetterOnlyWithItsThreeConditions)
-{
-    structLettre* own = Add(60, "1", 2);
+    TdCcxEditNum control;
+    auto* num = Bind(control, 60, new TcxEditNum(m_panel));
+    structLettre* own = Add(60, "1");
     Add(0, "55");
     structLettre* entered = Add(5, "77");
-    m_control.m_lettrageCalcul = 0; // strictly greater than 0 is required
-    Show(m_control);
-    EXPECT_DOUBLE_EQ(m_num->GetValue(), 1.0);
-    m_control.m_lettrageCalcul = 5;
-    own->select = 1;
-    Show(m_control);
-    EXPECT_DOUBLE_EQ(m_num->GetValue(), 1.0);
-    own->select = 2;
-    m_control.m_lettrageActivation = 61;
-    Show(m_control);
-    EXPECT_DOUBLE_EQ(m_num->GetValue(), 1.0);
-
-    m_control.m_lettrageActivation = -1;
-    Show(m_control);
-    EXPECT_DOUBLE_EQ(m_num->GetValue(), 77.0);
-    m_num->SetValue(80);
-    EXPECT_EQ(Stored(m_control, entered), "80.000000");
+    // Result letter, select flag, edit-state letter, amount shown.
+    const std::tuple<short, short, short, double> cases[] = {
+        {0, 2, -1, 1.0}, {5, 1, -1, 1.0}, {5, 2, 61, 1.0}, {5, 2, -1, 77.0}};
+    for (const auto& [calcul, select, activation, shown] : cases) {
+        control.m_lettrageCalcul = calcul;
+        control.m_lettrageActivation = activation;
+        own->select = select;
+        Show(control);
+        EXPECT_DOUBLE_EQ(num->GetValue(), shown) << calcul << select << activation;
+    }
+    num->SetValue(80);
+    EXPECT_EQ(Stored(control, entered), "80.000000");
     EXPECT_EQ(Value(own), "1");
-    EXPECT_EQ(Lines().back(), "----TcxEditNum::EcranVersLettrage() lettrage: 5 valeur: 80.000000");
+
+    // A switchable amount shows its result.
+    TdCcxEditNum switchable;
+    auto* result = Switchable<TcxEditNum>(switchable);
+    Add(50, "10");
+    Add(51, "2500.75");
+    structLettre* etat = Add(52, "1");
+    Show(switchable);
+    EXPECT_FALSE(result->GetActivated());
+    EXPECT_EQ(result->text(), QStringLiteral("2 500,75"));
+    EXPECT_DOUBLE_EQ(result->GetValue(), 10.0);
+    result->SetActivated(true);
+    EXPECT_EQ(Stored(switchable, etat), "2");
 }
 
-TEST_F(TdCcxEditNumTest, SwitchableAmountShowsItsResult)
+TEST_F(TdCTypedEditsTest, DateShowsAndStoresOnlyACompleteDateAndKeepsAPartlyTypedOne)
 {
-    m_num->Switchable = true;
-    m_control.m_lettrageCalcul = 61;
-    m_control.m_lettrageActivation = 62;
-    Add(60, "10");
-    Add(61, "2500.75");
-    structLettre* etat = Add(62, "1");
-    Show(m_control);
-    EXPECT_FALSE(m_num->GetActivated());
-    EXPECT_EQ(m_num->text(), QStringLiteral("2 500,75"));
-    EXPECT_DOUBLE_EQ(m_num->GetValue(), 10.0);
-    m_num->SetActivated(true);
-    EXPECT_EQ(Stored(m_control, etat), "2");
-}
+    TdCcxEditDate control;
+    auto* date = Switchable<TcxEditDate>(control);
+    date->Switchable = false;
+    structLettre* lettre = Add(50, nullptr);
+    structLettre* etat = Add(52, "1");
+    date->SetActivated(false);
+    EXPECT_EQ(Shown(control, lettre, "12/03/2005"), "  /  /    ") << "not activated: the result";
+    EXPECT_EQ(date->GetCalculateText(), "12/03/2005");
+    date->SetActivated(true);
+    EXPECT_EQ(Shown(control, lettre, "01/02/2003"), "01/02/2003");
+    EXPECT_EQ(date->GetCalculateText(), "12/03/2005");
+    for (const char* unchanged : {"1", "12/03/ 005", static_cast<const char*>(nullptr)})
+        EXPECT_EQ(Shown(control, lettre, unchanged), "01/02/2003");
+    EXPECT_EQ(Shown(control, lettre, ""), "  /  /    ");
+    EXPECT_EQ(Stored(control, lettre), "");
+    QTest::keyClicks(date, "120320");
+    EXPECT_EQ(Stored(control, lettre), "");
+    QTest::keyClicks(date, "05");
+    EXPECT_EQ(Stored(control, lettre), "12/03/2005");
 
-class TdCcxEditDateTest : public ControlTest
-{
-protected:
-    void SetUp() override
-    {
-        ControlTest::SetUp();
-        m_date = Bind(m_control, 70, new TcxEditDate(m_panel));
-        m_lettre = Add(70, nullptr);
-    }
-    void Show(const char* valeur)
-    {
-        MetValeurLettre(m_lettre, valeur);
-        ControlTest::Show(m_control);
-    }
-
-    TcxEditDate* m_date = nullptr;
-    TdCcxEditDate m_control;
-    structLettre* m_lettre = nullptr;
-};
-
-TEST_F(TdCcxEditDateTest, OnlyACompleteDateIsShownOrStored)
-{
-    m_date->SetActivated(false);
-    Show("12/03/2005");
-    EXPECT_EQ(m_date->GetCalculateText(), "12/03/2005") << "not activated: the result";
-    EXPECT_EQ(m_date->GetText(), "  /  /    ");
-    m_date->SetActivated(true);
-    Show("01/02/2003");
-    EXPECT_EQ(m_date->GetText(), "01/02/2003");
-    EXPECT_EQ(m_date->GetCalculateText(), "12/03/2005");
-    EXPECT_EQ(Lines().back(),
-              "----TcxEditDate::LettrageVersEcran() lettrage: 70 valeur: 01/02/2003");
-    for (const char* unchanged : {"1", "12/03/ 005", static_cast<const char*>(nullptr)}) {
-        Show(unchanged);
-        EXPECT_EQ(m_date->GetText(), "01/02/2003");
-    }
-    Show("");
-    EXPECT_EQ(m_date->GetText(), "  /  /    ");
-
-    EXPECT_EQ(Stored(m_control, m_lettre), "");
-    QTest::keyClicks(m_date, "120320");
-    EXPECT_EQ(Stored(m_control, m_lettre), "");
-    QTest::keyClicks(m_date, "05");
-    EXPECT_EQ(Stored(m_control, m_lettre), "12/03/2005");
-    EXPECT_EQ(Lines().back(),
-              "----TcxEditDate::EcranVersLettrage() lettrage: 70 valeur: 12/03/2005");
-}
-
-TEST_F(TdCcxEditDateTest, SwitchableDateFollowsItsEditStateAndKeepsAPartlyTypedDate)
-{
-    m_date->Switchable = true;
-    m_control.m_lettrageActivation = 71;
-    structLettre* etat = Add(71, "1");
-    Show("15/05/2025");
-    EXPECT_FALSE(m_date->GetActivated());
-    EXPECT_EQ(Stored(m_control, m_lettre), "15/05/2025") << "an untouched result comes back";
+    // Switchable: the edit state decides, an untouched result comes back.
+    date->Switchable = true;
+    date->clear();
+    Shown(control, lettre, "15/05/2025");
+    EXPECT_FALSE(date->GetActivated());
+    EXPECT_EQ(Stored(control, lettre), "15/05/2025");
     EXPECT_EQ(Value(etat), "1");
     MetValeurLettre(etat, "2");
-    Show("24/12/2010");
-    EXPECT_TRUE(m_date->GetActivated());
-    EXPECT_EQ(m_date->GetText(), "24/12/2010");
+    EXPECT_EQ(Shown(control, lettre, "24/12/2010"), "24/12/2010");
+    EXPECT_TRUE(date->GetActivated());
     MetValeurLettre(etat, "0");
-    EXPECT_EQ(Stored(m_control, etat), "2") << "the edit state is stored with the date";
+    EXPECT_EQ(Stored(control, etat), "2") << "the edit state is stored with the date";
     MetValeurLettre(etat, "1");
-    Show("25/12/2010");
-    EXPECT_FALSE(m_date->GetActivated());
-    EXPECT_EQ(m_date->GetCalculateText(), "25/12/2010");
-    EXPECT_EQ(Stored(m_control, etat), "1");
-    EXPECT_EQ(Value(m_lettre), "24/12/2010");
+    Shown(control, lettre, "25/12/2010");
+    EXPECT_FALSE(date->GetActivated());
+    EXPECT_EQ(date->GetCalculateText(), "25/12/2010");
+    EXPECT_EQ(Stored(control, etat), "1");
+    EXPECT_EQ(Value(lettre), "24/12/2010");
 
     // Partly typed: stored as "", and kept for the user to complete when shown again.
     MetValeurLettre(etat, "2");
-    Show("15/05/2025");
-    m_date->clear();
-    QTest::keyClicks(m_date, "0306");
-    EXPECT_EQ(Stored(m_control, m_lettre), "");
-    ControlTest::Show(m_control);
-    EXPECT_EQ(m_date->GetText(), "03/06/    ");
-    Show(""); // emptied by the model itself (a re-initialisation)
-    EXPECT_EQ(m_date->GetText(), TdCcxEditDate::kBlank);
+    Shown(control, lettre, "15/05/2025");
+    date->clear();
+    QTest::keyClicks(date, "0306");
+    EXPECT_EQ(Stored(control, lettre), "");
+    Show(control);
+    EXPECT_EQ(date->GetText(), "03/06/    ");
+    EXPECT_EQ(Shown(control, lettre, ""), TdCcxEditDate::kBlank) << "emptied by the model";
 }
 
 } // namespace
