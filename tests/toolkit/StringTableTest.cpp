@@ -55,16 +55,3 @@ TEST(StringTable, ModuleReadsItsWindows1252StringsCutToTheBufferAndIsReleased)
     dlclose(held);
     EXPECT_FALSE(loaderHolds(kModulePath));
 }
-
-TEST(StringTable, RegisteredTableIsAModuleTheProcessHolds)
-{
-    static const WizardStringTableEntry titles[] = {{1, "Charges"}, WIZARD_STRING_TABLE_END};
-    RegisterStringTable("StringTableTest.Ecrans", titles);
-    HMODULE held = GetModuleHandleA("StringTableTest.Ecrans");
-    EXPECT_EQ(LoadLibraryA("StringTableTest.Ecrans"), held);
-    EXPECT_TRUE(FreeLibrary(held)); // leaves it registered
-    EXPECT_EQ(readString(held, 1), "Charges");
-    UnregisterStringTable("StringTableTest.Ecrans");
-    EXPECT_EQ(GetModuleHandleA("StringTableTest.Ecrans"), nullptr);
-    EXPECT_EQ(readString(held, 1), ""); // a handle kept past the registration reads nothing
-}

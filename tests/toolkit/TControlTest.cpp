@@ -166,13 +166,6 @@ TEST_F(TcxKelButtonTest, ModalResultClosesTheModalWindowAfterTheClickHandler)
     QTimer::singleShot(0, button, [button] { button->Click(); });
     EXPECT_EQ(form.ShowModal(), mrOk);
     EXPECT_THAT(calls, ElementsAre("modal click", "query"));
-    auto* bar = new TForm(&form); // embedded: the result goes to its window
-    bar->SetParent(&form);
-    auto* inBar = new TcxKelButton(bar);
-    inBar->SetModalResult(mrCancel);
-    inBar->Click();
-    EXPECT_EQ(form.GetModalResult(), mrCancel);
-    EXPECT_EQ(bar->GetModalResult(), mrNone);
 }
 
 TEST_F(TcxKelButtonTest, EnterPressesTheFocusedOrTheDefaultButtonAndEscapeTheCancelButton)

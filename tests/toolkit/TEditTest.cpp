@@ -1,7 +1,6 @@
 #include "TEdit.h"
 #include "TMemo.h"
 #include "TPanel.h"
-#include "TcxEditDate.h"
 #include "TcxEditNum.h"
 #include "TcxEditStr.h"
 #include "TcxEditTel.h"
@@ -111,22 +110,13 @@ using TcxStaticOrEditTest = WidgetTest;
 
 TEST_F(TcxStaticOrEditTest, MaskedFieldsShowTheBlankMaskFillAsTypedAndKeepTextThatDoesNotFit)
 {
+    // Typing into the masks is checked with the fields' controls; here what the program sets.
     TcxEditTel tel(nullptr);
-    TcxEditDate date(nullptr);
-    const std::tuple<TcxStaticOrEdit*, const char*, const char*> steps[] = {
-        // keys typed, or "=text" set by the program -> text
-        {&tel, "", "  .  .  .  .  "},       {&tel, "0123", "01.23.  .  .  "},
-        {&tel, "456789", "01.23.45.67.89"}, {&tel, "=  .  .  .  .  ", "  .  .  .  .  "},
-        {&tel, "=", "  .  .  .  .  "},      {&tel, "=+33 1 23 45 67 89", "+33 1 23 45 67 89"},
-        {&date, "", "  /  /    "},          {&date, "1203", "12/03/    "},
-        {&date, "2005", "12/03/2005"},
-    };
-    for (const auto& [edit, input, text] : steps) {
-        if (input[0] == '=')
-            edit->SetText(input + 1);
-        else
-            QTest::keyClicks(edit, input);
-        EXPECT_EQ(edit->GetText(), text) << input;
+    const std::pair<const char*, const char*> texts[] = {
+        {"", "  .  .  .  .  "}, {"+33 1 23 45 67 89", "+33 1 23 45 67 89"}};
+    for (const auto& [given, text] : texts) {
+        tel.SetText(given);
+        EXPECT_EQ(tel.GetText(), text) << given;
     }
     tel.selectAll(); // emptied by the user, the field is masked again
     QTest::keyClick(&tel, Qt::Key_Delete);
@@ -135,17 +125,8 @@ TEST_F(TcxStaticOrEditTest, MaskedFieldsShowTheBlankMaskFillAsTypedAndKeepTextTh
 
 TEST_F(TcxStaticOrEditTest, AResultShowsTheCalculatedValueUntilASwitchableOneIsActivated)
 {
-    TPanel panel;
-    auto* num = new TcxEditNum(&panel);
-    num->SetActivated(false);
-    num->SetCalculateValue(98765.4);
-    num->SetValue(5);
-    EXPECT_EQ(num->text(), QStringLiteral("98 765,4"));
-    EXPECT_TRUE(num->isReadOnly());
-    num->SetActivated(true);
-    EXPECT_EQ(num->GetText(), "5");
-    EXPECT_FALSE(num->isReadOnly());
     // Only a switchable result goes to the entry by a double click, and back by F2.
+    TPanel panel;
     auto* edit = new TcxEditStr(&panel);
     auto* fixed = new TcxEditStr(&panel);
     edit->Switchable = true;
@@ -154,8 +135,10 @@ TEST_F(TcxStaticOrEditTest, AResultShowsTheCalculatedValueUntilASwitchableOneIsA
     edit->SetCalculateValue("calcul\xE9");
     int changes = 0;
     edit->OnChange = fixed->OnChange = [&](TObject*) { ++changes; };
+    EXPECT_TRUE(edit->isReadOnly());
     QTest::mouseDClick(edit, Qt::LeftButton);
     EXPECT_TRUE(edit->GetActivated());
+    EXPECT_FALSE(edit->isReadOnly());
     EXPECT_EQ(edit->GetText(), "calcul\xE9"); // the result is offered as the entry
     QTest::keyClick(edit, Qt::Key_F2);
     EXPECT_FALSE(edit->GetActivated());

@@ -90,32 +90,6 @@ TEST_F(TcxKelTreeListTest, NodesKnowTheirPlaceAndTheAbsoluteOrderIsDepthFirst)
     EXPECT_EQ(tree->model()->rowCount(), 0);
 }
 
-TEST_F(TcxKelTreeListTest, AClickOnARowFocusesItAClickOnTheButtonExpandsWithoutFocusing)
-{
-    BuildSmallTree();
-    tree->resize(240, 200);
-    tree->show();
-    QApplication::processEvents();
-    const QRect row = tree->visualRect(IndexOf(a));
-    using Click = std::pair<TcxTreeListNode*, bool>;
-    std::vector<Click> clicks;
-    tree->OnClick = [&](TObject*) {
-        clicks.emplace_back(tree->GetHitTest()->GetHitNode(),
-                            tree->GetHitTest()->GetState(tlhc_HitAtButton));
-    };
-    int expanded = 0;
-    tree->OnExpanded = [&](TObject*, TcxTreeListNode*) { ++expanded; };
-    b->SetFocused(true);
-    const QPoint onButton(row.left() - tree->indentation() / 2, row.center().y());
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, onButton);
-    EXPECT_TRUE(a->GetExpanded());
-    EXPECT_EQ(expanded, 1);
-    EXPECT_EQ(tree->GetFocusedNode(), b);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, row.center());
-    EXPECT_EQ(tree->GetFocusedNode(), a);
-    EXPECT_EQ(clicks, (std::vector<Click>{{a, true}, {a, false}}));
-}
-
 TEST_F(TcxKelTreeListTest, ASortedColumnOrdersTheChildrenOfEveryNodeAndABatchShowsAtItsEnd)
 {
     tree->SetColumnCount(2);

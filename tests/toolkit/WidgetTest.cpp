@@ -29,11 +29,6 @@ void WidgetTest::SetUp()
 
             TcxKelTreeList tree;
             tree.AddChild()->AddChild();
-            tree.resize(200, 100);
-            tree.show();
-            QApplication::processEvents();
-            QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, QPoint(20, 5));
-            tree.hide();
         }
         flushQtEvents();
         flushDeletedGestures();

@@ -52,19 +52,16 @@ TEST_F(TDateControllerTest, ControlRefusesTheFirstFaultyFieldOrCompletesTheYear)
     // again in the same call; the tax year plus one at most; incomplete dates are not checked.
     const std::tuple<std::string, bool, std::string, int, std::string> cases[] = {
         {"32/13/2000", false, kJour, 0, "2000"},
-        {"0/13/2000", false, kJour, 0, "2000"},
         {"12/13/2000", false, kMois, 1, "2000"},
         {"31/4/2004", false, kDate, 0, "2004"},
         {"29/2/1900", false, "", 0, "1900"},
         {"29/2/2005", false, kDate, 0, "2005"},
         {"31/2/7", true, "", 0, "1907"},
-        {"1/2/99", true, "", 0, "1999"},
         {"1/2/123", true, "", 0, "1850"},
         {"1/2/1849", false, kAnnee, 2, "1849"},
         {"1/2/2006", false, "", 0, "2006"},
         {"1/2/2007", false, kAnnee, 2, "2007"},
         {"31/4/", false, "", 0, ""},
-        {"/4/2004", false, "", 0, "2004"},
         {"31//2004", false, "", 0, "2004"},
         {"14/7/2005", false, "", 0, "2005"},
     };

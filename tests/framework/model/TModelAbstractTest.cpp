@@ -170,11 +170,9 @@ TEST_F(TModelAbstractTest, ModelCommandsCallTheirOperationOnlyWithAModelWhenTheI
 
     // Without model or command nothing is called and the host's wiring error is traced.
     TMgtModelCmdDVL alone(nullptr, &lettres, &statiques);
-    for (TMgtModelCmd* command : std::initializer_list<TMgtModelCmd*>{&alone, nullptr}) {
-        log.clear();
-        invoker.executeCommand(command);
-        EXPECT_EQ(log.messages().back(), command ? "TMgtModelCmdDVL::execute() sans mod\xE8le"
-                                                 : "TMgtModelInvoker::execute() sans commande");
-        EXPECT_EQ(log.lines().back().level, log4cxx::Level::getError());
-    }
+    invoker.executeCommand(&alone);
+    EXPECT_EQ(log.messages().back(), "TMgtModelCmdDVL::execute() sans mod\xE8le");
+    invoker.executeCommand(nullptr);
+    EXPECT_EQ(log.lines().back().level, log4cxx::Level::getError());
+    EXPECT_EQ(model.calls.size(), 5u);
 }

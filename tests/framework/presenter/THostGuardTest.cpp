@@ -179,7 +179,6 @@ TEST_F(THostGuardTest, AScreenChangePostedDuringAChangeWaitsForItsHandler)
         QTest::keyClicks(first->nom, "P");
         EXPECT_TRUE(keptDuringDialog);
         QTRY_VERIFY(first.isNull());
-        EXPECT_TRUE(first.isNull());
         EXPECT_EQ(wizard.form.getMessageManager()->HeldCount(), 0);
         EXPECT_EQ(flow->getEnumEcranActif(), 2);
         EXPECT_NE(ecran->getView(), nullptr);

@@ -104,24 +104,11 @@ TEST_F(TPrManagementButtonsTest, MovesOnceTheScreensAcceptPassingOverHeadingsFor
         SCOPED_TRACE(std::to_string(&c - cases));
         build(c.screens, c.from);
         screen->valid = c.accepted;
-        LogCapture log;
         (buttons->*c.move)();
         EXPECT_EQ(flow->getEnumEcranActif(), c.to);
         EXPECT_EQ(form->changes, c.accepted ? 1 : 0);
-        EXPECT_EQ(log.count("TPresenterAbstract::NextScreen()"),
-                  c.accepted && c.move == next ? 1u : 0u);
         EXPECT_EQ(journal.count("screen.DonneesValide(true)"), 1u);
     }
-}
-
-TEST_F(TPrManagementButtonsTest, FirstAndLastFollowTheFlow)
-{
-    build({{1, 10}, {2, 11}, {3, 12}}, 1);
-    EXPECT_TRUE(buttons->IsFirstScreen());
-    EXPECT_FALSE(buttons->IsLastScreen());
-    flow->setEnumEcranActif(3);
-    EXPECT_FALSE(buttons->IsFirstScreen());
-    EXPECT_TRUE(buttons->IsLastScreen());
 }
 
 TEST_F(TPrManagementButtonsTest, EachServiceCodeAddsTheBarsActionOnceInTheOrderAdded)
