@@ -187,7 +187,7 @@ TEST_F(TViewBaseFormTest, MaximizingInAnyWayRestoresTheLargestSize)
     }
 }
 
-TEST_F(TViewBaseFormTest, MinimizeAndRestoreCommandsGetTheirUsualHandling)
+TEST_F(TViewBaseFormTest, MinimizeAndRestoreCommandsGetTheirUsualHandlingAndHideHides)
 {
     makeWindow();
     show();
@@ -195,6 +195,9 @@ TEST_F(TViewBaseFormTest, MinimizeAndRestoreCommandsGetTheirUsualHandling)
     EXPECT_EQ(m_window->GetWindowState(), wsMinimized);
     sendMessage(TViewBaseForm::WM_SYSCOMMAND, TViewBaseForm::SC_RESTORE);
     EXPECT_EQ(m_window->GetWindowState(), wsNormal);
+    EXPECT_TRUE(m_window->isVisible());
+    m_window->Hide();
+    EXPECT_FALSE(m_window->isVisible());
 }
 
 TEST_F(TViewBaseFormTest, ClosingTheWindowAsksThePresenterThenFreesTheWindow)
