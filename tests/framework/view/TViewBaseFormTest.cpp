@@ -81,16 +81,6 @@ protected:
         m_window->Dispatch(&message);
     }
 
-    // Waits until the window has its largest size (within the pixel a frame may round).
-    bool hasLargestSize()
-    {
-        return QTest::qWaitFor([this] {
-            return m_window->GetWindowState() == wsNormal &&
-                   std::abs(m_window->GetWidth() - m_window->getMaximumWidth()) <= 1 &&
-                   std::abs(m_window->GetHeight() - m_window->getMaximumHeight()) <= 1;
-        });
-    }
-
     TInfoGene m_info;
     screentest::TestModel m_model{&m_info};
     std::unique_ptr<TPrBaseForm> m_presenter;
@@ -166,40 +156,6 @@ TEST_F(TViewBaseFormTest, ShortWindowScrollsToTheFocusedControl)
     }));
 }
 
-TEST_F(TViewBaseFormTest, MaximizingInAnyWayRestoresTheLargestSize)
-{
-    for (const int way : {0, 1, 2}) {
-        SCOPED_TRACE(way);
-        makeWindow();
-        show(QSize(500, 300));
-        if (way == 0) {
-            sendMessage(TViewBaseForm::WM_SYSCOMMAND, TViewBaseForm::SC_MAXIMIZE);
-        } else if (way == 1) {
-            constexpr WPARAM kHitClient = 1; // elsewhere than on the caption: left alone
-            sendMessage(TViewBaseForm::WM_NCLBUTTONDBLCLK, kHitClient);
-            EXPECT_EQ(m_window->size(), QSize(500, 300));
-            sendMessage(TViewBaseForm::WM_NCLBUTTONDBLCLK, TViewBaseForm::HTCAPTION);
-        } else {
-            m_window->showMaximized(); // from the window manager
-        }
-        EXPECT_TRUE(hasLargestSize());
-        delete m_window.data();
-    }
-}
-
-TEST_F(TViewBaseFormTest, MinimizeAndRestoreCommandsGetTheirUsualHandlingAndHideHides)
-{
-    makeWindow();
-    show();
-    sendMessage(TViewBaseForm::WM_SYSCOMMAND, TViewBaseForm::SC_MINIMIZE);
-    EXPECT_EQ(m_window->GetWindowState(), wsMinimized);
-    sendMessage(TViewBaseForm::WM_SYSCOMMAND, TViewBaseForm::SC_RESTORE);
-    EXPECT_EQ(m_window->GetWindowState(), wsNormal);
-    EXPECT_TRUE(m_window->isVisible());
-    m_window->Hide();
-    EXPECT_FALSE(m_window->isVisible());
-}
-
 TEST_F(TViewBaseFormTest, ClosingTheWindowAsksThePresenterThenFreesTheWindow)
 {
     makeWindow();
@@ -232,4 +188,6 @@ TEST_F(TViewBaseFormTest, TabGoesThroughTheScreenThenTheButtonsThenTheTree)
         return nextStop(screen) == buttons && nextStop(buttons) == tree && nextStop(tree) == screen;
     }));
     EXPECT_EQ(QApplication::focusWidget(), screen); // the screen's first field
+    window->Hide();
+    EXPECT_FALSE(window->isVisible());
 }

@@ -157,20 +157,6 @@ TEST_F(TViewEcranVCLTest, PassesVisitControlsInReverseOrderOfRegistration)
                             "UpdateSelection 30", "UpdateSelection 20", "UpdateSelection 10"));
 }
 
-TEST_F(TViewEcranVCLTest, LookupsFindTheControlRegisteredLast)
-{
-    TEdit* edit = new TEdit(panel);
-    RecordingScreen* screen = makeScreen({10, 10, 20}, {edit, edit});
-    EXPECT_EQ(*screen->getControl(10), controls[1]);
-    EXPECT_EQ(*screen->getControl(edit), controls[1]);
-    EXPECT_EQ(screen->FindControl(10), controls[1]);
-    EXPECT_EQ(screen->getControl(11), screen->getControlEnd());
-    EXPECT_EQ(screen->FindControl(11), nullptr);
-    EXPECT_EQ(screen->FindControl(static_cast<TComponent*>(panel)), nullptr);
-    EXPECT_EQ(screen->FindControl(static_cast<TComponent*>(nullptr)), nullptr);
-    EXPECT_EQ(screen->getListeControl().back(), controls[0]);
-}
-
 TEST_F(TViewEcranVCLTest, UpdateSelectionRewritesCheckBoxCaptionsThroughThePresenter)
 {
     TcxCheckBox* box = new TcxCheckBox(panel);

@@ -272,26 +272,6 @@ TEST_F(TViewNavigateTreeTest, TheActiveScreensLineIsFocusedUnlessHidden)
     EXPECT_EQ(FocusedLine(), -1);
 }
 
-// --- Refreshes keep the user's view ---
-
-TEST_F(TViewNavigateTreeTest, ARefreshKeepsTheScrollPositionWhileTheActiveLineStaysInSight)
-{
-    // Screens 300 and 310 are lines under screen 290, whose branch the user has closed.
-    Build(Screens(100), 260, {{300, 2}, {310, 2}});
-    tree->SetTopVisibleIndex(35); // the active line out of sight
-    form->Update();
-    EXPECT_EQ(tree->GetTopVisibleIndex(), 35);
-    EXPECT_EQ(FocusedLine(), 25);
-    Line(28)->SetExpanded(false);
-    for (int step = 26; step <= 45; ++step) {
-        flow->setEnumEcranActif((step + 1) * 10);
-        form->Update();
-        ASSERT_EQ(FocusedLine(), step);
-        ASSERT_TRUE(Line(step)->GetIsVisible()) << step;
-        ASSERT_TRUE(tree->viewport()->rect().contains(RowOf(step).center())) << step;
-    }
-}
-
 TEST_F(TViewNavigateTreeTest, AUserCollapseIsKeptWithTheWizardFormAndSurvivesTheNextRefresh)
 {
     // Screen 20 is a line under screen 10; lines start expanded.
@@ -310,14 +290,6 @@ TEST_F(TViewNavigateTreeTest, AUserCollapseIsKeptWithTheWizardFormAndSurvivesThe
     EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 20", "Ecran 30"));
     ASSERT_EQ(record->getNodeInfoList().size(), 3u);
     EXPECT_FALSE(record->getNodeInfoList()[0]->getExpanded());
-
-    // Saving during a rebuild changes nothing.
-    const auto entries = record->getNodeInfoList();
-    view->getTreeControl()->m_refreshEnabled = false;
-    Line(0)->SetExpanded(true); // raises the expand handler
-    view->SaveControlDisplay();
-    view->getTreeControl()->m_refreshEnabled = true;
-    EXPECT_EQ(record->getNodeInfoList(), entries);
 
     Line(0)->SetFocused(true); // even with the focus on the line whose button is clicked
     ClickButton(0);
@@ -391,34 +363,6 @@ TEST_F(TViewNavigateTreeTest, ArrowsMoveAndReturnOpensTheFocusedLineNeverTheDefa
     }
     EXPECT_EQ(screen->validations, 3);
     EXPECT_EQ(pressed, 0);
-}
-
-// A tree whose root is no wizard form (a host's own arrangement): the view keeps its record
-// itself, and a click moves the flow and refreshes the tree.
-TEST_F(TViewNavigateTreeTest, OutsideAWizardFormTheViewKeepsItsOwnRecordAndStillNavigates)
-{
-    std::unique_ptr<TCinematicManagerAbstract> ownFlow(NavFlow(Screens(3)));
-    ownFlow->setEnumEcranActif(10);
-    TPrComposite root(nullptr, &model, nullptr, ownFlow.get());
-    root.setRoot(&root);
-    TPanel panel(nullptr);
-    panel.resize(250, 400);
-    auto* own = new TPrNavigateTree(&panel, &root, &model, nullptr, ownFlow.get());
-    root.Add(own);
-    own->getViewNavigateTree()->SetComplexData(new NavData(&model, ownFlow.get(), {{20, 2}}));
-    tree = own->getViewNavigateTree()->cxKelTreeList_Navigate;
-    panel.show();
-    own->Show();
-    root.Update();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
-
-    ClickButton(0);
-    root.Update();
-    EXPECT_FALSE(Line(0)->GetExpanded());
-    ClickLine(2);
-    EXPECT_EQ(ownFlow->getEnumEcranActif(), 30);
-    EXPECT_EQ(FocusedLine(), 2);
-    panel.hide();
 }
 
 } // namespace
