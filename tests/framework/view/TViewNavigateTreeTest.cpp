@@ -293,7 +293,6 @@ TEST_F(TViewNavigateTreeTest, AUserCollapseIsKeptWithTheWizardFormAndSurvivesThe
 
     Line(0)->SetFocused(true); // even with the focus on the line whose button is clicked
     ClickButton(0);
-    ClickButton(0);
     form->Update();
     EXPECT_TRUE(Line(0)->GetExpanded());
     EXPECT_THAT(form->changes, IsEmpty());
