@@ -1,4 +1,4 @@
-#include "ScreenTestHost.h"
+#include "WizardTestHost.h"
 
 #include "model/TComplexDataNavigateTree.h"
 #include "model/TCompteRendu.h"
@@ -29,22 +29,10 @@
 #include <QTest>
 
 using namespace screentest;
+using namespace wizardtest;
 using ::testing::ElementsAre;
 
 namespace {
-
-// A wizard form presenter that counts its screen changes.
-class CountingForm : public TPrBaseForm
-{
-public:
-    using TPrBaseForm::TPrBaseForm;
-    void ChangeScreen() override
-    {
-        ++changes;
-        TPrBaseForm::ChangeScreen();
-    }
-    int changes = 0;
-};
 
 // A host's buttons presenter: its services record that they ran.
 class HostButtons : public TPrManagementButtons
@@ -74,40 +62,6 @@ private:
     Journal& m_journal;
 };
 
-// The screen being left: accepts its data or not.
-class ValidatingPresenter : public TPrComposite
-{
-public:
-    explicit ValidatingPresenter(TPrComposite* parent)
-        : TPrComposite(parent, nullptr, nullptr, nullptr)
-    {}
-    bool DonneesValide(bool) override
-    {
-        ++asked;
-        return valid;
-    }
-    bool valid = true;
-    int asked = 0;
-};
-
-// The navigation data of a host whose screens sit at several levels.
-class LevelledNavigation : public TComplexDataNavigateTree
-{
-public:
-    using TComplexDataNavigateTree::TComplexDataNavigateTree;
-    bool GetLibelleTreeData(std::string& texte) override
-    {
-        texte = getCinematicManager()->GetDisplayScreenInfo(getCursor())->getTitre();
-        return true;
-    }
-    bool GetNiveauTreeData(std::string& texte) override
-    {
-        texte =
-            std::to_string(getCinematicManager()->GetDisplayScreenInfo(getCursor())->getNiveau());
-        return true;
-    }
-};
-
 class PerformingScreen : public RecordingScreen
 {
 public:
@@ -125,14 +79,6 @@ public:
     std::vector<std::string> codes;
 };
 
-// Screens 1, 2... of the flow, in order.
-struct Screen
-{
-    std::string titre;
-    int niveau = 1;
-    long idRessource = 10;
-};
-
 // The texts of a menu's items in order, separators as "-", submenus as "caption>".
 std::vector<std::string> Items(const TTBCustomItem* container)
 {
@@ -148,7 +94,7 @@ std::vector<std::string> Items(const TTBCustomItem* container)
     return texts;
 }
 
-class TViewManagementButtonsTest : public QtLeakCheckedTest
+class TViewManagementButtonsTest : public QtLeakCheckedTest, protected WizardHarness
 {
 protected:
     void SetUp() override
@@ -157,7 +103,7 @@ protected:
         // that live as long as the application: let that happen before objects are counted.
         static bool warmedUp = false;
         if (!std::exchange(warmedUp, true)) {
-            build(true, {{"A"}, {"B", 2}});
+            build(true, {{1}, {2, 100, 2}});
             withNavigation();
             buttons->AddService(0);
             buttons->AddService(3);
@@ -183,42 +129,28 @@ protected:
     {
         delete form;
         form = nullptr;
-        model.reset();
         flushQtEvents();
         flushDeletedGestures();
         SetDesktopSizeOverride(0, 0);
     }
 
     // A wizard on a small (800 x 600) or large desktop with the given screens, `active` showing.
-    void build(bool small = false, const std::vector<Screen>& screens = {{"A"}}, int active = 1)
+    void build(bool small = false, const std::vector<Screen>& screens = {{1}}, int active = 1)
     {
         SetDesktopSizeOverride(small ? 800 : 1280, small ? 600 : 1024);
-        model = std::make_unique<TestModel>(&info);
-        form = new CountingForm(nullptr, model.get(), &invoker);
-        flow = new TCinematicManagerAbstract();
-        for (int id = 1; id <= static_cast<int>(screens.size()); ++id) {
-            const Screen& screen = screens[id - 1];
-            flow->InitScreen(id, screen.idRessource, screen.titre,
-                             TScreenInformation::SELECTION_OUI, TScreenInformation::ON,
-                             TScreenInformation::FAMILLE_DEFAUT);
-            flow->GetInfoEcran(id)->setNiveau(screen.niveau);
-        }
-        flow->setEnumEcranActif(active);
-        form->setCinematicManager(flow);
-        validator = new ValidatingPresenter(form);
-        form->Add(validator);
-        buttons = new HostButtons(journal, form, model.get(), &invoker, flow);
+        BuildWizard(screens, active);
+        buttons = new HostButtons(journal, form, &model, &invoker, flow);
         form->Add(buttons);
         bar = dynamic_cast<TViewManagementButtons*>(buttons->getView());
     }
 
-    void withNavigation() { bar->SetComplexData(new LevelledNavigation(model.get(), flow)); }
+    void withNavigation() { bar->SetComplexData(new NavData(&model, flow)); }
 
     // A screen presenter with a screen view holding one recording control.
     void withScreen()
     {
-        screenPresenter = new TestScreenPresenter(journal, form->getPanelEcranVCL(), form,
-                                                  model.get(), &invoker, flow);
+        screenPresenter = new TestScreenPresenter(journal, form->getPanelEcranVCL(), form, &model,
+                                                  &invoker, flow);
         form->Add(screenPresenter);
         screen = new PerformingScreen(journal, form->getPanelEcranVCL(), screenPresenter);
         screen->controls = [this](RecordingScreen& view) {
@@ -240,12 +172,6 @@ protected:
     TTBCustomItem* services() const { return bar->Menu_Services->GetItems(); }
 
     Journal journal;
-    TInfoGene info;
-    TMgtModelInvoker invoker;
-    std::unique_ptr<TestModel> model;
-    CountingForm* form = nullptr;
-    TCinematicManagerAbstract* flow = nullptr;
-    ValidatingPresenter* validator = nullptr;
     HostButtons* buttons = nullptr;
     TViewManagementButtons* bar = nullptr;
     TestScreenPresenter* screenPresenter = nullptr;
@@ -257,7 +183,7 @@ TEST_F(TViewManagementButtonsTest, OnlyASmallDesktopHasTheNavigationButtonAndThe
 {
     for (const bool small : {true, false}) {
         SCOPED_TRACE(small);
-        build(small, {{"A"}, {"B"}});
+        build(small, {{1}, {2}});
         EXPECT_EQ(buttons->isButtonNavigation(), small);
         EXPECT_FALSE(bar->AllerAPanel->GetEnabled());
         EXPECT_FALSE(bar->AllerAPanel->GetVisible());
@@ -281,7 +207,7 @@ TEST_F(TViewManagementButtonsTest, OnlyASmallDesktopHasTheNavigationButtonAndThe
 
 TEST_F(TViewManagementButtonsTest, PreviousAndNextFollowThePositionInTheFlowAndMoveThroughIt)
 {
-    build(false, {{"A"}, {"B"}, {"C"}});
+    build(false, {{1}, {2}, {3}});
     for (const auto& [active, previous, next] :
          {std::tuple{1, false, true}, {2, true, true}, {3, true, false}}) {
         flow->setEnumEcranActif(active);
@@ -295,7 +221,7 @@ TEST_F(TViewManagementButtonsTest, PreviousAndNextFollowThePositionInTheFlowAndM
     bar->Update();
     bar->PB_SUIVANT->Click();
     EXPECT_EQ(flow->getEnumEcranActif(), 3);
-    EXPECT_EQ(form->changes, 2);
+    EXPECT_EQ(form->changes, (std::vector{2, 3}));
 
     // A single screen left hides both until the flow grows again.
     flow->SetOFF(2);
@@ -422,23 +348,23 @@ TEST_F(TViewManagementButtonsTest, EachFilterReachesTheScreensAndCannotBeChosenW
 
 TEST_F(TViewManagementButtonsTest, EntriesNestUnderTheCurrentEntryOfTheLevelAbove)
 {
-    const std::vector<Screen> screens = {{"N3 d'abord", 3}, {"N1"},     {"N2", 2},
-                                         {"N3", 3},         {"N4", 4},  {"N4b", 4},
-                                         {"N1b"},           {"N3b", 3}, {"N2b", 2}};
+    // Levels 3, 1, 2, 3, 4, 4, 1, 3, 2.
+    const std::vector<Screen> screens = {{1, 100, 3}, {2}, {3, 100, 2}, {4, 100, 3}, {5, 100, 4},
+                                         {6, 100, 4}, {7}, {8, 100, 3}, {9, 100, 2}};
     build(true, screens, 5);
     withNavigation();
     buttons->navigationName = "\xC9"
                               "crans";
     bar->Update();
     // An entry before any entry of the level above goes at the top.
-    EXPECT_THAT(Items(navigation()), ElementsAre("N3 d'abord", "N1>", "N1b>"));
+    EXPECT_THAT(Items(navigation()), ElementsAre("Ecran 1", "Ecran 2>", "Ecran 7>"));
     const TTBCustomItem* n1 = navigation()->GetItem(1);
-    EXPECT_THAT(Items(n1), ElementsAre("N2>"));
-    // A new level-1 entry leaves the current level-2 entry in place: N3b goes under N2.
-    EXPECT_THAT(Items(n1->GetItem(0)), ElementsAre("N3>", "N3b"));
+    EXPECT_THAT(Items(n1), ElementsAre("Ecran 3>"));
+    // A new level-1 entry leaves the current level-2 entry in place: screen 8 goes under screen 3.
+    EXPECT_THAT(Items(n1->GetItem(0)), ElementsAre("Ecran 4>", "Ecran 8"));
     const TTBCustomItem* n3 = n1->GetItem(0)->GetItem(0);
-    EXPECT_THAT(Items(n3), ElementsAre("N4", "N4b"));
-    EXPECT_THAT(Items(navigation()->GetItem(2)), ElementsAre("N2b"));
+    EXPECT_THAT(Items(n3), ElementsAre("Ecran 5", "Ecran 6"));
+    EXPECT_THAT(Items(navigation()->GetItem(2)), ElementsAre("Ecran 9"));
     EXPECT_EQ(n3->GetItem(1)->GetTag(), 5);
     EXPECT_EQ(navigation()->GetItem(2)->GetItem(0)->GetTag(), 8);
     EXPECT_TRUE(bar->ButtonNavigation->GetVisible());
@@ -448,7 +374,7 @@ TEST_F(TViewManagementButtonsTest, EntriesNestUnderTheCurrentEntryOfTheLevelAbov
 
 TEST_F(TViewManagementButtonsTest, ASingleEntryLeavesTheButtonAsItWas)
 {
-    build(true, {{"Seul"}});
+    build(true);
     withNavigation();
     for (const bool visible : {false, true}) {
         bar->ButtonNavigation->SetVisible(visible);
@@ -460,25 +386,25 @@ TEST_F(TViewManagementButtonsTest, ASingleEntryLeavesTheButtonAsItWas)
 
 TEST_F(TViewManagementButtonsTest, AnEntryMovesOnceTheScreenLeftAcceptsLandingPastHeadings)
 {
-    build(true, {{"A"}, {"Titre", 1, 0}, {"C"}, {"D"}});
+    build(true, {{1}, {2, 0}, {3}, {4}});
     withNavigation();
     bar->Update();
     navigation()->GetItem(0)->trigger(); // the active entry
-    EXPECT_EQ(validator->asked, 0);
+    EXPECT_EQ(gate->validations, 0);
 
-    validator->valid = false;
+    gate->accepts = false;
     navigation()->GetItem(3)->trigger();
-    EXPECT_EQ(validator->asked, 1);
+    EXPECT_EQ(gate->validations, 1);
     EXPECT_EQ(flow->getEnumEcranActif(), 1);
-    EXPECT_EQ(form->changes, 0);
+    EXPECT_TRUE(form->changes.empty());
     bar->LancerNavigation(nullptr);
-    EXPECT_EQ(validator->asked, 1);
+    EXPECT_EQ(gate->validations, 1);
 
-    validator->valid = true;
+    gate->accepts = true;
     navigation()->GetItem(1)->trigger();
     EXPECT_EQ(flow->getEnumEcranActif(), 3);
-    EXPECT_EQ(form->changes, 1);
-    EXPECT_EQ(validator->asked, 2);
+    EXPECT_EQ(form->changes, std::vector{3});
+    EXPECT_EQ(gate->validations, 2);
 }
 
 // --- Go-to panel ---

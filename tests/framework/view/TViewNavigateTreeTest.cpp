@@ -1,6 +1,6 @@
 #include "view/TViewNavigateTree.h"
 
-#include "ScreenTestHost.h"
+#include "WizardTestHost.h"
 
 #include "controls/TControlDisplayInfo.h"
 #include "controls/TdCTreeList.h"
@@ -23,125 +23,26 @@
 
 #include <QTest>
 
+using namespace wizardtest;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
 
-using Info = TScreenInformation;
-
-struct Screen
-{
-    int id;
-    long idRessource;
-    bool on = true;
-};
-
-// Screens 10, 20, 30... with title resources 100, 200, 300...
-std::vector<Screen> Screens(int count)
-{
-    std::vector<Screen> screens;
-    for (int i = 1; i <= count; ++i)
-        screens.push_back({i * 10, i * 100L});
-    return screens;
-}
-
-TCinematicManagerAbstract* NavFlow(const std::vector<Screen>& screens)
-{
-    auto* flow = new TCinematicManagerAbstract();
-    for (const Screen& screen : screens)
-        flow->InitScreen(screen.id, screen.idRessource, "", Info::SELECTION_NON,
-                         screen.on ? Info::ON : Info::OFF, Info::FAMILLE_DEFAUT);
-    return flow;
-}
-
-// The host's navigation data: "Ecran <id>" for each line; a screen listed in `levels` is
-// placed at that level (the framework's source puts every screen at level 1).
-class NavData : public TComplexDataNavigateTree
-{
-public:
-    NavData(TModelAbstract* model, TCinematicManagerAbstract* flow, std::map<int, int> levels,
-            bool* destroyed = nullptr)
-        : TComplexDataNavigateTree(model, flow), m_levels(std::move(levels)), m_destroyed(destroyed)
-    {}
-    ~NavData() override
-    {
-        if (m_destroyed)
-            *m_destroyed = true;
-    }
-    bool GetLibelleTreeData(std::string& texte) override
-    {
-        const Info* info = getCinematicManager()->GetDisplayScreenInfo(getCursor());
-        if (info)
-            texte = "Ecran " + std::to_string(info->getIdScreen());
-        return info;
-    }
-    bool GetNiveauTreeData(std::string& texte) override
-    {
-        const Info* info = getCinematicManager()->GetDisplayScreenInfo(getCursor());
-        const auto level = info ? m_levels.find(info->getIdScreen()) : m_levels.end();
-        if (level == m_levels.end())
-            return TComplexDataNavigateTree::GetNiveauTreeData(texte);
-        texte = std::to_string(level->second);
-        return true;
-    }
-
-private:
-    std::map<int, int> m_levels;
-    bool* m_destroyed;
-};
-
-// The wizard: a screen change is recorded, then the whole tree is refreshed, as the screen
-// presenter does once it has built the new screen.
-class NavWizard : public TPrBaseForm
-{
-public:
-    using TPrBaseForm::TPrBaseForm;
-    void ChangeScreen() override
-    {
-        changes.push_back(getCinematicManager()->getEnumEcranActif());
-        TPrBaseForm::ChangeScreen();
-        Update();
-    }
-    std::vector<int> changes;
-};
-
-// The screen being left: accepts its data or not.
-class GateScreen : public TPrComposite
-{
-public:
-    using TPrComposite::TPrComposite;
-    bool DonneesValide(bool afficher) override
-    {
-        ++validations;
-        shown = afficher;
-        return accepts;
-    }
-    bool accepts = true;
-    bool shown = false;
-    int validations = 0;
-};
-
 // A wizard with a navigation tree, a screen that may refuse its data, and the means to click
 // the tree's lines.
-class NavHarness
+class NavHarness : public WizardHarness
 {
 public:
     // A wizard over `screens` with `active` as its active screen, shown and refreshed.
-    void Build(const std::vector<Screen>& screens, int active,
-               const std::map<int, int>& levels = {})
+    void Build(const std::vector<Screen>& screens, int active)
     {
-        form = new NavWizard(nullptr, &model, nullptr);
-        flow = NavFlow(screens);
-        form->setCinematicManager(flow);
-        screen = new GateScreen(form, &model, nullptr, flow);
+        BuildWizard(screens, active);
         presenter = new TPrNavigateTree(form->getPanelNavigateTree(), form, &model, nullptr, flow);
         form->Add(presenter);
-        form->Add(screen);
         view = presenter->getViewNavigateTree();
-        view->SetComplexData(new NavData(&model, flow, levels, &dataDestroyed));
+        view->SetComplexData(new NavData(&model, flow, &dataDestroyed));
         tree = view->cxKelTreeList_Navigate;
-        flow->setEnumEcranActif(active);
         form->getView()->Show();
         form->Show();
         form->Update();
@@ -188,11 +89,6 @@ public:
         Click(QPoint(row.left() - tree->indentation() / 2, row.center().y()));
     }
 
-    TInfoGene info;
-    screentest::TestModel model{&info};
-    NavWizard* form = nullptr;
-    TCinematicManagerAbstract* flow = nullptr;
-    GateScreen* screen = nullptr;
     TPrNavigateTree* presenter = nullptr;
     TViewNavigateTree* view = nullptr;
     bool dataDestroyed = false;
@@ -238,7 +134,7 @@ protected:
 
 TEST_F(TViewNavigateTreeTest, ShowsOneLinePerDisplayableScreenAsTheFlowChanges)
 {
-    Build({{10, 100}, {20, 200, false}, {30, 300}, {40, -1}, {50, 0}}, 10);
+    Build({{10, 100}, {20, 200, 1, false}, {30, 300}, {40, -1}, {50, 0}}, 10);
     EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 30", "Ecran 50"));
     EXPECT_EQ(Line(1)->GetData(), 30); // the screen's enumerator identifies its line
 
@@ -275,7 +171,7 @@ TEST_F(TViewNavigateTreeTest, TheActiveScreensLineIsFocusedUnlessHidden)
 TEST_F(TViewNavigateTreeTest, AUserCollapseIsKeptWithTheWizardFormAndSurvivesTheNextRefresh)
 {
     // Screen 20 is a line under screen 10; lines start expanded.
-    Build(Screens(3), 30, {{20, 2}});
+    Build({{10, 100}, {20, 200, 2}, {30, 300}}, 30);
     ASSERT_TRUE(Line(0)->GetExpanded());
     form->Update();
     // One record, under the tree control's lettrage (-1).
@@ -284,7 +180,7 @@ TEST_F(TViewNavigateTreeTest, AUserCollapseIsKeptWithTheWizardFormAndSurvivesThe
     EXPECT_EQ(record->getCtrlId(), -1);
 
     ClickButton(0); // the expand button opens and closes without navigating
-    EXPECT_EQ(screen->validations, 0);
+    EXPECT_EQ(gate->validations, 0);
     form->Update();
     EXPECT_FALSE(Line(0)->GetExpanded());
     EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 20", "Ecran 30"));
@@ -325,15 +221,15 @@ TEST_F(TViewNavigateTreeTest, AClickMovesToTheScreenOfItsLineOnceTheScreenLeftAc
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Build(c.screens, c.active);
-        screen->accepts = c.accepts;
+        gate->accepts = c.accepts;
         if (c.line == 2 && c.validations == 0)
             flow->SetOFF(30); // the tree still shows it until the next refresh
         if (c.line < 0)
             Click(QPoint(10, tree->viewport()->height() - 3));
         else
             ClickLine(c.line);
-        EXPECT_EQ(screen->validations, c.validations);
-        EXPECT_EQ(screen->shown, c.validations > 0);
+        EXPECT_EQ(gate->validations, c.validations);
+        EXPECT_EQ(gate->shown, c.validations > 0);
         EXPECT_EQ(flow->getEnumEcranActif(), c.landed ? c.landed : c.active);
         EXPECT_EQ(form->changes, c.landed ? std::vector<int>{c.landed} : std::vector<int>{});
         EXPECT_EQ(FocusedLine(), c.focused);
@@ -356,11 +252,11 @@ TEST_F(TViewNavigateTreeTest, ArrowsMoveAndReturnOpensTheFocusedLineNeverTheDefa
         {Qt::Key_Down, false, 30}, {Qt::Key_Enter, false, 30}, {Qt::Key_Down, true, 30},
         {Qt::Key_Return, true, 40}};
     for (const auto& [key, accepts, active] : keys) {
-        screen->accepts = accepts;
+        gate->accepts = accepts;
         QTest::keyClick(tree, key);
         EXPECT_EQ(flow->getEnumEcranActif(), active) << key;
     }
-    EXPECT_EQ(screen->validations, 3);
+    EXPECT_EQ(gate->validations, 3);
     EXPECT_EQ(pressed, 0);
 }
 
