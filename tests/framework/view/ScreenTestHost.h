@@ -97,18 +97,11 @@ public:
     ~RecordingControl() override { record("~"); }
 
     void SetIdValue() override { record("SetIdValue"); }
-    void LettrageVersEcran(structLettre* liste, structLettre* listeStatic) override
+    void LettrageVersEcran(structLettre*, structLettre*) override
     {
-        lastListe = liste;
-        lastListeStatic = listeStatic;
         record(m_refreshEnabled ? "LettrageVersEcran" : "LettrageVersEcran(gated)");
     }
-    void EcranVersLettrage(structLettre* liste, structLettre* listeStatic) override
-    {
-        lastListe = liste;
-        lastListeStatic = listeStatic;
-        record("EcranVersLettrage");
-    }
+    void EcranVersLettrage(structLettre*, structLettre*) override { record("EcranVersLettrage"); }
     void UpdateSelection(structLettre*) override { record("UpdateSelection"); }
     void Update(TControlDisplayInfo*& info) override;
     void setFilter(int value) override
@@ -129,8 +122,6 @@ public:
     TControlDisplayInfo* savedInfo = nullptr;
     int helpContext = -100;
     int filter = -100;
-    structLettre* lastListe = nullptr;
-    structLettre* lastListeStatic = nullptr;
 
 private:
     void record(const std::string& operation)

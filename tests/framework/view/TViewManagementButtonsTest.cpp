@@ -1,9 +1,6 @@
 #include "WizardTestHost.h"
 
-#include "model/TComplexDataNavigateTree.h"
 #include "model/TCompteRendu.h"
-#include "model/TMgtModelInvoker.h"
-#include "presenter/TPrBaseForm.h"
 #include "presenter/TPrManagementButtons.h"
 #include "view/TViewManagementButtons.h"
 
@@ -24,8 +21,6 @@
 
 #include <gmock/gmock.h>
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QTest>
 
 using namespace screentest;
@@ -186,13 +181,11 @@ TEST_F(TViewManagementButtonsTest, OnlyASmallDesktopHasTheNavigationButtonAndThe
         build(small, {{1}, {2}});
         EXPECT_EQ(buttons->isButtonNavigation(), small);
         EXPECT_FALSE(bar->AllerAPanel->GetEnabled());
-        EXPECT_FALSE(bar->AllerAPanel->GetVisible());
-        EXPECT_FALSE(bar->AllerA_->GetVisible());
+        EXPECT_FALSE(bar->AllerAPanel->GetVisible() || bar->AllerA_->GetVisible());
         EXPECT_FALSE(bar->m_TimerAllerA->GetEnabled());
+        EXPECT_TRUE(bar->IDOK_->GetDefault() && bar->IDCANCEL_->GetCancel());
         EXPECT_EQ(bar->IDOK_->GetModalResult(), mrOk);
-        EXPECT_TRUE(bar->IDOK_->GetDefault());
         EXPECT_EQ(bar->IDCANCEL_->GetModalResult(), mrCancel);
-        EXPECT_TRUE(bar->IDCANCEL_->GetCancel());
         if (!small) // a large desktop has no navigation button, even with data
             withNavigation();
         bar->Update();
@@ -353,8 +346,7 @@ TEST_F(TViewManagementButtonsTest, EntriesNestUnderTheCurrentEntryOfTheLevelAbov
                                          {6, 100, 4}, {7}, {8, 100, 3}, {9, 100, 2}};
     build(true, screens, 5);
     withNavigation();
-    buttons->navigationName = "\xC9"
-                              "crans";
+    buttons->navigationName = "Pages";
     bar->Update();
     // An entry before any entry of the level above goes at the top.
     EXPECT_THAT(Items(navigation()), ElementsAre("Ecran 1", "Ecran 2>", "Ecran 7>"));
@@ -368,8 +360,7 @@ TEST_F(TViewManagementButtonsTest, EntriesNestUnderTheCurrentEntryOfTheLevelAbov
     EXPECT_EQ(n3->GetItem(1)->GetTag(), 5);
     EXPECT_EQ(navigation()->GetItem(2)->GetItem(0)->GetTag(), 8);
     EXPECT_TRUE(bar->ButtonNavigation->GetVisible());
-    EXPECT_EQ(bar->ButtonNavigation->GetCaption(), "\xC9"
-                                                   "crans");
+    EXPECT_EQ(bar->ButtonNavigation->GetCaption(), "Pages");
 }
 
 TEST_F(TViewManagementButtonsTest, ASingleEntryLeavesTheButtonAsItWas)
