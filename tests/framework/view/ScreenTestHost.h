@@ -114,13 +114,12 @@ public:
         savedInfo = info;
         record("SaveControlDisplay");
     }
-    void SetHelpContext(int value) override { helpContext = value; }
 
-    // Update creates a display record when it receives none.
+    // Update creates a display record when it receives none (noted "~info <lettrage>" when
+    // destroyed).
     bool createsDisplayInfo = false;
     TControlDisplayInfo* receivedInfo = nullptr;
     TControlDisplayInfo* savedInfo = nullptr;
-    int helpContext = -100;
     int filter = -100;
 
 private:

@@ -60,16 +60,10 @@ protected:
         return m_window = new TViewBaseForm(nullptr, m_presenter.get());
     }
 
-    // Shows the window, then (when given) resizes it and waits until the height is applied
-    // (the width may take a scroll bar more).
-    void show(QSize size = {})
+    void show()
     {
         m_window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window));
-        if (size.isEmpty())
-            return;
-        m_window->resize(size);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->height() == size.height(); }));
     }
 
     void sendMessage(UINT msg, WPARAM wParam)

@@ -1,6 +1,5 @@
 #include "ScreenTestHost.h"
 
-#include "controls/TControlDisplayInfo.h"
 #include "flow/TScreenInformation.h"
 #include "model/TLieManager.h"
 #include "model/TMgtModelInvoker.h"
@@ -105,7 +104,7 @@ protected:
     std::vector<RecordingControl*> controls; // of the last screen made, in registration order
 };
 
-TEST_F(TViewEcranVCLTest, ConstructionRunsTheHostPartsOnceAndDestructionFreesWhatTheViewHolds)
+TEST_F(TViewEcranVCLTest, ConstructionRunsTheHostPartsOnceInOrder)
 {
     RecordingScreen* screen = makeScreen({10, 20}, {}, [this](RecordingScreen& s) {
         s.AjouteControlController(new RecordingController(journal, "date", nullptr, false));
@@ -120,11 +119,6 @@ TEST_F(TViewEcranVCLTest, ConstructionRunsTheHostPartsOnceAndDestructionFreesWha
     journal.clear();
     screen->InitView();
     EXPECT_TRUE(journal.entries().empty());
-    screen->setListeLettre(NouvelleListe({10, 20}));
-    screen->setListeLettreStatic(NouvelleListe({90}));
-    delete presenter; // destroys its view
-    presenter = nullptr;
-    EXPECT_THAT(journal.entries(), ElementsAre("~RecordingScreen", "~ 20", "~ 10", "~date"));
 }
 
 TEST_F(TViewEcranVCLTest, UpdateRefreshesStatesThenValuesThenSelectionsNewestControlFirst)
@@ -151,48 +145,28 @@ TEST_F(TViewEcranVCLTest, UpdateSelectionRewritesCheckBoxCaptionsThroughThePrese
 
 // --- Display state ---
 
-TEST_F(TViewEcranVCLTest, UpdateControlRegistersNewRecordsWithTheFormAndPassesThemBack)
+TEST_F(TViewEcranVCLTest, UpdateControlGivesNewRecordsToTheFormOrDeletesThemWithoutOne)
 {
+    RecordingScreen* screen = makeScreen({10});
+    controls[0]->createsDisplayInfo = true;
+    screen->TViewEcranVCL::UpdateControl();
+    EXPECT_EQ(journal.count("~info 10"), 1u);
+    EXPECT_EQ(controls[0]->m_displayInfo, nullptr);
+    dropScreen(screen);
+
     withForm();
-    RecordingScreen* screen = makeScreen({10, 20});
+    screen = makeScreen({10, 20});
     controls[0]->createsDisplayInfo = true;
     screen->TViewEcranVCL::UpdateControl();
     EXPECT_EQ(controls[0]->receivedInfo, nullptr);
     const auto kept = form->getControlDisplayInfo(10);
     ASSERT_NE(kept, form->getControlDisplayInfoEnd());
     EXPECT_EQ(form->getControlDisplayInfo(20), form->getControlDisplayInfoEnd());
-
     screen->TViewEcranVCL::UpdateControl();
     EXPECT_EQ(controls[0]->receivedInfo, *kept);
     EXPECT_EQ(controls[1]->receivedInfo, nullptr);
     EXPECT_EQ(form->getControlDisplayInfoList().size(), 1u);
-}
-
-TEST_F(TViewEcranVCLTest, UpdateControlWithoutFormDeletesTheRecordAControlCreates)
-{
-    struct WatchedInfo : TControlDisplayInfo
-    {
-        explicit WatchedInfo(bool& destroyed) : destroyed(destroyed) {}
-        ~WatchedInfo() override { destroyed = true; }
-        bool& destroyed;
-    };
-    struct Creator : RecordingControl
-    {
-        Creator(Journal& journal, bool& destroyed) : RecordingControl(journal, 10), m(destroyed) {}
-        void Update(TControlDisplayInfo*& info) override
-        {
-            m_displayInfo = info = new WatchedInfo(m);
-        }
-        bool& m;
-    };
-    bool destroyed = false;
-    Creator* creator = nullptr;
-    RecordingScreen* screen = makeScreen({}, {}, [&](RecordingScreen& s) {
-        s.AjouteControl(creator = new Creator(journal, destroyed));
-    });
-    screen->TViewEcranVCL::UpdateControl();
-    EXPECT_TRUE(destroyed);
-    EXPECT_EQ(creator->m_displayInfo, nullptr);
+    EXPECT_EQ(journal.count("~info 10"), 1u);
 }
 
 TEST_F(TViewEcranVCLTest, SaveControlDisplayOnlyForKeptRecordsOfRefreshedControlsOfAForm)
@@ -288,39 +262,6 @@ TEST_F(TViewEcranVCLTest, LinkedLettersStartAListWhenNone)
     EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(31));
     screen->setListeLettre(screen->getListeLettre()); // the same list: kept, not freed
     EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(31));
-}
-
-TEST_F(TViewEcranVCLTest, HelpContextsComeFromTheTableRecordsInOrder)
-{
-    withForm(); // whose window has a help context too
-    HelpId table[] = {{101, 10, 510, 0, 0},
-                      {101, 0, 500, 0, 0},
-                      {102, 20, 620, 0, 0},
-                      {102, 0, 600, 0, 0},
-                      {-1, 0, 999, 0, 0}};
-    HelpId endOnly[] = {{-1, 3, 77, 0, 0}};
-    struct Case
-    {
-        HelpId* table;
-        long screen;
-        int c10, c20, view; // the view's own is the first whole-screen record, whatever its screen
-    };
-    const Case cases[] = {{nullptr, 101, -100, -100, 5},
-                          {table, 101, 510, 500, 500},
-                          {table, 102, 600, 620, 500},
-                          {table, 103, 999, 999, 500},
-                          {endOnly, 101, 77, 77, 77}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.screen);
-        presenter->setHelpData(c.table);
-        RecordingScreen* screen = makeScreen({10, 20});
-        screen->SetHelpContext(5);
-        screen->SetControlHelpContext(c.screen);
-        EXPECT_EQ(controls[0]->helpContext, c.c10);
-        EXPECT_EQ(controls[1]->helpContext, c.c20);
-        EXPECT_EQ(screen->GetHelpContext(), c.view);
-        dropScreen(screen);
-    }
 }
 
 TEST_F(TViewEcranVCLTest, FocusGoesToTheLastRegisteredEnabledControl)

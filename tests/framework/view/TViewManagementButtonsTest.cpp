@@ -291,8 +291,6 @@ TEST_F(TViewManagementButtonsTest, PrintAndImportFollowTheHostsAnswers)
     buttons->RemoveService(11);
     bar->Update();
     EXPECT_FALSE(bar->ButtonServices->GetVisible());
-    bar->ACT_Services_Imprimer->SetVisible(true); // no longer linked: the button stays hidden
-    EXPECT_FALSE(bar->ButtonServices->GetVisible());
 }
 
 TEST_F(TViewManagementButtonsTest, ServiceItemsRunTheHostsServices)
