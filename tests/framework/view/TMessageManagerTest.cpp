@@ -34,15 +34,6 @@ public:
     Calls calls;
 };
 
-TMessage message(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    TMessage m;
-    m.Msg = msg;
-    m.WParam = wParam;
-    m.LParam = lParam;
-    return m;
-}
-
 class TMessageManagerTest : public QtLeakCheckedTest
 {
 protected:
@@ -65,7 +56,10 @@ protected:
 
     void dispatch(UINT number, WPARAM wParam, LPARAM lParam = 0)
     {
-        TMessage m = message(number, wParam, lParam);
+        TMessage m;
+        m.Msg = number;
+        m.WParam = wParam;
+        m.LParam = lParam;
         presenter->getMessageManager()->Dispatch(&m);
     }
 

@@ -66,14 +66,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window));
     }
 
-    void sendMessage(UINT msg, WPARAM wParam)
-    {
-        TMessage message;
-        message.Msg = msg;
-        message.WParam = wParam;
-        m_window->Dispatch(&message);
-    }
-
     TInfoGene m_info;
     screentest::TestModel m_model{&m_info};
     std::unique_ptr<TPrBaseForm> m_presenter;
@@ -96,7 +88,10 @@ TEST_F(TViewBaseFormTest, ClosingTheWindowAsksThePresenterThenFreesTheWindow)
     show();
     LogCapture log;
     // Nothing modified, nothing finished: the window may close and is freed.
-    sendMessage(TViewBaseForm::WM_SYSCOMMAND, TViewBaseForm::SC_CLOSE);
+    TMessage close;
+    close.Msg = TViewBaseForm::WM_SYSCOMMAND;
+    close.WParam = TViewBaseForm::SC_CLOSE;
+    m_window->Dispatch(&close);
     EXPECT_EQ(log.messages(),
               (std::vector<std::string>{"TPrBaseForm::OnCloseQuery()", "TPrBaseForm::OnClose()"}));
     EXPECT_TRUE(m_presenter->isClosed());

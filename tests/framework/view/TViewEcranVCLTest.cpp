@@ -16,7 +16,6 @@
 
 #include <gmock/gmock.h>
 
-#include <QApplication>
 #include <QTest>
 
 using namespace screentest;
@@ -132,17 +131,6 @@ TEST_F(TViewEcranVCLTest, UpdateRefreshesStatesThenValuesThenSelectionsNewestCon
                                                "UpdateSelection 20", "UpdateSelection 10"));
 }
 
-TEST_F(TViewEcranVCLTest, UpdateSelectionRewritesCheckBoxCaptionsThroughThePresenter)
-{
-    TcxCheckBox* box = new TcxCheckBox(panel);
-    box->SetText("Client de #PRODUIT# d\xE9j\xE0");
-    TEdit* edit = new TEdit(panel);
-    edit->SetText("#PRODUIT#");
-    makeScreen({kCoche, kNom}, {box, edit})->TViewEcranVCL::UpdateSelection();
-    EXPECT_EQ(box->GetText(), "Client de Kelmar d\xE9j\xE0");
-    EXPECT_EQ(edit->GetText(), "#PRODUIT#"); // only check-box captions are labels
-}
-
 // --- Display state ---
 
 TEST_F(TViewEcranVCLTest, UpdateControlGivesNewRecordsToTheFormOrDeletesThemWithoutOne)
@@ -249,10 +237,6 @@ TEST_F(TViewEcranVCLTest, LinkedLettersAreSetOnControlsAndAddedToTheList)
     }
     // Passes run newest first: 10 (nothing), 40, then 30.
     EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(10, 30, 40, 41, 31, 32));
-    structLettre* letter = TrouveLettre(31, screen->getListeLettre());
-    ASSERT_NE(letter, nullptr);
-    EXPECT_EQ(letter->select, 1);
-    EXPECT_EQ(letter->valeur, nullptr);
 }
 
 TEST_F(TViewEcranVCLTest, LinkedLettersStartAListWhenNone)
@@ -262,25 +246,6 @@ TEST_F(TViewEcranVCLTest, LinkedLettersStartAListWhenNone)
     EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(31));
     screen->setListeLettre(screen->getListeLettre()); // the same list: kept, not freed
     EXPECT_THAT(Lettrages(screen->getListeLettre()), ElementsAre(31));
-}
-
-TEST_F(TViewEcranVCLTest, FocusGoesToTheLastRegisteredEnabledControl)
-{
-    panel->resize(400, 300);
-    std::vector<TComponent*> edits = {new TEdit(panel), new TEdit(panel), new TEdit(panel)};
-    RecordingScreen* screen = makeScreen({10, 10, 20}, edits);
-    static_cast<TEdit*>(edits[2])->SetEnabled(false);
-    panel->show();
-    screen->Show();
-    QApplication::setActiveWindow(panel);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(panel));
-    auto* second = static_cast<TEdit*>(edits[1]);
-    screen->SetControlFocus(10);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return second->hasFocus(); }));
-    screen->SetControlFocus(20);
-    screen->SetControlFocus(99);
-    EXPECT_TRUE(second->hasFocus());
-    panel->hide();
 }
 
 // --- Change events ---

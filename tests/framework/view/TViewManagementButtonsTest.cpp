@@ -38,11 +38,6 @@ public:
         : TPrManagementButtons(form->getPanelManagementButtons(), form, model, invoker, flow),
           m_journal(journal)
     {}
-    void GetNavigationButtonName(std::string& name) override
-    {
-        if (!navigationName.empty())
-            name = navigationName;
-    }
     bool CanLanceEditionAutonome() override { return canPrint; }
     bool CacherImprimer() override { return hidePrint; }
     void LanceEditionAutonome() override { m_journal.add("LanceEditionAutonome"); }
@@ -51,7 +46,6 @@ public:
     void ReinitialisationTotale() override { m_journal.add("ReinitialisationTotale"); }
     void ReinitialisationPartielle() override { m_journal.add("ReinitialisationPartielle"); }
     bool canPrint = true, hidePrint = false;
-    std::string navigationName;
 
 private:
     Journal& m_journal;
@@ -267,6 +261,17 @@ TEST_F(TViewManagementButtonsTest, TheServicesButtonIsHiddenPlainOrAMenuByTheNum
                                                "ces \xE0 &joindre",
                                                "-", "&Imprimer"));
     EXPECT_EQ(services()->GetItem(0)->GetAction(), bar->ACT_Filtre_AuditGeneral);
+
+    // Each item runs its service.
+    withScreen();
+    addServices({11, 1, 2, 3});
+    journal.clear();
+    for (int i = 0; i < services()->GetCount(); ++i)
+        services()->GetItem(i)->trigger();
+    for (const char* service : {"LanceEditionAutonome", "ImportDossier",
+                                "ReinitialisationPartielle", "ReinitialisationTotale"})
+        EXPECT_EQ(journal.count(service), 1u) << service;
+    EXPECT_EQ(screen->performs, 1);
 }
 
 TEST_F(TViewManagementButtonsTest, PrintAndImportFollowTheHostsAnswers)
@@ -291,19 +296,6 @@ TEST_F(TViewManagementButtonsTest, PrintAndImportFollowTheHostsAnswers)
     buttons->RemoveService(11);
     bar->Update();
     EXPECT_FALSE(bar->ButtonServices->GetVisible());
-}
-
-TEST_F(TViewManagementButtonsTest, ServiceItemsRunTheHostsServices)
-{
-    build();
-    withScreen();
-    addServices({0, 11, 1, 2, 3});
-    for (int i = 0; i < services()->GetCount(); ++i)
-        services()->GetItem(i)->trigger();
-    for (const char* service : {"LanceEditionAutonome", "ImportDossier",
-                                "ReinitialisationPartielle", "ReinitialisationTotale"})
-        EXPECT_EQ(journal.count(service), 1u) << service;
-    EXPECT_EQ(screen->performs, 1);
 }
 
 TEST_F(TViewManagementButtonsTest, EachFilterReachesTheScreensAndCannotBeChosenWhileInForce)
@@ -344,7 +336,6 @@ TEST_F(TViewManagementButtonsTest, EntriesNestUnderTheCurrentEntryOfTheLevelAbov
                                          {6, 100, 4}, {7}, {8, 100, 3}, {9, 100, 2}};
     build(true, screens, 5);
     withNavigation();
-    buttons->navigationName = "Pages";
     bar->Update();
     // An entry before any entry of the level above goes at the top.
     EXPECT_THAT(Items(navigation()), ElementsAre("Ecran 1", "Ecran 2>", "Ecran 7>"));
@@ -358,19 +349,6 @@ TEST_F(TViewManagementButtonsTest, EntriesNestUnderTheCurrentEntryOfTheLevelAbov
     EXPECT_EQ(n3->GetItem(1)->GetTag(), 5);
     EXPECT_EQ(navigation()->GetItem(2)->GetItem(0)->GetTag(), 8);
     EXPECT_TRUE(bar->ButtonNavigation->GetVisible());
-    EXPECT_EQ(bar->ButtonNavigation->GetCaption(), "Pages");
-}
-
-TEST_F(TViewManagementButtonsTest, ASingleEntryLeavesTheButtonAsItWas)
-{
-    build(true);
-    withNavigation();
-    for (const bool visible : {false, true}) {
-        bar->ButtonNavigation->SetVisible(visible);
-        bar->Update();
-        EXPECT_EQ(bar->ButtonNavigation->GetVisible(), visible);
-    }
-    EXPECT_EQ(navigation()->GetCount(), 1);
 }
 
 TEST_F(TViewManagementButtonsTest, AnEntryMovesOnceTheScreenLeftAcceptsLandingPastHeadings)

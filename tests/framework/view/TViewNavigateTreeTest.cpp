@@ -149,9 +149,6 @@ TEST_F(TViewNavigateTreeTest, ShowsOneLinePerDisplayableScreenAsTheFlowChanges)
 
     view->SetComplexData(nullptr);
     EXPECT_TRUE(dataDestroyed);
-    tree->Clear();
-    form->Update();
-    EXPECT_THAT(Lines(), IsEmpty());
 }
 
 TEST_F(TViewNavigateTreeTest, TheActiveScreensLineIsFocusedUnlessHidden)
