@@ -19,7 +19,6 @@
 #include <QScrollArea>
 #include <QTest>
 
-#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>

@@ -3,10 +3,6 @@
 #include "WizardTestHost.h"
 
 #include "controls/TControlDisplayInfo.h"
-#include "controls/TdCTreeList.h"
-#include "flow/TScreenInformation.h"
-#include "model/TComplexDataNavigateTree.h"
-#include "presenter/TPrBaseForm.h"
 #include "presenter/TPrNavigateTree.h"
 #include "view/TViewBaseForm.h"
 
@@ -153,13 +149,11 @@ TEST_F(TViewNavigateTreeTest, ShowsOneLinePerDisplayableScreenAsTheFlowChanges)
 
 TEST_F(TViewNavigateTreeTest, TheActiveScreensLineIsFocusedUnlessHidden)
 {
-    Build(Screens(4), 10);
-    flow->setEnumEcranActif(30);
-    form->Update();
+    Build(Screens(4), 30);
     EXPECT_EQ(FocusedLine(), 2);
     Destroy();
     Build(Screens(3), 10);
-    flow->SetOFF(20); // still active, but no longer displayable
+    flow->SetOFF(20); // active next, but no longer displayable
     flow->setEnumEcranActif(20);
     form->Update();
     EXPECT_EQ(FocusedLine(), -1);

@@ -10,11 +10,6 @@
 #include "model/TMgtModelInvoker.h"
 #include "presenter/TPrBaseForm.h"
 
-#include "TInfoGene.h"
-
-#include <string>
-#include <vector>
-
 namespace wizardtest {
 
 // A screen of the flow; a title resource of 0 or less makes it a heading.
