@@ -74,11 +74,10 @@ std::vector<std::string> Items(const TTBCustomItem* container)
     std::vector<std::string> texts;
     for (int i = 0; i < container->GetCount(); ++i) {
         const TTBCustomItem* item = container->GetItem(i);
-        if (dynamic_cast<const TTBXSeparatorItem*>(item))
-            texts.push_back("-");
-        else
-            texts.push_back(item->GetCaption() +
-                            (dynamic_cast<const TTBXSubmenuItem*>(item) ? ">" : ""));
+        const bool submenu = dynamic_cast<const TTBXSubmenuItem*>(item);
+        texts.push_back(dynamic_cast<const TTBXSeparatorItem*>(item)
+                            ? "-"
+                            : item->GetCaption() + (submenu ? ">" : ""));
     }
     return texts;
 }
@@ -185,11 +184,10 @@ TEST_F(TViewManagementButtonsTest, OnlyASmallDesktopHasTheNavigationButtonAndThe
         bar->Update();
         EXPECT_FALSE(bar->ButtonNavigation->GetVisible());
         EXPECT_EQ(navigation()->GetCount(), 0);
+        EXPECT_EQ(bar->alignEuro.FormatValue(-1234.4), "-1 234 \x80");
+        EXPECT_EQ(bar->alignEuroDeuxDec.FormatValue(1234.5), "1 234,50 \x80");
         destroy();
     }
-    build();
-    EXPECT_EQ(bar->alignEuro.FormatValue(-1234.4), "-1 234 \x80");
-    EXPECT_EQ(bar->alignEuroDeuxDec.FormatValue(1234.5), "1 234,50 \x80");
 }
 
 TEST_F(TViewManagementButtonsTest, PreviousAndNextFollowThePositionInTheFlowAndMoveThroughIt)
