@@ -19,7 +19,6 @@
 #include <QScrollArea>
 #include <QTest>
 
-#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -81,12 +80,24 @@ structLettre* NouvelleListe(std::initializer_list<int> lettrages)
 
 // --- RecordingControl ---
 
+namespace {
+
+// A display record that notes "~info <lettrage>" when it is destroyed.
+struct NotedInfo : TControlDisplayInfo
+{
+    explicit NotedInfo(Journal& journal) : journal(journal) {}
+    ~NotedInfo() override { journal.add("~info " + std::to_string(getCtrlId())); }
+    Journal& journal;
+};
+
+} // namespace
+
 void RecordingControl::Update(TControlDisplayInfo*& info)
 {
     receivedInfo = info;
     record("Update");
     if (!info && createsDisplayInfo) {
-        info = new TControlDisplayInfo();
+        info = new NotedInfo(m_journal);
         info->setCtrlId(m_lettrage);
         m_displayInfo = info;
     }

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -62,6 +63,14 @@ public:
     {
         return static_cast<std::size_t>(std::count(m_entries.begin(), m_entries.end(), entry));
     }
+    // The entries that start with `prefix`, in order.
+    std::vector<std::string> startingWith(const std::string& prefix) const
+    {
+        std::vector<std::string> found;
+        std::copy_if(m_entries.begin(), m_entries.end(), std::back_inserter(found),
+                     [&](const std::string& entry) { return entry.rfind(prefix, 0) == 0; });
+        return found;
+    }
     void clear() { m_entries.clear(); }
 
 private:
@@ -88,18 +97,11 @@ public:
     ~RecordingControl() override { record("~"); }
 
     void SetIdValue() override { record("SetIdValue"); }
-    void LettrageVersEcran(structLettre* liste, structLettre* listeStatic) override
+    void LettrageVersEcran(structLettre*, structLettre*) override
     {
-        lastListe = liste;
-        lastListeStatic = listeStatic;
         record(m_refreshEnabled ? "LettrageVersEcran" : "LettrageVersEcran(gated)");
     }
-    void EcranVersLettrage(structLettre* liste, structLettre* listeStatic) override
-    {
-        lastListe = liste;
-        lastListeStatic = listeStatic;
-        record("EcranVersLettrage");
-    }
+    void EcranVersLettrage(structLettre*, structLettre*) override { record("EcranVersLettrage"); }
     void UpdateSelection(structLettre*) override { record("UpdateSelection"); }
     void Update(TControlDisplayInfo*& info) override;
     void setFilter(int value) override
@@ -112,16 +114,13 @@ public:
         savedInfo = info;
         record("SaveControlDisplay");
     }
-    void SetHelpContext(int value) override { helpContext = value; }
 
-    // Update creates a display record when it receives none.
+    // Update creates a display record when it receives none (noted "~info <lettrage>" when
+    // destroyed).
     bool createsDisplayInfo = false;
     TControlDisplayInfo* receivedInfo = nullptr;
     TControlDisplayInfo* savedInfo = nullptr;
-    int helpContext = -100;
     int filter = -100;
-    structLettre* lastListe = nullptr;
-    structLettre* lastListeStatic = nullptr;
 
 private:
     void record(const std::string& operation)

@@ -1,21 +1,14 @@
 #include "view/TViewNavigateTree.h"
 
-#include "ScreenTestHost.h"
+#include "WizardTestHost.h"
 
 #include "controls/TControlDisplayInfo.h"
-#include "controls/TdCTreeList.h"
-#include "flow/TCinematicManagerAbstract.h"
-#include "flow/TScreenInformation.h"
-#include "model/TComplexDataNavigateTree.h"
-#include "model/TModelAbstract.h"
-#include "presenter/TPrBaseForm.h"
 #include "presenter/TPrNavigateTree.h"
 #include "view/TViewBaseForm.h"
 
 #include "DesktopMetrics.h"
 #include "GestureFlush.h"
 #include "QtLeakCheck.h"
-#include "TInfoGene.h"
 #include "TPanel.h"
 #include "TcxKelButton.h"
 #include "TcxKelTreeList.h"
@@ -23,142 +16,29 @@
 #include "TcxTreeListNode.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QTest>
 
-#include <map>
-#include <string>
-#include <vector>
-
+using namespace wizardtest;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
 
-using Info = TScreenInformation;
-
-struct Screen
-{
-    int id;
-    long idRessource;
-    bool on = true;
-};
-
-// The screens of a test, in flow order.
-class NavFlow : public TCinematicManagerAbstract
-{
-public:
-    explicit NavFlow(const std::vector<Screen>& screens)
-    {
-        for (const Screen& screen : screens)
-            InitScreen(screen.id, screen.idRessource, "", Info::SELECTION_NON,
-                       screen.on ? Info::ON : Info::OFF, Info::FAMILLE_DEFAUT);
-    }
-};
-
-// The host's navigation data: "Ecran <id>" for each line; a screen listed in `levels` is
-// placed at that level (the framework's source puts every screen at level 1).
-class NavData : public TComplexDataNavigateTree
-{
-public:
-    NavData(TModelAbstract* model, TCinematicManagerAbstract* flow, bool* destroyed = nullptr)
-        : TComplexDataNavigateTree(model, flow), m_destroyed(destroyed)
-    {}
-    ~NavData() override
-    {
-        if (m_destroyed)
-            *m_destroyed = true;
-    }
-
-    bool GetLibelleTreeData(std::string& texte) override
-    {
-        const Info* info = getCinematicManager()->GetDisplayScreenInfo(getCursor());
-        if (!info)
-            return false;
-        texte = "Ecran " + std::to_string(info->getIdScreen());
-        return true;
-    }
-    bool GetNiveauTreeData(std::string& texte) override
-    {
-        const Info* info = getCinematicManager()->GetDisplayScreenInfo(getCursor());
-        const auto level = info ? levels.find(info->getIdScreen()) : levels.end();
-        if (level == levels.end())
-            return TComplexDataNavigateTree::GetNiveauTreeData(texte);
-        texte = std::to_string(level->second);
-        return true;
-    }
-
-    std::map<int, int> levels;
-
-private:
-    bool* m_destroyed;
-};
-
-// The wizard: a screen change is recorded, then the whole tree is refreshed, as the screen
-// presenter does once it has built the new screen.
-class NavWizard : public TPrBaseForm
-{
-public:
-    using TPrBaseForm::TPrBaseForm;
-    void ChangeScreen() override
-    {
-        changes.push_back(getCinematicManager()->getEnumEcranActif());
-        TPrBaseForm::ChangeScreen();
-        Update();
-    }
-    std::vector<int> changes;
-};
-
-// The screen being left: accepts its data or not.
-class GateScreen : public TPrComposite
-{
-public:
-    using TPrComposite::TPrComposite;
-    bool DonneesValide(bool afficher) override
-    {
-        ++validations;
-        shown = afficher;
-        return accepts;
-    }
-    bool accepts = true;
-    bool shown = false;
-    int validations = 0;
-};
-
 // A wizard with a navigation tree, a screen that may refuse its data, and the means to click
 // the tree's lines.
-class NavHarness
+class NavHarness : public WizardHarness
 {
 public:
-    // Screens 10, 20, 30... with title resources 100, 200, 300...
-    static std::vector<Screen> Screens(int count)
-    {
-        std::vector<Screen> screens;
-        for (int i = 1; i <= count; ++i)
-            screens.push_back({i * 10, i * 100L});
-        return screens;
-    }
-
     // A wizard over `screens` with `active` as its active screen, shown and refreshed.
-    void Build(const std::vector<Screen>& screens, int active,
-               const std::map<int, int>& levels = {})
+    void Build(const std::vector<Screen>& screens, int active)
     {
-        form = new NavWizard(nullptr, &model, nullptr);
-        flow = new NavFlow(screens);
-        form->setCinematicManager(flow);
-        screen = new GateScreen(form, &model, nullptr, flow);
+        BuildWizard(screens, active);
         presenter = new TPrNavigateTree(form->getPanelNavigateTree(), form, &model, nullptr, flow);
         form->Add(presenter);
-        form->Add(screen);
         view = presenter->getViewNavigateTree();
-        data = new NavData(&model, flow, &dataDestroyed);
-        data->levels = levels;
-        view->SetComplexData(data);
+        view->SetComplexData(new NavData(&model, flow, &dataDestroyed));
         tree = view->cxKelTreeList_Navigate;
-        flow->setEnumEcranActif(active);
         form->getView()->Show();
         form->Show();
         form->Update();
@@ -175,8 +55,7 @@ public:
     std::vector<std::string> Lines() const
     {
         std::vector<std::string> lines;
-        for (TcxTreeListNode* node = tree->GetNodes()->GetAbsoluteItem(0); node;
-             node = node->GetNext())
+        for (TcxTreeListNode* node = Line(0); node; node = node->GetNext())
             lines.push_back(node->GetValue(0));
         return lines;
     }
@@ -185,42 +64,29 @@ public:
     {
         return tree->GetFocusedNode() ? tree->GetFocusedNode()->GetAbsoluteIndex() : -1;
     }
-    bool Bold(int index) const { return tree->ContentStyleFor(Line(index), 0).GetFontBold(); }
 
     QRect RowOf(int index) const
     {
-        const auto* model = static_cast<const TcxTreeListModel*>(tree->model());
-        return tree->visualRect(model->IndexOf(Line(index)));
+        return tree->visualRect(
+            static_cast<const TcxTreeListModel*>(tree->model())->IndexOf(Line(index)));
     }
     void Click(const QPoint& point)
     {
-        QWidget* viewport = tree->viewport();
-        QMouseEvent press(QEvent::MouseButtonPress, point, viewport->mapToGlobal(point),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, point, viewport->mapToGlobal(point),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &release);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, point);
     }
     void ClickLine(int index)
     {
-        const QRect row = RowOf(index);
-        Click(QPoint(row.left() + 10, row.center().y()));
+        Click(QPoint(RowOf(index).left() + 10, RowOf(index).center().y()));
     }
+    // On the line's expand button.
     void ClickButton(int index)
     {
         const QRect row = RowOf(index);
         Click(QPoint(row.left() - tree->indentation() / 2, row.center().y()));
     }
 
-    TInfoGene info;
-    screentest::TestModel model{&info};
-    NavWizard* form = nullptr;
-    NavFlow* flow = nullptr;
-    GateScreen* screen = nullptr;
     TPrNavigateTree* presenter = nullptr;
     TViewNavigateTree* view = nullptr;
-    NavData* data = nullptr;
     bool dataDestroyed = false;
     TcxKelTreeList* tree = nullptr;
 };
@@ -264,13 +130,11 @@ protected:
 
 TEST_F(TViewNavigateTreeTest, ShowsOneLinePerDisplayableScreenAsTheFlowChanges)
 {
-    Build({{10, 100}, {20, 200, false}, {30, 300}, {40, -1}, {50, 0}}, 10);
+    Build({{10, 100}, {20, 200, 1, false}, {30, 300}, {40, -1}, {50, 0}}, 10);
     EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 30", "Ecran 50"));
     EXPECT_EQ(Line(1)->GetData(), 30); // the screen's enumerator identifies its line
-    EXPECT_FALSE(tree->GetHeaderVisible());
 
     flow->SetOFF(30);
-    EXPECT_EQ(Lines().size(), 3u); // nothing changes before the refresh
     form->Update();
     EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 50"));
     EXPECT_EQ(Line(1)->GetData(), 50);
@@ -280,107 +144,37 @@ TEST_F(TViewNavigateTreeTest, ShowsOneLinePerDisplayableScreenAsTheFlowChanges)
 
     view->SetComplexData(nullptr);
     EXPECT_TRUE(dataDestroyed);
-    tree->Clear();
+}
+
+TEST_F(TViewNavigateTreeTest, TheActiveScreensLineIsFocusedUnlessHidden)
+{
+    Build(Screens(4), 30);
+    EXPECT_EQ(FocusedLine(), 2);
+    Destroy();
+    Build(Screens(3), 10);
+    flow->SetOFF(20); // active next, but no longer displayable
+    flow->setEnumEcranActif(20);
     form->Update();
-    EXPECT_THAT(Lines(), IsEmpty());
+    EXPECT_EQ(FocusedLine(), -1);
 }
 
-TEST_F(TViewNavigateTreeTest, TheActiveScreensLineIsFocusedAndBoldUnlessAHeadingOrHidden)
-{
-    struct Case
-    {
-        std::vector<Screen> screens;
-        int active, off;
-        int focused;
-        std::vector<bool> bold;
-    };
-    const Case cases[] = {{Screens(4), 30, 0, 2, {false, false, true, false}},
-                          {Screens(4), 40, 0, 3, {false, false, false, true}},
-                          {{{10, 100}, {20, 0}}, 20, 0, 1, {false, false}},
-                          {Screens(3), 20, 20, -1, {false, false}}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.active);
-        Build(c.screens, 10);
-        if (c.off)
-            flow->SetOFF(c.off); // still active, but no longer displayable
-        flow->setEnumEcranActif(c.active);
-        form->Update();
-        EXPECT_EQ(FocusedLine(), c.focused);
-        for (std::size_t i = 0; i < c.bold.size(); ++i)
-            EXPECT_EQ(Bold(static_cast<int>(i)), c.bold[i]) << i;
-        Destroy();
-    }
-}
-
-// --- Refreshes keep the user's view ---
-
-TEST_F(TViewNavigateTreeTest, ARefreshKeepsTheScrollPositionAsFarAsItCan)
-{
-    Build(Screens(100), 260);
-    for (const int top : {20, 35}) { // even with the active line out of sight
-        tree->SetTopVisibleIndex(top);
-        form->Update();
-        EXPECT_EQ(tree->GetTopVisibleIndex(), top);
-        EXPECT_EQ(FocusedLine(), 25);
-    }
-    for (int id = 100; id <= 1000; id += 10)
-        flow->SetOFF(id);
-    flow->setEnumEcranActif(10);
-    form->Update();
-    EXPECT_EQ(Lines().size(), 9u);
-    EXPECT_EQ(tree->GetTopVisibleIndex(), 0);
-    EXPECT_EQ(FocusedLine(), 0);
-}
-
-TEST_F(TViewNavigateTreeTest, TheActiveLineStaysInSightAsTheWizardMovesOnEvenIntoAClosedBranch)
-{
-    // Screens 300 and 310 are lines under screen 290, whose branch the user has closed.
-    Build(Screens(60), 10, {{300, 2}, {310, 2}});
-    Line(28)->SetExpanded(false);
-    for (int step = 1; step <= 45; ++step) {
-        flow->setEnumEcranActif((step + 1) * 10);
-        form->Update();
-        ASSERT_EQ(FocusedLine(), step);
-        ASSERT_TRUE(Line(step)->GetIsVisible()) << step;
-        ASSERT_TRUE(tree->viewport()->rect().contains(RowOf(step).center())) << step;
-    }
-}
-
-TEST_F(TViewNavigateTreeTest, AUserCollapseIsKeptWithTheWizardFormAndSurvivesTheNextRefresh)
+TEST_F(TViewNavigateTreeTest, TheExpandButtonNeverNavigatesAndACollapseSurvivesTheNextRefresh)
 {
     // Screen 20 is a line under screen 10; lines start expanded.
-    Build(Screens(3), 30, {{20, 2}});
-    ASSERT_EQ(Line(1)->GetParent(), Line(0));
-    ASSERT_TRUE(Line(0)->GetExpanded());
+    Build({{10, 100}, {20, 200, 2}, {30, 300}}, 30);
+    ClickButton(0);
     form->Update();
-    // One record, under the tree control's lettrage (-1).
+    EXPECT_FALSE(Line(0)->GetExpanded());
+    // Kept by the wizard form in one record under the tree control's lettrage (-1).
     ASSERT_EQ(form->getControlDisplayInfoList().size(), 1u);
     const TControlDisplayInfo* record = form->getControlDisplayInfoList()[0];
     EXPECT_EQ(record->getCtrlId(), -1);
-
-    ClickButton(0); // the expand button opens and closes without navigating
-    EXPECT_EQ(screen->validations, 0);
-    EXPECT_THAT(form->changes, IsEmpty());
-    form->Update();
-    EXPECT_FALSE(Line(0)->GetExpanded());
-    EXPECT_THAT(Lines(), ElementsAre("Ecran 10", "Ecran 20", "Ecran 30"));
-    ASSERT_EQ(record->getNodeInfoList().size(), 3u);
-    EXPECT_FALSE(record->getNodeInfoList()[0]->getExpanded());
-
-    // Saving during a rebuild changes nothing.
-    const auto entries = record->getNodeInfoList();
-    view->getTreeControl()->m_refreshEnabled = false;
-    Line(0)->SetExpanded(true); // raises the expand handler
-    view->SaveControlDisplay();
-    view->getTreeControl()->m_refreshEnabled = true;
-    EXPECT_EQ(record->getNodeInfoList(), entries);
-
+    EXPECT_EQ(record->getNodeInfoList().size(), 3u);
     Line(0)->SetFocused(true); // even with the focus on the line whose button is clicked
     ClickButton(0);
-    ClickButton(0);
-    form->Update();
     EXPECT_TRUE(Line(0)->GetExpanded());
-    EXPECT_EQ(flow->getEnumEcranActif(), 30);
+    EXPECT_EQ(gate->validations, 0);
+    EXPECT_THAT(form->changes, IsEmpty());
 }
 
 // --- Clicks ---
@@ -394,38 +188,35 @@ TEST_F(TViewNavigateTreeTest, AClickMovesToTheScreenOfItsLineOnceTheScreenLeftAc
         int active, line;
         bool accepts;
         int validations, landed, focused; // landed 0: no screen change
-        bool bold;
     };
     const std::vector<Screen> headings = {{10, 100}, {20, 0}, {25, 0}, {30, 300}, {40, 400}};
     const std::vector<Screen> lastHeading = {{10, 100}, {20, 200}, {30, 0}};
     const Case cases[] = {
-        {"accepted", Screens(4), 10, 2, true, 1, 30, 2, true},
-        {"refused", Screens(4), 10, 2, false, 1, 0, 0, true},
-        {"active line", Screens(4), 20, 1, true, 0, 0, 1, true},
-        {"below the lines", Screens(3), 20, -1, true, 0, 0, 1, true},
-        {"heading: next titled", headings, 10, 1, true, 1, 30, 3, true},
-        {"heading, none titled after", lastHeading, 10, 2, true, 1, 30, 2, false},
-        {"heading before active", {{10, 100}, {20, 0}, {30, 300}}, 30, 1, true, 1, 0, 2, true},
-        {"screen off since the refresh", Screens(3), 10, 2, true, 0, 0, 0, true},
+        {"accepted", Screens(4), 10, 2, true, 1, 30, 2},
+        {"refused", Screens(4), 10, 2, false, 1, 0, 0},
+        {"active line", Screens(4), 20, 1, true, 0, 0, 1},
+        {"below the lines", Screens(3), 20, -1, true, 0, 0, 1},
+        {"heading: next titled", headings, 10, 1, true, 1, 30, 3},
+        {"heading, none titled after", lastHeading, 10, 2, true, 1, 30, 2},
+        {"heading before active", {{10, 100}, {20, 0}, {30, 300}}, 30, 1, true, 1, 0, 2},
+        {"screen off since the refresh", Screens(3), 10, 2, true, 0, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Build(c.screens, c.active);
-        screen->accepts = c.accepts;
+        gate->accepts = c.accepts;
         if (c.line == 2 && c.validations == 0)
             flow->SetOFF(30); // the tree still shows it until the next refresh
         if (c.line < 0)
             Click(QPoint(10, tree->viewport()->height() - 3));
         else
             ClickLine(c.line);
-        EXPECT_EQ(screen->validations, c.validations);
-        EXPECT_EQ(screen->shown, c.validations > 0);
+        EXPECT_EQ(gate->validations, c.validations);
+        EXPECT_EQ(gate->shown, c.validations > 0);
         EXPECT_EQ(flow->getEnumEcranActif(), c.landed ? c.landed : c.active);
         EXPECT_EQ(form->changes, c.landed ? std::vector<int>{c.landed} : std::vector<int>{});
         EXPECT_EQ(FocusedLine(), c.focused);
-        EXPECT_EQ(Bold(c.focused), c.bold);
         Destroy();
-        screen = nullptr;
     }
 }
 
@@ -437,77 +228,19 @@ TEST_F(TViewNavigateTreeTest, ArrowsMoveAndReturnOpensTheFocusedLineNeverTheDefa
     int pressed = 0;
     defaultButton->OnClick = [&pressed](TObject*) { ++pressed; };
     tree->setFocus();
-    const struct
-    {
-        Qt::Key key;
-        bool accepts; // what the screen left answers
-        int active;
-    } keys[] = {{Qt::Key_Down, true, 10},
-                {Qt::Key_Down, true, 10},
-                {Qt::Key_Return, true, 30},
-                {Qt::Key_Down, false, 30},
-                {Qt::Key_Enter, false, 30}, // refused: the focus is back
-                                            // on the active line
-                {Qt::Key_Down, true, 30},
-                {Qt::Key_Return, true, 40}};
-    for (const auto& k : keys) {
-        screen->accepts = k.accepts;
-        QTest::keyClick(tree, k.key);
-        EXPECT_EQ(flow->getEnumEcranActif(), k.active) << k.key;
+    // What the screen left answers, then where the wizard is; a refused Enter gives the focus
+    // back to the active line.
+    const std::tuple<Qt::Key, bool, int> keys[] = {
+        {Qt::Key_Down, true, 10},  {Qt::Key_Down, true, 10},   {Qt::Key_Return, true, 30},
+        {Qt::Key_Down, false, 30}, {Qt::Key_Enter, false, 30}, {Qt::Key_Down, true, 30},
+        {Qt::Key_Return, true, 40}};
+    for (const auto& [key, accepts, active] : keys) {
+        gate->accepts = accepts;
+        QTest::keyClick(tree, key);
+        EXPECT_EQ(flow->getEnumEcranActif(), active) << key;
     }
-    EXPECT_EQ(screen->validations, 3);
+    EXPECT_EQ(gate->validations, 3);
     EXPECT_EQ(pressed, 0);
-}
-
-// --- Place in the window ---
-
-TEST_F(TViewNavigateTreeTest, TheViewFillsTheNavigationPanelAsTheWindowFitsEachScreen)
-{
-    Build(Screens(3), 10);
-    TPanel* panel = form->getPanelNavigateTree();
-    EXPECT_EQ(view->parentWidget(), panel);
-    EXPECT_EQ(view->GetWidth(), TViewNavigateTree::kClientWidth);
-    for (const int height : {700, 200}) {
-        form->getView()->FixClientHeight(height);
-        EXPECT_EQ(view->GetHeight(), panel->GetHeight());
-        EXPECT_EQ(tree->height(), panel->GetHeight());
-    }
-    bool secondDestroyed = false;
-    view->SetComplexData(new NavData(&model, flow, &secondDestroyed));
-    EXPECT_TRUE(dataDestroyed);
-    Destroy();
-    EXPECT_TRUE(secondDestroyed);
-}
-
-// A tree whose root is no wizard form (a host's own arrangement): the view keeps its record
-// itself, and a click moves the flow and refreshes the tree.
-TEST_F(TViewNavigateTreeTest, OutsideAWizardFormTheViewKeepsItsOwnRecordAndStillNavigates)
-{
-    NavFlow ownFlow(Screens(3));
-    ownFlow.setEnumEcranActif(10);
-    TPrComposite root(nullptr, &model, nullptr, &ownFlow);
-    root.setRoot(&root);
-    TPanel panel(nullptr);
-    panel.resize(250, 400);
-    auto* own = new TPrNavigateTree(&panel, &root, &model, nullptr, &ownFlow);
-    root.Add(own);
-    auto* ownData = new NavData(&model, &ownFlow);
-    ownData->levels = {{20, 2}};
-    own->getViewNavigateTree()->SetComplexData(ownData);
-    tree = own->getViewNavigateTree()->cxKelTreeList_Navigate;
-    panel.show();
-    own->Show();
-    root.Update();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
-
-    ClickButton(0);
-    root.Update();
-    EXPECT_FALSE(Line(0)->GetExpanded());
-    ClickLine(2);
-    EXPECT_EQ(ownFlow.getEnumEcranActif(), 30);
-    EXPECT_EQ(FocusedLine(), 2);
-    EXPECT_TRUE(Bold(2));
-    panel.hide();
 }
 
 } // namespace

@@ -13,9 +13,6 @@
 #include "TcxEditNum.h"
 #include "qlettre.h"
 
-#include <algorithm>
-#include <string>
-
 namespace screentest {
 
 namespace {
