@@ -63,14 +63,6 @@ public:
     {
         return static_cast<std::size_t>(std::count(m_entries.begin(), m_entries.end(), entry));
     }
-    // The entries that start with `prefix`, in order.
-    std::vector<std::string> startingWith(const std::string& prefix) const
-    {
-        std::vector<std::string> found;
-        std::copy_if(m_entries.begin(), m_entries.end(), std::back_inserter(found),
-                     [&](const std::string& entry) { return entry.rfind(prefix, 0) == 0; });
-        return found;
-    }
     void clear() { m_entries.clear(); }
 
 private:
