@@ -81,7 +81,7 @@ TEST_F(TFormTest, ShowModalAnswersTheResultThatClosedItAndCloseActionsHideRefuse
         form->Close();
         EXPECT_EQ(form->isVisible(), action == caNone);
     }
-    QTRY_VERIFY(form.isNull());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.isNull(); }));
 }
 
 using TActionTest = WidgetTest;

@@ -114,7 +114,7 @@ TEST_P(THostGuardFaultTest, TheWizardSurvivesAHostThatThrowsAndKeepsWhatIsTypedA
                 break;
             case Geste::Relais:
                 PostMessageA(wizard.form.getMessageManager()->Handle(), kMsgChangeView, 0, 0);
-                QTRY_VERIFY(PendingPostedMessages() == 0);
+                EXPECT_TRUE(QTest::qWaitFor([] { return PendingPostedMessages() == 0; }));
                 break;
             }
             EXPECT_TRUE(panne.armed.empty()) << "the hook was never reached";
@@ -178,7 +178,7 @@ TEST_F(THostGuardTest, AScreenChangePostedDuringAChangeWaitsForItsHandler)
         };
         QTest::keyClicks(first->nom, "P");
         EXPECT_TRUE(keptDuringDialog);
-        QTRY_VERIFY(first.isNull());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }));
         EXPECT_EQ(wizard.form.getMessageManager()->HeldCount(), 0);
         EXPECT_EQ(flow->getEnumEcranActif(), 2);
         EXPECT_NE(ecran->getView(), nullptr);

@@ -253,7 +253,7 @@ TEST_F(TPrEcranVCLTest, AfficheEcranPostsTheScreenChangeToTheRelayWindow)
     EXPECT_EQ(flow->getEnumEcranActif(), 2);
     EXPECT_EQ(PendingPostedMessages(), pending + 1);
     EXPECT_EQ(journal.count("f1.CreeVue 2"), 0u); // not before the message loop runs
-    QTRY_COMPARE(journal.count("f1.CreeVue 2"), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return journal.count("f1.CreeVue 2") == 1; }));
 }
 
 TEST_F(TPrEcranVCLTest, AfficheEcranOnAOneScreenWizardOpensTheDeclaration)
