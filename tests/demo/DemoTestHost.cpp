@@ -2,6 +2,7 @@
 
 #include "Revenus.h"
 #include "TDialoguePersonne.h"
+#include "TFichierDeclaration.h"
 #include "TImpressionDeclaration.h"
 #include "TModeleRevenus.h"
 #include "TPrAssistantRevenus.h"
@@ -225,12 +226,23 @@ void DemoTest::TearDown()
     SetDesktopSizeOverride(0, 0);
 }
 
-std::string DemoTest::Chemin(const std::string& nom) const
+std::string Cite(const std::string& chemin)
+{
+    return Fr("«~") + TFichierDeclaration::CheminAffiche(chemin) + Fr("~»");
+}
+
+std::string Contenu(const std::string& chemin)
+{
+    std::ifstream fichier(chemin, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(fichier), {});
+}
+
+std::string Dossier::Chemin(const std::string& nom) const
 {
     return (std::filesystem::path(m_dossier.path().toStdString()) / nom).string();
 }
 
-std::string DemoTest::Ecrit(const std::string& nom, const std::string& contenu) const
+std::string Dossier::Ecrit(const std::string& nom, const std::string& contenu) const
 {
     std::ofstream(Chemin(nom), std::ios::binary) << contenu;
     return Chemin(nom);

@@ -59,16 +59,28 @@ std::string Fr(std::string_view utf8);
 // element editor), so that the leak checks count only the tests' own objects.
 void PrepareQtUneFois();
 
-// A fixture with a desktop of a fixed size and a folder of its own.
-class DemoTest : public QtLeakCheckedTest
+// A path as the sample's messages quote it, between French quotes.
+std::string Cite(const std::string& chemin);
+
+// What a file holds, byte for byte.
+std::string Contenu(const std::string& chemin);
+
+// A folder of the test's own, and files written in it.
+class Dossier
 {
 protected:
-    void SetUp() override;
-    void TearDown() override;
     std::string Chemin(const std::string& nom) const;
     std::string Ecrit(const std::string& nom, const std::string& contenu) const;
 
     QTemporaryDir m_dossier;
+};
+
+// A fixture with a desktop of a fixed size and a folder of its own.
+class DemoTest : public QtLeakCheckedTest, protected Dossier
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
 };
 
 // The sample's model, without a window, for a product named as the sample's.

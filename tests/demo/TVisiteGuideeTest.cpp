@@ -2,17 +2,7 @@
 
 #include "DemoTestHost.h"
 #include "Revenus.h"
-#include "TModeleRevenus.h"
-#include "TViewDeclarant.h"
-#include "TViewPersonnesACharge.h"
-#include "TViewSituation.h"
-
-#include "ScriptedDialogs.h"
-#include "TEdit.h"
-#include "TcxCheckBox.h"
-#include "TcxComboBox.h"
-#include "TcxKelTreeList.h"
-#include "TcxRadioButton.h"
+#include "TFichierDeclaration.h"
 
 #include <gtest/gtest.h>
 
@@ -74,32 +64,26 @@ TEST_F(TVisiteGuideeTest, TourGoesThroughEveryScreenPrintsAndFinishes)
     EXPECT_TRUE(Bilan().issue.enregistre);
 
     // One picture of the whole window per screen of the flow (the filtered audit list twice).
-    const std::vector<std::string> attendues = {
-        "01-accueil",          "02-declarant",          "03-adresse",
-        "04-situation",        "05-personnes-a-charge", "06-salaires",
-        "07-revenus-fonciers", "08-biens-loues",        "09-dons-et-emploi",
-        "10-calcul-impot",     "11-controles",          "11-controles-pieces-a-joindre",
-        "12-signature"};
-    ASSERT_EQ(Bilan().captures.size(), attendues.size());
-    for (std::size_t i = 0; i < attendues.size(); ++i) {
-        SCOPED_TRACE(attendues[i]);
-        EXPECT_EQ(std::filesystem::path(Bilan().captures[i]).filename(), attendues[i] + ".png");
-        const QImage image(QString::fromStdString(Bilan().captures[i]), "PNG");
-        EXPECT_GT(image.width(), 800);
-        EXPECT_GT(image.height(), 200);
+    std::vector<std::string> captures;
+    for (const std::filesystem::path capture : Bilan().captures) {
+        EXPECT_FALSE(QImage(QString::fromStdString(capture.string()), "PNG").isNull());
+        captures.push_back(capture.filename().string());
     }
-
+    EXPECT_EQ(captures,
+              (std::vector<std::string>{
+                  "01-accueil.png", "02-declarant.png", "03-adresse.png", "04-situation.png",
+                  "05-personnes-a-charge.png", "06-salaires.png", "07-revenus-fonciers.png",
+                  "08-biens-loues.png", "09-dons-et-emploi.png", "10-calcul-impot.png",
+                  "11-controles.png", "11-controles-pieces-a-joindre.png", "12-signature.png"}));
     QFile pdf(QString::fromStdString(Bilan().fichierPdf));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
-    EXPECT_GT(pdf.size(), 1000);
-
-    for (const std::string& ligne : {std::string("Issue : assistant termin\xC3\xA9, d\xC3\xA9"
-                                                 "claration modifi\xC3\xA9"
-                                                 "e"),
-                                     "Captures : 13 images dans " + s_dossier->path().toStdString(),
-                                     std::string("Visite r\xC3\xA9ussie.")})
-        EXPECT_NE(rapport.find(ligne), std::string::npos) << ligne;
+    EXPECT_NE(rapport.find("Captures : 13 images dans " + s_dossier->path().toStdString()),
+              std::string::npos);
+    // Saved as it was left.
+    TDeclarationRevenus relue;
+    ASSERT_TRUE(TFichierDeclaration(Bilan().fichierDeclaration).Lit(relue));
+    EXPECT_EQ(relue, Bilan().declaration);
 }
 
 TEST_F(TVisiteGuideeTest, TourMeetsAnErrorAndAWarningThatAsksAndTypesWhatTheScriptSays)
@@ -150,39 +134,6 @@ TEST_F(TVisiteGuideeTest, KeyboardOnlyRunCompletesTheDeclarationAndShowsTheFocus
     EXPECT_EQ(d.Personnes().size(), 2u);
     EXPECT_TRUE(d.Coche(kCertification));
     EXPECT_TRUE(visite.GetBilan().issue.termine);
-}
-
-TEST_F(TVisiteGuideeTest, SavedDeclarationOpensAgainWithTheSameValuesInTheWindow)
-{
-    TAssistantRevenus assistant(Options(Bilan().fichierDeclaration));
-    ScriptedDialogs dialogues;
-    ASSERT_TRUE(assistant.OuvreAuDemarrage());
-    EXPECT_EQ(assistant.getModele().Declaration(), Bilan().declaration);
-    const TAssistantRevenus::Issue issue = Execute(assistant, [&] {
-        [&] {
-            Suivant(assistant);
-            auto* declarant = EcranDe<TViewDeclarant>(assistant);
-            ASSERT_NE(declarant, nullptr);
-            EXPECT_EQ(declarant->EditNom->GetText(), "Martin");
-            EXPECT_EQ(declarant->EditAnnee->GetText(), "1985");
-            EXPECT_EQ(declarant->ComboSituation->GetText(), Fr("Marié(e)"));
-            Suivant(assistant);
-            Suivant(assistant);
-            auto* foyer = EcranDe<TViewSituation>(assistant);
-            ASSERT_NE(foyer, nullptr);
-            EXPECT_TRUE(foyer->CheckACharge->GetChecked());
-            EXPECT_TRUE(foyer->RadioLocataire->GetChecked());
-            Suivant(assistant);
-            auto* liste = EcranDe<TViewPersonnesACharge>(assistant);
-            ASSERT_NE(liste, nullptr);
-            EXPECT_EQ(liste->ListePersonnes->GetCount(), 2);
-        }();
-        Annule(assistant);
-    });
-    // Looked at, not changed: closed without a question, nothing saved again.
-    EXPECT_FALSE(issue.termine);
-    EXPECT_FALSE(issue.modifie);
-    EXPECT_EQ(dialogues.count(), 0u);
 }
 
 } // namespace
