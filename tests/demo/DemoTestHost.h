@@ -49,8 +49,6 @@ void Tape(QWidget* champ, const QString& texte);
 
 // Runs `action` on the dependant's editor that the next modal step opens.
 void SurEditeur(const std::function<void(TDialoguePersonne*)>& action);
-// Fills that editor and validates it (or cancels it).
-void Editeur(const QString& prenom, const QString& annee, bool valide = true);
 
 // A Windows-1252 text, written here in UTF-8 to be read; "~" stands for a no-break space.
 std::string Fr(std::string_view utf8);

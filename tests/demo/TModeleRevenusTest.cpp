@@ -1,9 +1,8 @@
 #include "TModeleRevenus.h"
 
 #include "Revenus.h"
+#include "TCalculImpot.h"
 #include "TCinematiqueRevenus.h"
-#include "TDonneesListe.h"
-#include "TDonneesNavigation.h"
 #include "TImpressionDeclaration.h"
 #include "TMdPersonnesACharge.h"
 
@@ -16,14 +15,36 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
+#include <cmath>
 #include <string>
 #include <vector>
 
 using namespace revenus;
 using demotest::Fr;
-using Lignes = std::vector<std::pair<std::string, std::string>>;
+using R = TCalculImpot::Resultat;
 
 namespace {
+
+TDeclarationRevenus With(TDeclarationRevenus declaration,
+                         const std::vector<std::pair<int, std::string>>& valeurs)
+{
+    for (const auto& [lettrage, valeur] : valeurs)
+        declaration.SetValeur(lettrage, valeur);
+    return declaration;
+}
+
+// A household; one child per flag (alternating residence when set), then `valeurs` typed.
+TDeclarationRevenus Foyer(Situation situation, const std::vector<bool>& enfants = {},
+                          const std::vector<std::pair<int, std::string>>& valeurs = {})
+{
+    TDeclarationRevenus declaration;
+    declaration.SetValeur(kSituationFamille, std::to_string(situation));
+    declaration.SetValeur(kACharge, enfants.empty() ? "0" : "1");
+    for (bool alternee : enfants)
+        declaration.Personnes().push_back({"Enfant", "2015", alternee});
+    return With(declaration, valeurs);
+}
 
 // A letter list with one letter per lettrage, freed with the object.
 class Lettres
@@ -86,85 +107,11 @@ TEST(TDeclarationRevenus, BlankDeclarationHoldsCodesAndThePreFilledSalariesOnly)
                                         declaration.Valeur(kACharge)}),
               (std::vector<std::string>{"0", "2", "0"}));
     EXPECT_EQ(declaration.Montant(kSalaire1Prerempli), 31250);
-    EXPECT_FALSE(declaration.Contient(kNom));
-    EXPECT_TRUE(declaration.Personnes().empty());
     // An empty value is no value, so that comparing compares what was typed.
     declaration.SetValeur(kNom, "Martin");
     declaration.SetValeur(kNom, "");
     EXPECT_FALSE(declaration.Contient(kNom));
     EXPECT_EQ(declaration, TDeclarationRevenus());
-
-    // Erasing the amounts keeps texts and codes.
-    declaration.SetValeur(kNom, "Martin");
-    declaration.SetValeur(kFraisReels, "1");
-    declaration.SetMontant(kDons, 300);
-    declaration.SetMontant(kSalaire1, 40000);
-    declaration.SetValeur(kSalaire1Etat, "2");
-    declaration.SetMontant(kSalaire1Prerempli, 1);
-    declaration.EffaceMontants();
-    EXPECT_EQ(declaration.Valeur(kNom), "Martin");
-    EXPECT_TRUE(declaration.Coche(kFraisReels));
-    EXPECT_FALSE(declaration.Contient(kDons));
-    EXPECT_FALSE(declaration.Contient(kSalaire1));
-    EXPECT_EQ(declaration.Code(kSalaire1Etat), 1);
-    EXPECT_EQ(declaration.Montant(kSalaire1Prerempli), 31250);
-}
-
-// Every line and column a list asks for, until the cursor has none.
-Lignes Parcourt(TDonneesListe& donnees, int lettrage, std::initializer_list<int> colonnes)
-{
-    Lignes lignes;
-    for (bool encore = donnees.BeginDonneeComp(lettrage); encore;
-         encore = donnees.NextDonneeComp(lettrage)) {
-        for (int colonne : colonnes) {
-            std::string texte = "-";
-            donnees.GetDonneeComp(lettrage, colonne, texte);
-            lignes.emplace_back(std::to_string(colonne), texte);
-        }
-    }
-    std::string texte;
-    EXPECT_FALSE(donnees.GetDonneeComp(lettrage, 0, texte)); // past the last line
-    return lignes;
-}
-
-TEST(TDonneesListe, CursorAnswersTheColumnsOfTheCurrentLineOnly)
-{
-    int appels = 0;
-    TDonneesListe donnees([&appels] {
-        ++appels;
-        return std::vector<TDonneesListe::Ligne>{{{0, "a"}, {-3, "7"}}, {{0, "b"}}};
-    });
-    std::string texte = Fr("inchangé");
-    EXPECT_FALSE(donnees.GetDonneeComp(0, 0, texte)); // no line before Begin
-    // A column the line does not have leaves the text as it was.
-    EXPECT_EQ(Parcourt(donnees, 0, {0, -3}),
-              (Lignes{{"0", "a"}, {"-3", "7"}, {"0", "b"}, {"-3", "-"}}));
-    EXPECT_FALSE(donnees.NextDonneeComp(0));
-    EXPECT_EQ(texte, Fr("inchangé"));
-    // Each filling asks the source again: the list follows the declaration.
-    Parcourt(donnees, 0, {});
-    EXPECT_EQ(appels, 2);
-    std::unique_ptr<TDonneesListe> codes(TDonneesListe::Codes({{2, Fr("Marié(e)")}}));
-    EXPECT_EQ(Parcourt(*codes, 106, {0, 1}), (Lignes{{"0", "2"}, {"1", Fr("Marié(e)")}}));
-}
-
-TEST_F(TModeleRevenusTest, NavigationLinesCarryTheTitlesOfTheModuleAndTheLevelsOfTheFlow)
-{
-    TCinematiqueRevenus flux(&m_modele, WIZARD_DEMO_TITLES);
-    flux.Init();
-    TDonneesNavigation lignes(&m_modele, &flux);
-    std::vector<std::string> vues;
-    for (bool encore = lignes.BeginDonneeComp(0); encore; encore = lignes.NextDonneeComp(0)) {
-        std::string titre, niveau;
-        EXPECT_TRUE(lignes.GetDonneeComp(0, 0, titre));
-        EXPECT_TRUE(lignes.GetDonneeComp(0, -2, niveau));
-        vues.push_back(niveau + " " + titre);
-    }
-    // Without dependants nor rental income: twelve lines, headings included.
-    ASSERT_EQ(vues.size(), 12u);
-    EXPECT_EQ(vues[0], "1 Bienvenue");
-    EXPECT_EQ(vues[2], Fr("2 Déclarant"));
-    EXPECT_EQ(vues[10], Fr("2 Contrôles de la déclaration"));
 }
 
 TEST_F(TModeleRevenusTest, ListModelKeepsACurrentDependantAndComputesAfterEachChange)
@@ -190,17 +137,13 @@ TEST_F(TModeleRevenusTest, ListModelKeepsACurrentDependantAndComputesAfterEachCh
     liste.setIndexElement(2);
     liste.SupprimeElement();
     EXPECT_EQ(liste.getIndexElement(), 1); // the last one went: the one before is current
-    liste.setIndexElement(7);              // out of the list: ignored
-    EXPECT_EQ(liste.getIndexElement(), 1);
-    liste.DeplaceElement(0, 5);
+    liste.DeplaceElement(0, 5);            // out of the list: ignored
     EXPECT_EQ(d.Personnes()[0].prenom, "Hugo");
 }
 
 TEST_F(TModeleRevenusTest, PrintedDeclarationShowsTheValuesAsTheUserReadsThem)
 {
-    d.SetValeur(kNom, "Martin <& fils>");
-    d.SetValeur(kSituationFamille, "2");
-    d.SetValeur(kRevenusFonciers, "1");
+    d = With(d, {{kNom, "Martin <& fils>"}, {kSituationFamille, "2"}, {kRevenusFonciers, "1"}});
     d.SetMontant(kLoyers, 9600);
     m_modele.Calcul();
     const std::string html = TImpressionDeclaration::Html(m_modele);
@@ -287,12 +230,11 @@ TEST_F(TModeleRevenusTest, SelectionAndScreensFollowTheDeclaration)
         return vu;
     };
     EXPECT_EQ(releve(), (std::vector<int>{1, 2, 2, 2, 2, 0, 0, 0, 1}));
-    for (const auto& [lettrage, valeur] : {std::pair<int, const char*>{kSituationFamille, "3"},
-                                           {kFraisReels, "1"},
-                                           {kRegimeFoncier, "2"},
-                                           {kACharge, "1"},
-                                           {kRevenusFonciers, "1"}})
-        d.SetValeur(lettrage, valeur);
+    d = With(d, {{kSituationFamille, "3"},
+                 {kFraisReels, "1"},
+                 {kRegimeFoncier, "2"},
+                 {kACharge, "1"},
+                 {kRevenusFonciers, "1"}});
     flux.Update();
     EXPECT_EQ(releve(), (std::vector<int>{1, 2, 1, 1, 1, 1, 1, 1, 1}));
     // Headings are displayable lines of level 1; their screens sit below.
@@ -307,9 +249,7 @@ TEST_F(TModeleRevenusTest, ChecksOfAScreenGiveErrorsFirstThenWarningsAndTheAudit
 {
     Lettres adresse{kAdresse, kCommune};
     EXPECT_EQ(m_modele.ControleLettres(adresse.tete()), nullptr);
-    d.SetValeur(kFraisReels, "1");
-    d.SetMontant(kMontantFraisReels, 20000);
-    d.SetValeur(kCodePostal, "6900");
+    d = With(d, {{kFraisReels, "1"}, {kMontantFraisReels, "20000"}, {kCodePostal, "6900"}});
     Lettres lettres{kMontantFraisReels, kNom, kCodePostal};
     EXPECT_EQ(Messages(m_modele.ControleLettres(lettres.tete())),
               (std::vector<Message>{{kNom, 1, Fr("Le nom du déclarant doit être renseigné.")},
@@ -317,8 +257,7 @@ TEST_F(TModeleRevenusTest, ChecksOfAScreenGiveErrorsFirstThenWarningsAndTheAudit
                                     {kMontantFraisReels, 4,
                                      Fr("Vos frais réels (20~000~€) dépassent 30 % de vos salaires "
                                         ": gardez-en les justificatifs.")}}));
-    d.SetValeur(kNom, "Martin");
-    d.SetValeur(kSituationFamille, "1");
+    d = With(d, {{kNom, "Martin"}, {kSituationFamille, "1"}});
     Lettres declarant{kNom, kSituationFamille};
     EXPECT_EQ(m_modele.ControleLettres(declarant.tete()), nullptr);
 
@@ -374,10 +313,7 @@ TEST_F(TModeleRevenusTest, ImpossibleEntriesAreErrorsOfTheirField)
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.texte);
-        TDeclarationRevenus declaration;
-        for (const auto& [lettrage, valeur] : c.valeurs)
-            declaration.SetValeur(lettrage, valeur);
-        m_modele.SetDeclaration(declaration);
+        m_modele.SetDeclaration(With({}, c.valeurs));
         Lettres ecran{kSalaire1,      kDons,           kDateAcquisition, kJourNaissance,
                       kMoisNaissance, kAnneeNaissance, kNombreLogements};
         const std::vector<Message> messages = Messages(m_modele.ControleLettres(ecran.tete()));
@@ -392,5 +328,125 @@ TEST_F(TModeleRevenusTest, ImpossibleEntriesAreErrorsOfTheirField)
                   audit.end());
     }
 }
+
+TEST(TCalculImpot, ResultsFollowTheHouseholdItsIncomeAndItsReductions)
+{
+    const auto loue = Foyer(kCelibataire, {}, {{kLoyers, "10000"}, {kChargesFoncieres, "4000"}});
+    const auto corrige = Foyer(kCelibataire, {}, {{kSalaire1Etat, "2"}, {kSalaire1, "40000"}});
+    const auto frais = With(corrige, {{kFraisReels, "1"}, {kMontantFraisReels, "7000"}});
+    const auto dons = Foyer(kCelibataire, {}, {{kDons, "5000"}});
+    const auto emploi = With(dons, {{kEmploiDomicile, "2000"}, {kPrelevement, "300"}});
+    const struct
+    {
+        TDeclarationRevenus declaration;
+        double R::*champ;
+        double attendu;
+    } cas[] = {
+        // A single declarant: 31 250 less 10 %, a discount of 889 - 45.25 % of 1 829.
+        {Foyer(kCelibataire), &R::salairesNets, 28125},
+        {Foyer(kCelibataire), &R::parts, 1},
+        {Foyer(kCelibataire), &R::impotBrut, 1829},
+        {Foyer(kCelibataire), &R::decote, 61},
+        {Foyer(kCelibataire), &R::impotNet, 1768},
+        // A couple of two: 31 250 + 27 480, less 3 125 and 2 748.
+        {Foyer(kMarie, {false, false}), &R::salairesNets, 52857},
+        {Foyer(kMarie, {false, false}), &R::parts, 3},
+        {Foyer(kMarie, {false, false}), &R::decote, 556},
+        {Foyer(kPacse), &R::parts, 2},
+        {Foyer(kDivorce, {false}), &R::parts, 2},             // a single parent's half part
+        {Foyer(kMarie, {false, false, false}), &R::parts, 4}, // the third child's whole one
+        {Foyer(kMarie, {true}), &R::parts, 2.25},
+        // Exclusive residence ranks first, whatever the order typed.
+        {Foyer(kMarie, {true, false, false}), &R::parts, 3.5},
+        {Foyer(kDivorce, {true, true}), &R::parts, 1.75},
+        {Foyer(kMarie, {false, false}, {{kACharge, "0"}}), &R::parts, 2}, // not declared
+        {corrige, &R::salairesNets, 36000},
+        {frais, &R::salairesNets, 33000},
+        {loue, &R::foncierNet, 0}, // not declared
+        {With(loue, {{kRevenusFonciers, "1"}}), &R::foncierNet, 7000},
+        {With(loue, {{kRevenusFonciers, "1"}, {kRegimeFoncier, "2"}}), &R::foncierNet, 6000},
+        {Foyer(kCelibataire, {}, {{kDons, "100"}}), &R::reductionDons, 66},
+        {dons, &R::reductionDons, 1768},  // never more than the tax
+        {emploi, &R::creditEmploi, 1000}, // paid back beyond the tax
+        {emploi, &R::solde, -1300},
+    };
+    for (std::size_t i = 0; i < std::size(cas); ++i) {
+        EXPECT_DOUBLE_EQ(TCalculImpot().Calcule(cas[i].declaration).*cas[i].champ, cas[i].attendu)
+            << "row " << i;
+        if (cas[i].champ == &R::parts) {
+            EXPECT_DOUBLE_EQ(TCalculImpot::NombreDeParts(cas[i].declaration), cas[i].attendu);
+        }
+    }
+    const std::pair<double, double> bareme[] = {
+        {11497, 0},
+        {29315, 17818 * 0.11},
+        {30315, 17818 * 0.11 + 1000 * 0.30},
+        {200000, 17818 * 0.11 + 54508 * 0.30 + 96471 * 0.41 + 19706 * 0.45}};
+    for (const auto& [quotient, impot] : bareme)
+        EXPECT_NEAR(TCalculImpot::Bareme(quotient), impot, 1e-6) << quotient;
+    // The advantage of the children is capped.
+    const R r = TCalculImpot().Calcule(
+        Foyer(kMarie, {false, false}, {{kSalaire1Etat, "2"}, {kSalaire1, "250000"}}));
+    EXPECT_DOUBLE_EQ(r.impotBrut,
+                     std::round(2 * TCalculImpot::Bareme(r.revenuBrutGlobal / 2) - 2 * 1791));
+}
+
+// Every figure is written the same under any C locale: the French one puts its own decimal
+// comma into printf's output, which must not reach the screen ("3 ,25").
+class TCalculImpotLocale : public ::testing::TestWithParam<const char*>
+{
+protected:
+    void SetUp() override
+    {
+        if (!std::setlocale(LC_ALL, GetParam()))
+            GTEST_SKIP() << GetParam() << " is not installed";
+    }
+    void TearDown() override { std::setlocale(LC_ALL, m_avant.c_str()); }
+
+private:
+    std::string m_avant = std::setlocale(LC_ALL, nullptr);
+};
+
+TEST_P(TCalculImpotLocale, FiguresReadTheFrenchWayUnderEveryLocale)
+{
+    const struct
+    {
+        double valeur;
+        int decimales;
+        std::string texte;
+    } nombres[] = {{3.25, 2, "3,25"}, {2.5, 2, "2,5"},   {3, 2, "3"},
+                   {7.26, 1, "7,3"},  {-999, 0, "-999"}, {-0.04, 1, "0"}};
+    for (const auto& n : nombres)
+        EXPECT_EQ(TCalculImpot::Nombre(n.valeur, n.decimales), n.texte) << n.valeur;
+    EXPECT_EQ(TCalculImpot::Euros(1234567.4), Fr("1~234~567~€"));
+    // Nothing is cut, however large.
+    const std::string grand = TCalculImpot::Nombre(1e300, 0);
+    EXPECT_EQ(std::count(grand.begin(), grand.end(), '\xA0'), 100);
+    EXPECT_EQ(grand.size(), 401u);
+    // Amounts kept in letters always take a point, and read back whole.
+    EXPECT_EQ(TDeclarationRevenus::FormatMontant(1234.5), "1234.500000");
+    EXPECT_DOUBLE_EQ(TDeclarationRevenus::LitMontant("1234.500000"), 1234.5);
+    EXPECT_DOUBLE_EQ(TDeclarationRevenus::LitMontant("1234,5"), 1234.5);
+
+    // The summary, the caption and the print say the same of the balance.
+    const struct
+    {
+        double impotNet, solde;
+        std::string impot, texteSolde;
+    } soldes[] = {
+        {3500, 3500, Fr("impôt net estimé : 3~500~€"), Fr("Reste à payer : 3~500~€")},
+        {-1500, -1500, Fr("remboursement estimé : 1~500~€"), Fr("Remboursement attendu : 1~500~€")},
+        {200, 0, Fr("impôt net estimé : 200~€"), Fr("Rien à payer")},
+    };
+    for (const auto& s : soldes) {
+        R r;
+        r.impotNet = s.impotNet;
+        r.solde = s.solde;
+        EXPECT_EQ(TCalculImpot::ImpotNet(r), s.impot);
+        EXPECT_EQ(TCalculImpot::Solde(r), s.texteSolde);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, TCalculImpotLocale, ::testing::Values("C.UTF-8", "fr_FR.UTF-8"));
 
 } // namespace

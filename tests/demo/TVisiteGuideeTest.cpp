@@ -31,13 +31,6 @@ protected:
         s_visite = std::make_unique<TVisiteGuidee>(s_dossier->path().toStdString(), s_rapport);
         s_reussie = s_visite->Execute(Options(std::string()));
         flushQtEvents();
-        // The pictures of the whole window stay in the build folder for people (and CI).
-        const std::filesystem::path artifacts = WIZARD_TEST_ARTIFACTS;
-        std::error_code error;
-        std::filesystem::create_directories(artifacts, error);
-        for (const std::filesystem::path capture : s_visite->GetBilan().captures)
-            std::filesystem::copy_file(capture, artifacts / capture.filename(),
-                                       std::filesystem::copy_options::overwrite_existing, error);
     }
 
     static void TearDownTestSuite()
