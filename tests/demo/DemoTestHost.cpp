@@ -174,6 +174,14 @@ void DemoTest::TearDown()
     SetDesktopSizeOverride(0, 0);
 }
 
+TDeclarationRevenus With(TDeclarationRevenus declaration,
+                         const std::vector<std::pair<int, std::string>>& valeurs)
+{
+    for (const auto& [lettrage, valeur] : valeurs)
+        declaration.SetValeur(lettrage, valeur);
+    return declaration;
+}
+
 std::string Cite(const std::string& chemin)
 {
     return Fr("«~") + TFichierDeclaration::CheminAffiche(chemin) + Fr("~»");

@@ -57,6 +57,10 @@ std::string Fr(std::string_view utf8);
 // element editor), so that the leak checks count only the tests' own objects.
 void PrepareQtUneFois();
 
+// `declaration` with `valeurs` typed into its letters.
+TDeclarationRevenus With(TDeclarationRevenus declaration,
+                         const std::vector<std::pair<int, std::string>>& valeurs);
+
 // A path as the sample's messages quote it, between French quotes.
 std::string Cite(const std::string& chemin);
 

@@ -85,26 +85,11 @@ protected:
     }
 
     TDeclarationRevenus& D() { return m_assistant->getModele().Declaration(); }
-    int Actif() { return EcranActif(*m_assistant); }
     TViewManagementButtons* Boutons() { return Barre(*m_assistant); }
     template <class Vue>
     Vue* Affichee()
     {
         return EcranDe<Vue>(*m_assistant);
-    }
-
-    // What a declaration needs to be finished without a question: a birth date, a phone and
-    // the certification.
-    static void Complete(TAssistantRevenus& assistant)
-    {
-        TDeclarationRevenus& d = assistant.getModele().Declaration();
-        for (const auto& [lettrage, valeur] : {std::pair<int, const char*>{kJourNaissance, "12"},
-                                               {kMoisNaissance, "5"},
-                                               {kAnneeNaissance, "1980"},
-                                               {kTelephone, "01 23 45 67 89"},
-                                               {kCertification, "1"}})
-            d.SetValeur(lettrage, valeur);
-        assistant.getModele().Calcul();
     }
 
     static void Choisit(TAssistantRevenus& assistant, const std::string& chemin)
@@ -173,27 +158,10 @@ TEST_F(TAssistantRevenusTest, UnreadableFileAtStartIsKeptAsideBeforeTheNextSave)
     EXPECT_TRUE(TFichierDeclaration(chemin).Lit(lue));
 }
 
-TEST_F(TAssistantRevenusTest, SaveOrPrintThatCannotBeWrittenIsExplained)
-{
-    const std::string impossible = Ecrit("ordinaire", "x") + "/declaration.pdf";
-    TAssistantRevenus assistant(Options(Chemin("ordinaire/declaration.txt")));
-    EXPECT_FALSE(assistant.EnregistreDeclaration());
-    Choisit(*m_assistant, impossible);
-    EXPECT_FALSE(m_assistant->getServices().Imprime());
-    ASSERT_EQ(m_dialogues.count(), 2u);
-    TFichierDeclaration fichier(Chemin("ordinaire/declaration.txt"));
-    fichier.Ecrit(TDeclarationRevenus());
-    EXPECT_EQ(m_dialogues.textOf(0), fichier.MessageErreur());
-    EXPECT_EQ(m_dialogues.textOf(1),
-              Fr("Impossible d'imprimer la déclaration dans ") + Cite(impossible) +
-                  Fr(" : le dossier n'existe pas ou n'est pas accessible en écriture."));
-    EXPECT_EQ(m_dialogues.last().icon, Icon::Stop);
-    EXPECT_EQ(m_assistant->getModele().Declaration(), m_avant);
-}
-
-// Opened, a bad file is explained in French and changes nothing; imported, a good one replaces
-// the declaration in the window; abandoning puts the declaration of the start back.
-TEST_F(TAssistantRevenusTest, BadFileLeavesTheWindowAndTheDeclarationAsTheyWere)
+// A bad file is explained in French and changes nothing, so does a print that cannot be
+// written; a good file imported shows in the window; amounts open for entry on request;
+// re-initialisations ask first; a confirmed abandon puts the declaration of the start back.
+TEST_F(TAssistantRevenusTest, ServicesChangeTheDeclarationInTheWindowUntilItIsAbandoned)
 {
     const std::string abime = Ecrit("notes.txt", "Liste des courses\npain\n");
     TFichierDeclaration lu(abime);
@@ -202,17 +170,45 @@ TEST_F(TAssistantRevenusTest, BadFileLeavesTheWindowAndTheDeclarationAsTheyWere)
     ASSERT_EQ(m_dialogues.count(), 1u);
     EXPECT_EQ(m_dialogues.textOf(0),
               lu.MessageErreur() + Fr("\n\nLa déclaration affichée n'a pas été modifiée."));
-    EXPECT_EQ(m_dialogues.captionOf(0), "Erreur");
     EXPECT_EQ(m_dialogues.last().icon, Icon::Stop);
-    TDeclarationRevenus valide;
-    valide.SetValeur(kNom, "Durand");
-    const std::string fichierValide = Ecrit("valide.txt", TFichierDeclaration::Texte(valide));
+    const TDeclarationRevenus valide = With(m_avant, {{kNom, "Durand"}, {kDons, "300"}});
+    const std::string pdf = Ecrit("ordinaire", "x") + "/declaration.pdf";
+    const std::string importe = Ecrit("valide.txt", TFichierDeclaration::Texte(valide));
+    m_assistant->getServices().choixFichier = [&](TServicesRevenus::Operation operation, auto&) {
+        return operation == TServicesRevenus::Operation::Imprimer ? pdf : importe;
+    };
     const TAssistantRevenus::Issue issue = Execute(*m_assistant, [&] {
         Suivant(*m_assistant);
-        Choisit(*m_assistant, fichierValide);
-        Boutons()->ACT_Services_Import->Execute();
+        TViewManagementButtons* barre = Boutons();
+        barre->ACT_Services_Import->Execute();
         EXPECT_EQ(Affichee<TViewDeclarant>()->EditNom->GetText(), "Durand");
-        m_dialogues.answer(Answer::OK);
+        barre->ACT_Services_Imprimer->Execute();
+        ASSERT_EQ(m_dialogues.count(), 3u);
+        EXPECT_EQ(m_dialogues.textOf(1),
+                  Fr("La déclaration ") + Cite(importe) + Fr(" a été importée."));
+        EXPECT_EQ(m_dialogues.textOf(2),
+                  Fr("Impossible d'imprimer la déclaration dans ") + Cite(pdf) +
+                      Fr(" : le dossier n'existe pas ou n'est pas accessible en écriture."));
+        ASSERT_TRUE(VaA(*m_assistant, kEcranSalaires));
+        TcxEditNum* salaire = Affichee<TViewSalaires>()->EditSalaire1;
+        EXPECT_FALSE(salaire->GetActivated());
+        barre->ACT_Modifier_Declaration->Execute();
+        EXPECT_TRUE(salaire->GetActivated());
+        EXPECT_EQ(D().Code(kSalaire1Etat), 2);
+        const TDeclarationRevenus modifiee = D();
+        m_dialogues.answer({Answer::Cancel, Answer::Cancel, Answer::OK});
+        barre->ACT_Services_ReinitPartielle->Execute();
+        barre->ACT_Services_ReintTotale->Execute();
+        EXPECT_EQ(D(), modifiee);
+        EXPECT_EQ(m_dialogues.last().buttons, DialogSeam::Buttons::OKCancel);
+        barre->ACT_Services_ReinitPartielle->Execute();
+        EXPECT_EQ(D().Valeur(kNom), "Durand");
+        EXPECT_FALSE(D().Contient(kDons));
+        EXPECT_EQ(D().Code(kSalaire1Etat), 1);
+        // The window stays on the abandon question answered Cancel, then is abandoned.
+        m_dialogues.answer({Answer::Cancel, Answer::OK});
+        Annule(*m_assistant);
+        EXPECT_NE(Boutons(), nullptr);
         Annule(*m_assistant);
     });
     EXPECT_FALSE(issue.termine);
@@ -222,44 +218,6 @@ TEST_F(TAssistantRevenusTest, BadFileLeavesTheWindowAndTheDeclarationAsTheyWere)
     EXPECT_FALSE(std::filesystem::exists(Chemin("declaration.txt")));
 }
 
-TEST_F(TAssistantRevenusTest, ReinitialisationsAskFirstAndClearWhatTheySay)
-{
-    TServicesRevenus& services = m_assistant->getServices();
-    D().SetMontant(kDons, 300);
-    D().SetValeur(kSalaire1Etat, "2");
-    const TDeclarationRevenus remplie = D();
-    m_dialogues.answer({Answer::Cancel, Answer::Cancel, Answer::OK, Answer::OK});
-    EXPECT_FALSE(services.ReinitialisePartiellement());
-    EXPECT_FALSE(services.ReinitialiseTotalement());
-    EXPECT_EQ(D(), remplie);
-    EXPECT_EQ(m_dialogues.last().buttons, DialogSeam::Buttons::OKCancel);
-    EXPECT_TRUE(services.ReinitialisePartiellement());
-    EXPECT_EQ(D().Valeur(kNom), "Martin");
-    EXPECT_FALSE(D().Contient(kDons));
-    EXPECT_EQ(D().Code(kSalaire1Etat), 1);
-    EXPECT_TRUE(services.ReinitialiseTotalement());
-    EXPECT_EQ(D(), TDeclarationRevenus());
-}
-
-TEST_F(TAssistantRevenusTest, ModifyingTheDeclarationOpensThePreFilledAmountsForEntry)
-{
-    const TAssistantRevenus::Issue issue = Execute(*m_assistant, [&] {
-        ASSERT_TRUE(VaA(*m_assistant, kEcranSalaires));
-        TcxEditNum* salaire = Affichee<TViewSalaires>()->EditSalaire1;
-        EXPECT_FALSE(salaire->GetActivated());
-        Boutons()->ACT_Modifier_Declaration->Execute();
-        EXPECT_TRUE(salaire->GetActivated());
-        EXPECT_EQ(D().Code(kSalaire1Etat), 2);
-        // The window stays on the abandon question answered Cancel, then is abandoned.
-        m_dialogues.answer({Answer::Cancel, Answer::OK});
-        Annule(*m_assistant);
-        EXPECT_NE(Boutons(), nullptr);
-        Annule(*m_assistant);
-    });
-    EXPECT_FALSE(issue.termine);
-    EXPECT_EQ(D(), m_avant);
-}
-
 // A save that fails at the end keeps the window and what was typed, and offers to try again,
 // to save elsewhere or to go back; saved elsewhere, it says where.
 TEST_F(TAssistantRevenusTest, SaveFailureAtFinishKeepsTheWindowAndTheData)
@@ -267,8 +225,11 @@ TEST_F(TAssistantRevenusTest, SaveFailureAtFinishKeepsTheWindowAndTheData)
     const std::string impossible = Ecrit("ordinaire", "x") + "/declaration.txt";
     const std::string ailleurs = Chemin("ailleurs.txt");
     TAssistantRevenus assistant(Options(impossible));
-    assistant.getModele().SetDeclaration(m_avant);
-    Complete(assistant);
+    assistant.getModele().SetDeclaration(With(m_avant, {{kJourNaissance, "12"},
+                                                        {kMoisNaissance, "5"},
+                                                        {kAnneeNaissance, "1980"},
+                                                        {kTelephone, "01 23 45 67 89"},
+                                                        {kCertification, "1"}}));
     std::string proposition;
     assistant.getServices().choixFichier = [&](TServicesRevenus::Operation operation,
                                                const std::string& propose) {
@@ -435,7 +396,7 @@ TEST_F(TAssistantRevenusTest, EveryRoadThatChangesTheDataRefreshesTheCaptionAndT
         releve("total");
         // The tax of the blank declaration.
         EXPECT_NE(legende.find(Fr("1~768~€")), std::string::npos) << legende;
-        EXPECT_EQ(Actif(), kEcranAccueil);
+        EXPECT_EQ(EcranActif(*m_assistant), kEcranAccueil);
     });
     // Abandoned: the declaration of the start is back.
     EXPECT_TRUE(D().Coche(kACharge));

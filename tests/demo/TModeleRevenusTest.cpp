@@ -22,17 +22,10 @@
 
 using namespace revenus;
 using demotest::Fr;
+using demotest::With;
 using R = TCalculImpot::Resultat;
 
 namespace {
-
-TDeclarationRevenus With(TDeclarationRevenus declaration,
-                         const std::vector<std::pair<int, std::string>>& valeurs)
-{
-    for (const auto& [lettrage, valeur] : valeurs)
-        declaration.SetValeur(lettrage, valeur);
-    return declaration;
-}
 
 // A household; one child per flag (alternating residence when set), then `valeurs` typed.
 TDeclarationRevenus Foyer(Situation situation, const std::vector<bool>& enfants = {},
