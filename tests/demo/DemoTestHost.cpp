@@ -204,11 +204,4 @@ std::string Dossier::Ecrit(const std::string& nom, const std::string& contenu) c
     return Chemin(nom);
 }
 
-TInfoGene ModeleTest::Info()
-{
-    TInfoGene info;
-    info.setApplicationName("Kelmar Revenus");
-    return info;
-}
-
 } // namespace demotest

@@ -5,10 +5,7 @@
 
 #include "TAssistantRevenus.h"
 
-#include "TModeleRevenus.h"
-
 #include "QtLeakCheck.h"
-#include "TInfoGene.h"
 
 #include <QTemporaryDir>
 
@@ -83,17 +80,6 @@ class DemoTest : public QtLeakCheckedTest, protected Dossier
 protected:
     void SetUp() override;
     void TearDown() override;
-};
-
-// The sample's model, without a window, for a product named as the sample's.
-class ModeleTest : public ::testing::Test
-{
-protected:
-    static TInfoGene Info();
-
-    // The model reads the product's name when it is built.
-    TInfoGene m_info = Info();
-    TModeleRevenus m_modele{&m_info};
 };
 
 } // namespace demotest

@@ -71,8 +71,6 @@ TEST_F(TVisiteGuideeTest, TourGoesThroughEveryScreenPrintsAndFinishes)
     QFile pdf(QString::fromStdString(Bilan().fichierPdf));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
-    EXPECT_NE(rapport.find("Captures : 13 images dans " + s_dossier->path().toStdString()),
-              std::string::npos);
     // Saved as it was left.
     TDeclarationRevenus relue;
     ASSERT_TRUE(TFichierDeclaration(Bilan().fichierDeclaration).Lit(relue));
@@ -120,10 +118,8 @@ TEST_F(TVisiteGuideeTest, KeyboardOnlyRunCompletesTheDeclarationAndShowsTheFocus
     // What the keys typed, chose, checked and opened.
     EXPECT_EQ(d.Valeur(kNom), "Martin");
     EXPECT_EQ(d.Code(kSituationFamille), kMarie);
-    EXPECT_EQ(d.Valeur(kAdresse), "12 rue des Lilas\r\nResidence Les Tilleuls");
     EXPECT_TRUE(d.Coche(kLocataire));
     EXPECT_EQ(d.Code(kSalaire1Etat), 2);
-    EXPECT_EQ(d.Montant(kMontantFraisReels), 4200);
     EXPECT_EQ(d.Personnes().size(), 2u);
     EXPECT_TRUE(d.Coche(kCertification));
     EXPECT_TRUE(visite.GetBilan().issue.termine);
