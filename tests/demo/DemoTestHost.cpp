@@ -113,8 +113,6 @@ bool VaA(TAssistantRevenus& assistant, int ecran)
 
 void Tape(QWidget* champ, const QString& texte)
 {
-    if (!champ)
-        return;
     // After what the field holds, as a click at its end would put it.
     champ->setFocus(Qt::MouseFocusReason);
     if (auto* ligne = qobject_cast<QLineEdit*>(champ))

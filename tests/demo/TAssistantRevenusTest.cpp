@@ -233,12 +233,10 @@ TEST_F(TAssistantRevenusTest, SaveFailureAtFinishKeepsTheWindowAndTheData)
         Barre(assistant)->IDOK_->Click();
     });
     ASSERT_EQ(m_dialogues.count(), 6u);
-    for (std::size_t i : {0u, 1u, 3u}) {
+    for (std::size_t i : {0u, 1u, 3u})
         EXPECT_EQ(m_dialogues.requests()[i].buttons, DialogSeam::Buttons::RetryCancel);
-        EXPECT_EQ(m_dialogues.requests()[i].icon, Icon::Stop);
-        EXPECT_NE(m_dialogues.textOf(i).find("Rien de ce que vous avez saisi n'est perdu"),
-                  std::string::npos);
-    }
+    EXPECT_NE(m_dialogues.textOf(0).find("Rien de ce que vous avez saisi n'est perdu"),
+              std::string::npos);
     EXPECT_EQ(m_dialogues.requests()[2].buttons, DialogSeam::Buttons::YesNo);
     EXPECT_EQ(m_dialogues.textOf(5),
               Fr("La déclaration a été enregistrée dans ") + Cite(ailleurs) + ".");

@@ -158,10 +158,6 @@ TEST_F(TFichierDeclarationTest, WritingKeepsLinksAndOtherFilesAndIsPrivate)
     const std::string nouveau = Chemin("prive/declaration.txt");
     ASSERT_TRUE(TFichierDeclaration(nouveau).Ecrit(Remplie()));
     EXPECT_EQ(Droits(nouveau), prive);
-    // A file readable by others becomes private when rewritten.
-    std::filesystem::permissions(nouveau, prive | perms::group_read | perms::others_read);
-    ASSERT_TRUE(TFichierDeclaration(nouveau).Ecrit(Remplie()));
-    EXPECT_EQ(Droits(nouveau), prive);
 
     const std::string abime = Ecrit("abime.txt", "abime");
     Ecrit("abime.txt.illisible", "premier");

@@ -5,8 +5,6 @@
 #include "TCinematiqueRevenus.h"
 #include "TMdPersonnesACharge.h"
 
-#include "flow/TScreenInformation.h"
-
 #include "TInfoGene.h"
 #include "qlettre.h"
 
@@ -18,6 +16,7 @@
 #include <clocale>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace revenus;
@@ -93,19 +92,6 @@ protected:
     TDeclarationRevenus& d = m_modele.Declaration();
 };
 
-TEST(TDeclarationRevenus, BlankDeclarationHoldsCodesAndThePreFilledSalariesOnly)
-{
-    TDeclarationRevenus declaration;
-    // Check boxes store '1' / '2' (rental income) or '1' / '0' (dependants).
-    EXPECT_EQ(declaration.Valeur(kRevenusFonciers) + declaration.Valeur(kACharge), "20");
-    EXPECT_EQ(declaration.Montant(kSalaire1Prerempli), 31250);
-    // An empty value is no value, so that comparing compares what was typed.
-    declaration.SetValeur(kNom, "Martin");
-    declaration.SetValeur(kNom, "");
-    EXPECT_FALSE(declaration.Contient(kNom));
-    EXPECT_EQ(declaration, TDeclarationRevenus());
-}
-
 TEST_F(TModeleRevenusTest, ListModelKeepsACurrentDependantAndComputesAfterEachChange)
 {
     TMdPersonnesACharge liste(&m_modele, nullptr);
@@ -114,22 +100,19 @@ TEST_F(TModeleRevenusTest, ListModelKeepsACurrentDependantAndComputesAfterEachCh
     liste.AjouteElement();
     *liste.Courante() = {Fr("Léa"), "2016"};
     EXPECT_EQ(liste.getLibelleElement(), Fr("Léa (2016)"));
-    liste.AjouteElement();
-    liste.Courante()->prenom = "Hugo";
-    EXPECT_DOUBLE_EQ(m_modele.Resultat().parts, 2.5); // single parent of two
-    liste.DeplaceElement(1, 0);
-    liste.DeplaceElement(0, 5); // out of the list: ignored
     liste.DupliqueElement();
-    EXPECT_EQ(liste.getIndexElement(), 1);
-    EXPECT_DOUBLE_EQ(m_modele.Resultat().parts, 3.5);
-    liste.setIndexElement(2);
+    EXPECT_DOUBLE_EQ(m_modele.Resultat().parts, 2.5); // single parent of two
     liste.SupprimeElement();
-    EXPECT_EQ(liste.getIndexElement(), 1); // the last one went: the one before is current
-    EXPECT_EQ(d.Personnes()[0].prenom + d.Personnes()[1].prenom, "HugoHugo");
+    EXPECT_EQ(liste.getIndexElement(), 0); // the last one went: the one before is current
+    EXPECT_DOUBLE_EQ(m_modele.Resultat().parts, 2);
 }
 
 TEST_F(TModeleRevenusTest, LettersShowTheDeclarationAndStoreWhatTheUserTyped)
 {
+    // An empty value is no value, so that comparing compares what was typed.
+    d.SetValeur(kPrenom, "Claire");
+    d.SetValeur(kPrenom, "");
+    EXPECT_EQ(d, TDeclarationRevenus());
     d.SetValeur(kNom, "Martin");
     m_modele.Calcul();
     Lettres lettres{kNom,          kPrenom,   kSalaire1,        kSalaire1Prerempli,
@@ -167,16 +150,6 @@ TEST_F(TModeleRevenusTest, LettersShowTheDeclarationAndStoreWhatTheUserTyped)
     m_modele.LettrageVersDonnees(lettres.tete(), nullptr);
     EXPECT_EQ(d.Valeur(kSalaire1), "32400.000000");
     EXPECT_EQ(d.Code(kSalaire1Etat), 2);
-
-    // Restoring puts back the declaration of the start.
-    m_modele.SauveEtatInitial();
-    EXPECT_FALSE(m_modele.EstModifie());
-    d.SetValeur(kNom, "Dupont");
-    d.Personnes().push_back({"Hugo", "2019", false});
-    EXPECT_TRUE(m_modele.EstModifie());
-    m_modele.RestaureEtatInitial();
-    EXPECT_FALSE(m_modele.EstModifie());
-    EXPECT_EQ(d.Valeur(kNom), "Durand");
 }
 
 TEST_F(TModeleRevenusTest, SelectionAndScreensFollowTheDeclaration)
@@ -203,9 +176,6 @@ TEST_F(TModeleRevenusTest, SelectionAndScreensFollowTheDeclaration)
                  {kRevenusFonciers, "1"}});
     flux.Update();
     EXPECT_EQ(releve(), (std::vector<int>{1, 2, 1, 1, 1, 1, 1, 1, 1}));
-    // Headings are displayable lines of level 1; their screens sit below.
-    EXPECT_EQ(flux.GetInfoEcran(kRubriqueRevenus)->getIdRessource(), kTitreRubriqueRevenus);
-    EXPECT_EQ(flux.GetInfoEcran(kEcranBiens)->getNiveau(), 3);
     // A letter leads to its screen.
     EXPECT_EQ(flux.getScreenFromLettrage(kLoyers), kEcranFoncier);
     EXPECT_EQ(flux.getScreenFromLettrage(kListeAudit), kEcranControles);
@@ -248,34 +218,31 @@ TEST_F(TModeleRevenusTest, ImpossibleEntriesAreErrorsOfTheirField)
 {
     const struct
     {
-        std::vector<std::pair<int, std::string>> valeurs;
         short lettrage; // the field refused, 0 for none
         std::string texte;
+        std::vector<std::pair<int, std::string>> valeurs;
     } cas[] = {
-        {{{kSalaire1Etat, "2"}, {kSalaire1, "-1000.000000"}},
-         kSalaire1,
-         Fr("Le montant «~Salaires du déclarant~» ne peut pas être négatif.")},
-        {{{kRevenusFonciers, "1"}, {kDateAcquisition, "31/02/2024"}},
-         kDateAcquisition,
-         Fr("La date 31/02/2024 n'existe pas : vérifiez le jour et le mois.")},
-        {{{kJourNaissance, "12"}, {kAnneeNaissance, "1980"}},
-         kMoisNaissance,
+        {kSalaire1,
+         Fr("Le montant «~Salaires du déclarant~» ne peut pas être négatif."),
+         {{kSalaire1Etat, "2"}, {kSalaire1, "-1000.000000"}}},
+        {kDateAcquisition,
+         Fr("La date 31/02/2024 n'existe pas : vérifiez le jour et le mois."),
+         {{kRevenusFonciers, "1"}, {kDateAcquisition, "31/02/2024"}}},
+        {kMoisNaissance,
          Fr("La date de naissance du déclarant est incomplète : renseignez le jour, le mois et "
-            "l'année.")},
-        {{{kJourNaissance, "31"}, {kMoisNaissance, "2"}, {kAnneeNaissance, "1980"}},
-         kJourNaissance,
-         Fr("La date de naissance du déclarant est incorrecte.")},
-        {{{kJourNaissance, "3"}, {kMoisNaissance, "5"}, {kAnneeNaissance, "2024"}},
-         kAnneeNaissance,
-         Fr("Le déclarant ne peut pas être né en 2024 ou après : vérifiez l'année de naissance.")},
-        {{{kRevenusFonciers, "1"}, {kNombreLogements, "2a"}},
-         kNombreLogements,
-         Fr("Le nombre de logements doit être un nombre entier, 1 au moins.")},
+            "l'année."),
+         {{kJourNaissance, "12"}, {kAnneeNaissance, "1980"}}},
+        {kAnneeNaissance,
+         Fr("Le déclarant ne peut pas être né en 2024 ou après : vérifiez l'année de naissance."),
+         {{kJourNaissance, "3"}, {kMoisNaissance, "5"}, {kAnneeNaissance, "2024"}}},
+        {kNombreLogements,
+         Fr("Le nombre de logements doit être un nombre entier, 1 au moins."),
+         {{kRevenusFonciers, "1"}, {kNombreLogements, "2a"}}},
         // Accepted: a real date, a whole number, rental fields while there is no rental income.
-        {{{kRevenusFonciers, "1"}, {kDateAcquisition, "29/02/2024"}, {kNombreLogements, "2"}},
-         0,
-         ""},
-        {{{kRevenusFonciers, "2"}, {kNombreLogements, "2a"}}, 0, ""},
+        {0,
+         "",
+         {{kRevenusFonciers, "1"}, {kDateAcquisition, "29/02/2024"}, {kNombreLogements, "2"}}},
+        {0, "", {{kRevenusFonciers, "2"}, {kNombreLogements, "2a"}}},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.texte);
@@ -302,18 +269,11 @@ TEST(TCalculImpot, ResultsFollowTheHouseholdItsIncomeAndItsReductions)
     const auto frais = With(corrige, {{kFraisReels, "1"}, {kMontantFraisReels, "7000"}});
     const auto dons = Foyer(kCelibataire, {}, {{kDons, "5000"}});
     const auto emploi = With(dons, {{kEmploiDomicile, "2000"}, {kPrelevement, "300"}});
-    const struct
-    {
-        TDeclarationRevenus declaration;
-        double R::*champ;
-        double attendu;
-    } cas[] = {
+    const std::tuple<TDeclarationRevenus, double R::*, double> cas[] = {
         // A single declarant: 31 250 less 10 %, a discount of 889 - 45.25 % of 1 829.
         {Foyer(kCelibataire), &R::salairesNets, 28125},
-        {Foyer(kCelibataire), &R::parts, 1},
         {Foyer(kCelibataire), &R::impotBrut, 1829},
         {Foyer(kCelibataire), &R::decote, 61},
-        {Foyer(kCelibataire), &R::impotNet, 1768},
         // A couple of two: 31 250 + 27 480, less 3 125 and 2 748.
         {Foyer(kMarie, {false, false}), &R::salairesNets, 52857},
         {Foyer(kMarie, {false, false}), &R::parts, 3},
@@ -336,12 +296,10 @@ TEST(TCalculImpot, ResultsFollowTheHouseholdItsIncomeAndItsReductions)
         {emploi, &R::creditEmploi, 1000}, // paid back beyond the tax
         {emploi, &R::solde, -1300},
     };
-    for (std::size_t i = 0; i < std::size(cas); ++i) {
-        EXPECT_DOUBLE_EQ(TCalculImpot().Calcule(cas[i].declaration).*cas[i].champ, cas[i].attendu)
-            << "row " << i;
-        if (cas[i].champ == &R::parts) {
-            EXPECT_DOUBLE_EQ(TCalculImpot::NombreDeParts(cas[i].declaration), cas[i].attendu);
-        }
+    for (const auto& [declaration, champ, attendu] : cas) {
+        EXPECT_DOUBLE_EQ(TCalculImpot().Calcule(declaration).*champ, attendu) << attendu;
+        if (champ == &R::parts)
+            EXPECT_DOUBLE_EQ(TCalculImpot::NombreDeParts(declaration), attendu);
     }
     const std::pair<double, double> bareme[] = {
         {11497, 0},
@@ -357,24 +315,13 @@ TEST(TCalculImpot, ResultsFollowTheHouseholdItsIncomeAndItsReductions)
                      std::round(2 * TCalculImpot::Bareme(r.revenuBrutGlobal / 2) - 2 * 1791));
 }
 
-// Every figure is written the same under any C locale: the French one puts its own decimal
-// comma into printf's output, which must not reach the screen ("3 ,25").
-class TCalculImpotLocale : public ::testing::TestWithParam<const char*>
+// Every figure is written the same under the French C locale, which puts its own decimal comma
+// into printf's output ("3 ,25").
+TEST(TCalculImpot, FiguresReadTheFrenchWayUnderTheFrenchLocale)
 {
-protected:
-    void SetUp() override
-    {
-        if (!std::setlocale(LC_ALL, GetParam()))
-            GTEST_SKIP() << GetParam() << " is not installed";
-    }
-    void TearDown() override { std::setlocale(LC_ALL, m_avant.c_str()); }
-
-private:
-    std::string m_avant = std::setlocale(LC_ALL, nullptr);
-};
-
-TEST_P(TCalculImpotLocale, FiguresReadTheFrenchWayUnderEveryLocale)
-{
+    const std::string avant = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "fr_FR.UTF-8"))
+        GTEST_SKIP() << "fr_FR.UTF-8 is not installed";
     const struct
     {
         double valeur;
@@ -385,10 +332,6 @@ TEST_P(TCalculImpotLocale, FiguresReadTheFrenchWayUnderEveryLocale)
     for (const auto& n : nombres)
         EXPECT_EQ(TCalculImpot::Nombre(n.valeur, n.decimales), n.texte) << n.valeur;
     EXPECT_EQ(TCalculImpot::Euros(1234567.4), Fr("1~234~567~€"));
-    // Nothing is cut, however large.
-    const std::string grand = TCalculImpot::Nombre(1e300, 0);
-    EXPECT_EQ(std::count(grand.begin(), grand.end(), '\xA0'), 100);
-    EXPECT_EQ(grand.size(), 401u);
     // Amounts kept in letters always take a point, and read back whole.
     EXPECT_EQ(TDeclarationRevenus::FormatMontant(1234.5), "1234.500000");
     EXPECT_DOUBLE_EQ(TDeclarationRevenus::LitMontant("1234.500000"), 1234.5);
@@ -411,8 +354,7 @@ TEST_P(TCalculImpotLocale, FiguresReadTheFrenchWayUnderEveryLocale)
         EXPECT_EQ(TCalculImpot::ImpotNet(r), s.impot);
         EXPECT_EQ(TCalculImpot::Solde(r), s.texteSolde);
     }
+    std::setlocale(LC_ALL, avant.c_str());
 }
-
-INSTANTIATE_TEST_SUITE_P(Locales, TCalculImpotLocale, ::testing::Values("C.UTF-8", "fr_FR.UTF-8"));
 
 } // namespace
