@@ -29,10 +29,7 @@ namespace demotest {
 
 TAssistantRevenus::Options Options(const std::string& fichier)
 {
-    TAssistantRevenus::Options options;
-    options.fichierDeclaration = fichier;
-    options.moduleTitres = WIZARD_DEMO_TITLES;
-    return options;
+    return {.fichierDeclaration = fichier, .moduleTitres = WIZARD_DEMO_TITLES};
 }
 
 TAssistantRevenus::Issue Execute(TAssistantRevenus& assistant, const std::function<void()>& pendant)

@@ -67,19 +67,13 @@ private:
     structLettre* m_tete = nullptr;
 };
 
-struct Message
-{
-    short lettrage;
-    short type;
-    std::string texte;
-    bool operator==(const Message&) const = default;
-};
+using Message = std::tuple<short, short, std::string>; // lettrage, type, text
 
 std::vector<Message> Messages(structMessage* liste)
 {
     std::vector<Message> messages;
     for (structMessage* m = VaPremierMessage(liste); !FinListeMessage(m); m = VaMessageSuivant(m))
-        messages.push_back({m->lettrage, m->type, LitTexteMessage(m)});
+        messages.emplace_back(m->lettrage, m->type, LitTexteMessage(m));
     LibereListeMessage(&liste);
     return messages;
 }
@@ -183,8 +177,6 @@ TEST_F(TModeleRevenusTest, SelectionAndScreensFollowTheDeclaration)
 
 TEST_F(TModeleRevenusTest, ChecksOfAScreenGiveErrorsFirstThenWarningsAndTheAuditAll)
 {
-    Lettres adresse{kAdresse, kCommune};
-    EXPECT_EQ(m_modele.ControleLettres(adresse.tete()), nullptr);
     d = With(d, {{kFraisReels, "1"}, {kMontantFraisReels, "20000"}, {kCodePostal, "6900"}});
     Lettres lettres{kMontantFraisReels, kNom, kCodePostal};
     EXPECT_EQ(Messages(m_modele.ControleLettres(lettres.tete())),
