@@ -29,7 +29,10 @@ namespace demotest {
 
 TAssistantRevenus::Options Options(const std::string& fichier)
 {
-    return {.fichierDeclaration = fichier, .moduleTitres = WIZARD_DEMO_TITLES};
+    return {.fichierDeclaration = fichier,
+            .moduleTitres = WIZARD_DEMO_TITLES,
+            .fichierReprise = {},
+            .fichierDemande = false};
 }
 
 TAssistantRevenus::Issue Execute(TAssistantRevenus& assistant, const std::function<void()>& pendant)

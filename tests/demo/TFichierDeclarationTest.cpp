@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <string>
 
 #include <sys/stat.h>
 
@@ -19,11 +18,6 @@ using Erreur = TFichierDeclaration::Erreur;
 using std::filesystem::perms;
 
 namespace {
-
-perms Droits(const std::string& chemin)
-{
-    return std::filesystem::status(chemin).permissions() & perms::all;
-}
 
 class TFichierDeclarationTest : public ::testing::Test, protected demotest::Dossier
 {
@@ -144,11 +138,11 @@ TEST_F(TFichierDeclarationTest, WritingKeepsLinksAndOtherFilesAndIsPrivate)
     ASSERT_TRUE(TFichierDeclaration(Chemin("lien.txt")).Ecrit(Remplie()));
     EXPECT_TRUE(std::filesystem::is_symlink(Chemin("lien.txt")));
     EXPECT_EQ(Contenu(vraie), TFichierDeclaration::Texte(Remplie()));
-    EXPECT_EQ(Droits(vraie), prive);
+    EXPECT_EQ(std::filesystem::status(vraie).permissions() & perms::all, prive);
     // A new file and the folder made for it are the owner's only.
     const std::string nouveau = Chemin("prive/declaration.txt");
     ASSERT_TRUE(TFichierDeclaration(nouveau).Ecrit(Remplie()));
-    EXPECT_EQ(Droits(nouveau), prive);
+    EXPECT_EQ(std::filesystem::status(nouveau).permissions() & perms::all, prive);
 
     const std::string abime = Ecrit("abime.txt", "abime");
     Ecrit("abime.txt.illisible", "premier");

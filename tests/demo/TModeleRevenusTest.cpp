@@ -15,9 +15,7 @@
 #include <algorithm>
 #include <clocale>
 #include <cmath>
-#include <string>
 #include <tuple>
-#include <vector>
 
 using namespace revenus;
 using demotest::Fr;
@@ -290,8 +288,9 @@ TEST(TCalculImpot, ResultsFollowTheHouseholdItsIncomeAndItsReductions)
     };
     for (const auto& [declaration, champ, attendu] : cas) {
         EXPECT_DOUBLE_EQ(TCalculImpot().Calcule(declaration).*champ, attendu) << attendu;
-        if (champ == &R::parts)
+        if (champ == &R::parts) {
             EXPECT_DOUBLE_EQ(TCalculImpot::NombreDeParts(declaration), attendu);
+        }
     }
     const std::pair<double, double> bareme[] = {
         {11497, 0},
