@@ -5,10 +5,7 @@
 
 #include "TAssistantRevenus.h"
 
-#include "TModeleRevenus.h"
-
 #include "QtLeakCheck.h"
-#include "TInfoGene.h"
 
 #include <QTemporaryDir>
 
@@ -49,8 +46,6 @@ void Tape(QWidget* champ, const QString& texte);
 
 // Runs `action` on the dependant's editor that the next modal step opens.
 void SurEditeur(const std::function<void(TDialoguePersonne*)>& action);
-// Fills that editor and validates it (or cancels it).
-void Editeur(const QString& prenom, const QString& annee, bool valide = true);
 
 // A Windows-1252 text, written here in UTF-8 to be read; "~" stands for a no-break space.
 std::string Fr(std::string_view utf8);
@@ -59,27 +54,32 @@ std::string Fr(std::string_view utf8);
 // element editor), so that the leak checks count only the tests' own objects.
 void PrepareQtUneFois();
 
-// A fixture with a desktop of a fixed size and a folder of its own.
-class DemoTest : public QtLeakCheckedTest
+// `declaration` with `valeurs` typed into its letters.
+TDeclarationRevenus With(TDeclarationRevenus declaration,
+                         const std::vector<std::pair<int, std::string>>& valeurs);
+
+// A path as the sample's messages quote it, between French quotes.
+std::string Cite(const std::string& chemin);
+
+// What a file holds, byte for byte.
+std::string Contenu(const std::string& chemin);
+
+// A folder of the test's own, and files written in it.
+class Dossier
 {
 protected:
-    void SetUp() override;
-    void TearDown() override;
     std::string Chemin(const std::string& nom) const;
     std::string Ecrit(const std::string& nom, const std::string& contenu) const;
 
     QTemporaryDir m_dossier;
 };
 
-// The sample's model, without a window, for a product named as the sample's.
-class ModeleTest : public ::testing::Test
+// A fixture with a desktop of a fixed size and a folder of its own.
+class DemoTest : public QtLeakCheckedTest, protected Dossier
 {
 protected:
-    static TInfoGene Info();
-
-    // The model reads the product's name when it is built.
-    TInfoGene m_info = Info();
-    TModeleRevenus m_modele{&m_info};
+    void SetUp() override;
+    void TearDown() override;
 };
 
 } // namespace demotest

@@ -7,51 +7,21 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace revenus;
+using demotest::Contenu;
 using demotest::Fr;
 using Erreur = TFichierDeclaration::Erreur;
 using std::filesystem::perms;
 
 namespace {
 
-std::string Contenu(const std::string& chemin)
-{
-    std::ifstream fichier(chemin, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(fichier), {});
-}
-
-perms Droits(const std::string& chemin)
-{
-    return std::filesystem::status(chemin).permissions() & perms::all;
-}
-
-class TFichierDeclarationTest : public ::testing::Test
+class TFichierDeclarationTest : public ::testing::Test, protected demotest::Dossier
 {
 protected:
-    std::string Chemin(const std::string& nom) const
-    {
-        return (std::filesystem::path(m_dossier.path().toStdString()) / nom).string();
-    }
-
-    std::string Ecrit(const std::string& nom, const std::string& contenu) const
-    {
-        std::ofstream(Chemin(nom), std::ios::binary) << contenu;
-        return Chemin(nom);
-    }
-
     static TDeclarationRevenus Remplie()
     {
         TDeclarationRevenus declaration;
@@ -65,19 +35,14 @@ protected:
         return declaration;
     }
 
-    std::string Affiche(const std::string& nom) const
-    {
-        return Fr("«~") + TFichierDeclaration::CheminAffiche(Chemin(nom)) + Fr("~»");
-    }
+    std::string Affiche(const std::string& nom) const { return demotest::Cite(Chemin(nom)); }
     std::string DeDeclaration(const std::string& nom) const
     {
         return Fr("Le fichier de déclaration ") + Affiche(nom);
     }
-
-    QTemporaryDir m_dossier;
 };
 
-TEST_F(TFichierDeclarationTest, WrittenDeclarationReadsBackTheSameInAVersionedText)
+TEST_F(TFichierDeclarationTest, WrittenOrHandWrittenDeclarationReadsBackTheSame)
 {
     TDeclarationRevenus ecrite = Remplie();
     TFichierDeclaration fichier(Chemin("sous-dossier/declaration.txt"));
@@ -86,7 +51,6 @@ TEST_F(TFichierDeclarationTest, WrittenDeclarationReadsBackTheSameInAVersionedTe
     lue.SetValeur(kNom, Fr("Témoin"));
     ASSERT_TRUE(fichier.Lit(lue)) << fichier.MessageErreur();
     EXPECT_EQ(lue, ecrite);
-    EXPECT_TRUE(fichier.MessageErreur().empty());
     // Nothing of the temporary file is left.
     EXPECT_FALSE(std::filesystem::exists(Chemin("sous-dossier/declaration.txt.tmp")));
     // A letter the user emptied, where a blank declaration has a value, comes back empty.
@@ -97,34 +61,17 @@ TEST_F(TFichierDeclarationTest, WrittenDeclarationReadsBackTheSameInAVersionedTe
     EXPECT_EQ(lue.Valeur(kSalaire1Prerempli), "");
     EXPECT_EQ(lue, ecrite);
 
-    TDeclarationRevenus declaration;
-    declaration.SetValeur(kNom, "Martin");
-    const std::string texte = TFichierDeclaration::Texte(declaration);
-    EXPECT_EQ(texte.rfind("KELMAR-DECLARATION-REVENUS\nversion=1\n", 0), 0u);
-    EXPECT_NE(texte.find("\nlettre.101=Martin\n"), std::string::npos);
-    EXPECT_EQ(texte.substr(texte.rfind("fin=")),
-              "fin=" + std::to_string(declaration.Valeurs().size()) + "\n");
-}
-
-TEST_F(TFichierDeclarationTest, HandWrittenAndUtf8FilesAreReadOrRefused)
-{
-    const std::string debut = "KELMAR-DECLARATION-REVENUS\nversion=1\nlettre.101=";
-    TDeclarationRevenus lue;
-    ASSERT_TRUE(TFichierDeclaration(Ecrit("commentee.txt", "KELMAR-DECLARATION-REVENUS\r\n"
-                                                           "# saisie a la main\r\n\r\n"
-                                                           "version=1\r\n"
-                                                           "lettre.101=Martin\r\n"
-                                                           "personne=Hugo;2019;1\r\n"
-                                                           "fin=2\r\n"))
-                    .Lit(lue));
+    // Written by hand, with a comment, blank lines and Windows line ends.
+    const std::string debut = "KELMAR-DECLARATION-REVENUS\r\n# a la main\r\n\r\nversion=1\r\n";
+    ASSERT_TRUE(
+        TFichierDeclaration(Ecrit("main.txt", debut + "lettre.101=Martin\r\nfin=1\r\n")).Lit(lue));
     EXPECT_EQ(lue.Valeur(kNom), "Martin");
-    EXPECT_EQ(lue.Personnes(),
-              (std::vector<TDeclarationRevenus::Personne>{{"Hugo", "2019", true}}));
     // What the file does not hold keeps its blank value.
     EXPECT_EQ(lue.Valeur(kSalaire1Prerempli), TDeclarationRevenus().Valeur(kSalaire1Prerempli));
 
     // Re-saved in UTF-8 by an editor: converted when Windows-1252 holds its text, and said so.
-    TFichierDeclaration utf8(Ecrit("utf8.txt", debut + "L\xC3\xA9vy \xE2\x82\xAC\nfin=1\n"));
+    TFichierDeclaration utf8(
+        Ecrit("utf8.txt", debut + "lettre.101=L\xC3\xA9vy \xE2\x82\xAC\nfin=1\n"));
     ASSERT_TRUE(utf8.Lit(lue)) << utf8.MessageErreur();
     EXPECT_EQ(lue.Valeur(kNom), Fr("Lévy €"));
     EXPECT_EQ(utf8.Remarque(),
@@ -139,15 +86,6 @@ TEST_F(TFichierDeclarationTest, EachUnreadableFileIsExplained)
     const std::string entete = "KELMAR-DECLARATION-REVENUS\nversion=1\n";
     std::filesystem::create_directory(Chemin("dossier"));
     ASSERT_EQ(::mkfifo(Chemin("tube").c_str(), 0600), 0);
-    const std::string enorme = Ecrit("film.mkv", complet);
-    // Far too big to be a declaration: not even read in.
-    std::filesystem::resize_file(enorme, 64 * 1024 * 1024);
-    const std::string vide = Fr(" est vide : il ne contient aucune déclaration.");
-    const std::string tronque = Fr(" est incomplet : sa fin manque (fichier tronqué).");
-    const std::string pasLu =
-        Fr(" n'est pas un fichier ordinaire (périphérique ou tube) : il n'a pas été lu.");
-    const std::string dossier = Fr(" est un dossier et non un fichier de déclaration.");
-    const std::string pasUne = Fr(" n'est pas une déclaration de revenus.");
     const struct
     {
         std::string chemin;
@@ -156,43 +94,29 @@ TEST_F(TFichierDeclarationTest, EachUnreadableFileIsExplained)
     } cas[] = {
         {Chemin("absent.txt"), Erreur::Introuvable,
          DeDeclaration("absent.txt") + " est introuvable."},
-        {Ecrit("vide.txt", ""), Erreur::Vide, DeDeclaration("vide.txt") + vide},
-        {Ecrit("blanc.txt", " \n\r\n"), Erreur::Vide, DeDeclaration("blanc.txt") + vide},
-        // Cut in the middle of a line, just before the end line, inside the end line's count.
-        {Ecrit("t1.txt", complet.substr(0, complet.size() / 2)), Erreur::Tronque,
-         DeDeclaration("t1.txt") + tronque},
-        {Ecrit("t2.txt", complet.substr(0, complet.rfind("fin="))), Erreur::Tronque,
-         DeDeclaration("t2.txt") + tronque},
-        {Ecrit("t3.txt", complet.substr(0, complet.size() - 2)), Erreur::Tronque,
-         DeDeclaration("t3.txt") + tronque},
-        {Ecrit("t4.txt", "KELMAR-DECLARATION-REVENUS\n"), Erreur::Tronque,
-         DeDeclaration("t4.txt") + tronque},
+        {Ecrit("vide.txt", ""), Erreur::Vide,
+         DeDeclaration("vide.txt") + Fr(" est vide : il ne contient aucune déclaration.")},
+        {Ecrit("t.txt", complet.substr(0, complet.size() - 2)), Erreur::Tronque,
+         DeDeclaration("t.txt") + Fr(" est incomplet : sa fin manque (fichier tronqué).")},
         {Ecrit("v2.txt", "KELMAR-DECLARATION-REVENUS\nversion=2\nfin=0\n"), Erreur::AutreVersion,
          DeDeclaration("v2.txt") + Fr(" a été enregistré au format de la version 2 ; cet assistant "
                                       "ne lit que la version 1.")},
         {Ecrit("photo.png", "\x89PNG\r\n\x1A\n\0\0\0\rIHDR"), Erreur::PasUneDeclaration,
-         "Le fichier " + Affiche("photo.png") + pasUne},
-        {enorme, Erreur::PasUneDeclaration, "Le fichier " + Affiche("film.mkv") + pasUne},
+         "Le fichier " + Affiche("photo.png") + Fr(" n'est pas une déclaration de revenus.")},
         // A folder, a pipe or a device is refused by its kind, before a single byte is read.
-        {Chemin("dossier"), Erreur::Dossier, Affiche("dossier") + dossier},
-        {Chemin(""), Erreur::Dossier, Affiche("") + dossier},
-        {Chemin("tube"), Erreur::PasUnFichier, Affiche("tube") + pasLu},
-        {"/dev/zero", Erreur::PasUnFichier, Fr("«~/dev/zero~»") + pasLu},
+        {Chemin("dossier"), Erreur::Dossier,
+         Affiche("dossier") + Fr(" est un dossier et non un fichier de déclaration.")},
+        {Chemin("tube"), Erreur::PasUnFichier,
+         Affiche("tube") +
+             Fr(" n'est pas un fichier ordinaire (périphérique ou tube) : il n'a pas été lu.")},
         {Ecrit("polonais.txt", entete + "lettre.101=\xC5\x81ukasz\nfin=1\n"), Erreur::Encodage,
          DeDeclaration("polonais.txt") +
              Fr(" a été enregistré en UTF-8 avec des caractères que l'assistant ne sait pas "
                 "représenter : il n'a pas été lu.")},
+        {Ecrit("abime.txt", entete + "lettre.101=Martin\nlettre.abc=1\nfin=2\n"), Erreur::Endommage,
+         DeDeclaration("abime.txt") + Fr(" est endommagé (ligne 4).")},
     };
-    std::vector<std::string> lignesAbimees = {
-        "lettre.abc=1",       "lettre.99999=1",     "autre=1",
-        "lettre.101=fin \\x", "personne=Hugo;2019", "personne=Hugo;2019;2"};
-    std::vector<std::decay_t<decltype(cas[0])>> tous(std::begin(cas), std::end(cas));
-    for (std::size_t i = 0; i < lignesAbimees.size(); ++i) {
-        const std::string nom = "abime" + std::to_string(i) + ".txt";
-        tous.push_back({Ecrit(nom, entete + "lettre.101=Martin\n" + lignesAbimees[i] + "\nfin=2\n"),
-                        Erreur::Endommage, DeDeclaration(nom) + Fr(" est endommagé (ligne 4).")});
-    }
-    for (const auto& c : tous) {
+    for (const auto& c : cas) {
         SCOPED_TRACE(c.chemin);
         TFichierDeclaration fichier(c.chemin);
         TDeclarationRevenus declaration = Remplie();
@@ -201,37 +125,6 @@ TEST_F(TFichierDeclarationTest, EachUnreadableFileIsExplained)
         EXPECT_EQ(fichier.MessageErreur(), c.message);
         EXPECT_EQ(declaration, Remplie());
     }
-    // The version quoted back stays short.
-    TFichierDeclaration longue(
-        Ecrit("longue.txt", "KELMAR-DECLARATION-REVENUS\nversion=" + std::string(500, '9') + "\n"));
-    TDeclarationRevenus declaration;
-    EXPECT_FALSE(longue.Lit(declaration));
-    EXPECT_LT(longue.MessageErreur().size(), 300u);
-}
-
-// A file made of 15 MB of short lines costs about its own size to read, not twenty times it:
-// measured in a child process, whose peak is the reading's alone.
-TEST_F(TFichierDeclarationTest, BigFileIsReadWithinItsOwnSize)
-{
-    const std::string chemin =
-        Ecrit("lignes.txt", "KELMAR-DECLARATION-REVENUS\n" + std::string(15 * 1024 * 1024, '\n'));
-    const pid_t enfant = ::fork();
-    ASSERT_NE(enfant, -1);
-    if (enfant == 0) {
-        rusage avant{};
-        ::getrusage(RUSAGE_SELF, &avant);
-        TDeclarationRevenus declaration;
-        const bool lu = TFichierDeclaration(chemin).Lit(declaration);
-        rusage apres{};
-        ::getrusage(RUSAGE_SELF, &apres);
-        const long megaoctets = (apres.ru_maxrss - avant.ru_maxrss) / 1024;
-        ::_exit(lu ? 255 : static_cast<int>(std::min(megaoctets, 254L)));
-    }
-    int etat = 0;
-    ASSERT_EQ(::waitpid(enfant, &etat, 0), enfant);
-    ASSERT_TRUE(WIFEXITED(etat));
-    EXPECT_NE(WEXITSTATUS(etat), 255) << "a file of blank lines was read as a declaration";
-    EXPECT_LT(WEXITSTATUS(etat), 64) << "megabytes";
 }
 
 // Writing keeps links as links and the user's data private; a file kept aside never replaces
@@ -245,16 +138,11 @@ TEST_F(TFichierDeclarationTest, WritingKeepsLinksAndOtherFilesAndIsPrivate)
     ASSERT_TRUE(TFichierDeclaration(Chemin("lien.txt")).Ecrit(Remplie()));
     EXPECT_TRUE(std::filesystem::is_symlink(Chemin("lien.txt")));
     EXPECT_EQ(Contenu(vraie), TFichierDeclaration::Texte(Remplie()));
-    EXPECT_EQ(Droits(vraie), prive);
+    EXPECT_EQ(std::filesystem::status(vraie).permissions() & perms::all, prive);
     // A new file and the folder made for it are the owner's only.
     const std::string nouveau = Chemin("prive/declaration.txt");
     ASSERT_TRUE(TFichierDeclaration(nouveau).Ecrit(Remplie()));
-    EXPECT_EQ(Droits(nouveau), prive);
-    EXPECT_EQ(Droits(Chemin("prive")), perms::owner_all);
-    // A file readable by others becomes private when rewritten.
-    std::filesystem::permissions(nouveau, prive | perms::group_read | perms::others_read);
-    ASSERT_TRUE(TFichierDeclaration(nouveau).Ecrit(Remplie()));
-    EXPECT_EQ(Droits(nouveau), prive);
+    EXPECT_EQ(std::filesystem::status(nouveau).permissions() & perms::all, prive);
 
     const std::string abime = Ecrit("abime.txt", "abime");
     Ecrit("abime.txt.illisible", "premier");
