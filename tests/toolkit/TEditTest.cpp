@@ -78,6 +78,10 @@ TEST_F(TEditTest, OnChangeReportsTheUserNotTheProgramAndWhatWindows1252LacksIsRe
     EXPECT_TRUE(changes.empty());
     QTest::keyClicks(&edit, "ab");
     EXPECT_EQ(edit.GetText(), "programmeab");
+    QApplication::clipboard()->setText(QString::fromUtf8("Łódź"));
+    memo.paste(); // what Windows-1252 holds of a pasted text goes in
+    QApplication::clipboard()->clear();
+    EXPECT_EQ(memo.GetText(), "\363dtexte");
 }
 
 using TMemoTest = WidgetTest;

@@ -1,3 +1,5 @@
+#include "controls/TdCComboBox.h"
+#include "controls/TdCEdit.h"
 #include "controls/TdCcxEditDate.h"
 #include "controls/TdCcxEditNum.h"
 #include "controls/TdCcxEditStr.h"
@@ -34,6 +36,31 @@ protected:
         return Stored(control, lettre);
     }
 };
+
+// A refused entry puts the user back on the field, unless it cannot be entered.
+TEST_F(TdCTypedEditsTest, SetFocusGoesToTheFieldOnlyWhenItIsEnabled)
+{
+    TdCEdit edit;
+    TdCcxEditStr text;
+    TdCcxEditTel phone;
+    TdCcxEditDate date;
+    TdCComboBox combo;
+    const std::pair<TdControl*, QWidget*> fields[] = {
+        {&edit, Bind(edit, 1, new TEdit(m_panel))},
+        {&text, Bind(text, 2, new TcxEditStr(m_panel))},
+        {&phone, Bind(phone, 3, new TcxEditTel(m_panel))},
+        {&date, Bind(date, 4, new TcxEditDate(m_panel))},
+        {&combo, Bind(combo, 5, new TcxComboBox(m_panel))}};
+    m_panel->show();
+    for (const auto& [control, widget] : fields) {
+        widget->setEnabled(false);
+        control->SetFocus();
+        EXPECT_NE(m_panel->focusWidget(), widget) << widget->metaObject()->className();
+        widget->setEnabled(true);
+        control->SetFocus();
+        EXPECT_EQ(m_panel->focusWidget(), widget) << widget->metaObject()->className();
+    }
+}
 
 TEST_F(TdCTypedEditsTest, PhoneShowsTheFullMaskForBlankValuesAndStoresWhatIsTyped)
 {
