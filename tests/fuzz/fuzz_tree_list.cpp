@@ -9,11 +9,11 @@
 // the point.
 
 #include "FuzzQt.h"
+#include "TableComplexData.h"
 
 #include "controls/TControlDisplayInfo.h"
 #include "controls/TdCListBox.h"
 #include "controls/TdCTreeList.h"
-#include "model/TComplexData.h"
 
 #include "TcxKelTreeList.h"
 #include "TcxListBox.h"
@@ -32,42 +32,9 @@ namespace {
 
 constexpr int kLettrage = 77;
 
-class RowData : public TComplexData
-{
-public:
-    using Row = std::map<int, std::string>;
-    explicit RowData(std::vector<Row> rows) : m_rows(std::move(rows)) {}
-
-    bool BeginDonneeComp(int) override
-    {
-        m_current = 0;
-        return m_current < m_rows.size();
-    }
-    bool NextDonneeComp(int) override
-    {
-        if (m_current < m_rows.size())
-            ++m_current;
-        return m_current < m_rows.size();
-    }
-    bool GetDonneeComp(int, int colonne, std::string& texte) override
-    {
-        if (m_current >= m_rows.size())
-            return false;
-        const auto found = m_rows[m_current].find(colonne);
-        if (found == m_rows[m_current].end())
-            return false;
-        texte = found->second;
-        return true;
-    }
-
-private:
-    std::vector<Row> m_rows;
-    std::size_t m_current = 0;
-};
-
 struct Script
 {
-    std::vector<RowData::Row> rows;
+    std::vector<TableComplexData::Line> rows;
     std::vector<std::pair<long, bool>> saved;
     std::vector<long> filters;
     std::string value;
@@ -91,15 +58,12 @@ Script Read(const std::string& text)
         } else if (!line.empty() && line[0] == 'v') {
             script.value = line.substr(1);
         } else {
-            RowData::Row row;
-            std::size_t start = 0;
-            for (int column : kColumns) {
-                if (start > line.size())
-                    break;
-                const std::size_t end = line.find(';', start);
-                row[column] = line.substr(start, end == std::string::npos ? end : end - start);
-                start = end == std::string::npos ? line.size() + 1 : end + 1;
-            }
+            TableComplexData::Line row;
+            std::istringstream fields(line);
+            std::string field;
+            for (int column : kColumns)
+                if (std::getline(fields, field, ';'))
+                    row[column] = field;
             script.rows.push_back(row);
         }
     }
@@ -122,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TdCTreeList treeControl;
     treeControl.m_lettrage = kLettrage;
     treeControl.m_component = &tree;
-    treeControl.m_complexData = new RowData(script.rows); // owned by the control
+    treeControl.m_complexData = new TableComplexData(script.rows); // owned by the control
 
     auto record = std::make_unique<TControlDisplayInfo>();
     record->setCtrlId(kLettrage);
@@ -149,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TdCListBox listControl;
     listControl.m_lettrage = kLettrage;
     listControl.m_component = &list;
-    listControl.m_complexData = new RowData(script.rows);
+    listControl.m_complexData = new TableComplexData(script.rows);
     TControlDisplayInfo* none = nullptr;
     for (long filter : script.filters)
         listControl.setFilter(static_cast<int>(filter));
