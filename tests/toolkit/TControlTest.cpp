@@ -12,6 +12,7 @@
 #include <gmock/gmock.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
@@ -187,6 +188,16 @@ TEST_F(TcxKelButtonTest, EnterPressesTheFocusedOrTheDefaultButtonAndEscapeTheCan
     QTest::keyClick(edit, Qt::Key_Escape);
     other->setFocus();
     QTest::keyClick(other, Qt::Key_Return);
+    auto* combo = new QComboBox(&form);
+    combo->addItems({"un", "deux"});
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) { // an open list's own keys
+        combo->showPopup();
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget(); }));
+        QWidget* list = QApplication::activePopupWidget()->focusWidget();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, key);
+    }
+    EXPECT_EQ(combo->currentIndex(), 1);
     button->SetEnabled(false);
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_Return); // a disabled default button takes no key
