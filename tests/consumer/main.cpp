@@ -167,11 +167,6 @@ private:
     Model& model() const { return *static_cast<Model*>(getModel()); }
 };
 
-Screen* Shown(TPrEcranVCL* presenter)
-{
-    return dynamic_cast<Screen*>(presenter->getView());
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -200,12 +195,12 @@ int main(int argc, char** argv)
 
         QTimer::singleShot(0, [&] {
             // What typing does: the text, then the change road of the screen.
-            if (Screen* first = Shown(screens)) {
+            if (auto* first = dynamic_cast<Screen*>(screens->getView())) {
                 first->edit->SetText("Paul");
                 first->OnChangeControl(first->edit);
             }
             buttons->NextScreen();
-            if (Screen* second = Shown(screens)) {
+            if (auto* second = dynamic_cast<Screen*>(screens->getView())) {
                 second->edit->SetText("Lyon");
                 second->OnChangeControl(second->edit);
             }
