@@ -69,6 +69,11 @@ TEST_F(TcxKelTreeListTest, NodesKnowTheirPlaceAndTheAbsoluteOrderIsDepthFirst)
     EXPECT_EQ(std::vector({a1->GetNextSibling(), a2->GetPrevSibling(), a->GetLastChild()}),
               std::vector({a2, a1, a2}));
     EXPECT_EQ(Walk(), (std::vector<std::string>{"a", "a1", "a1x", "a2", "b"}));
+    a->SetExpanded(true); // a node shows only under expanded, visible parents
+    EXPECT_TRUE(a1->GetIsVisible() && !a1x->GetIsVisible() && !tree->GetRoot()->GetIsVisible());
+    a->SetVisible(false);
+    EXPECT_FALSE(a->GetIsVisible() || a1->GetIsVisible());
+    a->SetVisible(true);
     EXPECT_EQ(std::vector({b->GetPrev(), a2->GetPrev(), a->GetPrev()}),
               std::vector<TcxTreeListNode*>({a2, a1x, nullptr}));
     tree->SetColumnCount(2);
