@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<Message> messageModel;
 
     while (input.remaining_bytes() > 0) {
-        switch (input.ConsumeIntegralInRange<int>(0, 9)) {
+        switch (input.ConsumeIntegralInRange<int>(0, 8)) {
         case 0: { // add a letter
             const auto lettrage = input.ConsumeIntegral<short>();
             const auto select = input.ConsumeIntegral<short>();
@@ -163,14 +163,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(messages == nullptr);
             messageModel.clear();
             break;
-        case 8: { // a text handed out for display and freed
-            const std::string text = CText(input.ConsumeRandomLengthString(64));
-            char* copy = DupliqueTexte(text.c_str());
-            Check(copy && text == copy);
-            LibereTexteMessage(&copy);
-            Check(copy == nullptr);
-            break;
-        }
         default: { // lookups of any lettrage, 16-bit or not
             const int lettrage = input.ConsumeIntegral<int>();
             Check((TrouveLettre(lettrage, letters) != nullptr) ==
